@@ -1,0 +1,55 @@
+#include "platform/TempFolder.h"
+
+#include <QByteArray>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+bool safeChars(const QString& s)
+{
+    for (QChar c : s)
+        if (c.isSpace() || c == QLatin1Char('"') || c == QLatin1Char('\''))
+            return false;
+    return true;
+}
+}
+
+QString defaultTempFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && runtime.startsWith(QLatin1Char('/')) && safeChars(runtime)) {
+        struct stat st {};
+        const QByteArray r = QFile::encodeName(runtime);
+        if (::lstat(r.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
+            return runtime + QStringLiteral("/tunesnip");
+    }
+    return QStringLiteral("/tmp/tunesnip-") + QString::number(::getuid());
+}
+
+bool ensurePrivateFolder(const QString& dir, QString* error)
+{
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const QByteArray path = QFile::encodeName(dir);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return fail(QStringLiteral("cannot create %1: %2").arg(dir, QString::fromLocal8Bit(std::strerror(errno))));
+
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0)
+        return fail(QStringLiteral("cannot inspect %1").arg(dir));
+    if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode))
+        return fail(QStringLiteral("%1 is not a folder").arg(dir));
+    if (st.st_uid != ::getuid())
+        return fail(QStringLiteral("%1 belongs to another user").arg(dir));
+    if ((st.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0)
+        return fail(QStringLiteral("cannot make %1 private").arg(dir));
+    return true;
+}

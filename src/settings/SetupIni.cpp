@@ -1,0 +1,87 @@
+#include "settings/SetupIni.h"
+
+#include "timeline/TimeText.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// Splits the file into its fields: each ends at a comma or a line end; surrounding blanks and
+// quotes are removed; blank lines hold no field.
+QList<QByteArray> fields(const QByteArray& contents)
+{
+    QList<QByteArray> out;
+    QByteArray current;
+    bool any = false;
+    auto finish = [&] {
+        QByteArray f = current.trimmed();
+        if (f.size() >= 2 && f.startsWith('"') && f.endsWith('"'))
+            f = f.mid(1, f.size() - 2);
+        if (any)
+            out << f;
+        current.clear();
+        any = false;
+    };
+    for (char c : contents) {
+        if (c == ',' ) {
+            any = true;
+            finish();
+        } else if (c == '\r' || c == '\n') {
+            if (!current.trimmed().isEmpty())
+                any = true;
+            finish();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.trimmed().isEmpty())
+        any = true;
+    finish();
+    return out;
+}
+
+// Stores the rounded value of `text` into `target` when it fits 16 bits; otherwise leaves it.
+void storeField(const QByteArray& text, std::int16_t& target)
+{
+    const double v = roundHalfEven(leadingNumber(QString::fromLatin1(text)));
+    if (v >= -32768 && v <= 32767)
+        target = static_cast<std::int16_t>(v);
+}
+
+}  // namespace
+
+AfterSaveSettings parseSetupIni(const QByteArray& contents)
+{
+    AfterSaveSettings s;
+    const QList<QByteArray> f = fields(contents);
+    // A failed read keeps the text of the previous read, so one record feeds both settings.
+    QByteArray text;
+    if (!f.isEmpty())
+        text = f[0];
+    storeField(text, s.openFolderAfterSave);
+    if (f.size() > 1)
+        text = f[1];
+    storeField(text, s.playSoundAfterSave);
+    return s;
+}
+
+AfterSaveSettings loadSetupIni(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseSetupIni(file.read(4096));
+}
+
+bool storeSetupIni(const QString& path, const AfterSaveSettings& values)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray data = QByteArray::number(values.openFolderAfterSave) + "\r\n" +
+                            QByteArray::number(values.playSoundAfterSave) + "\r\n";
+    if (file.write(data) != data.size())
+        return false;
+    return file.commit();
+}

@@ -1,0 +1,74 @@
+#include "settings/SetupIni.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+AfterSaveSettings parse(const char* s) { return parseSetupIni(QByteArray(s)); }
+void expectValues(const AfterSaveSettings& s, int open, int play)
+{
+    EXPECT_EQ(s.openFolderAfterSave, open);
+    EXPECT_EQ(s.playSoundAfterSave, play);
+}
+}
+
+TEST(SetupIni, ParsesTwoRecordsWithTheLoadingRules)
+{
+    expectValues(parse("0\r\n0\r\n"), 0, 0);
+    expectValues(parse("1\r\n1\r\n"), 1, 1);
+    expectValues(parse("7\r\n0\r\n"), 7, 0);
+    expectValues(parse("-1\r\n-1\r\n"), -1, -1);
+    expectValues(parse("1\n0\n"), 1, 0);              // bare LF line ends
+    expectValues(parse("1"), 1, 1);                   // one record feeds both settings
+    expectValues(parse("1\r\n"), 1, 1);
+    expectValues(parse(""), 0, 0);
+    expectValues(parse("2.5\r\n3.5\r\n"), 2, 4);      // halves to even
+    expectValues(parse("abc\r\n1\r\n"), 0, 1);        // text reads as 0
+    expectValues(parse("40000\r\n1\r\n"), 0, 1);      // outside 16 bits: the setting keeps 0
+    expectValues(parse("1\r\n-32769\r\n"), 1, 0);
+    expectValues(parse("32767\r\n-32768\r\n"), 32767, -32768);
+    expectValues(parse("\"1\",\"0\"\r\n"), 1, 0);     // quoted, comma-separated fields
+}
+
+TEST(SetupIni, StoresCrLfLinesAndReadsThemBack)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("setup.ini");
+    expectValues(loadSetupIni(path), 0, 0);  // missing file
+
+    ASSERT_TRUE(storeSetupIni(path, {1, 1}));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("1\r\n1\r\n"));
+    f.close();
+    expectValues(loadSetupIni(path), 1, 1);
+
+    ASSERT_TRUE(storeSetupIni(path, {-1, 0}));
+    expectValues(loadSetupIni(path), -1, 0);
+}
+
+TEST(SetupIni, StoreIntoReadOnlyFolderFailsAndKeepsTheOldFile)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("setup.ini");
+    ASSERT_TRUE(storeSetupIni(path, {0, 0}));
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0500), 0);
+    EXPECT_FALSE(storeSetupIni(path, {1, 1}));
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+    expectValues(loadSetupIni(path), 0, 0);
+}
+
+TEST(SetupIni, UnreadableFileGivesDefaults)
+{
+    QTemporaryDir dir;
+    // A folder where the file should be cannot be read as a file.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("setup.ini"));
+    expectValues(loadSetupIni(dir.filePath("setup.ini")), 0, 0);
+    EXPECT_FALSE(storeSetupIni(dir.filePath("setup.ini"), {1, 1}));
+}
