@@ -1,0 +1,8 @@
+#pragma once
+
+// The product's fixed texts.
+inline constexpr const char* kProductName = "TuneSnip";
+inline constexpr const char* kWebAddress = "www.tunesnip.example";
+inline constexpr const char* kOwnershipLine = "\xC2\xA9 2026 TuneSnip developers";  // UTF-8 ©
+inline constexpr const char* kSupportAddress = "feedback@tunesnip.example";
+inline constexpr const char* kFriendAddress = "friend@example.com";

@@ -1,0 +1,77 @@
+#include "app/SkinnedWindow.h"
+
+#include <QBitmap>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+QRegion skinRegion(const QImage& skin)
+{
+    if (skin.isNull())
+        return {};
+    const QImage rgb = skin.convertToFormat(QImage::Format_RGB32);
+    const QBitmap keyed = QBitmap::fromImage(rgb.createMaskFromColor(qRgb(255, 0, 255), Qt::MaskOutColor));
+    return QRegion(keyed);
+}
+
+SkinnedWindow::SkinnedWindow(QWidget* parent, Qt::WindowFlags extraFlags)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags)
+{
+    setMouseTracking(true);
+}
+
+void SkinnedWindow::setSkin(const QPixmap& background)
+{
+    background_ = background;
+    if (background_.isNull()) {
+        clearMask();
+        update();
+        return;
+    }
+    setFixedSize(background_.size());
+    setMask(skinRegion(background_.toImage()));
+    update();
+}
+
+void SkinnedWindow::beginWindowMove()
+{
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    // No window manager move available (bare X servers): follow the pointer until release.
+    manualMove_ = true;
+    moveOffset_ = QCursor::pos() - frameGeometry().topLeft();
+    grabMouse();
+}
+
+void SkinnedWindow::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (background_.isNull())
+        p.fillRect(rect(), palette().window());
+    else
+        p.drawPixmap(0, 0, background_);
+}
+
+void SkinnedWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (manualMove_) {
+        move(event->globalPosition().toPoint() - moveOffset_);
+        event->accept();
+        return;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void SkinnedWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (manualMove_) {
+        manualMove_ = false;
+        releaseMouse();
+        event->accept();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}

@@ -1,0 +1,200 @@
+// The widget tree of the main window: every control at its designed place and size.
+#include "app/ImageControl.h"
+#include "app/SkinLabel.h"
+#include "app/frmMain.h"
+#include "timeline/TimelineBoard.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+QPixmap skinPicture(const QString& name)
+{
+    return QPixmap(QStringLiteral(":/skin/main/") + name + QStringLiteral(".png"));
+}
+
+// A picture store: never visible, it only carries artwork for the hover and pressed looks.
+ImageControl* store(QWidget* parent, const QString& picture, int index = -1)
+{
+    auto* c = new ImageControl(parent, index);
+    c->setPicture(skinPicture(picture));
+    c->setGeometry(-2000, -2000, c->picture().width(), c->picture().height());
+    c->hide();
+    return c;
+}
+
+// Panel buttons, left and top in twips as designed (37 x 32 pixels each). Index 3 lies far
+// above the window and is never seen.
+constexpr int kPanelTwips[8][2] = {{360, 970}, {990, 970}, {1920, 970}, {2240, -5970},
+                                   {2560, 975}, {3445, 975}, {4150, 975}, {4780, 975}};
+const char* const kPanelTips[8] = {"Open a Media File", "Save Music", "Random Music Cutter", "",
+                                   "Send Music to Your Friends", "Settings", "Help", "Exit"};
+const char* const kTransportTips[7] = {"Play", "Stop", "Pause", "Select Start Position",
+                                       "Select End Position", "Play Selected Section", "Save Music"};
+constexpr QRect kMenuRects[4] = {{18, 42, 48, 18}, {71, 42, 56, 18}, {132, 42, 68, 18}, {206, 42, 62, 18}};
+
+int twipsToPx(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+}  // namespace
+
+void frmMain::design(QWidget* w, const QRect& r, double fontPoints, bool scaleSize)
+{
+    w->setGeometry(r);
+    if (fontPoints > 0) {
+        QFont f(QStringLiteral("Tahoma"));
+        f.setPointSizeF(fontPoints);
+        w->setFont(f);
+    }
+    designed_.insert(w, {r, fontPoints, scaleSize});
+}
+
+void frmMain::buildControls()
+{
+    imgExit = new ImageControl(this);
+    design(imgExit, {729, 12, 22, 22});
+    imgExit->setToolTip(QStringLiteral("Exit"));
+    imgMin = new ImageControl(this);
+    design(imgMin, {704, 12, 22, 22});
+    imgMin->setToolTip(QStringLiteral("Minimize"));
+    imgOpen = new ImageControl(this);
+    design(imgOpen, {146, 220, 31, 36});
+    imgFeedback = new ImageControl(this);
+    design(imgFeedback, {648, 538, 83, 17});
+    imgFeedback->setToolTip(QStringLiteral("Send Bug Report & Feedback to us"));
+    const QPixmap cursorPicture = skinPicture(QStringLiteral("hand_cursor"));
+    if (!cursorPicture.isNull()) {
+        imgOpen->setCursor(QCursor(cursorPicture, 6, 0));
+        imgFeedback->setCursor(QCursor(cursorPicture, 6, 0));
+    }
+
+    imgExitLight = store(this, QStringLiteral("exit_light"));
+    imgMinLight = store(this, QStringLiteral("min_light"));
+    imgGettingStartedLight = store(this, QStringLiteral("getting_started_light"));
+    for (int i = 0; i < 4; ++i) {
+        imgMenu[i] = new ImageControl(this, i);
+        design(imgMenu[i], kMenuRects[i]);
+        imgMenuData[i] = store(this, QStringLiteral("menu_light_%1").arg(i), i);
+    }
+    for (int i = 0; i < 8; ++i) {
+        imgButton[i] = new ImageControl(this, i);
+        design(imgButton[i], {twipsToPx(kPanelTwips[i][0]), twipsToPx(kPanelTwips[i][1]), 37, 32});
+        if (*kPanelTips[i])
+            imgButton[i]->setToolTip(QString::fromLatin1(kPanelTips[i]));
+        imgButtonData[i] = store(this, QStringLiteral("button_light_%1").arg(i), i);
+    }
+    for (int i = 0; i < 7; ++i) {
+        imgCtrlButton[i] = new ImageControl(this, i);
+        design(imgCtrlButton[i], i < 6 ? QRect(20 + 44 * i, 483, 34, 32) : QRect(643, 483, 108, 32));
+        imgCtrlButton[i]->setToolTip(QString::fromLatin1(kTransportTips[i]));
+        imgCtrlButtonLight[i] = store(this, QStringLiteral("ctrl_light_%1").arg(i), i);
+        imgCtrlButtonPress[i] = store(this, QStringLiteral("ctrl_press_%1").arg(i), i);
+    }
+
+    auto label = [this](const QString& text, const QRect& r, double points, Qt::Alignment align) {
+        auto* l = new SkinLabel(text, this);
+        design(l, r, points);
+        l->setAlignment(align);
+        return l;
+    };
+    const Qt::Alignment centre = Qt::AlignCenter;
+    lblTime = label(QStringLiteral("00:00:00"), {301, 490, 75, 23}, 14.25, centre);
+    lblSelBegin = label(QStringLiteral("00:00:00"), {442, 490, 44, 13}, 8.25, centre);
+    lblSelEnd = label(QStringLiteral("00:00:00"), {507, 490, 44, 13}, 8.25, centre);
+    lblSelLength = label(QStringLiteral("00:00:00"), {572, 490, 44, 13}, 8.25, centre);
+    lblViewBegin = label(QStringLiteral("00:00:00"), {442, 514, 44, 13}, 8.25, centre);
+    lblViewEnd = label(QStringLiteral("00:00:00"), {507, 514, 44, 13}, 8.25, centre);
+    lblViewLength = label(QStringLiteral("00:00:00"), {572, 514, 44, 13}, 8.25, centre);
+    lblTimeLeft = label(QStringLiteral("Start"), {14, 467, 40, 13}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    lblTimeRight = label(QStringLiteral("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
+    lblFileName = label(QStringLiteral("C:\\1.MP3"), {372, 76, 370, 16}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    lblVersion = label(QString(), {96, 16, 87, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    lblText = label(QString(), {18, 538, 147, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette white = lblVersion->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    lblVersion->setPalette(white);
+
+    // Hidden fields of the window.
+    txtFullTime = new QLineEdit(QStringLiteral("0"), this);
+    txtAction = new QLineEdit(QStringLiteral("Text1"), this);
+    txtSave = new QLineEdit(this);
+    lstFile = new QListWidget(this);
+    for (QWidget* w : {static_cast<QWidget*>(txtFullTime), static_cast<QWidget*>(txtAction),
+                       static_cast<QWidget*>(txtSave), static_cast<QWidget*>(lstFile)})
+        w->hide();
+
+    Timer2.setInterval(100);
+}
+
+void frmMain::buildTimelinePanel()
+{
+    auto* panel = new ImageControl(this);
+    panel->setPicture(skinPicture(QStringLiteral("timeline")));
+    design(panel, {10, 104, 746, 360});
+    picOpened = panel;
+
+    auto pic = [panel](const QString& name, const QRect& r) {
+        auto* c = new ImageControl(panel);
+        c->setPicture(skinPicture(name));
+        c->setStretch(true);
+        c->setGeometry(r);
+        return c;
+    };
+    imgTopPoint = pic(QStringLiteral("playhead_top"), {0, 52, kHandleWidth, kHandleHeight});
+    imgLine = pic(QStringLiteral("playhead_line"), {kLineOffset, 58, 1, kLineHeight});
+    imgBottomPoint = pic(QStringLiteral("playhead_bottom"), {0, 342, kHandleWidth, kHandleHeight});
+    imgSelectTop1 = pic(QStringLiteral("sel1_top"), {0, 52, kHandleWidth, kHandleHeight});
+    imgSelectLine1 = pic(QStringLiteral("sel1_line"), {kLineOffset, 58, 1, kLineHeight});
+    imgSelectBottom1 = pic(QStringLiteral("sel1_bottom"), {0, 342, kHandleWidth, kHandleHeight});
+    imgSelectTop2 = pic(QStringLiteral("sel2_top"), {0, 52, kHandleWidth, kHandleHeight});
+    imgSelectLine2 = pic(QStringLiteral("sel2_line"), {kLineOffset, 58, 1, kLineHeight});
+    imgSelectBottom2 = pic(QStringLiteral("sel2_bottom"), {0, 342, kHandleWidth, kHandleHeight});
+    for (QWidget* w : {imgSelectTop1, imgSelectLine1, imgSelectBottom1, imgSelectTop2, imgSelectLine2, imgSelectBottom2})
+        w->hide();
+    // Handles lie above their lines so that they stay grabbable where both overlap.
+    for (QWidget* w : {imgTopPoint, imgBottomPoint, imgSelectTop1, imgSelectBottom1, imgSelectTop2, imgSelectBottom2})
+        w->raise();
+    panel->hide();
+}
+
+void frmMain::buildProgressPanels()
+{
+    auto bar = [](QWidget* parent, const QString& name, const QRect& r) {
+        auto* c = new ImageControl(parent);
+        c->setPicture(skinPicture(name));
+        c->setStretch(false);
+        c->setGeometry(r);
+        return c;
+    };
+    auto percent = [](QWidget* parent, const QRect& r) {
+        auto* l = new QLabel(QStringLiteral("0%"), parent);
+        l->setGeometry(r);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont f(QStringLiteral("Tahoma"));
+        f.setPointSizeF(8.25);
+        f.setBold(true);
+        l->setFont(f);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, QColor(11, 77, 109));
+        l->setPalette(pal);
+        return l;
+    };
+
+    picPBBack = bar(this, QStringLiteral("decode_panel"), {0, 0, 0, 0});
+    design(picPBBack, {192, 250, 381, 64}, 0, true);
+    imgPB = bar(picPBBack, QStringLiteral("decode_bar"), {0, 0, 0, 0});
+    design(imgPB, {10, 30, 361, 14}, 0, true);
+    lblPB = percent(picPBBack, {300, 8, 71, 16});
+    picPBBack->hide();
+
+    picPro = bar(this, QStringLiteral("save_panel"), {0, 0, 0, 0});
+    design(picPro, {242, 262, 281, 44});
+    imgPro = bar(picPro, QStringLiteral("save_bar"), {0, 0, 0, 0});
+    design(imgPro, {0, 28, 281, 16}, 0, true);
+    lblPro = percent(picPro, {200, 6, 76, 16});
+    picPro->hide();
+}

@@ -1,0 +1,72 @@
+#include "app/frmSplash.h"
+
+#include "app/AppIdentity.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+QLabel* makeLabel(QWidget* parent, const QRect& r, const QString& text, const QColor& colour, double points,
+                  Qt::Alignment align, bool underline = false)
+{
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(r);
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPointSizeF(points);
+    f.setUnderline(underline);
+    l->setFont(f);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    l->setPalette(pal);
+    l->setAlignment(align);
+    l->setAttribute(Qt::WA_TranslucentBackground);
+    return l;
+}
+}
+
+frmSplash::frmSplash(std::function<void()> showMain, QWidget* parent)
+    : SkinnedWindow(parent, Qt::WindowStaysOnTopHint | Qt::SplashScreen), showMain_(std::move(showMain))
+{
+    setWindowTitle(QString::fromLatin1(kProductName));
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPointSizeF(9);
+    setFont(f);
+    setSkin(QPixmap(QStringLiteral(":/skin/splash/splash.png")));
+    if (skin().isNull())
+        setFixedSize(400, 200);
+
+    Label1 = makeLabel(this, {236, 94, 54, 14}, QStringLiteral("Loading..."), Qt::white, 9, Qt::AlignCenter);
+    Label2 = makeLabel(this, {138, 178, 115, 12}, QString::fromLatin1(kWebAddress), QColor(0, 0, 255), 7.5,
+                       Qt::AlignLeft | Qt::AlignVCenter, true);
+    Label3 = makeLabel(this, {116, 164, 164, 14}, QString::fromUtf8(kOwnershipLine), QColor(64, 64, 64), 9,
+                       Qt::AlignLeft | Qt::AlignVCenter);
+    // Progress texts may be wider than the designed box; let them grow around its centre.
+    Label1->setGeometry(196, 94, 134, 14);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    tickCounter_ = 0;
+    Timer1.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Timer1.start();
+}
+
+void frmSplash::Timer1_Timer()
+{
+    ++tickCounter_;
+    if (tickCounter_ == 1) {
+        Label1->setText(QStringLiteral("Graphics..."));
+    } else if (tickCounter_ == 2) {
+        Label1->setText(QStringLiteral("Components..."));
+    } else {
+        Timer1.stop();
+        hide();
+        QApplication::processEvents();
+        if (showMain_)
+            showMain_();
+        close();
+    }
+}

@@ -1,0 +1,212 @@
+#include "app/Fonts.h"
+#include "app/ImageControl.h"
+#include "app/SkinLabel.h"
+#include "app/frmMain.h"
+#include "app/frmSplash.h"
+#include "support/Recorders.h"
+#include "timeline/WidgetTimelineBoard.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+struct MainFixture {
+    QTemporaryDir root;
+    RecordingMessageBoxes boxes;
+    RecordingShell shell;
+    AppPaths paths;
+    MainFixture()
+    {
+        QDir(root.path()).mkpath("app/data");
+        paths = AppPaths::make(root.filePath("app"), root.filePath("tmp"), 4242);
+    }
+    std::unique_ptr<frmMain> make() { return std::make_unique<frmMain>(paths, MainServices{&boxes, &shell}); }
+};
+
+QColor textColour(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
+
+}  // namespace
+
+TEST(Startup, SplashShowsThreeTextsThenOpensTheMainWindow)
+{
+    int shown = 0;
+    bool splashHiddenWhenMainShown = false;
+    frmSplash* splashPtr = nullptr;
+    frmSplash splash([&] {
+        ++shown;
+        splashHiddenWhenMainShown = splashPtr->isHidden();
+    });
+    splashPtr = &splash;
+    splash.show();
+    EXPECT_EQ(splash.size(), QSize(400, 200));
+    EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(splash.timer1()->isActive());
+    EXPECT_EQ(splash.timer1()->interval(), 1000);
+    EXPECT_EQ(splash.label1()->text(), "Loading...");
+    EXPECT_EQ(textColour(splash.label2()), QColor(0, 0, 255));
+    EXPECT_TRUE(splash.label2()->font().underline());
+    EXPECT_EQ(textColour(splash.label3()), QColor(64, 64, 64));
+
+    splash.Timer1_Timer();
+    EXPECT_EQ(splash.label1()->text(), "Graphics...");
+    EXPECT_EQ(shown, 0);
+    splash.Timer1_Timer();
+    EXPECT_EQ(splash.label1()->text(), "Components...");
+    EXPECT_EQ(shown, 0);
+    EXPECT_TRUE(splash.isVisible());
+    splash.Timer1_Timer();
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(splashHiddenWhenMainShown);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_FALSE(splash.timer1()->isActive());
+}
+
+TEST(Startup, SplashTicksOnItsOwnTimer)
+{
+    bool shown = false;
+    frmSplash splash([&] { shown = true; });
+    splash.timer1()->setInterval(20);  // the same timer, quicker
+    splash.show();
+    QElapsedTimer t;
+    t.start();
+    while (!shown && t.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(splash.tickCounter(), 3);
+}
+
+TEST(Startup, MainWindowStartsEmptyWithDesignedLabelsAndMarkers)
+{
+    MainFixture fx;
+    auto w = fx.make();
+    EXPECT_EQ(w->windowTitle(), "TuneSnip");
+    EXPECT_EQ(w->size(), QSize(765, 565));
+    EXPECT_TRUE(w->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(w->transparentColorKey(), QColor(255, 0, 255));
+
+    for (QLabel* l : {w->lblTime, w->lblSelBegin, w->lblSelEnd, w->lblSelLength, w->lblViewBegin, w->lblViewEnd,
+                      w->lblViewLength}) {
+        EXPECT_EQ(l->text(), "00:00:00");
+        EXPECT_EQ(textColour(l), QColor(11, 77, 109));
+    }
+    EXPECT_EQ(textColour(w->lblText), QColor(11, 77, 109));
+    EXPECT_EQ(w->lblText->text(), "");
+    EXPECT_EQ(w->lblTimeLeft->text(), "Start");
+    EXPECT_EQ(w->lblTimeRight->text(), "End");
+    EXPECT_EQ(w->lblFileName->text(), "C:\\1.MP3");
+    for (QLabel* l : {w->lblTimeLeft, w->lblTimeRight, w->lblFileName})
+        EXPECT_EQ(textColour(l), QColor(71, 99, 113));
+    EXPECT_EQ(w->lblVersion->text(), QString("- Ver %1.%2.%3").arg(TUNESNIP_VERSION_MAJOR).arg(TUNESNIP_VERSION_MINOR).arg(TUNESNIP_VERSION_PATCH));
+    EXPECT_EQ(w->lblVersion->geometry(), QRect(96, 16, 87, 14));
+    EXPECT_EQ(textColour(w->lblVersion), QColor(Qt::white));
+
+    const EditorState& s = w->state();
+    EXPECT_EQ(s.fileIsOpen, 0);
+    EXPECT_EQ(s.dragActive, 0);
+    EXPECT_EQ(s.playPaused, 0);
+    EXPECT_EQ(s.playingSelection, 0);
+    EXPECT_EQ(s.buttonHeld, 0);
+    EXPECT_EQ(s.selBeginSeconds, 0);
+    EXPECT_EQ(s.selEndSeconds, 0);
+    EXPECT_EQ(s.sourceDurationSeconds, 0);
+    EXPECT_EQ(s.currentJob, "");
+    EXPECT_EQ(w->txtFullTime->text(), "0");
+    EXPECT_EQ(w->txtAction->text(), "Text1");
+    EXPECT_TRUE(w->txtFullTime->isHidden());
+    EXPECT_TRUE(w->txtAction->isHidden());
+    EXPECT_TRUE(w->picOpened->isHidden());
+    EXPECT_TRUE(w->picPBBack->isHidden());
+    EXPECT_TRUE(w->picPro->isHidden());
+    EXPECT_EQ(w->lblPB->text(), "0%");
+    EXPECT_EQ(w->lblPro->text(), "0%");
+    EXPECT_EQ(w->Timer2.interval(), 100);
+
+    // Begin marker at 0 (line 6), end marker at 728 (line 734), both hidden.
+    EXPECT_EQ(w->imgSelectTop1->x(), 0);
+    EXPECT_EQ(w->imgSelectLine1->x(), 6);
+    EXPECT_EQ(w->imgSelectBottom1->x(), 0);
+    EXPECT_EQ(w->imgSelectTop2->x(), 728);
+    EXPECT_EQ(w->imgSelectBottom2->x(), 728);
+    EXPECT_EQ(w->imgSelectLine2->x(), 734);
+    for (QWidget* m : {w->imgSelectTop1, w->imgSelectLine1, w->imgSelectBottom1, w->imgSelectTop2,
+                       w->imgSelectLine2, w->imgSelectBottom2})
+        EXPECT_TRUE(m->isHidden());
+    EXPECT_EQ(w->imgLine->x(), 6);
+    EXPECT_EQ(w->imgTopPoint->size(), QSize(13, 8));
+    EXPECT_EQ(w->imgLine->size(), QSize(1, 284));
+    EXPECT_EQ(w->imgBottomPoint->y(), 342);
+
+    // Controls at their designed places; panel button 3 is out of sight.
+    EXPECT_EQ(w->imgExit->geometry(), QRect(729, 12, 22, 22));
+    EXPECT_EQ(w->imgMin->geometry(), QRect(704, 12, 22, 22));
+    EXPECT_EQ(w->imgOpen->geometry(), QRect(146, 220, 31, 36));
+    EXPECT_EQ(w->imgMenu[3]->geometry(), QRect(206, 42, 62, 18));
+    EXPECT_EQ(w->imgFeedback->geometry(), QRect(648, 538, 83, 17));
+    EXPECT_EQ(w->imgButton[0]->geometry(), QRect(24, 65, 37, 32));
+    EXPECT_EQ(w->imgButton[7]->geometry(), QRect(319, 65, 37, 32));
+    EXPECT_LT(w->imgButton[3]->geometry().bottom(), 0);
+    EXPECT_EQ(w->imgCtrlButton[5]->geometry(), QRect(240, 483, 34, 32));
+    EXPECT_EQ(w->imgCtrlButton[6]->geometry(), QRect(643, 483, 108, 32));
+    EXPECT_EQ(w->picOpened->geometry(), QRect(10, 104, 746, 360));
+    EXPECT_EQ(w->imgPB->width(), 361);
+    EXPECT_EQ(w->picPro->width(), 281);
+    EXPECT_EQ(w->imgButton[1]->toolTip(), "Save Music");
+    EXPECT_EQ(w->imgCtrlButton[3]->toolTip(), "Select Start Position");
+    EXPECT_EQ(w->imgFeedback->toolTip(), "Send Bug Report & Feedback to us");
+    // Hover stores carry pictures but are never visible.
+    EXPECT_TRUE(w->imgExitLight->isHidden());
+    EXPECT_TRUE(w->imgCtrlButtonPress[6]->isHidden());
+    EXPECT_FALSE(w->imgExit->hasPicture());
+}
+
+TEST(Startup, LoadsSettingsAndPreparesThePrivateTemporaryFolder)
+{
+    MainFixture fx;
+    {
+        auto w = fx.make();
+        EXPECT_EQ(w->settings().openFolderAfterSave, 0);  // no setup.ini
+        EXPECT_EQ(w->settings().playSoundAfterSave, 0);
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(fx.paths.tempDir).constData(), &st), 0);
+        EXPECT_TRUE(S_ISDIR(st.st_mode));
+        EXPECT_EQ(st.st_mode & 0777, 0700u);
+    }
+    QFile ini(fx.paths.setupIni());
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("7\r\n1\r\n");
+    ini.close();
+    QFile keep(fx.paths.tempDir + "/keep.txt");
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.write("x");
+    keep.close();
+
+    auto w = fx.make();
+    EXPECT_EQ(w->settings().openFolderAfterSave, 7);
+    EXPECT_EQ(w->settings().playSoundAfterSave, 1);
+    EXPECT_TRUE(QFile::exists(fx.paths.tempDir + "/keep.txt"));
+}
+
+TEST(Startup, GeometryConversionKeepsPixelsAndMarkers)
+{
+    MainFixture fx;
+    auto w = fx.make();
+    w->convertGeometry(12, 12);
+    EXPECT_EQ(w->imgButton[0]->geometry(), QRect(24, 65, 37, 32));
+    EXPECT_EQ(w->lblTime->geometry(), QRect(301, 490, 75, 23));
+    EXPECT_EQ(w->imgSelectTop2->x(), 728);
+    EXPECT_EQ(w->imgSelectLine2->x(), 734);
+    EXPECT_NEAR(w->lblTime->font().pointSizeF(), 14.25 * 12 / 15, 0.01);
+    w->convertGeometry(15, 15);
+    EXPECT_NEAR(w->lblTime->font().pointSizeF(), 14.25, 0.01);
+    EXPECT_EQ(w->size(), QSize(765, 565));
+}
