@@ -11,7 +11,8 @@ QRegion skinRegion(const QImage& skin)
     if (skin.isNull())
         return {};
     const QImage rgb = skin.convertToFormat(QImage::Format_RGB32);
-    const QBitmap keyed = QBitmap::fromImage(rgb.createMaskFromColor(qRgb(255, 0, 255), Qt::MaskOutColor));
+    // In a bitmap region the set bits are inside: MaskInColor sets every pixel that is not magenta.
+    const QBitmap keyed = QBitmap::fromImage(rgb.createMaskFromColor(qRgb(255, 0, 255), Qt::MaskInColor));
     return QRegion(keyed);
 }
 
