@@ -12,7 +12,7 @@ packages=(
   libgtest-dev
   ffmpeg
   xvfb xdotool imagemagick x11-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation
   libclang-rt-14-dev
 )
 

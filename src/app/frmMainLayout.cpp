@@ -46,7 +46,7 @@ void frmMain::design(QWidget* w, const QRect& r, double fontPoints, bool scaleSi
 {
     w->setGeometry(r);
     if (fontPoints > 0) {
-        QFont f(QStringLiteral("Tahoma"));
+        QFont f = w->font();
         f.setPointSizeF(fontPoints);
         w->setFont(f);
     }
@@ -95,8 +95,13 @@ void frmMain::buildControls()
         imgCtrlButtonPress[i] = store(this, QStringLiteral("ctrl_press_%1").arg(i), i);
     }
 
-    auto label = [this](const QString& text, const QRect& r, double points, Qt::Alignment align) {
+    // Time texts use a narrow face: "00:00:00" must fit the designed 44-pixel cells.
+    QFont timeFont;
+    timeFont.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Tahoma")});
+    auto label = [this, &timeFont](const QString& text, const QRect& r, double points, Qt::Alignment align) {
         auto* l = new SkinLabel(text, this);
+        if (text == QLatin1String("00:00:00"))
+            l->setFont(timeFont);
         design(l, r, points);
         l->setAlignment(align);
         return l;
