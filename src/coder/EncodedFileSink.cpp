@@ -1,0 +1,236 @@
+#include "coder/EncodedFileSink.h"
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+}
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+
+namespace coder {
+namespace {
+
+constexpr std::int64_t defaultLossyBitRate = 128000;
+
+const AVOutputFormat* containerFor(const std::string& name)
+{
+    const std::string ext = extensionOf(name);
+    if (ext == "m4r")  // ring tones for phones: an iPod-style MP4 with AAC
+        return av_guess_format("ipod", nullptr, nullptr);
+    if (ext == "wma")
+        return av_guess_format("asf", nullptr, nullptr);
+    return av_guess_format(nullptr, name.c_str(), nullptr);
+}
+
+const AVCodec* encoderFor(const AVOutputFormat* container, const OutputRequest& request)
+{
+    if (!request.codecName.empty()) {
+        const AVCodec* codec = avcodec_find_encoder_by_name(request.codecName.c_str());
+        if (!codec || codec->type != AVMEDIA_TYPE_AUDIO)
+            throw CoderError(request.name + ": unknown audio encoder " + request.codecName);
+        return codec;
+    }
+    const std::string ext = extensionOf(request.name);
+    if (ext == "wav")
+        return avcodec_find_encoder(AV_CODEC_ID_PCM_S16LE);
+    if (ext == "mp3") {
+        if (const AVCodec* lame = avcodec_find_encoder_by_name("libmp3lame"))
+            return lame;
+    }
+    if (ext == "wma")
+        return avcodec_find_encoder(AV_CODEC_ID_WMAV2);
+    if (container->audio_codec == AV_CODEC_ID_NONE)
+        throw CoderError(request.name + ": " + container->name + " is not an audio format");
+    const AVCodec* codec = avcodec_find_encoder(container->audio_codec);
+    if (!codec)
+        throw CoderError(request.name + ": no encoder for " + avcodec_get_name(container->audio_codec));
+    return codec;
+}
+
+int chooseRate(const AVCodec* codec, int wanted)
+{
+    if (!codec->supported_samplerates)
+        return wanted;
+    int best = codec->supported_samplerates[0];
+    for (const int* r = codec->supported_samplerates; *r; ++r) {
+        if (*r == wanted)
+            return wanted;
+        if (std::abs(*r - wanted) < std::abs(best - wanted))
+            best = *r;
+    }
+    return best;
+}
+
+int chooseChannels(const AVCodec* codec, int wanted)
+{
+    if (codec->id == AV_CODEC_ID_WMAV1 || codec->id == AV_CODEC_ID_WMAV2)
+        return std::min(wanted, 2);
+    if (!codec->ch_layouts)
+        return wanted;
+    int best = 0;
+    for (const AVChannelLayout* l = codec->ch_layouts; l->nb_channels; ++l) {
+        if (l->nb_channels == wanted)
+            return wanted;
+        if (l->nb_channels < wanted)
+            best = std::max(best, l->nb_channels);
+    }
+    return best > 0 ? best : codec->ch_layouts[0].nb_channels;
+}
+
+AVSampleFormat chooseFormat(const AVCodec* codec, AVSampleFormat source)
+{
+    if (!codec->sample_fmts)
+        return source;
+    for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f) {
+        if (*f == source)
+            return source;
+    }
+    return codec->sample_fmts[0];
+}
+
+bool isLossy(const AVCodec* codec)
+{
+    const AVCodecDescriptor* d = avcodec_descriptor_get(codec->id);
+    return d && (d->props & AV_CODEC_PROP_LOSSY);
+}
+
+} // namespace
+
+std::string extensionOf(const std::string& name)
+{
+    const auto slash = name.find_last_of('/');
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    std::string ext = name.substr(dot + 1);
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext;
+}
+
+EncodedFileSink::EncodedFileSink(const OutputRequest& request)
+    : name_(request.name)
+{
+    const AVOutputFormat* container = containerFor(request.name);
+    if (!container)
+        throw CoderError(request.name + ": cannot tell the output format from the name");
+    const AVCodec* codec = encoderFor(container, request);
+    if (avformat_query_codec(container, codec->id, FF_COMPLIANCE_NORMAL) == 0)
+        throw CoderError(request.name + ": " + codec->name + " cannot be stored in " + container->name);
+
+    AVFormatContext* raw = nullptr;
+    checkAv(avformat_alloc_output_context2(&raw, container, nullptr, nullptr), request.name);
+    muxer_.reset(raw);
+    setUpEncoder(codec, request);
+
+    stream_ = avformat_new_stream(raw, nullptr);
+    if (!stream_)
+        throw CoderError("out of memory");
+    stream_->time_base = encoder_->time_base;
+    checkAv(avcodec_parameters_from_context(stream_->codecpar, encoder_.get()), request.name);
+
+    int ret = avio_open(&raw->pb, fileUrl(request.writePath).c_str(), AVIO_FLAG_WRITE);
+    if (ret < 0)
+        throw CoderError(request.name + ": cannot write (" + avErrorText(ret) + ")");
+    AVDictionary* options = nullptr;
+    if (std::string(container->name) == "wav")
+        av_dict_set(&options, "rf64", "auto", 0);
+    ret = avformat_write_header(raw, &options);
+    av_dict_free(&options);
+    if (ret < 0)
+        throw CoderError(request.name + ": cannot write the header (" + avErrorText(ret) + ")");
+}
+
+void EncodedFileSink::setUpEncoder(const AVCodec* codec, const OutputRequest& request)
+{
+    encoder_.reset(avcodec_alloc_context3(codec));
+    if (!encoder_)
+        throw CoderError("out of memory");
+    AVCodecContext* enc = encoder_.get();
+    enc->sample_rate = chooseRate(codec, request.sampleRate.value_or(request.sourceRate));
+    av_channel_layout_default(&enc->ch_layout,
+                              chooseChannels(codec, request.channels.value_or(request.sourceChannels)));
+    enc->sample_fmt = chooseFormat(codec, request.sourceFormat);
+    enc->time_base = AVRational{1, enc->sample_rate};
+    if (request.bitRate)
+        enc->bit_rate = *request.bitRate;
+    else if (isLossy(codec))
+        enc->bit_rate = defaultLossyBitRate;
+    if (muxer_->oformat->flags & AVFMT_GLOBALHEADER)
+        enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    const int ret = avcodec_open2(enc, codec, nullptr);
+    if (ret < 0)
+        throw CoderError(request.name + ": cannot start the " + codec->name + " encoder at "
+                         + std::to_string(enc->sample_rate) + " Hz, "
+                         + std::to_string(enc->ch_layout.nb_channels) + " channel(s) ("
+                         + avErrorText(ret) + ")");
+    spec_.sampleRate = enc->sample_rate;
+    av_channel_layout_copy(&spec_.layout, &enc->ch_layout);
+    spec_.format = enc->sample_fmt;
+    const bool anySize = (codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) || enc->frame_size <= 0;
+    spec_.frameSize = anySize ? 0 : enc->frame_size;
+}
+
+void EncodedFileSink::write(AVFrame& frame)
+{
+    frame.pts = nextPts_;
+    nextPts_ += frame.nb_samples;
+    const int ret = avcodec_send_frame(encoder_.get(), &frame);
+    if (ret < 0)
+        throw CoderError(name_ + ": encoding failed (" + avErrorText(ret) + ")");
+    drainPackets();
+}
+
+void EncodedFileSink::drainPackets()
+{
+    for (;;) {
+        int ret = avcodec_receive_packet(encoder_.get(), packet_.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF)
+            return;
+        if (ret < 0)
+            throw CoderError(name_ + ": encoding failed (" + avErrorText(ret) + ")");
+        av_packet_rescale_ts(packet_.get(), encoder_->time_base, stream_->time_base);
+        packet_->stream_index = stream_->index;
+        ret = av_interleaved_write_frame(muxer_.get(), packet_.get());
+        if (ret < 0)
+            throw CoderError(name_ + ": cannot write (" + avErrorText(ret) + ")");
+    }
+}
+
+void EncodedFileSink::finish()
+{
+    int ret = avcodec_send_frame(encoder_.get(), nullptr);
+    if (ret < 0 && ret != AVERROR_EOF)
+        throw CoderError(name_ + ": encoding failed (" + avErrorText(ret) + ")");
+    drainPackets();
+    ret = av_write_trailer(muxer_.get());
+    if (ret < 0)
+        throw CoderError(name_ + ": cannot complete the file (" + avErrorText(ret) + ")");
+    AVIOContext* pb = muxer_->pb;
+    avio_flush(pb);
+    if (pb->error < 0)
+        throw CoderError(name_ + ": cannot write (" + avErrorText(pb->error) + ")");
+    finalSize_ = avio_size(pb);
+    ret = avio_closep(&muxer_->pb);
+    if (ret < 0)
+        throw CoderError(name_ + ": cannot write (" + avErrorText(ret) + ")");
+}
+
+std::int64_t EncodedFileSink::bytesWritten() const
+{
+    if (finalSize_ >= 0)
+        return finalSize_;
+    return muxer_->pb ? avio_tell(muxer_->pb) : 0;
+}
+
+std::string EncodedFileSink::describe() const
+{
+    char stream[256] = {};
+    avcodec_string(stream, sizeof stream, encoder_.get(), 1);
+    return std::string("Output #0, ") + muxer_->oformat->name + ", to '" + name_ + "':\n"
+        + "  Stream #0:0: " + stream + "\n";
+}
+
+} // namespace coder

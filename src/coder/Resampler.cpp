@@ -1,0 +1,126 @@
+#include "coder/Resampler.h"
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+}
+
+#include <vector>
+
+namespace coder {
+namespace {
+
+AVChannelLayout usableLayout(const AVChannelLayout& layout)
+{
+    AVChannelLayout out{};
+    if (layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&layout) == 0)
+        av_channel_layout_default(&out, layout.nb_channels);
+    else
+        av_channel_layout_copy(&out, &layout);
+    return out;
+}
+
+} // namespace
+
+Resampler::Resampler(const AVFrame& source, const SampleSpec& target)
+    : target_(target)
+{
+    AVChannelLayout in = usableLayout(source.ch_layout);
+    const bool same = source.sample_rate == target.sampleRate
+        && source.format == target.format
+        && av_channel_layout_compare(&in, &target.layout) == 0;
+    if (!same) {
+        SwrContext* raw = nullptr;
+        AVChannelLayout out = target.layout;  // the 5.1 API takes non-const layouts
+        int ret = swr_alloc_set_opts2(&raw, &out, target.format, target.sampleRate, &in,
+                                      static_cast<AVSampleFormat>(source.format),
+                                      source.sample_rate, 0, nullptr);
+        swr_.reset(raw);
+        checkAv(ret, "cannot set up the resampler");
+        checkAv(swr_init(swr_.get()), "cannot set up the resampler");
+    }
+    av_channel_layout_uninit(&in);
+    fifo_.reset(av_audio_fifo_alloc(target.format, target.layout.nb_channels, 8192));
+    if (!fifo_)
+        throw CoderError("out of memory");
+}
+
+void Resampler::queue(uint8_t* const* planes, int count)
+{
+    if (count <= 0)
+        return;
+    // av_audio_fifo_write takes non-const plane pointers but only reads through them.
+    void* const* data = reinterpret_cast<void* const*>(planes);
+    if (av_audio_fifo_write(fifo_.get(), const_cast<void**>(data), count) < count)
+        throw CoderError("out of memory");
+}
+
+void Resampler::ensureScratch(int samples)
+{
+    if (scratch_->data[0] && scratch_->nb_samples >= samples)
+        return;
+    av_frame_unref(scratch_.get());
+    scratch_->format = target_.format;
+    scratch_->nb_samples = samples;
+    checkAv(av_channel_layout_copy(&scratch_->ch_layout, &target_.layout), "out of memory");
+    checkAv(av_frame_get_buffer(scratch_.get(), 0), "out of memory");
+}
+
+void Resampler::push(const AVFrame& frame, int offset, int count)
+{
+    if (count <= 0)
+        return;
+    const auto format = static_cast<AVSampleFormat>(frame.format);
+    const int bytes = av_get_bytes_per_sample(format);
+    const int channels = frame.ch_layout.nb_channels;
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int planes = planar ? channels : 1;
+    const int step = planar ? bytes : bytes * channels;
+    std::vector<uint8_t*> in(static_cast<size_t>(planes));
+    for (int p = 0; p < planes; ++p)
+        in[static_cast<size_t>(p)] = frame.extended_data[p] + static_cast<std::ptrdiff_t>(offset) * step;
+
+    if (!swr_) {
+        queue(in.data(), count);
+        return;
+    }
+    const int room = swr_get_out_samples(swr_.get(), count);
+    ensureScratch(room);
+    const int done = swr_convert(swr_.get(), scratch_->extended_data, scratch_->nb_samples,
+                                 const_cast<const uint8_t**>(in.data()), count);
+    checkAv(done, "resampling failed");
+    queue(scratch_->extended_data, done);
+}
+
+void Resampler::flush()
+{
+    if (!swr_)
+        return;
+    for (;;) {
+        const int room = std::max(swr_get_out_samples(swr_.get(), 0), 0);
+        if (room == 0)
+            return;
+        ensureScratch(room);
+        const int done = swr_convert(swr_.get(), scratch_->extended_data, scratch_->nb_samples, nullptr, 0);
+        checkAv(done, "resampling failed");
+        if (done == 0)
+            return;
+        queue(scratch_->extended_data, done);
+    }
+}
+
+int Resampler::pop(AVFrame& out, int n)
+{
+    n = std::min(n, queued());
+    av_frame_unref(&out);
+    if (n <= 0)
+        return 0;
+    out.format = target_.format;
+    out.sample_rate = target_.sampleRate;
+    out.nb_samples = n;
+    checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout), "out of memory");
+    checkAv(av_frame_get_buffer(&out, 0), "out of memory");
+    void* const* data = reinterpret_cast<void* const*>(out.extended_data);
+    return av_audio_fifo_read(fifo_.get(), const_cast<void**>(data), n);
+}
+
+} // namespace coder

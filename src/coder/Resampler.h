@@ -1,0 +1,44 @@
+// Converts decoded samples to the rate, channel layout and sample format an output wants,
+// and queues them until the output takes them in frames of its size.
+#pragma once
+
+#include "coder/AvHandles.h"
+
+namespace coder {
+
+// Shape of the samples an output takes; frameSize 0 means any number per frame.
+struct SampleSpec {
+    int sampleRate = 0;
+    AVChannelLayout layout{};
+    AVSampleFormat format = AV_SAMPLE_FMT_NONE;
+    int frameSize = 0;
+};
+
+// Owns the resampler (only when the shapes differ), a scratch frame and the sample queue.
+class Resampler {
+public:
+    // source gives the input's rate, layout and format (a decoded frame); throws CoderError.
+    Resampler(const AVFrame& source, const SampleSpec& target);
+
+    // Converts count samples of frame, starting at sample offset, and queues the result.
+    void push(const AVFrame& frame, int offset, int count);
+
+    // Queues what the resampler still holds back at the end of the input.
+    void flush();
+
+    int queued() const { return av_audio_fifo_size(fifo_.get()); }
+
+    // Moves up to n queued samples into a freshly allocated out; returns how many.
+    int pop(AVFrame& out, int n);
+
+private:
+    void queue(uint8_t* const* planes, int count);
+    void ensureScratch(int samples);
+
+    SampleSpec target_;
+    SwrPtr swr_;
+    FifoPtr fifo_;
+    FramePtr scratch_ = makeFrame();
+};
+
+} // namespace coder

@@ -1,0 +1,135 @@
+#include "coder/Transcoder.h"
+
+#include "coder/AmrSink.h"
+#include "coder/CutWindow.h"
+#include "coder/EncodedFileSink.h"
+#include "coder/InputDecoder.h"
+#include "coder/TempOutput.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace coder {
+namespace {
+
+// Frames handed to writers that take any size: large enough to keep per-call costs small.
+constexpr int anySizeChunk = 8192;
+// Keeps the lines before "Duration:" well inside the first 1024 bytes a caller reads.
+constexpr std::size_t maxShownName = 300;
+
+std::string inputHeader(const InputDecoder& in, const std::string& name)
+{
+    const AVFormatContext* fmt = in.format();
+    char start[48] = "N/A";
+    if (fmt->start_time != AV_NOPTS_VALUE) {
+        const std::int64_t s = fmt->start_time;
+        std::snprintf(start, sizeof start, "%s%" PRId64 ".%06" PRId64, s < 0 ? "-" : "",
+                      (s < 0 ? -s : s) / AV_TIME_BASE, (s < 0 ? -s : s) % AV_TIME_BASE);
+    }
+    std::string bitrate = "N/A";
+    if (fmt->bit_rate > 0)
+        bitrate = std::to_string(fmt->bit_rate / 1000) + " kb/s";
+    char stream[256] = {};
+    avcodec_string(stream, sizeof stream, const_cast<AVCodecContext*>(in.decoder()), 0);
+    return std::string("Input #0, ") + fmt->iformat->name + ", from '" + elide(name, maxShownName) + "':\n"
+        + "  Duration: " + durationText(fmt->duration == AV_NOPTS_VALUE ? -1 : fmt->duration)
+        + ", start: " + start + ", bitrate: " + bitrate + "\n"
+        + "  Stream #0:" + std::to_string(in.stream()->index) + ": " + stream + "\n";
+}
+
+// Hands every full frame of the queue to the sink; at the end also the short rest.
+void drain(Resampler& resampler, AudioSink& sink, AVFrame& frame, bool end, std::int64_t& written)
+{
+    const int size = sink.spec().frameSize > 0 ? sink.spec().frameSize : anySizeChunk;
+    while (resampler.queued() >= size || (end && resampler.queued() > 0)) {
+        const int n = resampler.pop(frame, size);
+        sink.write(frame);
+        written += n;
+    }
+}
+
+} // namespace
+
+std::unique_ptr<AudioSink> openSink(const OutputRequest& request)
+{
+    if (extensionOf(request.name) == "amr")
+        return std::make_unique<AmrSink>(request);
+    return std::make_unique<EncodedFileSink>(request);
+}
+
+int transcode(const CoderOptions& options, ProgressPrinter& printer)
+{
+    InputDecoder in(options.input);
+    printer.text(inputHeader(in, options.input));
+
+    struct stat st {};
+    if (!options.overwrite && ::stat(options.output.c_str(), &st) == 0)
+        throw CoderError(options.output + ": already exists (use -y to overwrite)");
+
+    const double startSeconds = options.inputSeek + options.outputStart;
+    const CutWindow window(startSeconds, options.duration, in.sampleRate());
+    in.seekToSample(window.start());
+
+    TempOutput temp(options.output);
+    OutputRequest request;
+    request.name = options.output;
+    request.writePath = temp.path();
+    request.bitRate = options.bitRate;
+    request.sampleRate = options.sampleRate;
+    request.channels = options.channels;
+    request.codecName = options.codecName;
+    request.sourceRate = in.sampleRate();
+    request.sourceChannels = in.decoder()->ch_layout.nb_channels;
+    request.sourceFormat = in.decoder()->sample_fmt;
+    std::unique_ptr<AudioSink> sink = openSink(request);
+    printer.text(sink->describe());
+
+    std::unique_ptr<Resampler> resampler;
+    FramePtr out = makeFrame();
+    std::int64_t written = 0;
+    std::int64_t decodedFrames = 0;
+    bool kept = false;
+    const double outRate = sink->spec().sampleRate;
+    while (const AVFrame* frame = in.nextFrame()) {
+        ++decodedFrames;
+        const FrameSlice slice = window.slice(in.framePosition(), frame->nb_samples);
+        if (slice.count > 0) {
+            if (!resampler)
+                resampler = std::make_unique<Resampler>(*frame, sink->spec());
+            resampler->push(*frame, slice.offset, slice.count);
+            kept = true;
+            drain(*resampler, *sink, *out, false, written);
+        }
+        printer.update(sink->bytesWritten(), static_cast<double>(written) / outRate);
+        if (slice.done)
+            break;
+    }
+    if (!kept) {
+        if (decodedFrames == 0)
+            throw CoderError(options.input + ": not a media file (no audio could be decoded)");
+        char at[64];
+        std::snprintf(at, sizeof at, "%.3f", startSeconds);
+        throw CoderError(options.output + ": nothing to write, the start " + at + " s is at or past the end of "
+                         + options.input);
+    }
+    resampler->flush();
+    drain(*resampler, *sink, *out, true, written);
+    sink->finish();
+    temp.commit(options.overwrite);
+    printer.finish(sink->bytesWritten(), static_cast<double>(written) / outRate);
+
+    int warnings = 0;
+    if (in.damagedPackets() > 0) {
+        std::fprintf(stderr, "warning: %s: %d damaged packet(s) skipped\n", options.input.c_str(), in.damagedPackets());
+        ++warnings;
+    }
+    if (in.endedOnReadError()) {
+        std::fprintf(stderr, "warning: %s: read error, converted what was readable\n", options.input.c_str());
+        ++warnings;
+    }
+    std::fflush(stderr);
+    return warnings;
+}
+
+} // namespace coder
