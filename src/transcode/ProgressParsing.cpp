@@ -1,0 +1,101 @@
+#include "transcode/ProgressParsing.h"
+
+#include "timeline/TimeText.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace {
+
+// The texts after every occurrence of `marker`, each up to the next space or the chunk's end.
+// A marker that ends the chunk exactly has nothing after it and is not counted.
+QString collectAfter(const QString& chunk, QLatin1StringView marker, bool* found = nullptr)
+{
+    QString collected;
+    const qsizetype m = marker.size();
+    for (qsizetype i = 0; i + m < chunk.size(); ++i) {
+        if (QStringView(chunk).mid(i, m) != marker)
+            continue;
+        if (found)
+            *found = true;
+        qsizetype end = chunk.indexOf(QLatin1Char(' '), i + m);
+        if (end < 0)
+            end = chunk.size();
+        collected += chunk.mid(i + m, end - (i + m));
+    }
+    return collected;
+}
+
+// A whole piece as a decimal number; the seconds may end in the comma the transcoder writes.
+std::optional<double> readPiece(QString piece, bool allowTrailingComma)
+{
+    piece = piece.trimmed();
+    if (allowTrailingComma && piece.endsWith(QLatin1Char(',')))
+        piece.chop(1);
+    if (piece.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double v = piece.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
+void readDuration(const QString& chunk, std::int32_t& durationSeconds)
+{
+    if (durationSeconds != 0)
+        return;
+    const QString text = collectAfter(chunk, QLatin1StringView("Duration: "));
+    if (text.isEmpty())
+        return;
+    const QStringList pieces = text.split(QLatin1Char(':'));
+    if (pieces.size() < 3)
+        return;
+    const auto h = readPiece(pieces[0], false);
+    const auto m = readPiece(pieces[1], false);
+    const auto s = readPiece(pieces[2], true);
+    if (!h || !m || !s)
+        return;
+    const double total = roundHalfEven(*h * 3600 + *m * 60 + *s);
+    if (total < 0 || total > 2147483647.0)
+        return;
+    durationSeconds = static_cast<std::int32_t>(total);
+}
+
+std::optional<std::int32_t> readTimeSeconds(const QString& chunk)
+{
+    bool found = false;
+    const QString text = collectAfter(chunk, QLatin1StringView("time="), &found);
+    if (!found)
+        return std::nullopt;
+    const double t = roundHalfEven(leadingNumber(text));
+    return static_cast<std::int32_t>(std::clamp(t, -2147483648.0, 2147483647.0));
+}
+
+ProgressDisplay progressFor(std::int32_t elapsed, std::int32_t total)
+{
+    if (total == 0)
+        return {1.0, QStringLiteral("100%")};
+    const double r = static_cast<double>(elapsed) / total;
+    if (r * 100 >= 100)
+        return {1.0, QStringLiteral("100%")};
+    return {std::max(0.0, r), plainDecimal(r * 100).left(4) + QLatin1Char('%')};
+}
+
+QString plainDecimal(double value)
+{
+    if (!std::isfinite(value) || value == 0)
+        return QStringLiteral("0");
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int decimals = std::clamp(14 - magnitude, 0, 340);
+    QString s = QString::number(value, 'f', decimals);
+    if (s.contains(QLatin1Char('.'))) {
+        while (s.endsWith(QLatin1Char('0')))
+            s.chop(1);
+        if (s.endsWith(QLatin1Char('.')))
+            s.chop(1);
+    }
+    return s;
+}

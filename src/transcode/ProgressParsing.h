@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// Reading the transcoder's console output into a progress display. A chunk is whatever one
+// read of the pipe delivered; fields split across two chunks are not recognised.
+
+// While `durationSeconds` is 0: collects the text after every "Duration: " of the chunk (up to
+// the next space), reads it as hours:minutes:seconds (the seconds may carry a fraction and a
+// trailing comma) and stores the rounded total (halves to even). Leaves it 0 when the text is
+// not of that form; does nothing when it is already known.
+void readDuration(const QString& chunk, std::int32_t& durationSeconds);
+
+// The elapsed time of a chunk's "time=" fields, joined and read as their leading number,
+// rounded half to even; nullopt when the chunk has no "time=" field.
+std::optional<std::int32_t> readTimeSeconds(const QString& chunk);
+
+// What a progress bar shows: its filled fraction (0..1) and its percent text.
+struct ProgressDisplay {
+    double fraction = 0;
+    QString text;
+};
+
+// The display for `elapsed` seconds of `total`: full bar and "100%" when the total is unknown
+// (0) or reached; otherwise the fraction and the first four characters of the percentage.
+ProgressDisplay progressFor(std::int32_t elapsed, std::int32_t total);
+
+// A number as plain decimal text: up to 15 significant digits, no exponent, no trailing zeros
+// (45.6789 -> "45.6789", 5 -> "5", 0.1 -> "0.1").
+QString plainDecimal(double value);
