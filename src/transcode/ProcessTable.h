@@ -1,0 +1,7 @@
+#pragma once
+#include <QString>
+
+// Looks through /proc for a live process whose name (/proc/<pid>/comm, the executable's file
+// name cut to 15 bytes) equals `name`, ignoring letter case. Processes that have ended but are
+// not yet reaped (zombies) do not count. Returns false when /proc cannot be read.
+bool isProcessNameRunning(const QString& name);
