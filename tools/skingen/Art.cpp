@@ -1,0 +1,200 @@
+// Shared compositions: getting-started card content, product mark, waveform illustration.
+#include "Art.h"
+
+#include "Canvas.h"
+#include "Icons.h"
+
+#include <QFontMetricsF>
+#include <QLinearGradient>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace skin::art {
+
+namespace {
+
+// A numbered step badge: a teal disc with a white digit.
+void badge(QPainter &p, QPointF centre, int number)
+{
+    p.save();
+    p.setPen(QPen(pal::accentDark, 1));
+    QLinearGradient g(0, centre.y() - 13, 0, centre.y() + 13);
+    g.setColorAt(0, QColor(52, 190, 210));
+    g.setColorAt(1, pal::accentDark);
+    p.setBrush(g);
+    p.drawEllipse(centre, 12.5, 12.5);
+    p.restore();
+    textIn(p, QRectF(centre.x() - 13, centre.y() - 13, 26, 26), QString::number(number),
+           uiFont(14, QFont::Bold), Qt::white);
+}
+
+// Deterministic, natural-looking amplitude in 0..1 for bar i of n.
+qreal amplitude(int i, int n)
+{
+    const qreal t = static_cast<qreal>(i) / n;
+    const qreal envelope = 0.35 + 0.65 * std::pow(std::sin(t * 3.14159), 0.6);
+    const qreal detail = 0.45 + 0.55 * std::fabs(std::sin(i * 0.71) * std::cos(i * 0.23 + 0.4));
+    return std::clamp(envelope * detail, 0.08, 1.0);
+}
+
+// A 13 x 8 marker handle shape with its point at (x, tipY); `down` points it downwards.
+QPolygonF handleShape(qreal x, qreal tipY, bool down, qreal scale = 1)
+{
+    const qreal s = down ? -1 : 1;
+    const qreal w = 6 * scale;
+    return QPolygonF({QPointF(x, tipY), QPointF(x + w, tipY + s * 4 * scale),
+                      QPointF(x + w, tipY + s * 7 * scale), QPointF(x - w, tipY + s * 7 * scale),
+                      QPointF(x - w, tipY + s * 4 * scale)});
+}
+
+} // namespace
+
+void gettingStarted(QPainter &p, bool docHot)
+{
+    textIn(p, QRectF(58, 132, 400, 28), QStringLiteral("Get started"), uiFont(21, QFont::Bold), pal::text,
+           Qt::AlignLeft | Qt::AlignVCenter);
+    textIn(p, QRectF(59, 162, 400, 18), QStringLiteral("Make a ring tone in three easy steps"), uiFont(13),
+           pal::textMuted, Qt::AlignLeft | Qt::AlignVCenter);
+
+    const qreal rows[3] = {238, 292, 346};
+    // Dotted connector between the badges.
+    p.save();
+    p.setPen(QPen(QColor(150, 200, 212), 1.4, Qt::DotLine, Qt::RoundCap));
+    p.drawLine(QPointF(72, rows[0] + 16), QPointF(72, rows[1] - 16));
+    p.drawLine(QPointF(72, rows[1] + 16), QPointF(72, rows[2] - 16));
+    p.restore();
+    for (int i = 0; i < 3; ++i)
+        badge(p, QPointF(72, rows[i]), i + 1);
+
+    const QFont step = uiFont(15);
+    const QFont strong = uiFont(15, QFont::Bold);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    textIn(p, QRectF(96, rows[0] - 12, 50, 24), QStringLiteral("Click"), step, pal::text, left);
+    const QRectF doc(146, 220, 31, 36);
+    if (docHot)
+        roundedPanel(p, doc, 5, QColor(246, 253, 254), pal::hoverFill, pal::hoverEdge);
+    icon::document(p, doc, docHot);
+    textIn(p, QRectF(184, rows[0] - 12, 280, 24), QStringLiteral("to open an audio or video file"), step,
+           pal::text, left);
+
+    // Step two names the actions in bold, the way the buttons show them.
+    qreal x = 96;
+    auto run = [&](const QString &s, const QFont &f, const QColor &c) {
+        textIn(p, QRectF(x, rows[1] - 12, 300, 24), s, f, c, left);
+        x += QFontMetricsF(f).horizontalAdvance(s);
+    };
+    run(QStringLiteral("Play"), strong, pal::text);
+    run(QStringLiteral(" it and mark the "), step, pal::text);
+    run(QStringLiteral("begin"), strong, pal::selBegin);
+    run(QStringLiteral(" and the "), step, pal::text);
+    run(QStringLiteral("end"), strong, pal::selEnd);
+
+    x = 96;
+    auto run3 = [&](const QString &s, const QFont &f, const QColor &c) {
+        textIn(p, QRectF(x, rows[2] - 12, 400, 24), s, f, c, left);
+        x += QFontMetricsF(f).horizontalAdvance(s);
+    };
+    run3(QStringLiteral("Save"), strong, pal::text);
+    run3(QStringLiteral(" your ring tone as MP3, WMA, WAV or AMR"), step, pal::text);
+
+    // Illustration on the right: what a marked selection looks like.
+    const QRectF ill(478, 178, 252, 150);
+    softShadow(p, ill, 8, 3, 14);
+    roundedPanel(p, ill, 8, QColor(252, 254, 255), QColor(242, 247, 250), pal::line);
+    waveformWithSelection(p, ill.adjusted(14, 16, -14, -16), 0.34, 0.68);
+
+    textIn(p, QRectF(58, 404, 672, 18),
+           QStringLiteral("Opens MP3, WMA, WAV, AMR, WMV, AVI, MPG and more"), uiFont(12), pal::textMuted,
+           Qt::AlignLeft | Qt::AlignVCenter);
+    p.save();
+    p.setPen(QPen(pal::lineSoft, 1));
+    p.drawLine(QPointF(58, 392.5), QPointF(730, 392.5));
+    p.restore();
+}
+
+void waveformWithSelection(QPainter &p, const QRectF &box, qreal selFrom, qreal selTo)
+{
+    p.save();
+    const qreal step = 4;
+    const int n = static_cast<int>(box.width() / step);
+    const qreal mid = box.center().y();
+    const qreal x0 = box.left() + box.width() * selFrom;
+    const qreal x1 = box.left() + box.width() * selTo;
+    const qreal lane = 9; // room for the handles above and below the bars
+    const qreal half = box.height() / 2 - lane - 2;
+
+    p.fillRect(QRectF(x0, box.top() + lane, x1 - x0, box.height() - 2 * lane), QColor(20, 160, 182, 30));
+    p.setPen(QPen(QColor(200, 214, 224), 1));
+    p.drawLine(QPointF(box.left(), mid), QPointF(box.right(), mid));
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < n; ++i) {
+        const qreal x = box.left() + i * step + 1;
+        const qreal a = amplitude(i, n) * half;
+        const bool in = x + 1 >= x0 && x + 1 <= x1;
+        p.setBrush(in ? pal::accent : QColor(170, 188, 203));
+        p.drawRoundedRect(QRectF(x, mid - a, 2.4, 2 * a), 1.2, 1.2);
+    }
+    for (const auto &[mx, color] : {std::pair{x0, pal::selBegin}, std::pair{x1, pal::selEnd}}) {
+        p.setPen(QPen(color, 1.4));
+        p.drawLine(QPointF(mx, box.top() + 6), QPointF(mx, box.bottom() - 6));
+        p.setPen(Qt::NoPen);
+        p.setBrush(color);
+        p.drawPolygon(handleShape(mx, box.top() + 8, true, 0.9));
+        p.drawPolygon(handleShape(mx, box.bottom() - 8, false, 0.9));
+    }
+    p.restore();
+}
+
+void productMark(QPainter &p, const QRectF &box)
+{
+    p.save();
+    p.translate(box.topLeft());
+    p.scale(box.width() / 256, box.height() / 256);
+    const QRectF tile(8, 8, 240, 240);
+    // Shadow under the tile.
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(QColor(0, 20, 40, 14));
+        p.drawRoundedRect(tile.adjusted(-i, 2 - i + 3, i, i + 3), 56 + i, 56 + i);
+    }
+    QLinearGradient g(tile.topLeft(), tile.bottomRight());
+    g.setColorAt(0, QColor(22, 70, 122));
+    g.setColorAt(0.55, QColor(12, 108, 140));
+    g.setColorAt(1, QColor(20, 168, 186));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(8, 44, 70), 2));
+    p.drawRoundedRect(tile, 54, 54);
+    // Gloss on the upper half.
+    QLinearGradient gloss(0, 8, 0, 128);
+    gloss.setColorAt(0, QColor(255, 255, 255, 46));
+    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gloss);
+    p.drawRoundedRect(QRectF(14, 14, 228, 118), 48, 48);
+
+    // Selection band with its two handles.
+    const QRectF band(95, 52, 66, 152);
+    p.setBrush(QColor(255, 255, 255, 48));
+    p.drawRoundedRect(band, 10, 10);
+    p.setBrush(QColor(255, 206, 84));
+    for (const qreal x : {band.left(), band.right()}) {
+        p.drawPolygon(QPolygonF({QPointF(x - 12, 40), QPointF(x + 12, 40), QPointF(x, 56)}));
+        p.drawPolygon(QPolygonF({QPointF(x - 12, 216), QPointF(x + 12, 216), QPointF(x, 200)}));
+        p.drawRect(QRectF(x - 2, 52, 4, 152));
+    }
+    // Waveform bars.
+    const qreal heights[9] = {34, 62, 96, 132, 112, 142, 88, 58, 30};
+    for (int i = 0; i < 9; ++i) {
+        const qreal cx = 40 + i * 22;
+        const qreal h = heights[i];
+        const bool in = cx > band.left() && cx < band.right();
+        p.setBrush(in ? QColor(255, 230, 150) : QColor(255, 255, 255, 235));
+        p.drawRoundedRect(QRectF(cx - 5.5, 128 - h / 2, 11, h), 5.5, 5.5);
+    }
+    p.restore();
+}
+
+} // namespace skin::art

@@ -1,0 +1,126 @@
+// Shared drawing primitives of the skin generator.
+#include "Canvas.h"
+
+#include <QLinearGradient>
+
+namespace skin {
+
+QFont uiFont(int pixelSize, QFont::Weight weight)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixelSize);
+    f.setWeight(weight);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+QImage newImage(int w, int h, const QColor &fill, bool alpha)
+{
+    QImage img(w, h, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    img.fill(fill);
+    return img;
+}
+
+void beginPaint(QPainter &p, QImage &img)
+{
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QRectF crisp(const QRectF &r)
+{
+    return r.adjusted(0.5, 0.5, -0.5, -0.5);
+}
+
+void roundedPanel(QPainter &p, const QRectF &r, qreal radius, const QColor &top,
+                  const QColor &bottom, const QColor &edge)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.save();
+    p.setBrush(g);
+    p.setPen(edge.isValid() ? QPen(edge, 1) : QPen(Qt::NoPen));
+    p.drawRoundedRect(crisp(r), radius, radius);
+    p.restore();
+}
+
+void textIn(QPainter &p, const QRectF &box, const QString &text, const QFont &font,
+            const QColor &color, Qt::Alignment align)
+{
+    p.save();
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(box, static_cast<int>(align), text);
+    p.restore();
+}
+
+void softShadow(QPainter &p, const QRectF &r, qreal radius, int depth, int alpha)
+{
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    for (int i = 1; i <= depth; ++i) {
+        QColor c(10, 40, 60, alpha * (depth - i + 1) / depth);
+        p.setPen(QPen(c, 1));
+        const QRectF s = crisp(r).adjusted(-i + 1, -i + 1 + i * 0.5, i - 1, i - 1 + i * 0.5);
+        p.drawRoundedRect(s, radius + i - 1, radius + i - 1);
+    }
+    p.restore();
+}
+
+QColor mix(const QColor &a, const QColor &b, qreal t)
+{
+    return QColor::fromRgbF(static_cast<float>(a.redF() + (b.redF() - a.redF()) * t),
+                            static_cast<float>(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t),
+                            static_cast<float>(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+}
+
+QImage keyToMagenta(const QImage &img, const QPainterPath &shape,
+                    const std::function<QColor(int x, int y)> &edgeAt)
+{
+    const int w = img.width();
+    const int h = img.height();
+    // The window mask is binary, so the shape is decided without antialiasing.
+    QImage mask(w, h, QImage::Format_Grayscale8);
+    mask.fill(0);
+    {
+        QPainter mp(&mask);
+        mp.setRenderHint(QPainter::Antialiasing, false);
+        mp.fillPath(shape, Qt::white);
+    }
+    auto inside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && mask.constScanLine(y)[x] != 0;
+    };
+    QImage out = img.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto *row = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (!inside(x, y)) {
+                row[x] = pal::magenta.rgb();
+                continue;
+            }
+            const bool ring = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1)
+                              || !inside(x, y + 1);
+            if (ring) {
+                row[x] = edgeAt(x, y).rgb();
+                continue;
+            }
+            const bool corner = !inside(x - 1, y - 1) || !inside(x + 1, y - 1)
+                                || !inside(x - 1, y + 1) || !inside(x + 1, y + 1);
+            if (corner)
+                row[x] = mix(QColor(row[x]), edgeAt(x, y), 0.5).rgb();
+        }
+    }
+    return out.convertToFormat(QImage::Format_RGB888);
+}
+
+QImage opaque(const QImage &img)
+{
+    return img.convertToFormat(QImage::Format_RGB888);
+}
+
+} // namespace skin

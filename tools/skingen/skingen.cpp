@@ -1,0 +1,207 @@
+// skingen: writes every skin picture into <skin dir>/main and <skin dir>/splash and the resource
+// list <skin dir>/skin.qrc. With --preview <dir> it also writes composed previews for review.
+//
+// Usage: skingen <skin dir> [--preview <dir>]
+#include "Canvas.h"
+#include "MainSkin.h"
+#include "Pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using skin::mainwin::Look;
+using Hot = skin::mainwin::Look::Hot;
+
+// Writes the pictures and remembers their resource names.
+class Writer
+{
+public:
+    explicit Writer(QString root) : root_(std::move(root)) {}
+
+    // Saves `img` as <root>/<name>; returns false (and reports) when it cannot be written.
+    bool put(const QString &name, const QImage &img)
+    {
+        const QString path = root_ + QLatin1Char('/') + name;
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (img.isNull() || !img.save(path, "PNG")) {
+            std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(path));
+            ok_ = false;
+            return false;
+        }
+        names_ << name;
+        return true;
+    }
+
+    // Writes skin.qrc listing every picture under the prefix "/skin".
+    bool writeQrc()
+    {
+        names_.sort();
+        QFile f(root_ + QStringLiteral("/skin.qrc"));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            std::fprintf(stderr, "skingen: cannot write skin.qrc\n");
+            return false;
+        }
+        QTextStream out(&f);
+        out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/skin\">\n";
+        for (const QString &n : names_)
+            out << "  <file>" << n << "</file>\n";
+        out << "</qresource>\n</RCC>\n";
+        return ok_;
+    }
+
+    bool ok() const { return ok_; }
+
+private:
+    QString root_;
+    QStringList names_;
+    bool ok_ = true;
+};
+
+QImage crop(const Look &look, const QRect &r)
+{
+    return skin::mainwin::render(look).copy(r);
+}
+
+void writeMain(Writer &w)
+{
+    namespace mw = skin::mainwin;
+    w.put(QStringLiteral("main/background.png"), mw::render(Look{}));
+    w.put(QStringLiteral("main/exit_light.png"), crop(Look{Hot::Exit}, mw::exitRect));
+    w.put(QStringLiteral("main/min_light.png"), crop(Look{Hot::Min}, mw::minRect));
+    w.put(QStringLiteral("main/getting_started_light.png"), crop(Look{Hot::OpenDoc}, mw::openDocRect));
+    for (int i = 0; i < 4; ++i)
+        w.put(QStringLiteral("main/menu_light_%1.png").arg(i),
+              crop(Look{Hot::Menu, i}, mw::menuRects[static_cast<size_t>(i)]));
+    for (int i = 0; i < 8; ++i) {
+        const QRect r = mw::panelRects[static_cast<size_t>(i)];
+        w.put(QStringLiteral("main/button_light_%1.png").arg(i),
+              r.isEmpty() ? mw::neutralPanelHover() : crop(Look{Hot::Panel, i}, r));
+    }
+    for (int i = 0; i < 7; ++i) {
+        const QRect r = mw::transportRects[static_cast<size_t>(i)];
+        w.put(QStringLiteral("main/ctrl_light_%1.png").arg(i), crop(Look{Hot::Transport, i}, r));
+        w.put(QStringLiteral("main/ctrl_press_%1.png").arg(i), crop(Look{Hot::Transport, i, true}, r));
+    }
+
+    w.put(QStringLiteral("main/timeline.png"), skin::timelinePanel());
+    const std::pair<const char *, QColor> markers[3] = {
+        {"playhead", skin::pal::playhead}, {"sel1", skin::pal::selBegin}, {"sel2", skin::pal::selEnd}};
+    for (const auto &[name, color] : markers) {
+        const QString n = QString::fromLatin1(name);
+        w.put(QStringLiteral("main/%1_top.png").arg(n), skin::handle(color, true));
+        w.put(QStringLiteral("main/%1_bottom.png").arg(n), skin::handle(color, false));
+        w.put(QStringLiteral("main/%1_line.png").arg(n), skin::markerLine(color));
+    }
+    w.put(QStringLiteral("main/decode_panel.png"), skin::decodePanel());
+    w.put(QStringLiteral("main/decode_bar.png"), skin::decodeBar());
+    w.put(QStringLiteral("main/save_panel.png"), skin::savePanel());
+    w.put(QStringLiteral("main/save_bar.png"), skin::saveBar());
+    w.put(QStringLiteral("main/hand_cursor.png"), skin::handCursor());
+    w.put(QStringLiteral("main/app_icon.png"), skin::appIcon(64));
+    w.put(QStringLiteral("main/app_icon_256.png"), skin::appIcon(256));
+}
+
+// Writes the program's own labels where it puts them, to check they read well on the skin.
+void sampleLabels(QPainter &p)
+{
+    using skin::textIn;
+    using skin::uiFont;
+    const QColor ink(11, 77, 109);
+    const QColor grey(71, 99, 113);
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    textIn(p, QRectF(96, 16, 87, 14), QStringLiteral("- Ver 1.0.0"), uiFont(11), Qt::white, left);
+    textIn(p, QRectF(372, 76, 370, 16), QStringLiteral("/home/user/Music/Summer Song.mp3"), uiFont(11), grey, left);
+    textIn(p, QRectF(14, 467, 40, 13), QStringLiteral("Start"), uiFont(11), grey, left);
+    textIn(p, QRectF(712, 467, 40, 13), QStringLiteral("End"), uiFont(11), grey, Qt::AlignRight | Qt::AlignVCenter);
+    textIn(p, QRectF(301, 490, 75, 23), QStringLiteral("00:01:23"), uiFont(18), ink);
+    for (const int y : {490, 514})
+        for (const int x : {442, 507, 572})
+            textIn(p, QRectF(x, y, 44, 13), QStringLiteral("00:00:12"), uiFont(10), ink);
+    textIn(p, QRectF(18, 538, 147, 14), QStringLiteral("Select Start Position"), uiFont(11), ink, left);
+}
+
+// Composes what the running program would show, for a person to review.
+bool writePreviews(const QString &dir)
+{
+    namespace mw = skin::mainwin;
+    QDir().mkpath(dir);
+    QImage idle = mw::render(Look{}).convertToFormat(QImage::Format_RGB32);
+    {
+        QPainter p(&idle);
+        p.drawImage(mw::minRect.topLeft(), crop(Look{Hot::Min}, mw::minRect));
+        p.drawImage(mw::menuRects[1].topLeft(), crop(Look{Hot::Menu, 1}, mw::menuRects[1]));
+        p.drawImage(mw::panelRects[2].topLeft(), crop(Look{Hot::Panel, 2}, mw::panelRects[2]));
+        p.drawImage(mw::openDocRect.topLeft(), crop(Look{Hot::OpenDoc}, mw::openDocRect));
+        p.drawImage(mw::transportRects[0].topLeft(), crop(Look{Hot::Transport, 0}, mw::transportRects[0]));
+        p.drawImage(mw::transportRects[2].topLeft(), crop(Look{Hot::Transport, 2, true}, mw::transportRects[2]));
+        p.drawImage(mw::transportRects[6].topLeft(), crop(Look{Hot::Transport, 6}, mw::transportRects[6]));
+    }
+    QImage open = mw::render(Look{}).convertToFormat(QImage::Format_RGB32);
+    {
+        QPainter p(&open);
+        const QPoint tl = mw::timelineRect.topLeft();
+        p.drawImage(tl, skin::timelinePanel());
+        // Markers at sample places: begin at 200, end at 520, playhead at 330 (handle Left).
+        const std::pair<int, QColor> marks[3] = {
+            {200, skin::pal::selBegin}, {520, skin::pal::selEnd}, {330, skin::pal::playhead}};
+        for (const auto &[left, color] : marks) {
+            p.drawImage(tl + QPoint(left, 52), skin::handle(color, true));
+            p.drawImage(tl + QPoint(left + 6, 58), skin::markerLine(color));
+            p.drawImage(tl + QPoint(left, 342), skin::handle(color, false));
+        }
+        p.drawImage(QPoint(200, 250), skin::decodePanel());
+        p.drawImage(QPoint(210, 280), skin::decodeBar().copy(0, 0, 200, 14));
+        p.drawImage(QPoint(240, 380), skin::savePanel());
+        p.drawImage(QPoint(240, 408), skin::saveBar().copy(0, 0, 120, 16));
+        p.drawImage(QPoint(600, 300), skin::handCursor());
+        p.drawImage(QPoint(640, 300), skin::appIcon(64));
+        p.drawImage(mw::transportRects[4].topLeft(), crop(Look{Hot::Transport, 4, true}, mw::transportRects[4]));
+        sampleLabels(p);
+    }
+    QImage splash = skin::splash().convertToFormat(QImage::Format_RGB32);
+    {
+        QPainter p(&splash);
+        skin::textIn(p, QRectF(236, 94, 54, 14), QStringLiteral("Loading..."), skin::uiFont(11), Qt::white);
+        skin::textIn(p, QRectF(116, 164, 164, 14), QString::fromUtf8("\u00a9 2026 TuneSnip developers"),
+                     skin::uiFont(11), QColor(64, 64, 64));
+        QFont f = skin::uiFont(9);
+        f.setUnderline(true);
+        skin::textIn(p, QRectF(138, 178, 115, 12), QStringLiteral("www.tunesnip.example"), f, QColor(0, 0, 255));
+    }
+    if (!splash.scaled(800, 400).save(dir + QStringLiteral("/preview_splash.png")))
+        return false;
+    return idle.save(dir + QStringLiteral("/preview_idle.png")) && open.save(dir + QStringLiteral("/preview_open.png"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Drawing needs fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 2 && !(args.size() == 4 && args[2] == QStringLiteral("--preview"))) {
+        std::fprintf(stderr, "usage: skingen <skin dir> [--preview <dir>]\n");
+        return 2;
+    }
+    Writer w(args[1]);
+    writeMain(w);
+    w.put(QStringLiteral("splash/splash.png"), skin::splash());
+    if (!w.writeQrc())
+        return 1;
+    if (args.size() == 4 && !writePreviews(args[3])) {
+        std::fprintf(stderr, "skingen: cannot write previews\n");
+        return 1;
+    }
+    return w.ok() ? 0 : 1;
+}
