@@ -1,0 +1,151 @@
+#include "timeline/PlaybackController.h"
+
+#include "platform/MediaDevice.h"
+#include "platform/ShortPath.h"
+#include "timeline/EditorState.h"
+#include "timeline/SelectionLabels.h"
+#include "timeline/TimeText.h"
+#include "timeline/TimelineBoard.h"
+
+#include <QFile>
+#include <cmath>
+
+PlaybackController::PlaybackController(EditorState& state, MediaDevice& media, TimelineBoard& board,
+                                       LabelSink& labels, QString tempWav, std::function<void()> processEvents)
+    : state_(state), media_(media), board_(board), labels_(labels), tempWav_(std::move(tempWav)),
+      processEvents_(std::move(processEvents))
+{
+}
+
+int PlaybackController::send(const QString& command, int replyCapacity)
+{
+    return media_.send(command, replyCapacity).code;
+}
+
+double PlaybackController::replyNumber(const QString& command)
+{
+    return leadingNumber(media_.send(command, 128).reply);
+}
+
+void PlaybackController::stopAndClose()
+{
+    send(QStringLiteral("stop sound"));
+    send(QStringLiteral("close sound"));
+    if (processEvents_)
+        processEvents_();
+}
+
+void PlaybackController::openTempWav()
+{
+    send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound"));
+}
+
+void PlaybackController::playFrom(std::int32_t seconds)
+{
+    const qint64 ms = static_cast<qint64>(seconds) * 1000;
+    send(QStringLiteral("play sound from ") + QString::number(ms), 0);
+}
+
+void PlaybackController::play()
+{
+    if (isSet(state_.playPaused)) {
+        send(QStringLiteral("resume sound"));
+        return;
+    }
+    stop();
+    stopAndClose();
+    if (!QFile::exists(tempWav_))
+        return;
+    openTempWav();
+    send(QStringLiteral("play sound"));
+}
+
+void PlaybackController::stop()
+{
+    state_.playingSelection = kFalse;
+    stopAndClose();
+    state_.playPaused = kFalse;
+    labels_.setText(TimeLabel::Time, formatTime(0));
+    state_.playFraction = 0;
+}
+
+void PlaybackController::pause()
+{
+    state_.playPaused = kTrue;
+    send(QStringLiteral("pause sound"));
+}
+
+void PlaybackController::placeMarker(bool begin)
+{
+    const TimelinePic bottom = begin ? TimelinePic::SelectBottom1 : TimelinePic::SelectBottom2;
+    const TimelinePic line = begin ? TimelinePic::SelectLine1 : TimelinePic::SelectLine2;
+    const TimelinePic top = begin ? TimelinePic::SelectTop1 : TimelinePic::SelectTop2;
+    board_.setLeft(bottom, board_.left(TimelinePic::BottomPoint));
+    board_.setVisible(bottom, true);
+    board_.setLeft(line, board_.left(TimelinePic::Line));
+    board_.setVisible(line, true);
+    board_.setLeft(top, board_.left(TimelinePic::TopPoint));
+    board_.setVisible(top, true);
+}
+
+void PlaybackController::setBeginAtPlayhead()
+{
+    const auto t = static_cast<std::int32_t>(roundHalfEven(state_.fullSeconds() * state_.playFraction));
+    if (t >= state_.selEndSeconds && state_.selEndSeconds > 0)
+        return;
+    state_.selBeginSeconds = t;
+    placeMarker(true);
+    writeBeginLabels(labels_, state_.selBeginSeconds, state_.selEndSeconds);
+}
+
+void PlaybackController::setEndAtPlayhead()
+{
+    const auto t = static_cast<std::int32_t>(roundHalfEven(state_.fullSeconds() * state_.playFraction));
+    if (t < state_.selBeginSeconds)
+        return;
+    state_.selEndSeconds = t;
+    placeMarker(false);
+    writeEndLabels(labels_, state_.selBeginSeconds, state_.selEndSeconds);
+}
+
+void PlaybackController::playSelection()
+{
+    if (state_.selBeginSeconds == 0 && state_.selEndSeconds == 0)
+        return;
+    stopAndClose();
+    if (!QFile::exists(tempWav_))
+        return;
+    openTempWav();
+    state_.playingSelection = kTrue;
+    playFrom(state_.selBeginSeconds);
+}
+
+void PlaybackController::poll()
+{
+    const double length = replyNumber(QStringLiteral("status sound length"));
+    if (length == 0) {
+        board_.setLeft(TimelinePic::TopPoint, 0);
+        board_.setLeft(TimelinePic::BottomPoint, 0);
+        board_.setLeft(TimelinePic::Line, kLineOffset);
+        return;
+    }
+    const auto lengthF = static_cast<float>(length);
+    state_.txtFullTime = QString::number(static_cast<qint64>(std::floor(lengthF / 1000.0)));
+    const double position = replyNumber(QStringLiteral("status sound position"));
+    state_.playFraction = static_cast<float>(position) / lengthF;
+
+    const double x = kTrackWidth * static_cast<double>(state_.playFraction);
+    board_.setLeft(TimelinePic::TopPoint, x);
+    board_.setLeft(TimelinePic::BottomPoint, x);
+    board_.setLeft(TimelinePic::Line, x + kLineOffset);
+
+    const double at = state_.fullSeconds() * state_.playFraction;
+    labels_.setText(TimeLabel::Time, formatTime(static_cast<std::int32_t>(roundHalfEven(at))));
+
+    if (at >= state_.selEndSeconds && state_.selEndSeconds != 0 && isSet(state_.playingSelection)) {
+        stopAndClose();
+        state_.playPaused = kFalse;
+        labels_.setText(TimeLabel::Time, formatTime(0));
+        state_.playingSelection = kFalse;
+    }
+}

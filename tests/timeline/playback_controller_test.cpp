@@ -1,0 +1,205 @@
+#include "support/FakeMedia.h"
+#include "timeline/EditorState.h"
+#include "timeline/PlaybackController.h"
+#include "timeline/SelectionLabels.h"
+#include "timeline/TimelineBoard.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+class Labels : public LabelSink {
+public:
+    std::map<TimeLabel, QString> texts;
+    void setText(TimeLabel l, const QString& t) override { texts[l] = t; }
+    QString text(TimeLabel l) const override
+    {
+        auto it = texts.find(l);
+        return it == texts.end() ? QString("00:00:00") : it->second;
+    }
+};
+
+struct Rig {
+    QTemporaryDir dir;
+    QString wav;
+    EditorState state;
+    FakeMedia media;
+    PlainTimelineBoard board;
+    Labels labels;
+    int pumps = 0;
+    PlaybackController ctl;
+    Rig() : wav(dir.filePath("open-1.wav")), ctl(state, media, board, labels, wav, [this] { ++pumps; })
+    {
+        QFile f(wav);
+        f.open(QIODevice::WriteOnly);
+        f.write("RIFF");
+        placeInitialMarkers(board);
+    }
+    // Plays, then lets the device report the given length and position to one poll.
+    void playAt(double lengthMs, double positionMs)
+    {
+        ctl.play();
+        media.lengthMs = lengthMs;
+        media.positionMs = positionMs;
+        ctl.poll();
+    }
+};
+
+}  // namespace
+
+TEST(PlaybackController, PlayClosesReopensAndPlaysFromTheStart)
+{
+    Rig r;
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "stop sound", "close sound",
+                                             "open " + r.wav + " alias sound", "play sound"}));
+    EXPECT_GE(r.pumps, 2);
+    r.media.commands.clear();
+    r.ctl.play();  // a second Play restarts from the beginning
+    EXPECT_EQ(r.media.commands.last(), "play sound");
+    EXPECT_EQ(r.media.commands.filter("open ").size(), 1);
+
+    // Without the decoded WAV, Play stops after closing the device, silently.
+    QFile::remove(r.wav);
+    r.media.commands.clear();
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "stop sound", "close sound"}));
+}
+
+TEST(PlaybackController, PauseAndResumeKeepThePausedFlagUntilStop)
+{
+    Rig r;
+    r.ctl.play();
+    r.ctl.pause();
+    EXPECT_EQ(r.state.playPaused, kTrue);
+    EXPECT_EQ(r.media.commands.last(), "pause sound");
+    r.media.commands.clear();
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands, QStringList({"resume sound"}));
+    EXPECT_EQ(r.state.playPaused, kTrue);  // every later Play only resumes
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands.last(), "resume sound");
+
+    r.labels.texts[TimeLabel::Time] = "00:00:12";
+    r.state.playFraction = 0.4f;
+    r.ctl.stop();
+    EXPECT_EQ(r.state.playPaused, kFalse);
+    EXPECT_EQ(r.state.playFraction, 0);
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:00");
+    EXPECT_FALSE(r.media.open);
+
+    // Pause with nothing open still sets the flag; the next Play only resumes.
+    r.ctl.pause();
+    r.media.commands.clear();
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands, QStringList({"resume sound"}));
+}
+
+TEST(PlaybackController, PollKeepsDurationPlayheadAndTimeLabel)
+{
+    Rig r;
+    r.state.txtFullTime = "17";
+    r.labels.texts[TimeLabel::Time] = "00:00:09";
+    r.ctl.poll();  // nothing open: playhead parked, the rest untouched
+    EXPECT_EQ(r.board.left(TimelinePic::TopPoint), 0);
+    EXPECT_EQ(r.board.left(TimelinePic::Line), 6);
+    EXPECT_EQ(r.state.txtFullTime, "17");
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:09");
+
+    r.playAt(60500, 15125);  // 60.5 s, at a quarter
+    EXPECT_EQ(r.state.txtFullTime, "60");
+    EXPECT_FLOAT_EQ(r.state.playFraction, 0.25f);
+    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::TopPoint), 182);
+    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::BottomPoint), 182);
+    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::Line), 188);
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:15");
+
+    // At the end of the file the playhead stays at the right end with the full time.
+    r.media.positionMs = 60500;
+    r.ctl.poll();
+    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::TopPoint), 728);
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:01:00");
+}
+
+TEST(PlaybackController, SetsTheSelectionAtThePlayheadWithItsGuards)
+{
+    Rig r;
+    r.playAt(60000, 10000);  // 10 s of 60
+    r.ctl.setBeginAtPlayhead();
+    EXPECT_EQ(r.state.selBeginSeconds, 10);
+    EXPECT_TRUE(r.board.isVisible(TimelinePic::SelectTop1));
+    EXPECT_TRUE(r.board.isVisible(TimelinePic::SelectLine1));
+    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::SelectTop1), r.board.left(TimelinePic::TopPoint));
+    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::SelectLine1), r.board.left(TimelinePic::Line));
+    EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:00:10");
+    EXPECT_EQ(r.labels.text(TimeLabel::ViewBegin), "00:00:10");
+
+    r.media.positionMs = 30000;
+    r.ctl.poll();
+    r.ctl.setEndAtPlayhead();
+    EXPECT_EQ(r.state.selEndSeconds, 30);
+    EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:00:20");
+    EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:00:20");
+    EXPECT_TRUE(r.board.isVisible(TimelinePic::SelectBottom2));
+
+    r.media.positionMs = 5000;  // an end before the begin is ignored
+    r.ctl.poll();
+    r.ctl.setEndAtPlayhead();
+    EXPECT_EQ(r.state.selEndSeconds, 30);
+
+    r.media.positionMs = 30000;  // a begin at or after the end is ignored
+    r.ctl.poll();
+    r.ctl.setBeginAtPlayhead();
+    EXPECT_EQ(r.state.selBeginSeconds, 10);
+
+    r.media.positionMs = 10000;  // an end equal to the begin is accepted
+    r.ctl.poll();
+    r.ctl.setEndAtPlayhead();
+    EXPECT_EQ(r.state.selEndSeconds, 10);
+}
+
+TEST(PlaybackController, BeginWithoutAnEndKeepsTheLengthLabels)
+{
+    Rig r;
+    r.labels.texts[TimeLabel::SelLength] = "00:00:07";
+    r.playAt(60000, 20000);
+    r.ctl.setBeginAtPlayhead();
+    EXPECT_EQ(r.state.selBeginSeconds, 20);
+    EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:00:07");
+    EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:00:07");
+}
+
+TEST(PlaybackController, SelectionPlaysFromItsBeginAndStopsAtItsEnd)
+{
+    Rig r;
+    r.ctl.playSelection();  // 0/0: nothing
+    EXPECT_TRUE(r.media.commands.isEmpty());
+
+    r.state.txtFullTime = "60";
+    r.state.selBeginSeconds = 0;
+    r.state.selEndSeconds = 12;
+    r.ctl.playSelection();
+    EXPECT_EQ(r.media.commands.last(), "play sound from 0");
+    EXPECT_EQ(r.media.capacities.last(), 0);  // sent without a reply buffer
+    EXPECT_EQ(r.state.playingSelection, kTrue);
+
+    r.media.lengthMs = 60000;
+    r.media.positionMs = 11900;
+    r.ctl.poll();
+    EXPECT_TRUE(r.media.open);
+    r.media.positionMs = 12050;
+    r.ctl.poll();
+    EXPECT_FALSE(r.media.open);
+    EXPECT_EQ(r.state.playingSelection, kFalse);
+    EXPECT_EQ(r.state.playPaused, kFalse);
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:00");
+    r.ctl.poll();  // the next tick parks the playhead
+    EXPECT_EQ(r.board.left(TimelinePic::TopPoint), 0);
+
+    r.state.selBeginSeconds = 15;
+    r.ctl.playSelection();
+    EXPECT_EQ(r.media.commands.last(), "play sound from 15000");
+}
