@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
-# Builds the skin generator and (re)writes every skin picture into skin/main and skin/splash,
-# plus skin/skin.qrc. Usage: scripts/make-skin.sh [--preview <dir>]
+# Builds the skin generator (tools/skingen, in build-skingen) and rewrites every skin picture in
+# skin/main and skin/splash, plus skin/skin.qrc. The old pictures are replaced only when the
+# generator succeeded. Usage: scripts/make-skin.sh [--preview <dir>]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-skingen
 cmake -S tools/skingen -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --parallel 2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 700 "$work/runtime"
+XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$work/runtime}" QT_QPA_PLATFORM=offscreen \
+  "$build/skingen" "$work/skin" "$@"
+
 rm -f skin/main/*.png skin/splash/*.png
-QT_QPA_PLATFORM=offscreen "$build/skingen" skin "$@"
+mkdir -p skin/main skin/splash
+cp "$work"/skin/main/*.png skin/main/
+cp "$work"/skin/splash/*.png skin/splash/
+cp "$work/skin/skin.qrc" skin/skin.qrc
 echo "skin pictures written to skin/main and skin/splash"

@@ -112,8 +112,8 @@ void close(QPainter &p, const QRectF &box, const QColor &ink)
 {
     Grid16 g(p, box);
     p.setPen(QPen(ink, 1.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(4.5, 4.5), QPointF(11.5, 11.5));
-    p.drawLine(QPointF(11.5, 4.5), QPointF(4.5, 11.5));
+    p.drawLine(QPointF(4, 4), QPointF(12, 12));
+    p.drawLine(QPointF(12, 4), QPointF(4, 12));
 }
 
 void bubble(QPainter &p, const QRectF &box, const QColor &ink)
