@@ -1,0 +1,60 @@
+#include "transcode/CommandLine.h"
+#include "transcode/TranscodeCommands.h"
+
+#include <gtest/gtest.h>
+
+TEST(TranscodeCommands, DecodeCommandKeepsEveryNameOneArgument)
+{
+    const QString coder = "/opt/TuneSnip/data/coder";
+    const QString wav = "/tmp/tunesnip-1000/open-7.wav";
+    EXPECT_EQ(decodeCommand(coder, "/music/My Song.mp3", wav),
+              "/opt/TuneSnip/data/coder -i \"/music/My Song.mp3\" -y -vn /tmp/tunesnip-1000/open-7.wav");
+    for (const QString& name : {QString("/m/a \"quoted\" name.mp3"), QString("-rf.mp3"), QString("/m/$(rm -rf ~).mp3"),
+                               QString("/m/trailing\\"), QString::fromUtf8("/m/Ünïcødé 曲.mp3")}) {
+        const QStringList argv = splitCommandLine(decodeCommand(coder, name, wav));
+        ASSERT_EQ(argv.size(), 6) << name.toStdString();
+        EXPECT_EQ(argv[0], coder);
+        EXPECT_EQ(argv[2], name);
+        EXPECT_EQ(argv[5], wav);
+    }
+    // An application folder with a blank still names one program.
+    EXPECT_EQ(splitCommandLine(decodeCommand("/opt/My Apps/coder", "/a.mp3", wav)).first(), "/opt/My Apps/coder");
+}
+
+TEST(TranscodeCommands, EncodeOptionsFollowTheLastThreeCharacters)
+{
+    EXPECT_EQ(encodeOptions("/t/ring.mp3").value(), " -y -ab 128k -ar 44100 -ac 1 ");
+    EXPECT_EQ(encodeOptions("/t/Ring.Mp3").value(), " -y -ab 128k -ar 44100 -ac 1 ");
+    EXPECT_EQ(encodeOptions("/t/ringmp3").value(), " -y -ab 128k -ar 44100 -ac 1 ");
+    EXPECT_EQ(encodeOptions("/t/ring.wma  ").value(), " -y -acodec wmav1 ");
+    EXPECT_EQ(encodeOptions("/t/ring.WAV").value(), " -y ");
+    EXPECT_EQ(encodeOptions("/t/ring.amr").value(), " -y -ar 8000 -ab 7.4k -ac 1 ");
+    EXPECT_FALSE(encodeOptions("/t/ring.ogg").has_value());
+    EXPECT_FALSE(encodeOptions("/t/ring").has_value());
+    EXPECT_FALSE(encodeOptions("").has_value());
+}
+
+TEST(TranscodeCommands, EncodeCommandCutsBeginAndLength)
+{
+    const QString coder = "/app/data/coder";
+    const QString wav = "/tmp/ts/open-1.wav";
+    EXPECT_EQ(encodeCommand(coder, wav, 12, 30, "/home/u/Tones/ring.mp3"),
+              "/app/data/coder -i /tmp/ts/open-1.wav -ss 12 -t 30 -y -ab 128k -ar 44100 -ac 1 \"/home/u/Tones/ring.mp3\"");
+    EXPECT_EQ(encodeCommand(coder, wav, 0, 1, "/t/a b.wav"), "/app/data/coder -i /tmp/ts/open-1.wav -ss 0 -t 1 -y \"/t/a b.wav\"");
+    EXPECT_EQ(encodeCommand(coder, wav, 0, 1, "/t/x.flac"), "");
+    const QStringList argv = splitCommandLine(encodeCommand(coder, wav, 5, 10, "/t/-\"odd\" name.amr"));
+    EXPECT_EQ(argv.last(), "/t/-\"odd\" name.amr");
+    EXPECT_EQ(argv.mid(1, 6), QStringList({"-i", wav, "-ss", "5", "-t", "10"}));
+}
+
+TEST(TranscodeCommands, CaptionsAndFolders)
+{
+    const QString n35(35, 'a');
+    EXPECT_EQ(fileNameCaption(n35), n35);
+    const QString n36 = QString(32, 'b') + "cdef";
+    EXPECT_EQ(fileNameCaption(n36), QString(32, 'b') + "...");
+    EXPECT_EQ(folderOf("/music/cut.mp3"), "/music/");
+    EXPECT_EQ(folderOf("/cut.mp3"), "/");
+    EXPECT_EQ(folderOf("/home/u/song: live.mp3"), "/home/u/");
+    EXPECT_EQ(folderOf("cut.mp3"), "");
+}
