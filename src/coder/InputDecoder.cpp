@@ -20,31 +20,32 @@ InputDecoder::InputDecoder(const std::string& path)
     AVFormatContext* raw = nullptr;
     int ret = avformat_open_input(&raw, fileUrl(path).c_str(), nullptr, nullptr);
     if (ret < 0) {
-        if (ret == AVERROR_INVALIDDATA)
-            throw CoderError(path + ": not a media file (" + avErrorText(ret) + ")");
-        throw CoderError(path + ": cannot open (" + avErrorText(ret) + ")");
+        if (ret == AVERROR(EACCES) || ret == AVERROR(EIO) || ret == AVERROR(ENOMEM))
+            throw CoderError(path + ": cannot open (" + avErrorText(ret) + ")");
+        throw CoderError(path + ": not a media file (" + avErrorText(ret) + ")");
     }
     format_.reset(raw);
     ret = avformat_find_stream_info(raw, nullptr);
     if (ret < 0)
         throw CoderError(path + ": not a media file (" + avErrorText(ret) + ")");
 
+    // The first audio stream that can be decoded, as the command line promises.
     const AVCodec* codec = nullptr;
-    ret = av_find_best_stream(raw, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-    if (ret == AVERROR_STREAM_NOT_FOUND)
-        throw CoderError(path + ": no audio stream");
-    if (ret == AVERROR_DECODER_NOT_FOUND || !codec)
-        throw CoderError(path + ": no decoder for its audio stream");
-    checkAv(ret, path);
-    // The first audio stream, as the command line promises, unless it cannot be decoded.
-    for (unsigned i = 0; i < raw->nb_streams; ++i) {
+    bool anyAudio = false;
+    ret = -1;
+    for (unsigned i = 0; i < raw->nb_streams && ret < 0; ++i) {
         const AVCodecParameters* par = raw->streams[i]->codecpar;
-        if (par->codec_type == AVMEDIA_TYPE_AUDIO && avcodec_find_decoder(par->codec_id)) {
+        if (par->codec_type != AVMEDIA_TYPE_AUDIO)
+            continue;
+        anyAudio = true;
+        codec = avcodec_find_decoder(par->codec_id);
+        if (codec)
             ret = static_cast<int>(i);
-            codec = avcodec_find_decoder(par->codec_id);
-            break;
-        }
     }
+    if (!anyAudio)
+        throw CoderError(path + (raw->nb_streams == 0 ? ": not a media file (no streams)" : ": no audio stream"));
+    if (ret < 0)
+        throw CoderError(path + ": no decoder for its audio stream");
     streamIndex_ = ret;
     for (unsigned i = 0; i < raw->nb_streams; ++i)
         raw->streams[i]->discard = static_cast<int>(i) == streamIndex_ ? AVDISCARD_DEFAULT : AVDISCARD_ALL;

@@ -69,7 +69,7 @@ int transcode(const CoderOptions& options, ProgressPrinter& printer)
 
     const double startSeconds = options.inputSeek + options.outputStart;
     const CutWindow window(startSeconds, options.duration, in.sampleRate());
-    in.seekToSample(window.start());
+    const bool seeked = window.start() > 0 && in.seekToSample(window.start());
 
     TempOutput temp(options.output);
     OutputRequest request;
@@ -106,7 +106,7 @@ int transcode(const CoderOptions& options, ProgressPrinter& printer)
             break;
     }
     if (!kept) {
-        if (decodedFrames == 0)
+        if (decodedFrames == 0 && !seeked)
             throw CoderError(options.input + ": not a media file (no audio could be decoded)");
         char at[64];
         std::snprintf(at, sizeof at, "%.3f", startSeconds);

@@ -1,0 +1,153 @@
+#include "coder/CoderHarness.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <cctype>
+#include <cstring>
+
+namespace coder_test {
+
+QString coderPath()
+{
+    return QStringLiteral(TS_APP_DIR "/data/coder");
+}
+
+RunResult runProgram(const QString& program, const QStringList& args, int timeoutMs, const QString& workDir)
+{
+    RunResult r;
+    QProcess p;
+    if (!workDir.isEmpty())
+        p.setWorkingDirectory(workDir);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(program, args);
+    if (!p.waitForStarted(10000)) {
+        r.crashed = true;
+        return r;
+    }
+    if (!p.waitForFinished(timeoutMs)) {
+        r.timedOut = true;
+        p.kill();
+        p.waitForFinished(5000);
+    }
+    r.output = p.readAll();
+    r.crashed = p.exitStatus() == QProcess::CrashExit;
+    r.exitCode = p.exitCode();
+    return r;
+}
+
+RunResult runCoder(const QStringList& args, int timeoutMs, const QString& workDir)
+{
+    return runProgram(coderPath(), args, timeoutMs, workDir);
+}
+
+bool ffmpeg(const QStringList& args)
+{
+    const RunResult r = runProgram(QStringLiteral("ffmpeg"), QStringList{"-v", "error", "-y"} + args);
+    return !r.crashed && !r.timedOut && r.exitCode == 0;
+}
+
+static QString probe(const QString& path, const QString& entries, const QStringList& select)
+{
+    const RunResult r = runProgram(QStringLiteral("ffprobe"),
+                                   QStringList{"-v", "error"} + select
+                                       + QStringList{"-show_entries", entries, "-of", "default=nw=1:nk=1", path});
+    return QString::fromUtf8(r.output).trimmed();
+}
+
+QString probeStream(const QString& path, const QString& field)
+{
+    return probe(path, "stream=" + field, {"-select_streams", "a:0"});
+}
+
+QString probeFormat(const QString& path, const QString& field)
+{
+    return probe(path, "format=" + field, {});
+}
+
+std::vector<std::int16_t> decodeSamples(const QString& path)
+{
+    const RunResult r = runProgram(QStringLiteral("ffmpeg"),
+                                   {"-v", "error", "-i", path, "-f", "s16le", "-acodec", "pcm_s16le", "-"});
+    std::vector<std::int16_t> out(static_cast<size_t>(r.output.size()) / 2);
+    std::memcpy(out.data(), r.output.constData(), out.size() * 2);
+    return out;
+}
+
+WavData readWav(const QString& path)
+{
+    WavData w;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return w;
+    const QByteArray all = f.readAll();
+    auto u32 = [&](qsizetype at) {
+        std::uint32_t v = 0;
+        std::memcpy(&v, all.constData() + at, 4);
+        return v;
+    };
+    auto u16 = [&](qsizetype at) {
+        std::uint16_t v = 0;
+        std::memcpy(&v, all.constData() + at, 2);
+        return v;
+    };
+    if (all.size() < 12 || all.left(4) != "RIFF" || all.mid(8, 4) != "WAVE")
+        return w;
+    qsizetype at = 12;
+    int bits = 0;
+    while (at + 8 <= all.size()) {
+        const QByteArray id = all.mid(at, 4);
+        const qsizetype size = u32(at + 4);
+        if (id == "fmt " && at + 24 <= all.size()) {
+            w.channels = u16(at + 10);
+            w.sampleRate = static_cast<int>(u32(at + 12));
+            bits = u16(at + 22);
+        } else if (id == "data" && bits == 16) {
+            const qsizetype n = std::min<qsizetype>(size, all.size() - at - 8) / 2;
+            w.samples.resize(static_cast<size_t>(n));
+            std::memcpy(w.samples.data(), all.constData() + at + 8, static_cast<size_t>(n) * 2);
+            return w;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return w;
+}
+
+std::optional<double> durationField(const QByteArray& chunk)
+{
+    const qsizetype at = chunk.indexOf("Duration: ");
+    if (at < 0)
+        return std::nullopt;
+    const qsizetype from = at + 10;
+    qsizetype end = chunk.indexOf(' ', from);
+    if (end < 0)
+        end = chunk.size();
+    const QList<QByteArray> parts = chunk.mid(from, end - from).split(':');
+    if (parts.size() < 3)
+        return std::nullopt;
+    QByteArray secs = parts[2];
+    if (secs.endsWith(','))
+        secs.chop(1);
+    bool okH = false, okM = false, okS = false;
+    const double v = parts[0].toDouble(&okH) * 3600 + parts[1].toDouble(&okM) * 60 + secs.toDouble(&okS);
+    if (!okH || !okM || !okS)
+        return std::nullopt;
+    return v;
+}
+
+std::vector<double> timeFields(const QByteArray& output)
+{
+    std::vector<double> times;
+    qsizetype at = 0;
+    while ((at = output.indexOf("time=", at)) >= 0) {
+        at += 5;
+        qsizetype end = at;
+        while (end < output.size() && (std::isdigit(static_cast<unsigned char>(output[end])) || output[end] == '.'))
+            ++end;
+        times.push_back(output.mid(at, end - at).toDouble());
+    }
+    return times;
+}
+
+} // namespace coder_test

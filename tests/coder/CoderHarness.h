@@ -1,0 +1,57 @@
+// Helpers for the transcoder's tests: run coder and the ffmpeg/ffprobe oracle, make media, read
+// WAV samples, and read coder's console output the way the window reads it.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace coder_test {
+
+struct RunResult {
+    int exitCode = -1;
+    bool crashed = false;
+    bool timedOut = false;
+    QByteArray output;  // stdout and stderr together, as the window reads them
+};
+
+// Path of the built transcoder.
+QString coderPath();
+
+// Runs a program with argv as given (no shell), stdin closed, in workDir when not empty;
+// waits up to timeoutMs.
+RunResult runProgram(const QString& program, const QStringList& args, int timeoutMs = 60000,
+                     const QString& workDir = {});
+RunResult runCoder(const QStringList& args, int timeoutMs = 60000, const QString& workDir = {});
+
+// Runs ffmpeg -v error -y <args>; returns true when it succeeded.
+bool ffmpeg(const QStringList& args);
+
+// One stream or format field of a file as ffprobe reports it ("codec_name", "sample_rate",
+// "channels" of the first audio stream; "format_name", "duration" of the container).
+QString probeStream(const QString& path, const QString& field);
+QString probeFormat(const QString& path, const QString& field);
+
+// Decodes a file with ffmpeg to 16-bit interleaved samples.
+std::vector<std::int16_t> decodeSamples(const QString& path);
+
+// Reads the PCM data of a 16-bit WAV file; empty when it is not one.
+struct WavData {
+    int sampleRate = 0;
+    int channels = 0;
+    std::vector<std::int16_t> samples;  // interleaved
+};
+WavData readWav(const QString& path);
+
+// The window's reading of "Duration: HH:MM:SS.cc," in one chunk: seconds, or empty when the
+// field is missing or unreadable.
+std::optional<double> durationField(const QByteArray& chunk);
+
+// Every "time=" field's leading number, in order of appearance.
+std::vector<double> timeFields(const QByteArray& output);
+
+} // namespace coder_test
