@@ -8,7 +8,7 @@ QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
 QColor blend(const QColor& a, const QColor& b, double t)
 {
-    const auto mix = [t](int x, int y) { return roundHalfEven(x + (y - x) * t); };
+    const auto mix = [t](int x, int y) { return roundHalfEvenToInt(x + (y - x) * t); };
     return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
 }
 

@@ -33,7 +33,7 @@ int captionQtFlags(int captionAlign)
 
 QPoint iconOrigin(int iconAlign, int W, int H, int S, int M)
 {
-    const int cx = roundHalfEven((W - S) / 2.0), cy = roundHalfEven((H - S) / 2.0);
+    const int cx = roundHalfEvenToInt((W - S) / 2.0), cy = roundHalfEvenToInt((H - S) / 2.0);
     switch (iconAlign) {
     case 1: return {M, cy};
     case 2: return {W - S - M, cy};

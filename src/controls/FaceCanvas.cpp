@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-int roundHalfEven(double v)
+int roundHalfEvenToInt(double v)
 {
     const double r = std::round(v);
     if (std::fabs(v - std::trunc(v)) == 0.5)  // a tie: take the even neighbour
@@ -51,7 +51,7 @@ void FaceCanvas::rowsGradient(const QColor& a, const QColor& b, int x1, int y1, 
 {
     for (int i = 0; i <= n; ++i) {
         const double t = n == 0 ? 0.0 : static_cast<double>(i) / n;
-        const auto mix = [t](int from, int to) { return roundHalfEven(from + (to - from) * t); };
+        const auto mix = [t](int from, int to) { return roundHalfEvenToInt(from + (to - from) * t); };
         line(x1, y1 + i, x2, y1 + i,
              QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue())));
     }

@@ -3,7 +3,7 @@
 #include <QImage>
 
 // Rounds to the nearest integer, ties to the even neighbour.
-int roundHalfEven(double v);
+int roundHalfEvenToInt(double v);
 
 // Each channel plus d, clamped to 0..255.
 QColor shade(const QColor& c, int d);
