@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds tools/settingsart and draws the settings window's pictures into skin/settings/.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${SETTINGSART_BUILD_DIR:-$root/build-settingsart}"
+cmake -S "$root/tools/settingsart" -B "$build" -G Ninja >/dev/null
+cmake --build "$build" -j2
+QT_QPA_PLATFORM=offscreen "$build/settingsart" "$root/skin/settings"
+echo "pictures written to $root/skin/settings"

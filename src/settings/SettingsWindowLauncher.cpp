@@ -1,0 +1,23 @@
+#include "settings/SettingsWindowLauncher.h"
+
+#include "settings/frmSetting.h"
+
+SettingsWindowLauncher::SettingsWindowLauncher(AfterSaveSettings& values, QString setupIniPath)
+    : values_(values), setupIniPath_(std::move(setupIniPath))
+{
+}
+
+SettingsWindowLauncher::~SettingsWindowLauncher() { delete window_.data(); }
+
+void SettingsWindowLauncher::show()
+{
+    if (!window_) {
+        window_ = new frmSetting(values_, setupIniPath_);  // ownerless; deletes itself on close
+        window_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+frmSetting* SettingsWindowLauncher::window() const { return window_.data(); }

@@ -1,0 +1,243 @@
+#include "controls/SkinButton.h"
+#include "settings/SettingsWindowLauncher.h"
+#include "settings/frmSetting.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FrmSettingTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString ini() const { return dir.filePath("setup.ini"); }
+    QByteArray file() const
+    {
+        QFile f(ini());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+    }
+};
+
+void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, QPoint(w->width() / 2, w->height() / 2)); }
+
+// A mouse event at a global pointer position, as the window system reports it.
+void send(QWidget* target, QEvent::Type type, QPoint global, Qt::MouseButtons held)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, target->mapFromGlobal(QPointF(global)), QPointF(global), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &e);
+}
+
+// A press on `target` at `pos`, then moves of the pointer by (dx, dy) and the release, all with
+// the left button.
+void drag(QWidget* target, QPoint pos, QPoint delta)
+{
+    const QPoint global = target->mapToGlobal(pos);
+    send(target, QEvent::MouseButtonPress, global, Qt::LeftButton);
+    send(target, QEvent::MouseMove, global + delta / 2, Qt::LeftButton);
+    send(target, QEvent::MouseMove, global + delta, Qt::LeftButton);
+    send(target, QEvent::MouseButtonRelease, global + delta, Qt::NoButton);
+}
+
+}  // namespace
+
+TEST_F(FrmSettingTest, FirstStartShowsTheDefaultsInTheDesignedLayout)
+{
+    AfterSaveSettings values;
+    frmSetting w(values, ini());
+    EXPECT_EQ(w.size(), QSize(418, 251));
+    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(w.cmbOF()->currentText(), "Open the folder");
+    EXPECT_EQ(w.cmbRS()->currentText(), "Yes");
+    EXPECT_EQ(w.cmbOF()->count(), 2);
+    EXPECT_EQ(w.cmbOF()->itemText(1), "Do Nothing");
+    EXPECT_EQ(w.cmbRS()->itemText(1), "No");
+    EXPECT_EQ(w.cmbOF()->geometry(), QRect(46, 80, 313, 22));
+    EXPECT_EQ(w.cmbRS()->geometry(), QRect(46, 148, 313, 22));
+    EXPECT_EQ(w.cmdOK()->geometry(), QRect(66, 194, 127, 36));
+    EXPECT_EQ(w.cmbBack()->geometry(), QRect(210, 194, 127, 36));
+    EXPECT_EQ(w.Image1()->geometry(), QRect(388, 12, 15, 19));
+    EXPECT_FALSE(w.Image1()->pixmap().isNull());
+    for (SkinButton* b : {w.cmdOK(), w.cmbBack()}) {
+        EXPECT_EQ(b->Style(), 5);
+        EXPECT_EQ(b->IconSize(), 32);
+        EXPECT_EQ(b->IconAlign(), 1);
+        EXPECT_EQ(b->NonThemeStyle(), 0);
+        EXPECT_EQ(b->ToolTipType(), 0);
+        EXPECT_FALSE(b->Icon().isNull());
+        EXPECT_DOUBLE_EQ(b->Font().pointSizeF(), 8.25);
+    }
+    EXPECT_EQ(w.cmdOK()->Caption(), "       O K");
+    EXPECT_EQ(w.cmbBack()->Caption(), "       Back");
+    EXPECT_EQ(file(), "<absent>");  // opening writes nothing
+}
+
+TEST_F(FrmSettingTest, ConfirmingStoresTheChoicesAndCloses)
+{
+    AfterSaveSettings values;
+    {
+        frmSetting w(values, ini());
+        w.show();
+        w.cmbOF()->setCurrentIndex(1);
+        w.cmbRS()->setCurrentIndex(1);
+        click(w.cmdOK());
+        EXPECT_FALSE(w.isVisible());
+    }
+    EXPECT_EQ(file(), "1\r\n1\r\n");
+    EXPECT_EQ(values.openFolderAfterSave, 1);
+    EXPECT_EQ(values.playSoundAfterSave, 1);
+    frmSetting again(values, ini());  // the next opening shows them again
+    EXPECT_EQ(again.cmbOF()->currentText(), "Do Nothing");
+    EXPECT_EQ(again.cmbRS()->currentText(), "No");
+}
+
+TEST_F(FrmSettingTest, AValueNamingNoEntryLeavesNoSelectionAndStoresMinusOne)
+{
+    AfterSaveSettings values;
+    values.openFolderAfterSave = 7;
+    values.playSoundAfterSave = -1;
+    frmSetting w(values, ini());
+    EXPECT_EQ(w.cmbOF()->currentIndex(), -1);
+    EXPECT_EQ(w.cmbRS()->currentIndex(), -1);
+    w.cmbRS()->setCurrentIndex(0);
+    click(w.cmdOK());
+    EXPECT_EQ(values.openFolderAfterSave, -1);
+    EXPECT_EQ(values.playSoundAfterSave, 0);
+    EXPECT_EQ(file(), "-1\r\n0\r\n");
+}
+
+TEST_F(FrmSettingTest, BackAndTheCloseGlyphKeepValuesAndFile)
+{
+    {
+        QFile f(ini());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("0\r\n1\r\n");
+    }
+    AfterSaveSettings values;
+    values.playSoundAfterSave = 1;
+    for (int way = 0; way < 2; ++way) {
+        frmSetting w(values, ini());
+        w.show();
+        w.cmbOF()->setCurrentIndex(1);
+        w.cmbRS()->setCurrentIndex(0);
+        click(way == 0 ? static_cast<QWidget*>(w.cmbBack()) : w.Image1());
+        EXPECT_FALSE(w.isVisible()) << way;
+        EXPECT_EQ(values.openFolderAfterSave, 0);
+        EXPECT_EQ(values.playSoundAfterSave, 1);
+        EXPECT_EQ(file(), "0\r\n1\r\n");
+    }
+}
+
+TEST_F(FrmSettingTest, AnUnwritableFileStillAppliesTheValuesAndCloses)
+{
+    AfterSaveSettings values;
+    frmSetting w(values, dir.filePath("missing/folder/setup.ini"));
+    w.show();
+    w.cmbOF()->setCurrentIndex(1);
+    click(w.cmdOK());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(values.openFolderAfterSave, 1);
+}
+
+TEST_F(FrmSettingTest, DraggingStartsOnlyFromTheBackground)
+{
+    AfterSaveSettings values;
+    frmSetting w(values, ini());
+    int systemMoves = 0;
+    w.dragger().setSystemMove([&](QWidget&) {
+        ++systemMoves;
+        return false;  // as on a display without a window manager: follow the pointer
+    });
+    w.move(100, 100);
+    w.show();
+    const QPoint start = w.pos();
+
+    drag(w.cmbOF(), QPoint(20, 10), QPoint(30, 20));
+    drag(w.cmdOK(), QPoint(60, 18), QPoint(30, 20));
+    drag(w.Image1(), QPoint(5, 5), QPoint(30, 20));
+    EXPECT_EQ(w.pos(), start);
+    EXPECT_EQ(systemMoves, 0);
+    EXPECT_TRUE(w.isVisible());  // dragging off the glyph is no click on it
+
+    drag(&w, QPoint(200, 240), QPoint(30, 20));
+    EXPECT_EQ(w.pos(), start + QPoint(30, 20));
+    EXPECT_EQ(systemMoves, 1);  // asked once per drag
+    EXPECT_FALSE(w.dragger().dragging());
+
+    // Where the window system moves the window, we do not move it ourselves.
+    w.dragger().setSystemMove([&](QWidget&) {
+        ++systemMoves;
+        return true;
+    });
+    drag(&w, QPoint(200, 240), QPoint(30, 20));
+    EXPECT_EQ(w.pos(), start + QPoint(30, 20));
+    EXPECT_EQ(systemMoves, 2);
+
+    // A move without the button held moves nothing.
+    send(&w, QEvent::MouseMove, w.mapToGlobal(QPoint(10, 10)), Qt::NoButton);
+    EXPECT_EQ(w.pos(), start + QPoint(30, 20));
+}
+
+TEST_F(FrmSettingTest, TheShapeLeavesOutTheMagentaWithoutAPinkFringe)
+{
+    AfterSaveSettings values;
+    frmSetting w(values, ini());
+    const QImage& bg = w.background();
+    ASSERT_EQ(bg.size(), QSize(418, 251));
+    const QRgb key = qRgb(255, 0, 255);
+    EXPECT_EQ(bg.pixel(0, 0), key);
+    const QRegion shape = frmSetting::shapeFromColorKey(bg);
+    EXPECT_EQ(w.mask(), shape);
+    EXPECT_FALSE(shape.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.contains(QPoint(417, 250)));
+    EXPECT_TRUE(shape.contains(QPoint(209, 125)));
+    EXPECT_TRUE(shape.contains(QPoint(0, 125)));
+    int magenta = 0;
+    for (int y = 0; y < bg.height(); ++y)
+        for (int x = 0; x < bg.width(); ++x) {
+            const QRgb c = bg.pixel(x, y);
+            EXPECT_EQ(shape.contains(QPoint(x, y)), c != key) << x << "," << y;
+            if (c == key) {
+                ++magenta;
+                continue;
+            }
+            // No pixel of the shape is a blend towards the key colour.
+            const bool pinkish = qRed(c) > qGreen(c) + 60 && qBlue(c) > qGreen(c) + 60;
+            EXPECT_FALSE(pinkish) << x << "," << y;
+        }
+    EXPECT_GT(magenta, 40);      // the rounded corners are cut
+    EXPECT_LT(magenta, 1000);
+}
+
+TEST_F(FrmSettingTest, LauncherShowsOneWindowAtATimeAndReloads)
+{
+    AfterSaveSettings values;
+    SettingsWindowLauncher launcher(values, ini());
+    EXPECT_EQ(launcher.window(), nullptr);
+    launcher.show();
+    frmSetting* first = launcher.window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->parentWidget(), nullptr);
+    EXPECT_FALSE(first->isModal());
+    launcher.show();
+    EXPECT_EQ(launcher.window(), first);
+
+    first->cmbOF()->setCurrentIndex(1);
+    click(first->cmdOK());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(launcher.window(), nullptr);  // destroyed when closed
+    EXPECT_EQ(values.openFolderAfterSave, 1);
+
+    values.playSoundAfterSave = 1;  // changed meanwhile: the next window shows it
+    launcher.show();
+    ASSERT_NE(launcher.window(), nullptr);
+    EXPECT_EQ(launcher.window()->cmbOF()->currentIndex(), 1);
+    EXPECT_EQ(launcher.window()->cmbRS()->currentIndex(), 1);
+}

@@ -1,0 +1,193 @@
+// Draws the artwork of the settings window into the folder given as the only argument:
+// background.png (418 x 251, magenta outside the window's shape), close.png (15 x 19, cut from
+// the background's header with the glyph on it), ok.png and back.png (32 x 32 button icons).
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdio>
+
+namespace {
+
+constexpr int kW = 418, kH = 251, kHeader = 50, kRadius = 14;
+const QColor kMagenta(255, 0, 255);
+const QColor kNavy(16, 48, 82), kTeal(22, 128, 138), kInk(28, 52, 70), kBody(244, 247, 249);
+
+QPainterPath windowShape()
+{
+    QPainterPath p;
+    p.addRoundedRect(QRectF(0, 0, kW, kH), kRadius, kRadius);
+    return p;
+}
+
+QFont uiFont(int pixelSize, bool bold)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+// A small gear: the window's emblem in the header.
+void drawGear(QPainter& p, QPointF c, double r, const QColor& color)
+{
+    QPainterPath gear;
+    for (int i = 0; i < 8; ++i) {
+        QTransform t;
+        t.translate(c.x(), c.y());
+        t.rotate(i * 45.0);
+        QPainterPath tooth;
+        tooth.addRoundedRect(QRectF(-r * 0.22, -r * 1.05, r * 0.44, r * 0.5), 1, 1);
+        gear = gear.united(t.map(tooth));
+    }
+    QPainterPath ring;
+    ring.addEllipse(c, r * 0.8, r * 0.8);
+    gear = gear.united(ring);
+    QPainterPath hole;
+    hole.addEllipse(c, r * 0.32, r * 0.32);
+    p.fillPath(gear.subtracted(hole), color);
+}
+
+QImage drawBackground()
+{
+    QImage img(kW, kH, QImage::Format_RGB32);
+    img.fill(kBody);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+
+        QLinearGradient body(0, kHeader, 0, kH);
+        body.setColorAt(0, QColor(248, 250, 252));
+        body.setColorAt(1, QColor(228, 235, 240));
+        p.fillRect(QRect(0, kHeader, kW, kH - kHeader), body);
+
+        QLinearGradient header(0, 0, kW, 0);
+        header.setColorAt(0, kNavy);
+        header.setColorAt(1, kTeal);
+        p.fillRect(QRect(0, 0, kW, kHeader), header);
+        p.fillRect(QRect(0, kHeader, kW, 2), QColor(12, 96, 110));  // a darker seam under the header
+
+        drawGear(p, QPointF(30, 25), 10, QColor(255, 255, 255, 230));
+        p.setPen(Qt::white);
+        p.setFont(uiFont(17, true));
+        p.drawText(QRect(50, 0, 300, kHeader), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Settings"));
+        p.setPen(QColor(190, 226, 232));
+        p.setFont(uiFont(11, false));
+        p.drawText(QRect(140, 0, 230, kHeader), Qt::AlignVCenter | Qt::AlignLeft,
+                   QStringLiteral("What happens after saving a cut"));
+
+        // A white card holds the two lists and their explanations.
+        const QRectF card(28.5, 58.5, 361, 124);
+        p.setPen(QPen(QColor(200, 212, 222), 1));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(card, 8, 8);
+        p.setPen(QColor(225, 232, 238));
+        p.drawLine(QPointF(40, 120.5), QPointF(378, 120.5));
+
+        p.setFont(uiFont(12, true));
+        p.setPen(kInk);
+        p.drawText(QRect(46, 61, 310, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("When a cut has been saved:"));
+        p.drawText(QRect(46, 128, 310, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Play the completion sound:"));
+        p.setFont(uiFont(10, false));
+        p.setPen(QColor(104, 124, 140));
+        p.drawText(QRect(46, 104, 313, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Show the folder that holds the new file, or leave it be."));
+
+        // The outline of the window, inside its shape.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(10, 38, 64), 1.5));
+        p.drawRoundedRect(QRectF(0.75, 0.75, kW - 1.5, kH - 1.5), kRadius - 0.75, kRadius - 0.75);
+    }
+    // Everything outside the shape becomes magenta, decided per pixel without antialiasing, so no
+    // edge pixel is ever a blend with the key colour.
+    QImage shape(kW, kH, QImage::Format_RGB32);
+    shape.fill(Qt::black);
+    {
+        QPainter p(&shape);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillPath(windowShape(), Qt::white);
+    }
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            if (shape.pixel(x, y) != qRgb(255, 255, 255))
+                img.setPixel(x, y, kMagenta.rgb());
+    return img;
+}
+
+// The close glyph: the header under it with a white cross in a soft circle.
+QImage drawClose(const QImage& background)
+{
+    QImage img = background.copy(388, 12, 15, 19);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 40));
+    p.drawEllipse(QRectF(0.5, 2.5, 14, 14));
+    p.setPen(QPen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4.5, 6.5), QPointF(10.5, 12.5));
+    p.drawLine(QPointF(10.5, 6.5), QPointF(4.5, 12.5));
+    return img;
+}
+
+QImage drawBadge(const QColor& top, const QColor& bottom, bool check)
+{
+    QImage img(32, 32, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 2, 0, 30);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.setPen(QPen(bottom.darker(130), 1));
+    p.setBrush(g);
+    p.drawEllipse(QRectF(3.5, 3.5, 25, 25));
+    p.setPen(QPen(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath mark;
+    if (check) {
+        mark.moveTo(10, 16.5);
+        mark.lineTo(14.5, 21);
+        mark.lineTo(22.5, 11.5);
+    } else {
+        mark.moveTo(21.5, 16);
+        mark.lineTo(11, 16);
+        mark.moveTo(15.5, 11);
+        mark.lineTo(10.5, 16);
+        mark.lineTo(15.5, 21);
+    }
+    p.drawPath(mark);
+    return img;
+}
+
+bool save(const QImage& img, const QDir& dir, const char* name)
+{
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    if (!img.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: settingsart <output folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(out.path()))
+        return 1;
+    const QImage background = drawBackground();
+    const bool ok = save(background, out, "background.png") && save(drawClose(background), out, "close.png")
+        && save(drawBadge(QColor(92, 196, 120), QColor(30, 140, 70), true), out, "ok.png")
+        && save(drawBadge(QColor(96, 170, 226), QColor(30, 100, 170), false), out, "back.png");
+    return ok ? 0 : 1;
+}
