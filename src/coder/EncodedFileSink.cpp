@@ -79,13 +79,18 @@ int chooseChannels(const AVCodec* codec, int wanted)
     return best > 0 ? best : codec->ch_layouts[0].nb_channels;
 }
 
+// The source's format when the encoder takes it, else its planar or packed twin (no
+// conversion of the values, only of the layout), else the encoder's first choice.
 AVSampleFormat chooseFormat(const AVCodec* codec, AVSampleFormat source)
 {
     if (!codec->sample_fmts)
         return source;
-    for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f) {
-        if (*f == source)
-            return source;
+    const AVSampleFormat preferred[] = {source, av_get_planar_sample_fmt(source), av_get_packed_sample_fmt(source)};
+    for (AVSampleFormat want : preferred) {
+        for (const AVSampleFormat* f = codec->sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f) {
+            if (*f == want)
+                return want;
+        }
     }
     return codec->sample_fmts[0];
 }

@@ -4,6 +4,7 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 }
 
+#include <algorithm>
 #include <vector>
 
 namespace coder {
@@ -17,6 +18,19 @@ AVChannelLayout usableLayout(const AVChannelLayout& layout)
     else
         av_channel_layout_copy(&out, &layout);
     return out;
+}
+
+// Pointers to sample offset of every plane of a frame (one plane for packed formats).
+std::vector<uint8_t*> planesAt(const AVFrame& frame, int offset)
+{
+    const auto format = static_cast<AVSampleFormat>(frame.format);
+    const int channels = frame.ch_layout.nb_channels;
+    const bool planar = av_sample_fmt_is_planar(format);
+    const int step = av_get_bytes_per_sample(format) * (planar ? 1 : channels);
+    std::vector<uint8_t*> planes(static_cast<size_t>(planar ? channels : 1));
+    for (size_t p = 0; p < planes.size(); ++p)
+        planes[p] = frame.extended_data[p] + static_cast<std::ptrdiff_t>(offset) * step;
+    return planes;
 }
 
 } // namespace
@@ -69,16 +83,7 @@ void Resampler::push(const AVFrame& frame, int offset, int count)
 {
     if (count <= 0)
         return;
-    const auto format = static_cast<AVSampleFormat>(frame.format);
-    const int bytes = av_get_bytes_per_sample(format);
-    const int channels = frame.ch_layout.nb_channels;
-    const bool planar = av_sample_fmt_is_planar(format);
-    const int planes = planar ? channels : 1;
-    const int step = planar ? bytes : bytes * channels;
-    std::vector<uint8_t*> in(static_cast<size_t>(planes));
-    for (int p = 0; p < planes; ++p)
-        in[static_cast<size_t>(p)] = frame.extended_data[p] + static_cast<std::ptrdiff_t>(offset) * step;
-
+    std::vector<uint8_t*> in = planesAt(frame, offset);
     if (!swr_) {
         queue(in.data(), count);
         return;
@@ -89,6 +94,37 @@ void Resampler::push(const AVFrame& frame, int offset, int count)
                                  const_cast<const uint8_t**>(in.data()), count);
     checkAv(done, "resampling failed");
     queue(scratch_->extended_data, done);
+}
+
+int Resampler::convertDirect(const AVFrame& frame, int offset, int count, AVFrame& out)
+{
+    av_frame_unref(&out);
+    if (count <= 0)
+        return 0;
+    if (!swr_) {
+        checkAv(av_frame_ref(&out, &frame), "out of memory");
+        const std::vector<uint8_t*> planes = planesAt(frame, offset);
+        for (size_t p = 0; p < planes.size(); ++p) {
+            out.extended_data[p] = planes[p];
+            if (p < AV_NUM_DATA_POINTERS)
+                out.data[p] = planes[p];
+        }
+        out.nb_samples = count;
+        av_channel_layout_uninit(&out.ch_layout);
+        checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout), "out of memory");
+        return count;
+    }
+    out.format = target_.format;
+    out.sample_rate = target_.sampleRate;
+    out.nb_samples = std::max(swr_get_out_samples(swr_.get(), count), 1);
+    checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout), "out of memory");
+    checkAv(av_frame_get_buffer(&out, 0), "out of memory");
+    std::vector<uint8_t*> in = planesAt(frame, offset);
+    const int done = swr_convert(swr_.get(), out.extended_data, out.nb_samples,
+                                 const_cast<const uint8_t**>(in.data()), count);
+    checkAv(done, "resampling failed");
+    out.nb_samples = done;
+    return done;
 }
 
 void Resampler::flush()

@@ -23,6 +23,11 @@ public:
     // Converts count samples of frame, starting at sample offset, and queues the result.
     void push(const AVFrame& frame, int offset, int count);
 
+    // For outputs that take frames of any size: converts count samples of frame, from sample
+    // offset, straight into out without queueing (out refers to frame's data when no
+    // conversion is needed); returns the samples now in out.
+    int convertDirect(const AVFrame& frame, int offset, int count, AVFrame& out);
+
     // Queues what the resampler still holds back at the end of the input.
     void flush();
 

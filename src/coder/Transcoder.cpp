@@ -97,9 +97,18 @@ int transcode(const CoderOptions& options, ProgressPrinter& printer)
         if (slice.count > 0) {
             if (!resampler)
                 resampler = std::make_unique<Resampler>(*frame, sink->spec());
-            resampler->push(*frame, slice.offset, slice.count);
             kept = true;
-            drain(*resampler, *sink, *out, false, written);
+            if (sink->spec().frameSize == 0) {
+                // Any frame size will do: skip the queue and its copies.
+                const int n = resampler->convertDirect(*frame, slice.offset, slice.count, *out);
+                if (n > 0) {
+                    sink->write(*out);
+                    written += n;
+                }
+            } else {
+                resampler->push(*frame, slice.offset, slice.count);
+                drain(*resampler, *sink, *out, false, written);
+            }
         }
         printer.update(sink->bytesWritten(), static_cast<double>(written) / outRate);
         if (slice.done)
