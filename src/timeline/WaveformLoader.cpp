@@ -1,0 +1,73 @@
+#include "timeline/WaveformLoader.h"
+
+#include <QMetaObject>
+
+struct WaveformLoader::Job {
+    quint64 id = 0;
+    std::atomic<bool> cancelled{false};
+    std::atomic<bool> finished{false};
+    std::thread thread;
+};
+
+WaveformLoader::WaveformLoader(QObject* parent) : QObject(parent) {}
+
+WaveformLoader::~WaveformLoader()
+{
+    cancelAll();
+    for (auto& job : jobs_)
+        job->thread.join();
+    // Results already posted die with this object: QObject drops its pending events.
+}
+
+void WaveformLoader::request(const QString& wavPath, int columns)
+{
+    cancelAll();
+    reapFinished();
+    auto job = std::make_unique<Job>();
+    job->id = ++current_;
+    Job* j = job.get();
+    j->thread = std::thread([this, j, wavPath, columns] {
+        WaveformPeaks peaks = computePeaks(wavPath, columns, &j->cancelled);
+        if (!j->cancelled.load()) {
+            QMetaObject::invokeMethod(
+                this, [this, id = j->id, p = std::move(peaks)] { deliver(id, p); }, Qt::QueuedConnection);
+        }
+        j->finished.store(true);
+    });
+    jobs_.push_back(std::move(job));
+    busy_ = true;
+}
+
+void WaveformLoader::cancel()
+{
+    cancelAll();
+    ++current_;  // whatever is still on its way is no longer current
+    busy_ = false;
+}
+
+void WaveformLoader::cancelAll()
+{
+    for (auto& job : jobs_)
+        job->cancelled.store(true);
+}
+
+void WaveformLoader::reapFinished()
+{
+    for (auto it = jobs_.begin(); it != jobs_.end();) {
+        if ((*it)->finished.load()) {
+            (*it)->thread.join();
+            it = jobs_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void WaveformLoader::deliver(quint64 id, const WaveformPeaks& peaks)
+{
+    reapFinished();
+    if (id != current_)
+        return;
+    busy_ = false;
+    Q_EMIT ready(peaks);
+}

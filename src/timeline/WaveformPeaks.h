@@ -1,0 +1,41 @@
+#pragma once
+#include <QColor>
+#include <QImage>
+#include <QMetaType>
+#include <QSize>
+#include <QString>
+
+#include <atomic>
+#include <vector>
+
+// The envelope of a sound across the timeline: for each column, the lowest and the highest
+// sample of every channel in that column's stretch of time. Empty when it could not be made.
+struct WaveformPeaks {
+    std::vector<qint16> low;
+    std::vector<qint16> high;
+
+    int columns() const { return int(low.size()); }
+    bool isEmpty() const { return low.empty(); }
+};
+Q_DECLARE_METATYPE(WaveformPeaks)
+
+// Scans the 16-bit PCM WAV at `wavPath` (RIFF or RF64) straight from the mapped file, splitting
+// the columns between two threads. Column c covers frames [c * n / columns, (c + 1) * n / columns)
+// of the n frames; a column with no frames (fewer frames than columns) holds 0 and 0.
+// Returns empty peaks when the file cannot be read or is no such WAV, when columns < 1, or when
+// `cancel` was set before the scan finished.
+WaveformPeaks computePeaks(const QString& wavPath, int columns, const std::atomic<bool>* cancel = nullptr);
+
+// Colours of a drawn envelope: `fill` for each column's span, `edge` (when valid) for its
+// topmost and bottommost pixel.
+struct WaveformColours {
+    QColor fill;
+    QColor edge;
+};
+
+// Draws the envelope into a transparent ARGB image of `size`: one vertical span per pixel
+// column, from the row of the column's highest sample to the row of its lowest, where sample s
+// lies on row (32767 - s) * (height - 1) / 65535 (integer division), so +32767 is row 0 and
+// -32768 the last row. Peaks with more columns than pixels are merged, fewer are stretched.
+// Empty peaks or an empty size give an image with nothing drawn.
+QImage renderWaveform(const WaveformPeaks& peaks, QSize size, const WaveformColours& colours);
