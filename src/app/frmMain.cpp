@@ -5,7 +5,13 @@
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
 #include "app/WidgetLabelSink.h"
+#include "app/frmMenu.h"
+#include "dialogs/CCommonDialogs.h"
+#include "platform/MediaDevice.h"
 #include "platform/TempFolder.h"
+#include "timeline/PlaybackController.h"
+#include "timeline/TimelineInteraction.h"
+#include "transcode/ConsoleRunner.h"
 #include "timeline/WidgetTimelineBoard.h"
 
 #include <QApplication>
@@ -44,14 +50,28 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
         imgSelectTop2, imgSelectLine2, imgSelectBottom2});
     labelSink_ = std::make_unique<WidgetLabelSink>(std::array<QLabel*, 7>{
         lblTime, lblSelBegin, lblSelEnd, lblSelLength, lblViewBegin, lblViewEnd, lblViewLength});
+    playback_ = std::make_unique<PlaybackController>(state_, *services_.media, *board_, *labelSink_, paths_.tempWav,
+                                                     [] { QApplication::processEvents(); });
+    interaction_ = std::make_unique<TimelineInteraction>(state_, *board_, *labelSink_, *playback_, [this](bool on) {
+        if (on)
+            Timer2.start();
+        else
+            Timer2.stop();
+    });
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
     Form_Load();
+    wireControls();
+    // The poll runs with the window; it parks the playhead until a sound is open.
+    Timer2.start();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    Timer2.stop();
+}
 
 void frmMain::Form_Load()
 {
@@ -66,10 +86,20 @@ void frmMain::Form_Load()
     state_.dragActive = kFalse;
     state_.playPaused = kFalse;
 
+    objDOS = new ConsoleRunner(*services_.boxes, this);
+    objDOS1 = new ConsoleRunner(*services_.boxes, this);
+    connect(objDOS, &ConsoleRunner::ReceiveOutputs, this, &frmMain::decodeOutput);
+    connect(objDOS, &ConsoleRunner::CommandOver, this, &frmMain::decodeOver);
+    connect(objDOS1, &ConsoleRunner::ReceiveOutputs, this, &frmMain::saveOutput);
+    connect(objDOS1, &ConsoleRunner::CommandOver, this, &frmMain::saveOver);
+
     state_.playingSelection = kFalse;
     state_.sourceDurationSeconds = 0;
     state_.selBeginSeconds = 0;
     state_.selEndSeconds = 0;
+
+    commonDialogs_ = std::make_unique<CCommonDialogs>(*services_.dialogs, paths_.appDir);
+    commonDialogs_->Init(this);
 
     placeInitialMarkers(*board_);
 

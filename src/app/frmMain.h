@@ -7,7 +7,9 @@
 #include <QHash>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
+#include <random>
 
 class ImageControl;
 class SkinLabel;
@@ -18,11 +20,23 @@ class MessageBoxes;
 class Shell;
 class WidgetTimelineBoard;
 class LabelSink;
+class DialogBackend;
+class MediaDevice;
+class CCommonDialogs;
+class ConsoleRunner;
+class PlaybackController;
+class TimelineInteraction;
+class frmMenu;
 
-// The desktop services the main window talks to; tests pass recording stand-ins.
+// The desktop services the main window talks to; tests pass recording stand-ins. The window
+// borrows them: they must outlive it.
 struct MainServices {
     MessageBoxes* boxes = nullptr;
     Shell* shell = nullptr;
+    DialogBackend* dialogs = nullptr;
+    MediaDevice* media = nullptr;
+    // Shows the settings window (non-modal, ownerless, one at a time); may be empty.
+    std::function<void()> showSettings;
 };
 
 // The main window: its skin, every control at its designed place, the editor state and the
@@ -38,7 +52,28 @@ public:
     // size, the progress panels' sizes, then the position and font size of every control.
     void convertGeometry(float unitsX, float unitsY);
 
+    // Panel button i: 0 open or close, 1 save, 2 random cut, 4 send to friends, 5 settings,
+    // 6 help, 7 exit; any other index does nothing.
+    void imgButton_Click(int index);
+    // Transport button i: 0 play, 1 stop, 2 pause, 3 set begin, 4 set end, 5 play selection,
+    // 6 save.
+    void imgCtrlButton_Click(int index);
+    // Writes a command keyword into txtAction and runs the dispatcher on it.
+    void postAction(const QString& keyword);
+    // Runs the action named by txtAction's text ("About", "Exit", "RRC", "SR", "Help",
+    // "OpenFile", "SaveRingTone", "Setting"); any other text does nothing.
+    void txtAction_Change();
+    // Pops up menu i (0 File, 1 Tools, 2 Setting, 3 About) under its menu name.
+    void imgMenu_Click(int index);
+    // One tick of the playback poll.
+    void Timer2_Timer();
+
     const AppPaths& paths() const { return paths_; }
+    PlaybackController& playback() { return *playback_; }
+    CCommonDialogs& commonDialogs() { return *commonDialogs_; }
+    frmMenu& menuWindow();
+    ConsoleRunner* objDOS = nullptr;
+    ConsoleRunner* objDOS1 = nullptr;
     EditorState& state() { return state_; }
     AfterSaveSettings& settings() { return settings_; }
     WidgetTimelineBoard& timeline() { return *board_; }
@@ -98,7 +133,44 @@ public:
     QListWidget* lstFile;
     QTimer Timer2;
 
+Q_SIGNALS:
+    // The user confirmed quitting: the program ends now.
+    void shutDown();
+    // A decode finished and `wav` holds the open file's sound.
+    void fileDecoded(const QString& wav);
+    // The user closed the current file.
+    void fileClosed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void wireControls();
+    void wireTimeline();
+    void backgroundMove();
+    void buttonMove(bool transport, int index);
+    void buttonPress(bool transport, int index);
+    void setControlsEnabled(bool enabled);
+    void setBar(ImageControl* bar, int fullWidth, double fraction);
+
+    // Panel actions.
+    void openOrCloseFile();
+    void closeCurrentFile();
+    void openFile();
+    void decodeOutput(QString& chunk);
+    void decodeOver();
+    void saveRingTone();
+    void saveOutput(QString& chunk);
+    void saveOver();
+    void randomCut();
+    void sendToFriends();
+    void openHelp();
+    void showAbout();
+    bool decodeSucceeded() const;
+    void unloadMenu();
+
     void buildControls();
     void buildTimelinePanel();
     void buildProgressPanels();
@@ -120,4 +192,11 @@ private:
     QHash<QWidget*, Designed> designed_;
     std::unique_ptr<WidgetTimelineBoard> board_;
     std::unique_ptr<LabelSink> labelSink_;
+    std::unique_ptr<CCommonDialogs> commonDialogs_;
+    std::unique_ptr<PlaybackController> playback_;
+    std::unique_ptr<TimelineInteraction> interaction_;
+    std::unique_ptr<frmMenu> menu_;
+    std::mt19937 random_;
+    bool saveFinished_ = false;
+    bool shuttingDown_ = false;
 };

@@ -3,7 +3,9 @@
 #include "app/Fonts.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "dialogs/QtDialogBackend.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/SdlMediaDevice.h"
 #include "platform/Shell.h"
 #include "platform/TempFolder.h"
 
@@ -21,11 +23,15 @@ int main(int argc, char** argv)
                                           QApplication::applicationPid());
     QtMessageBoxes boxes;
     DesktopShell shell;
+    QtDialogBackend dialogs;
+    SdlMediaDevice media;
 
     std::unique_ptr<frmMain> mainWindow;
     frmSplash splash([&] {
-        mainWindow = std::make_unique<frmMain>(paths, MainServices{&boxes, &shell});
+        MainServices services{&boxes, &shell, &dialogs, &media, {}};
+        mainWindow = std::make_unique<frmMain>(paths, services);
         boxes.setOwner(mainWindow.get());
+        QObject::connect(mainWindow.get(), &frmMain::shutDown, &app, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();
     });
     splash.show();

@@ -3,7 +3,7 @@
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
-#include "support/Recorders.h"
+#include "support/MainWindowRig.h"
 #include "timeline/WidgetTimelineBoard.h"
 
 #include <QCoreApplication>
@@ -19,18 +19,7 @@
 
 namespace {
 
-struct MainFixture {
-    QTemporaryDir root;
-    RecordingMessageBoxes boxes;
-    RecordingShell shell;
-    AppPaths paths;
-    MainFixture()
-    {
-        QDir(root.path()).mkpath("app/data");
-        paths = AppPaths::make(root.filePath("app"), root.filePath("tmp"), 4242);
-    }
-    std::unique_ptr<frmMain> make() { return std::make_unique<frmMain>(paths, MainServices{&boxes, &shell}); }
-};
+using MainFixture = MainWindowRig;
 
 QColor textColour(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
 

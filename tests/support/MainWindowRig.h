@@ -1,0 +1,35 @@
+#pragma once
+// A main window on recording stand-ins, in an application folder of its own under a temporary
+// folder. Its data/coder is a link to the transcoder of the build when `withCoder` is set.
+#include "app/frmMain.h"
+#include "support/DialogFakes.h"
+#include "support/FakeMedia.h"
+#include "support/Recorders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+struct MainWindowRig {
+    QTemporaryDir root;
+    RecordingMessageBoxes boxes;
+    RecordingShell shell;
+    FakeDialogBackend dialogs;
+    FakeMedia media;
+    int settingsShown = 0;
+    AppPaths paths;
+
+    explicit MainWindowRig(bool withCoder = false)
+    {
+        QDir(root.path()).mkpath("app/data");
+        paths = AppPaths::make(root.filePath("app"), root.filePath("tmp"), 4242);
+        if (withCoder)
+            QFile::link(QStringLiteral(TS_APP_DIR "/data/coder"), paths.coder());
+    }
+    MainServices services()
+    {
+        return MainServices{&boxes, &shell, &dialogs, &media, [this] { ++settingsShown; }};
+    }
+    std::unique_ptr<frmMain> make() { return std::make_unique<frmMain>(paths, services()); }
+};
