@@ -31,7 +31,6 @@ SkinToolTip::SkinToolTip(QWidget* owner, Content content)
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), content_(std::move(content))
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_TranslucentBackground);
     delay_.setSingleShot(true);
     connect(&delay_, &QTimer::timeout, this, [this] { popUp(QCursor::pos() + QPoint(2, 18)); });
 }
@@ -64,6 +63,23 @@ QRect SkinToolTip::bodyRect() const
     return content_.balloon ? r.adjusted(0, kTail, 0, 0) : r;
 }
 
+QPainterPath SkinToolTip::shapePath() const
+{
+    const QRectF body = QRectF(bodyRect()).adjusted(0.5, 0.5, 0.5, 0.5);
+    QPainterPath shape;
+    if (!content_.balloon) {
+        shape.addRect(body);
+        return shape;
+    }
+    shape.addRoundedRect(body, 7, 7);
+    QPainterPath tail;
+    tail.moveTo(body.left() + 12, body.top() + 1);
+    tail.lineTo(body.left() + 16, body.top() - kTail + 0.5);
+    tail.lineTo(body.left() + 26, body.top() + 1);
+    tail.closeSubpath();
+    return shape.united(tail).simplified();
+}
+
 void SkinToolTip::popUp(const QPoint& globalPos)
 {
     if (content_.text.isEmpty())
@@ -71,6 +87,12 @@ void SkinToolTip::popUp(const QPoint& globalPos)
     resize(sizeHint());
     // A balloon points at the spot from its upper left part; a rectangle sits just below it.
     move(content_.balloon ? globalPos - QPoint(16, 0) : globalPos);
+    // The balloon's rounded corners and pointer come from a mask, which needs no compositor.
+    if (content_.balloon) {
+        setMask(QRegion(shapePath().toFillPolygon().toPolygon(), Qt::WindingFill));
+    } else {
+        clearMask();
+    }
     show();
     raise();
 }
@@ -78,21 +100,8 @@ void SkinToolTip::popUp(const QPoint& globalPos)
 void SkinToolTip::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, content_.balloon);
-    const QRectF body = QRectF(bodyRect()).adjusted(0.5, 0.5, 0.5, 0.5);
-    QPainterPath shape;
-    if (content_.balloon) {
-        shape.addRoundedRect(body, 7, 7);
-        QPainterPath tail;
-        tail.moveTo(body.left() + 12, body.top() + 1);
-        tail.lineTo(body.left() + 16, body.top() - kTail + 0.5);
-        tail.lineTo(body.left() + 26, body.top() + 1);
-        tail.closeSubpath();
-        shape = shape.united(tail);
-    } else {
-        shape.addRect(body);
-    }
-    p.fillPath(shape, content_.backgroundColor);
+    const QPainterPath shape = shapePath();
+    p.fillRect(rect(), content_.backgroundColor);
     QColor border = content_.textColor;
     border.setAlpha(150);
     p.setPen(QPen(border, 1));

@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QPainterPath>
 #include <QTimer>
 #include <QWidget>
 
@@ -34,6 +35,7 @@ protected:
 
 private:
     QRect bodyRect() const;
+    QPainterPath shapePath() const;
     Content content_;
     QTimer delay_;
     static constexpr int kTail = 10;  // height of the balloon's pointer

@@ -269,6 +269,12 @@ TEST(SkinButton, TooltipColoursTypeAndTitle)
     EXPECT_EQ(tip->content().backgroundColor, QColor(200, 230, 255));
     tip->popUp(QPoint(100, 100));
     EXPECT_TRUE(tip->isVisible());
+    // The balloon's shape: its body and pointer are inside, the corners beside the pointer not.
+    const QRect box(QPoint(0, 0), tip->size());
+    EXPECT_TRUE(tip->mask().contains(box.center()));
+    EXPECT_TRUE(tip->mask().contains(QPoint(17, 5)));
+    EXPECT_FALSE(tip->mask().contains(QPoint(1, 1)));
+    EXPECT_FALSE(tip->mask().contains(QPoint(box.width() - 2, 3)));
     const QImage shot = tip->grab().toImage();
     EXPECT_FALSE(shot.isNull());
     leave(b);
