@@ -6,6 +6,17 @@
 #include <QPainter>
 #include <QWindow>
 
+// The skin is compiled into a static library: its resources must be registered by name, or
+// the linker drops them.
+static void registerSkinResources()
+{
+    static const bool once = [] {
+        Q_INIT_RESOURCE(skin);
+        return true;
+    }();
+    (void)once;
+}
+
 QRegion skinRegion(const QImage& skin)
 {
     if (skin.isNull())
@@ -19,6 +30,7 @@ QRegion skinRegion(const QImage& skin)
 SkinnedWindow::SkinnedWindow(QWidget* parent, Qt::WindowFlags extraFlags)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | extraFlags)
 {
+    registerSkinResources();
     setMouseTracking(true);
 }
 

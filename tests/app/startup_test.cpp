@@ -153,6 +153,12 @@ TEST(Startup, MainWindowStartsEmptyWithDesignedLabelsAndMarkers)
     EXPECT_EQ(w->imgCtrlButton[3]->toolTip(), "Select Start Position");
     EXPECT_EQ(w->imgFeedback->toolTip(), "Send Bug Report & Feedback to us");
     // Hover stores carry pictures but are never visible.
+    EXPECT_FALSE(w->skin().isNull());  // the artwork is compiled in
+    EXPECT_TRUE(w->imgExitLight->hasPicture());
+    EXPECT_TRUE(w->imgCtrlButtonPress[6]->hasPicture());
+    EXPECT_EQ(w->imgCtrlButtonPress[6]->picture().size(), QSize(108, 32));
+    EXPECT_FALSE(w->mask().contains(QPoint(0, 0)));  // shaped by the magenta corners
+    EXPECT_TRUE(w->mask().contains(QPoint(380, 300)));
     EXPECT_TRUE(w->imgExitLight->isHidden());
     EXPECT_TRUE(w->imgCtrlButtonPress[6]->isHidden());
     EXPECT_FALSE(w->imgExit->hasPicture());

@@ -1,0 +1,304 @@
+#include "app/ImageControl.h"
+#include "app/SkinLabel.h"
+#include "app/frmMain.h"
+#include "app/frmMenu.h"
+#include "support/MainWindowRig.h"
+#include "timeline/PlaybackController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+void send(QWidget* w, QEvent::Type type, QPoint pos = {2, 2}, Qt::MouseButton button = Qt::LeftButton)
+{
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : button;
+    QMouseEvent e(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), type == QEvent::MouseMove ? Qt::NoButton : button,
+                  buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}
+void moveOver(QWidget* w, QPoint pos = {2, 2}) { send(w, QEvent::MouseMove, pos); }
+void click(QWidget* w, QPoint pos = {2, 2})
+{
+    send(w, QEvent::MouseButtonPress, pos);
+    send(w, QEvent::MouseButtonRelease, pos);
+}
+
+}  // namespace
+
+TEST(MainWindow, HoverPicturesFollowTheChromeRules)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    moveOver(w->imgExit);
+    EXPECT_EQ(w->imgExit->picture().cacheKey(), w->imgExitLight->picture().cacheKey());
+    EXPECT_FALSE(w->imgMin->hasPicture());
+
+    // From imgExit straight out of the window: no leave event, the hover look stays.
+    moveOver(w->imgMin);  // imgMin swaps with imgExit and puts its tip in the hint line
+    EXPECT_TRUE(w->imgMin->hasPicture());
+    EXPECT_FALSE(w->imgExit->hasPicture());
+    EXPECT_EQ(w->lblText->text(), "Minimize");
+    moveOver(w->imgExit);
+    EXPECT_EQ(w->lblText->text(), "Minimize");  // kept until the background is crossed
+
+    moveOver(w->imgMenu[1]);
+    moveOver(w->imgMenu[2]);
+    EXPECT_FALSE(w->imgMenu[1]->hasPicture());
+    EXPECT_TRUE(w->imgMenu[2]->hasPicture());
+    moveOver(w->imgOpen);
+    EXPECT_TRUE(w->imgOpen->hasPicture());
+
+    moveOver(w->imgCtrlButton[3]);
+    EXPECT_EQ(w->lblText->text(), "Select Start Position");
+    EXPECT_EQ(w->imgCtrlButton[3]->picture().cacheKey(), w->imgCtrlButtonLight[3]->picture().cacheKey());
+    moveOver(w->imgButton[5]);
+    EXPECT_EQ(w->lblText->text(), "Settings");
+    EXPECT_TRUE(w->imgButton[5]->hasPicture());
+    EXPECT_TRUE(w->imgCtrlButton[3]->hasPicture());  // each array clears only its own buttons
+
+    moveOver(w->lblFileName);  // a label is not the background
+    EXPECT_TRUE(w->imgExit->hasPicture());
+
+    moveOver(w.get(), {380, 300});  // the bare background restores everything
+    for (ImageControl* c : {w->imgExit, w->imgMin, w->imgOpen, w->imgMenu[2], w->imgButton[5], w->imgCtrlButton[3]})
+        EXPECT_FALSE(c->hasPicture());
+    EXPECT_EQ(w->lblText->text(), "");
+}
+
+TEST(MainWindow, PressedButtonsHoldTheirLookUntilTheBackgroundIsCrossed)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    send(w->imgCtrlButton[1], QEvent::MouseButtonPress);
+    EXPECT_EQ(w->imgCtrlButton[1]->picture().cacheKey(), w->imgCtrlButtonPress[1]->picture().cacheKey());
+    EXPECT_EQ(w->state().buttonHeld, kTrue);
+    moveOver(w->imgCtrlButton[2]);  // another button while one is held: hint only
+    EXPECT_EQ(w->lblText->text(), "Pause");
+    EXPECT_FALSE(w->imgCtrlButton[2]->hasPicture());
+    EXPECT_TRUE(w->imgCtrlButton[1]->hasPicture());
+    moveOver(w.get(), {380, 300});
+    EXPECT_EQ(w->state().buttonHeld, kFalse);
+
+    send(w->imgButton[2], QEvent::MouseButtonPress);
+    EXPECT_FALSE(w->imgButton[2]->hasPicture());  // panel buttons have no pressed picture
+    send(w->imgButton[2], QEvent::MouseButtonRelease);
+    EXPECT_EQ(w->state().buttonHeld, kFalse);
+}
+
+TEST(MainWindow, WindowMovesOnlyFromTheBackgroundAndTheVersionLabel)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    send(w->lblFileName, QEvent::MouseButtonPress);
+    EXPECT_FALSE(w->isManualMoveActive());
+    send(w->lblTime, QEvent::MouseButtonPress);
+    EXPECT_FALSE(w->isManualMoveActive());
+    send(w->imgMenu[0], QEvent::MouseButtonPress);
+    EXPECT_FALSE(w->isManualMoveActive());
+    send(w->lblVersion, QEvent::MouseButtonPress);
+    EXPECT_TRUE(w->isManualMoveActive());  // no window manager offscreen: the window follows
+    send(w.get(), QEvent::MouseButtonRelease);
+    EXPECT_FALSE(w->isManualMoveActive());
+    send(w.get(), QEvent::MouseButtonPress, {380, 300}, Qt::RightButton);
+    EXPECT_TRUE(w->isManualMoveActive());
+    send(w.get(), QEvent::MouseButtonRelease, {380, 300}, Qt::RightButton);
+}
+
+TEST(MainWindow, ShutdownAsksAndCancelKeepsEverything)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    QFile wav(rig.paths.tempWav);
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
+    wav.write("RIFF");
+    wav.close();
+    int shutDowns = 0;
+    QObject::connect(w.get(), &frmMain::shutDown, [&] { ++shutDowns; });
+
+    rig.boxes.answers = {MsgResult::Cancel};
+    click(w->imgExit);
+    ASSERT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(rig.boxes.shown[0].text, "Are you sure to quit?");
+    EXPECT_EQ(rig.boxes.shown[0].title, "Exit");
+    EXPECT_EQ(rig.boxes.shown[0].buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(rig.boxes.shown[0].icon, MsgIcon::Warning);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(QFile::exists(rig.paths.tempWav));
+    EXPECT_TRUE(rig.media.commands.filter("close sound").isEmpty());
+    EXPECT_EQ(shutDowns, 0);
+
+    // The window manager's close asks the same question; OK releases the sound and the WAV.
+    rig.boxes.answers = {MsgResult::Ok};
+    w->close();
+    EXPECT_EQ(rig.boxes.shown.size(), 2u);
+    EXPECT_EQ(rig.boxes.shown[1].text, "Are you sure to quit?");
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(shutDowns, 1);
+    EXPECT_TRUE(rig.media.commands.contains("stop sound"));
+    EXPECT_TRUE(rig.media.commands.contains("close sound"));
+    EXPECT_FALSE(QFile::exists(rig.paths.tempWav));
+    EXPECT_TRUE(QDir(rig.paths.tempDir).exists());
+}
+
+TEST(MainWindow, PanelIndicesReachTheirActions)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    w->imgButton_Click(3);  // nothing, from any source
+    w->imgButton_Click(9);
+    EXPECT_TRUE(rig.boxes.shown.empty());
+    EXPECT_TRUE(rig.shell.opened.isEmpty());
+
+    w->imgButton_Click(4);
+    ASSERT_EQ(rig.shell.opened.size(), 1);
+    EXPECT_EQ(rig.shell.opened[0], "mailto:friend@example.com?subject=I ve cut music by TuneSnip!&body=I ve cut music by "
+                                   "TuneSnip! You can see more detail here: www.tunesnip.example");
+    w->imgButton_Click(6);
+    EXPECT_EQ(rig.shell.opened.last(), rig.paths.helpFile());
+    w->imgButton_Click(5);
+    EXPECT_EQ(rig.settingsShown, 1);
+    click(w->imgFeedback);
+    EXPECT_EQ(rig.shell.opened.last(), "mailto:feedback@tunesnip.example?subject=Feedback/Bug Report");
+
+    // Random cutter before any playback: the warning, nothing else.
+    w->imgButton_Click(2);
+    ASSERT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(rig.boxes.shown[0].text, "Please play the music first");
+    EXPECT_EQ(rig.boxes.shown[0].title, "warning");
+    EXPECT_TRUE(w->imgSelectTop1->isHidden());
+
+    // Save with no selection does nothing; index 6 of the transport row is the same save.
+    w->imgCtrlButton_Click(6);
+    w->imgButton_Click(1);
+    EXPECT_TRUE(rig.dialogs.calls.empty());
+
+    rig.boxes.answers = {MsgResult::Ok};
+    w->imgButton_Click(7);
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST(MainWindow, RandomCutterGivesMoreThanFiveSecondsOrGivesUp)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->state().txtFullTime = "240";
+    for (int run = 0; run < 200; ++run) {
+        w->imgButton_Click(2);
+        const EditorState& s = w->state();
+        ASSERT_GE(s.selEndSeconds - s.selBeginSeconds, 6);
+        ASSERT_GE(w->imgSelectTop2->x() - w->imgSelectTop1->x(), 13);
+        ASSERT_EQ(s.dragActive, kFalse);
+        ASSERT_EQ(w->imgSelectLine2->x(), w->imgSelectTop2->x() + 6);
+        ASSERT_EQ(w->imgSelectBottom1->x(), w->imgSelectTop1->x());
+    }
+    EXPECT_FALSE(w->imgSelectTop1->isHidden());
+    EXPECT_FALSE(w->imgSelectBottom2->isHidden());
+    EXPECT_TRUE(rig.boxes.shown.empty());
+    EXPECT_TRUE(rig.media.commands.filter("play").isEmpty());  // nothing is played
+
+    w->state().txtFullTime = "4";  // too short: bounded, with a message
+    w->imgButton_Click(2);
+    ASSERT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(rig.boxes.shown[0].title, "warning");
+}
+
+TEST(MainWindow, DispatcherRunsEveryKeywordEveryTime)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    w->txtAction_Change();  // the designed "Text1" is no keyword
+    EXPECT_TRUE(rig.boxes.shown.empty());
+
+    w->postAction("About");
+    w->postAction("About");  // the same choice twice runs twice
+    ASSERT_EQ(rig.boxes.shown.size(), 2u);
+    EXPECT_EQ(rig.boxes.shown[0].text, QString::fromUtf8("\xC2\xA9 2026 TuneSnip developers\r\nwww.tunesnip.example"));
+    EXPECT_EQ(rig.boxes.shown[0].title, "About");
+    EXPECT_EQ(rig.boxes.shown[0].icon, MsgIcon::None);
+    EXPECT_EQ(w->txtAction->text(), "About");
+
+    w->postAction("SR");
+    w->postAction("Help");
+    w->postAction("Setting");
+    EXPECT_EQ(rig.shell.opened.size(), 2);
+    EXPECT_EQ(rig.settingsShown, 1);
+    w->postAction("about");  // case matters
+    w->postAction("RRC");
+    EXPECT_EQ(rig.boxes.shown.back().text, "Please play the music first");
+
+    rig.dialogs.openAnswers.push_back(std::nullopt);  // cancelled
+    w->postAction("OpenFile");
+    ASSERT_EQ(rig.dialogs.calls.size(), 1u);
+    EXPECT_EQ(rig.dialogs.calls[0].kind, DialogCall::Open);
+
+    rig.boxes.answers = {MsgResult::Cancel};
+    w->postAction("Exit");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(rig.boxes.shown.back().text, "Are you sure to quit?");
+}
+
+TEST(MainWindow, MenusPopUpUnderTheirNamesAndPostTheirKeywords)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    QPoint shownAt;
+    QStringList captions;
+    // Chooses "About(A)" from the About menu once it is up.
+    QTimer::singleShot(0, [&] {
+        auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(m, nullptr);
+        shownAt = m->pos();
+        for (QAction* a : m->actions())
+            captions << a->text();
+        m->actions().first()->trigger();
+        m->close();
+    });
+    w->imgMenu_Click(3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shownAt, w->mapToGlobal(QPoint(206, 60)));
+    EXPECT_EQ(captions, QStringList({"About(&A)", "Help(&H)"}));
+    ASSERT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(rig.boxes.shown[0].title, "About");
+
+    frmMenu& m = w->menuWindow();
+    EXPECT_FALSE(m.isVisible());
+    QStringList file;
+    for (QAction* a : m.menuFile->actions())
+        file << (a->isSeparator() ? QString("-") : a->text());
+    EXPECT_EQ(file, QStringList({"Open Audio File(&O)", "Save RingTone(&S)", "-", "Exit(&E)"}));
+    EXPECT_EQ(m.menuRRC->text(), "Random RingTone Cutter(&R)");
+    EXPECT_EQ(m.menuSR->text(), "Send RingTone to Friends(&S)");
+    EXPECT_EQ(m.menuSettings->text(), "Setting(&S)");
+
+    // Dismissing a menu posts nothing.
+    QTimer::singleShot(0, [] {
+        if (QWidget* p = QApplication::activePopupWidget())
+            p->close();
+    });
+    w->imgMenu_Click(0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(w->txtAction->text(), "About");
+
+    // Exit, then Cancel: the menu window is unloaded, and the next pop-up loads it again.
+    rig.boxes.answers = {MsgResult::Cancel};
+    m.menuExit->trigger();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_NE(w->menuWindow().menuFile, nullptr);
+}
