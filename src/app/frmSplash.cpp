@@ -41,9 +41,11 @@ frmSplash::frmSplash(std::function<void()> showMain, QWidget* parent)
     Label2 = makeLabel(this, {138, 178, 115, 12}, QString::fromLatin1(kWebAddress), QColor(0, 0, 255), 7.5,
                        Qt::AlignLeft | Qt::AlignVCenter, true);
     Label3 = makeLabel(this, {116, 164, 164, 14}, QString::fromUtf8(kOwnershipLine), QColor(64, 64, 64), 9,
-                       Qt::AlignLeft | Qt::AlignVCenter);
-    // Progress texts may be wider than the designed box; let them grow around its centre.
+                       Qt::AlignCenter);
+    // Texts in the substitute face run wider than the designed boxes; let the boxes grow around
+    // their centres instead of cutting the texts.
     Label1->setGeometry(196, 94, 134, 14);
+    Label3->setGeometry(88, 164, 220, 14);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
