@@ -124,7 +124,7 @@ TEST_F(WavFileTest, RejectsWhatCannotBePlayedAsSixteenBitPcm)
         riff(dataChunk + fmtChunk(1, 1, 8000, 16)),        // data before its format
         riff(fmtChunk(1, 1, 8000, 16)),                    // no data chunk
         "RIFX" + riff(fmtChunk(1, 1, 8000, 16) + dataChunk).mid(4),  // big-endian RIFF
-        QByteArray("ID3\x03\x00\x00\x00\x00\x00\x00 not a wave at all", 30),
+        QByteArray::fromHex("494433030000000000") + " not a wave at all",
         QByteArray("RIFF"),                                // cut short
         QByteArray(),
     };
