@@ -1,0 +1,237 @@
+// Opening and saving through the real transcoder, with dialogs, message boxes, the shell and the
+// media device answered or recorded by stand-ins.
+#include "app/ImageControl.h"
+#include "app/SkinLabel.h"
+#include "app/frmMain.h"
+#include "coder/CoderHarness.h"
+
+#include <QFileInfo>
+#include "support/MainWindowRig.h"
+#include "transcode/ConsoleRunner.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+using coder_test::ffmpeg;
+using coder_test::probeFormat;
+using coder_test::probeStream;
+
+namespace {
+
+// A window that has decoded `seconds` of a sine tone from an MP3 whose name has blanks,
+// quotes and shell syntax in it.
+struct Opened {
+    MainWindowRig rig{true};
+    std::unique_ptr<frmMain> w = rig.make();
+    QString input;
+    QStringList percents;
+
+    explicit Opened(int seconds = 8, bool open = true)
+    {
+        input = rig.root.filePath(QString::fromUtf8("my \"best\" $(song) é.mp3"));
+        EXPECT_TRUE(ffmpeg({"-f", "lavfi", "-i", QString("sine=frequency=440:duration=%1").arg(seconds), "-ac", "2",
+                            "-ar", "44100", "-b:a", "128k", input}));
+        QObject::connect(w->objDOS, &ConsoleRunner::ReceiveOutputs, [this](QString&) { percents << w->lblPB->text(); });
+        if (open)
+            openIt();
+    }
+    void openIt()
+    {
+        rig.dialogs.openAnswers.push_back(input);
+        w->imgButton_Click(0);
+    }
+    void select(int begin, int end)
+    {
+        w->state().selBeginSeconds = begin;
+        w->state().selEndSeconds = end;
+    }
+    // Saves the selection as `name` in the rig's folder; returns the output path.
+    QString save(const QString& name)
+    {
+        const QString out = rig.root.filePath(name);
+        rig.dialogs.saveAnswers.push_back(out);
+        w->imgButton_Click(1);
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST(OpenFile, DecodesWithLiveProgressAndShowsTheTimeline)
+{
+    Opened o;
+    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);
+    EXPECT_TRUE(o.w->picPBBack->isHidden());
+    EXPECT_FALSE(o.w->picOpened->isHidden());
+    EXPECT_EQ(o.w->state().currentJob, "open file");
+    EXPECT_EQ(o.w->state().sourceDurationSeconds, 0);  // reset when the decode is over
+    EXPECT_TRUE(QFileInfo(o.rig.paths.tempWav).size() > 8 * 44100 * 4);
+    EXPECT_EQ(o.w->lblFileName->text(), o.input.left(32) + "...");
+
+    // The dialog was asked as designed, and the name reached the transcoder as one argument.
+    ASSERT_EQ(o.rig.dialogs.calls.size(), 1u);
+    EXPECT_EQ(o.rig.dialogs.calls[0].file.title, "Open Files");
+    EXPECT_EQ(o.rig.dialogs.calls[0].file.filters.size(), 8);
+    EXPECT_TRUE(o.w->objDOS->CommandLine().startsWith(o.rig.paths.coder() + " -i \""));
+    EXPECT_TRUE(o.w->objDOS->CommandLine().endsWith(" -y -vn " + o.rig.paths.tempWav));
+
+    // Progress went through percentages up to 100%.
+    ASSERT_FALSE(o.percents.isEmpty());
+    EXPECT_EQ(o.percents.last(), "100%");
+    EXPECT_TRUE(o.rig.boxes.shown.empty());
+}
+
+TEST(OpenFile, SecondClickOffersToCloseAndCancelKeepsTheFile)
+{
+    Opened o;
+    o.rig.boxes.answers = {MsgResult::Cancel};
+    o.w->imgButton_Click(0);
+    ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(o.rig.boxes.shown[0].text, "Current Audio file will be closed, are you sure?");
+    EXPECT_EQ(o.rig.boxes.shown[0].title, "Close Current File");
+    EXPECT_EQ(o.rig.boxes.shown[0].icon, MsgIcon::None);
+    EXPECT_EQ(o.rig.dialogs.calls.size(), 1u);  // no open dialog
+    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);
+    EXPECT_FALSE(o.w->picOpened->isHidden());
+
+    o.w->state().txtFullTime = "8";
+    o.select(2, 5);
+    o.rig.boxes.answers = {MsgResult::Ok};
+    o.w->postAction("OpenFile");  // the menu item asks the same question
+    EXPECT_EQ(o.rig.boxes.shown.size(), 2u);
+    EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+    EXPECT_TRUE(o.w->picOpened->isHidden());
+    EXPECT_EQ(o.w->state().selEndSeconds, 0);
+    EXPECT_EQ(o.w->lblPB->text(), "0%");
+    EXPECT_EQ(o.w->state().txtFullTime, "8");  // the duration survives
+}
+
+TEST(OpenFile, FailuresLeaveNoFileOpen)
+{
+    // Not a media file: a message naming it, no timeline, no WAV left behind.
+    {
+        Opened o(1, false);
+        QFile f(o.input);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("this is text, not sound\n");
+        f.close();
+        o.openIt();
+        ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
+        EXPECT_TRUE(o.rig.boxes.shown[0].text.contains(o.input));
+        EXPECT_EQ(o.rig.boxes.shown[0].icon, MsgIcon::Error);
+        EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+        EXPECT_TRUE(o.w->picOpened->isHidden());
+        EXPECT_TRUE(o.w->picPBBack->isHidden());
+        EXPECT_FALSE(QFile::exists(o.rig.paths.tempWav));
+    }
+    // No transcoder: the runner says so, and nothing stays shown or disabled.
+    {
+        MainWindowRig rig(false);
+        auto w = rig.make();
+        rig.dialogs.openAnswers.push_back(rig.root.filePath("x.mp3"));
+        w->imgButton_Click(0);
+        ASSERT_EQ(rig.boxes.shown.size(), 1u);
+        EXPECT_EQ(rig.boxes.shown[0].text, "File or command not found");
+        EXPECT_EQ(rig.boxes.shown[0].title, "TuneSnip");
+        EXPECT_EQ(w->state().fileIsOpen, kFalse);
+        EXPECT_TRUE(w->picPBBack->isHidden());
+    }
+    // Cancelled dialog: nothing at all.
+    {
+        MainWindowRig rig(true);
+        auto w = rig.make();
+        w->imgButton_Click(0);
+        EXPECT_EQ(rig.dialogs.calls.size(), 1u);
+        EXPECT_TRUE(rig.boxes.shown.empty());
+        EXPECT_EQ(w->lblFileName->text(), "C:\\1.MP3");
+    }
+}
+
+TEST(SaveFile, WritesEachFormatWithTheSettingsActions)
+{
+    Opened o;
+    QFile snd(o.rig.paths.soundWav());
+    ASSERT_TRUE(snd.open(QIODevice::WriteOnly));
+    snd.write("RIFF");
+    snd.close();
+    QStringList percents;
+    QObject::connect(o.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString&) { percents << o.w->lblPro->text(); });
+
+    struct Case {
+        QString name, codec, rate, channels;
+        std::int16_t openFolder, playSound;
+    };
+    const Case cases[] = {{"ring one.mp3", "mp3", "44100", "1", 0, 0},
+                          {"Ring.Wma", "wmav1", "44100", "2", 1, 1},
+                          {"ring.wav", "pcm_s16le", "44100", "2", 0, 1},
+                          {"ring.amr", "amr_nb", "8000", "1", 1, 0}};
+    o.select(2, 5);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        o.w->settings() = {c.openFolder, c.playSound};
+        o.rig.shell.opened.clear();
+        o.rig.media.commands.clear();
+        const QString out = o.save(c.name);
+        ASSERT_TRUE(QFile::exists(out));
+        EXPECT_EQ(probeStream(out, "codec_name"), c.codec);
+        EXPECT_EQ(probeStream(out, "sample_rate"), c.rate);
+        EXPECT_EQ(probeStream(out, "channels"), c.channels);
+        EXPECT_NEAR(probeFormat(out, "duration").toDouble(), 3.0, 0.1);
+        EXPECT_TRUE(o.w->picPro->isHidden());
+        EXPECT_TRUE(o.w->imgButton[0]->isEnabled());
+        EXPECT_TRUE(o.w->imgCtrlButton[6]->isEnabled());
+        EXPECT_TRUE(o.w->imgMenu[3]->isEnabled());
+        EXPECT_EQ(o.w->txtSave->text(), out);
+        EXPECT_EQ(o.rig.shell.opened, c.openFolder == 0 ? QStringList({o.rig.root.path() + "/"}) : QStringList());
+        const bool played = o.rig.media.commands.contains("open " + o.rig.paths.soundWav() + " alias sound") &&
+                            o.rig.media.commands.last() == "play sound";
+        EXPECT_EQ(played, c.playSound == 0);
+        // The media device was released before the transcoder ran.
+        EXPECT_EQ(o.rig.media.commands.mid(0, 2), QStringList({"stop sound", "close sound"}));
+    }
+    EXPECT_TRUE(o.rig.boxes.shown.empty());
+    ASSERT_FALSE(percents.isEmpty());
+    EXPECT_EQ(percents.last(), "100%");
+    EXPECT_TRUE(o.w->objDOS1->CommandLine().contains(" -i " + o.rig.paths.tempWav + " -ss 2 -t 3 -y -ar 8000 -ab 7.4k -ac 1 \""));
+}
+
+TEST(SaveFile, RefusesOrReportsWhatCannotBeSaved)
+{
+    Opened o(4);
+    o.select(1, 3);
+    o.rig.media.commands.clear();
+    // An extension that is none of the four: refused before anything is disabled or released.
+    o.save("ring.ogg");
+    ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
+    EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("ring.ogg"));
+    EXPECT_TRUE(o.rig.media.commands.filter("close").isEmpty());
+    EXPECT_TRUE(o.w->imgButton[1]->isEnabled());
+    EXPECT_TRUE(o.w->picPro->isHidden());
+
+    // A folder that does not exist: the transcoder fails, the failure is told, nothing else.
+    o.save("missing/ring.mp3");
+    ASSERT_EQ(o.rig.boxes.shown.size(), 2u);
+    EXPECT_TRUE(o.rig.boxes.shown[1].text.contains("missing/ring.mp3"));
+    EXPECT_TRUE(o.rig.shell.opened.isEmpty());
+    EXPECT_FALSE(o.rig.media.commands.contains("play sound"));
+    EXPECT_TRUE(o.w->imgCtrlButton[0]->isEnabled());
+    EXPECT_TRUE(o.w->picPro->isHidden());
+
+    // The temporary WAV is never an output.
+    o.rig.dialogs.saveAnswers.push_back(o.rig.paths.tempWav);
+    o.w->imgButton_Click(1);
+    EXPECT_EQ(o.rig.boxes.shown.size(), 3u);
+    EXPECT_GT(QFileInfo(o.rig.paths.tempWav).size(), 44);
+
+    // A selection shorter than a second does nothing; a cancelled dialog does nothing.
+    const size_t calls = o.rig.dialogs.calls.size();
+    o.select(2, 2);
+    o.w->imgButton_Click(1);
+    EXPECT_EQ(o.rig.dialogs.calls.size(), calls);
+    o.select(0, 1);
+    o.w->imgButton_Click(1);
+    EXPECT_EQ(o.rig.dialogs.calls.size(), calls + 1);
+    EXPECT_EQ(o.rig.dialogs.calls.back().kind, DialogCall::Save);
+    EXPECT_EQ(o.rig.boxes.shown.size(), 3u);
+}
