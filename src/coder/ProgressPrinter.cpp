@@ -77,12 +77,22 @@ void ProgressPrinter::update(std::int64_t bytes, double outputSeconds)
     lastLine_ = now;
     std::fprintf(out_, "%s\r", progressLine(bytes, outputSeconds, elapsed()).c_str());
     std::fflush(out_);
+    lineOpen_ = true;
 }
 
 void ProgressPrinter::finish(std::int64_t bytes, double outputSeconds)
 {
     std::fprintf(out_, "%s\n", progressLine(bytes, outputSeconds, elapsed()).c_str());
     std::fflush(out_);
+    lineOpen_ = false;
+}
+
+void ProgressPrinter::endLine()
+{
+    if (lineOpen_)
+        std::fputc('\n', out_);
+    std::fflush(out_);
+    lineOpen_ = false;
 }
 
 } // namespace coder

@@ -31,6 +31,8 @@ public:
     void update(std::int64_t bytes, double outputSeconds);
     // The last progress line, ending in '\n'.
     void finish(std::int64_t bytes, double outputSeconds);
+    // Ends a progress line left open by '\r', so that a message starts on a line of its own.
+    void endLine();
 
 private:
     double elapsed() const;
@@ -39,6 +41,7 @@ private:
     std::chrono::steady_clock::duration interval_;
     std::chrono::steady_clock::time_point started_;
     std::chrono::steady_clock::time_point lastLine_;
+    bool lineOpen_ = false;
 };
 
 } // namespace coder

@@ -38,24 +38,44 @@ std::vector<uint8_t*> planesAt(const AVFrame& frame, int offset)
 Resampler::Resampler(const AVFrame& source, const SampleSpec& target)
     : target_(target)
 {
-    AVChannelLayout in = usableLayout(source.ch_layout);
-    const bool same = source.sample_rate == target.sampleRate
-        && source.format == target.format
-        && av_channel_layout_compare(&in, &target.layout) == 0;
-    if (!same) {
-        SwrContext* raw = nullptr;
-        AVChannelLayout out = target.layout;  // the 5.1 API takes non-const layouts
-        int ret = swr_alloc_set_opts2(&raw, &out, target.format, target.sampleRate, &in,
-                                      static_cast<AVSampleFormat>(source.format),
-                                      source.sample_rate, 0, nullptr);
-        swr_.reset(raw);
-        checkAv(ret, "cannot set up the resampler");
-        checkAv(swr_init(swr_.get()), "cannot set up the resampler");
-    }
-    av_channel_layout_uninit(&in);
     fifo_.reset(av_audio_fifo_alloc(target.format, target.layout.nb_channels, 8192));
     if (!fifo_)
         throw CoderError("out of memory");
+    configure(source);
+}
+
+void Resampler::configure(const AVFrame& source)
+{
+    swr_.reset();
+    sourceRate_ = source.sample_rate;
+    sourceChannels_ = source.ch_layout.nb_channels;
+    sourceFormat_ = source.format;
+    AVChannelLayout in = usableLayout(source.ch_layout);
+    const bool same = source.sample_rate == target_.sampleRate && source.format == target_.format
+        && av_channel_layout_compare(&in, &target_.layout) == 0;
+    if (!same) {
+        SwrContext* raw = nullptr;
+        AVChannelLayout out = target_.layout;  // the 5.1 API takes non-const layouts
+        int ret = swr_alloc_set_opts2(&raw, &out, target_.format, target_.sampleRate, &in,
+                                      static_cast<AVSampleFormat>(source.format), source.sample_rate, 0, nullptr);
+        swr_.reset(raw);
+        if (ret >= 0)
+            ret = swr_init(swr_.get());
+        if (ret < 0) {
+            av_channel_layout_uninit(&in);
+            checkAv(ret, "cannot set up the resampler");
+        }
+    }
+    av_channel_layout_uninit(&in);
+}
+
+void Resampler::adaptTo(const AVFrame& frame)
+{
+    if (frame.sample_rate == sourceRate_ && frame.ch_layout.nb_channels == sourceChannels_
+        && frame.format == sourceFormat_)
+        return;
+    flush();
+    configure(frame);
 }
 
 void Resampler::queue(uint8_t* const* planes, int count)

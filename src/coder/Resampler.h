@@ -20,6 +20,10 @@ public:
     // source gives the input's rate, layout and format (a decoded frame); throws CoderError.
     Resampler(const AVFrame& source, const SampleSpec& target);
 
+    // Follows a change of rate, channels or format within the input (joined MP3 files do
+    // that): what the old conversion holds back is queued first. Cheap when nothing changed.
+    void adaptTo(const AVFrame& frame);
+
     // Converts count samples of frame, starting at sample offset, and queues the result.
     void push(const AVFrame& frame, int offset, int count);
 
@@ -39,6 +43,11 @@ public:
 private:
     void queue(uint8_t* const* planes, int count);
     void ensureScratch(int samples);
+    void configure(const AVFrame& source);
+
+    int sourceRate_ = 0;
+    int sourceChannels_ = 0;
+    int sourceFormat_ = AV_SAMPLE_FMT_NONE;
 
     SampleSpec target_;
     SwrPtr swr_;

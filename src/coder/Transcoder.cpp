@@ -97,9 +97,13 @@ int transcode(const CoderOptions& options, ProgressPrinter& printer)
         if (slice.count > 0) {
             if (!resampler)
                 resampler = std::make_unique<Resampler>(*frame, sink->spec());
+            resampler->adaptTo(*frame);
             kept = true;
             if (sink->spec().frameSize == 0) {
-                // Any frame size will do: skip the queue and its copies.
+                // Any frame size will do: skip the queue and its copies, once what a change of
+                // input shape left in it has gone out.
+                if (resampler->queued() > 0)
+                    drain(*resampler, *sink, *out, true, written);
                 const int n = resampler->convertDirect(*frame, slice.offset, slice.count, *out);
                 if (n > 0) {
                     sink->write(*out);

@@ -30,12 +30,12 @@ int main(int argc, char** argv)
     try {
         coder::transcode(*parsed.options, printer);
     } catch (const coder::CoderError& e) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "\ncoder: %s\n", e.what());
+        printer.endLine();
+        std::fprintf(stderr, "coder: %s\n", e.what());
         return 1;
     } catch (const std::exception& e) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "\ncoder: %s: %s\n", parsed.options->output.c_str(), e.what());
+        printer.endLine();
+        std::fprintf(stderr, "coder: %s: %s\n", parsed.options->output.c_str(), e.what());
         return 1;
     }
     return 0;

@@ -32,7 +32,9 @@ RunResult runProgram(const QString& program, const QStringList& args, int timeou
         p.waitForFinished(5000);
     }
     r.output = p.readAll();
-    r.crashed = p.exitStatus() == QProcess::CrashExit;
+    // A sanitizer report counts as a crash even when the process went on to exit normally.
+    r.crashed = p.exitStatus() == QProcess::CrashExit || r.output.contains("Sanitizer")
+        || r.output.contains("runtime error:");
     r.exitCode = p.exitCode();
     return r;
 }

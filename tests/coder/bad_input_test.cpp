@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -157,6 +158,44 @@ TEST_F(BadInput, DamagedMp3IsConvertedWithAWarning)
     EXPECT_EQ(d.exitCode, 0) << d.output.constData();
     EXPECT_TRUE(d.output.contains("warning")) << d.output.constData();
     EXPECT_GT(readWav(path("d.wav")).samples.size(), 44100u * 4);
+}
+
+TEST_F(BadInput, JoinedMp3sOfDifferentShapesConvertInOrder)
+{
+    // 2 s of 44.1 kHz stereo followed by 2 s of 22.05 kHz mono in one file, as `cat` joins them.
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=2:sample_rate=44100", "-ac", "2",
+                        path("part1.mp3")}));
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "sine=frequency=300:duration=2:sample_rate=22050", "-ac", "1",
+                        path("part2.mp3")}));
+    QFile a(path("part1.mp3")), b(path("part2.mp3"));
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    write("joined.mp3", a.readAll() + b.readAll());
+    const RunResult r = runCoder({"-i", path("joined.mp3"), "-y", "-vn", path("joined.wav")});
+    EXPECT_FALSE(r.crashed) << r.output.constData();
+    ASSERT_EQ(r.exitCode, 0) << r.output.constData();
+    const WavData w = readWav(path("joined.wav"));
+    EXPECT_EQ(w.sampleRate, 44100);
+    EXPECT_EQ(w.channels, 2);
+    EXPECT_NEAR(static_cast<double>(w.samples.size()) / 2 / 44100, 4.0, 0.1);
+}
+
+TEST_F(BadInput, InterruptedRunLeavesNothingBehind)
+{
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=900:sample_rate=44100", path("long.wav")}));
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(coderPath(), {"-i", path("long.wav"), "-y", "-ab", "128k", path("stopped.mp3")});
+    ASSERT_TRUE(p.waitForStarted());
+    // The first progress line shows the run is under way and its temporary file exists.
+    QByteArray seen;
+    while (!seen.contains("size=") && p.waitForReadyRead(20000))
+        seen += p.readAll();
+    ASSERT_TRUE(seen.contains("size=")) << seen.constData();
+    p.terminate();
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_FALSE(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0);
+    EXPECT_FALSE(QFile::exists(path("stopped.mp3")));
+    EXPECT_TRUE(QDir(dir_->path()).entryList({".coder-*"}, QDir::Hidden | QDir::Files).isEmpty());
 }
 
 TEST_F(BadInput, HostileNamesAreJustNames)
