@@ -1,5 +1,6 @@
 # tunesnip_add_test(<folder> <unit> [GUI] [LIBS <lib>...] [TIMEOUT <s>])
 find_package(GTest REQUIRED)
+find_package(Qt6 REQUIRED COMPONENTS Test)
 # Builds tests/<folder>/<unit>_test.cpp into <unit>_test and registers it with CTest.
 # GUI tests get a QApplication and the window library; the others a QGuiApplication and the core.
 add_library(tunesnip_test_main_core STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp)

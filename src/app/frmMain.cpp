@@ -11,6 +11,7 @@
 #include "platform/TempFolder.h"
 #include "timeline/PlaybackController.h"
 #include "timeline/TimelineInteraction.h"
+#include "timeline/WaveformLoader.h"
 #include "transcode/ConsoleRunner.h"
 #include "timeline/WidgetTimelineBoard.h"
 
@@ -64,6 +65,17 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
 
     Form_Load();
     wireControls();
+
+    waveform_ = new WaveformLoader(this);
+    connect(waveform_, &WaveformLoader::ready, this, &frmMain::showWaveform);
+    connect(this, &frmMain::fileDecoded, this, [this](const QString& wav) {
+        imgWave->clearPicture();
+        waveform_->request(wav, imgWave->width());
+    });
+    connect(this, &frmMain::fileClosed, this, [this] {
+        waveform_->cancel();
+        imgWave->clearPicture();
+    });
     // The poll runs with the window; it parks the playhead until a sound is open.
     Timer2.start();
 }
@@ -121,6 +133,12 @@ void frmMain::Form_Load()
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const float units = twipsPerPixel(screen ? screen->logicalDotsPerInch() : 96.0);
     convertGeometry(units, units);
+}
+
+void frmMain::showWaveform(const WaveformPeaks& peaks)
+{
+    const QImage image = renderWaveform(peaks, imgWave->size(), {QColor(38, 150, 170, 190), QColor(14, 96, 120)});
+    imgWave->setPicture(QPixmap::fromImage(image));
 }
 
 void frmMain::convertGeometry(float unitsX, float unitsY)

@@ -27,6 +27,8 @@ class ConsoleRunner;
 class PlaybackController;
 class TimelineInteraction;
 class frmMenu;
+class WaveformLoader;
+struct WaveformPeaks;
 
 // The desktop services the main window talks to; tests pass recording stand-ins. The window
 // borrows them: they must outlive it.
@@ -97,6 +99,7 @@ public:
     std::array<ImageControl*, 7> imgCtrlButtonPress{};
 
     QWidget* picOpened;
+    ImageControl* imgWave;  // the open sound's waveform across the track
     ImageControl* imgTopPoint;
     ImageControl* imgLine;
     ImageControl* imgBottomPoint;
@@ -170,6 +173,7 @@ private:
     void showAbout();
     bool decodeSucceeded() const;
     void unloadMenu();
+    void showWaveform(const WaveformPeaks& peaks);
 
     void buildControls();
     void buildTimelinePanel();
@@ -197,6 +201,7 @@ private:
     std::unique_ptr<TimelineInteraction> interaction_;
     std::unique_ptr<frmMenu> menu_;
     std::mt19937 random_;
+    WaveformLoader* waveform_ = nullptr;
     bool saveFinished_ = false;
     bool shuttingDown_ = false;
 };

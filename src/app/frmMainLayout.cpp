@@ -2,6 +2,7 @@
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
+#include "timeline/TimeText.h"
 #include "timeline/TimelineBoard.h"
 
 #include <QLabel>
@@ -141,6 +142,11 @@ void frmMain::buildTimelinePanel()
     panel->setPicture(skinPicture(QStringLiteral("timeline")));
     design(panel, {10, 104, 746, 360});
     picOpened = panel;
+
+    // The waveform lies on the panel's background, under the handles and lines.
+    imgWave = new ImageControl(panel);
+    imgWave->setGeometry(kLineOffset, 60, kTrackWidth, 282);
+    imgWave->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     auto pic = [panel](const QString& name, const QRect& r) {
         auto* c = new ImageControl(panel);

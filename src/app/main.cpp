@@ -8,6 +8,7 @@
 #include "platform/SdlMediaDevice.h"
 #include "platform/Shell.h"
 #include "platform/TempFolder.h"
+#include "settings/SettingsWindowLauncher.h"
 
 #include <QApplication>
 
@@ -27,9 +28,14 @@ int main(int argc, char** argv)
     SdlMediaDevice media;
 
     std::unique_ptr<frmMain> mainWindow;
+    std::unique_ptr<SettingsWindowLauncher> settingsWindow;  // ends before the main window
     frmSplash splash([&] {
-        MainServices services{&boxes, &shell, &dialogs, &media, {}};
+        MainServices services{&boxes, &shell, &dialogs, &media, [&] {
+                                  if (settingsWindow)
+                                      settingsWindow->show();
+                              }};
         mainWindow = std::make_unique<frmMain>(paths, services);
+        settingsWindow = std::make_unique<SettingsWindowLauncher>(mainWindow->settings(), paths.setupIni());
         boxes.setOwner(mainWindow.get());
         QObject::connect(mainWindow.get(), &frmMain::shutDown, &app, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();

@@ -9,6 +9,8 @@
 #include "support/MainWindowRig.h"
 #include "transcode/ConsoleRunner.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -75,6 +77,13 @@ TEST(OpenFile, DecodesWithLiveProgressAndShowsTheTimeline)
     EXPECT_EQ(o.rig.dialogs.calls[0].file.filters.size(), 8);
     EXPECT_TRUE(o.w->objDOS->CommandLine().startsWith(o.rig.paths.coder() + " -i \""));
     EXPECT_TRUE(o.w->objDOS->CommandLine().endsWith(" -y -vn " + o.rig.paths.tempWav));
+
+    // The waveform arrives from the background scan.
+    QElapsedTimer t;
+    t.start();
+    while (!o.w->imgWave->hasPicture() && t.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(o.w->imgWave->hasPicture());
 
     // Progress went through percentages up to 100%.
     ASSERT_FALSE(o.percents.isEmpty());

@@ -71,10 +71,11 @@ private:
     template <typename T>
     static std::optional<T> next(std::deque<std::optional<T>>& queue)
     {
-        if (queue.empty())
-            return std::nullopt;
-        std::optional<T> answer = queue.front();
-        queue.pop_front();
+        std::optional<T> answer;
+        if (!queue.empty()) {
+            answer.swap(queue.front());
+            queue.pop_front();
+        }
         return answer;
     }
     static bool nextBool(std::deque<bool>& queue)

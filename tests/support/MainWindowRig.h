@@ -18,6 +18,7 @@ struct MainWindowRig {
     FakeDialogBackend dialogs;
     FakeMedia media;
     int settingsShown = 0;
+    MediaDevice* realMedia = nullptr;  // used instead of the fake when set
     AppPaths paths;
 
     explicit MainWindowRig(bool withCoder = false)
@@ -29,7 +30,7 @@ struct MainWindowRig {
     }
     MainServices services()
     {
-        return MainServices{&boxes, &shell, &dialogs, &media, [this] { ++settingsShown; }};
+        return MainServices{&boxes, &shell, &dialogs, realMedia ? realMedia : &media, [this] { ++settingsShown; }};
     }
     std::unique_ptr<frmMain> make() { return std::make_unique<frmMain>(paths, services()); }
 };

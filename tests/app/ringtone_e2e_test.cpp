@@ -1,0 +1,132 @@
+// From a file to ring tones as a user makes them: the real transcoder, the real media device
+// on SDL's dummy driver, and real mouse drags on the timeline's handles.
+#include "app/ImageControl.h"
+#include "app/SkinLabel.h"
+#include "app/frmMain.h"
+#include "coder/CoderHarness.h"
+#include "platform/SdlMediaDevice.h"
+#include "support/MainWindowRig.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+using coder_test::ffmpeg;
+using coder_test::probeFormat;
+using coder_test::probeStream;
+
+namespace {
+
+bool waitFor(const std::function<bool()>& condition, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!condition() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return condition();
+}
+
+struct RealRig {
+    SdlMediaDevice media;
+    MainWindowRig rig{true};
+    std::unique_ptr<frmMain> w;
+    explicit RealRig(int seconds)
+    {
+        rig.realMedia = &media;
+        w = rig.make();
+        w->show();
+        const QString input = rig.root.filePath("tone.mp3");
+        EXPECT_TRUE(ffmpeg({"-f", "lavfi", "-i", QString("sine=frequency=660:duration=%1").arg(seconds), "-ar", "44100",
+                            "-b:a", "128k", input}));
+        rig.dialogs.openAnswers.push_back(input);
+        w->imgButton_Click(0);
+        EXPECT_EQ(w->state().fileIsOpen, kTrue);
+    }
+    // Drags a handle with the mouse so that its Left ends at `target`.
+    void dragTo(ImageControl* handle, int target)
+    {
+        const QPoint grab(6, 4);
+        const int dx = target - handle->x();
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grab);
+        QTest::mouseMove(handle, grab + QPoint(dx / 2, 0));
+        QTest::mouseMove(handle, grab + QPoint(dx - dx / 2, 0));  // relative to where it is now
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grab);
+    }
+};
+
+}  // namespace
+
+TEST(RingToneEndToEnd, MarkAndSaveInFourFormats)
+{
+    RealRig r(60);
+    r.w->imgCtrlButton_Click(0);  // Play: the poll learns the duration
+    ASSERT_TRUE(waitFor([&] { return r.w->txtFullTime->text() == "60"; }, 3000));
+
+    // Seek by clicks on the timeline and mark at the playhead with the transport buttons.
+    QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(364, 200));
+    ASSERT_TRUE(waitFor([&] { return r.w->imgTopPoint->x() >= 364; }, 2000));
+    r.w->imgCtrlButton_Click(4);
+    EXPECT_NEAR(r.w->state().selEndSeconds, 30, 1);
+    EXPECT_FALSE(r.w->imgSelectTop2->isHidden());
+    QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(91, 200));
+    ASSERT_TRUE(waitFor([&] { return r.w->imgTopPoint->x() >= 91 && r.w->imgTopPoint->x() < 200; }, 2000));
+    r.w->imgCtrlButton_Click(3);
+    EXPECT_NEAR(r.w->state().selBeginSeconds, 8, 1);
+    EXPECT_EQ(r.w->lblSelBegin->text(), r.w->lblViewBegin->text());
+
+    // Then drag the markers to 10 s and 40 s, by an upper and a lower handle.
+    r.w->imgCtrlButton_Click(1);
+    r.dragTo(r.w->imgSelectTop1, 121);
+    EXPECT_EQ(r.w->imgSelectTop1->x(), 121);
+    EXPECT_EQ(r.w->imgSelectLine1->x(), 127);
+    EXPECT_EQ(r.w->imgSelectBottom1->x(), 121);
+    r.dragTo(r.w->imgSelectBottom2, 485);
+    EXPECT_EQ(r.w->imgSelectTop2->x(), 485);
+    EXPECT_EQ(r.w->state().selBeginSeconds, 10);
+    EXPECT_EQ(r.w->state().selEndSeconds, 40);
+    EXPECT_EQ(r.w->lblSelLength->text(), "00:00:30");
+    EXPECT_EQ(r.w->lblViewLength->text(), "00:00:30");
+
+    r.w->settings() = {1, 0};  // play the completion sound, keep the folder closed
+    struct Case {
+        QString name, codec, rate, channels;
+        double tolerance;
+    };
+    for (const Case& c : {Case{"ring.mp3", "mp3", "44100", "1", 0.06}, Case{"ring.wma", "wmav1", "44100", "1", 0.1},
+                          Case{"ring.wav", "pcm_s16le", "44100", "1", 0.001}, Case{"ring.amr", "amr_nb", "8000", "1", 0.03}}) {
+        SCOPED_TRACE(c.name.toStdString());
+        const QString out = r.rig.root.filePath(c.name);
+        r.rig.dialogs.saveAnswers.push_back(out);
+        r.w->imgCtrlButton_Click(6);
+        ASSERT_TRUE(QFile::exists(out));
+        EXPECT_EQ(probeStream(out, "codec_name"), c.codec);
+        EXPECT_EQ(probeStream(out, "sample_rate"), c.rate);
+        EXPECT_EQ(probeStream(out, "channels"), c.channels);
+        EXPECT_NEAR(probeFormat(out, "duration").toDouble(), 30.0, c.tolerance);
+    }
+    EXPECT_TRUE(r.rig.boxes.shown.empty());
+    EXPECT_TRUE(r.rig.shell.opened.isEmpty());
+}
+
+TEST(RingToneEndToEnd, SelectionPlaybackStopsWithinAPollOfItsEnd)
+{
+    RealRig r(6);
+    r.w->imgCtrlButton_Click(0);
+    ASSERT_TRUE(waitFor([&] { return r.w->txtFullTime->text() == "6"; }, 3000));
+    r.w->state().selBeginSeconds = 1;
+    r.w->state().selEndSeconds = 2;
+    r.w->imgCtrlButton_Click(5);
+    EXPECT_EQ(r.w->state().playingSelection, kTrue);
+    QElapsedTimer t;
+    t.start();
+    ASSERT_TRUE(waitFor([&] { return r.w->state().playingSelection == kFalse; }, 4000));
+    // One second of sound plus at most one poll (and a little scheduling slack).
+    EXPECT_LT(t.elapsed(), 1000 + 100 + 250);
+    EXPECT_GE(t.elapsed(), 900);
+    EXPECT_EQ(r.w->lblTime->text(), "00:00:00");
+    EXPECT_NE(r.media.send("status sound length").code, 0);  // the device is closed
+    ASSERT_TRUE(waitFor([&] { return r.w->imgTopPoint->x() == 0; }, 500));
+}
