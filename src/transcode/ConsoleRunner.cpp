@@ -174,6 +174,9 @@ void ConsoleRunner::reapPending()
 
 QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
 {
+    // A run that fails to start must not leave the previous child's status behind.
+    lastExit_ = RunExit{};
+    lastPid_ = 0;
     if (!commandLine.isEmpty())
         commandLine_ = commandLine;
     if (commandLine_.isEmpty()) {
@@ -199,7 +202,6 @@ QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
     }
     pending_.push_back(pid);
     lastPid_ = pid;
-    lastExit_ = RunExit{};
     lastExit_.started = true;
     writeEnd.reset();  // the pipe breaks when the child (and its children) end
     outputs_.clear();

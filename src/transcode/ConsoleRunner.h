@@ -38,7 +38,8 @@ public:
     // cannot be started. A PumpTimerError from the wait propagates out, without CommandOver.
     QString ExecuteCommand(const QString& commandLine);
 
-    // The end of the last run's child; refreshed if an early-ended child is reaped later.
+    // The end of the last run's child (started false when the last call started none);
+    // refreshed if a child that outlived its run is reaped later.
     RunExit lastExit() const { return lastExit_; }
     // True while ExecuteCommand is running; the runner itself does not refuse a second run.
     bool isRunning() const { return depth_ > 0; }

@@ -283,6 +283,7 @@ TEST_F(ConsoleRunnerFailure, ProgramThatCannotStartIsNotFound)
         EXPECT_TRUE(runner.ExecuteCommand(line).isEmpty());
         expectOneError(boxes, QStringLiteral("File or command not found"));
         EXPECT_EQ(runner.Outputs(), before);
+        EXPECT_FALSE(runner.lastExit().started);  // not the earlier run's success
     }
     EXPECT_TRUE(log.order.isEmpty());
 }
