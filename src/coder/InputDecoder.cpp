@@ -67,9 +67,12 @@ bool InputDecoder::seekToSample(std::int64_t startSample)
     if (startSample <= 0)
         return true;
     const AVStream* st = stream();
-    // Only PCM has a byte position that follows from the sample index; a compressed stream
-    // would land on a packet boundary and need decoding from there anyway.
-    if (av_get_exact_bits_per_sample(st->codecpar->codec_id) <= 0)
+    // Only PCM in a plain sample container has a byte position that follows from the sample
+    // index; elsewhere a seek lands on a packet or index entry, and decoding from the start is
+    // the only exact way.
+    const std::string container = format_->iformat->name;
+    const bool plainContainer = container == "wav" || container == "w64" || container == "aiff";
+    if (!plainContainer || av_get_exact_bits_per_sample(st->codecpar->codec_id) <= 0)
         return false;
     std::int64_t ts = av_rescale_q(startSample, AVRational{1, sampleRate()}, st->time_base);
     if (st->start_time != AV_NOPTS_VALUE)

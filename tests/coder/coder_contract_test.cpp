@@ -151,6 +151,48 @@ TEST_F(CoderContract, OtherExtensionsGetTheirContainersDefaultCodec)
     }
 }
 
+TEST_F(CoderContract, OpensTheUsualAudioAndVideoFormats)
+{
+    struct Case {
+        const char* name;
+        QStringList encode;  // ffmpeg options that make it from a 3 s tone (and a picture for films)
+        bool film;
+    };
+    const Case cases[] = {
+        {"in.wma", {"-c:a", "wmav2"}, false},
+        {"in.ogg", {"-c:a", "libvorbis"}, false},
+        {"in.flac", {}, false},
+        {"in.m4a", {"-c:a", "aac"}, false},
+        {"in-rf64.wav", {"-rf64", "always"}, false},
+        {"in.avi", {"-c:v", "mpeg4", "-c:a", "libmp3lame"}, true},
+        {"in.mpg", {"-c:v", "mpeg2video", "-c:a", "mp2"}, true},
+        {"in.wmv", {"-c:v", "wmv2", "-c:a", "wmav2"}, true},
+        {"in.mkv", {"-c:v", "mpeg4", "-c:a", "libvorbis"}, true},
+    };
+    for (const Case& c : cases) {
+        QStringList args;
+        if (c.film)
+            args << "-f" << "lavfi" << "-i" << "testsrc=duration=3:size=64x48:rate=10";
+        args << "-f" << "lavfi" << "-i" << "sine=frequency=440:duration=3:sample_rate=44100" << "-shortest";
+        ASSERT_TRUE(ffmpeg(args + c.encode + QStringList{path(c.name)})) << c.name;
+        const QString wav = path(QString(c.name) + ".wav");
+        const RunResult r = runCoder({"-i", path(c.name), "-y", "-vn", wav});
+        ASSERT_EQ(r.exitCode, 0) << c.name << ": " << r.output.constData();
+        EXPECT_EQ(probeStream(wav, "codec_name"), "pcm_s16le") << c.name;
+        EXPECT_NEAR(number(probeFormat(wav, "duration")), 3.0, 0.15) << c.name;
+        const auto shown = durationField(r.output.left(1024));
+        ASSERT_TRUE(shown.has_value()) << c.name;
+        EXPECT_NEAR(*shown, 3.0, 0.2) << c.name;
+    }
+    // An AMR file as coder writes it opens again.
+    ASSERT_EQ(runCoder({"-i", path("open.wav"), "-t", "2", "-y", "-ar", "8000", "-ab", "7.4k", "-ac", "1",
+                        path("again.amr")}).exitCode, 0);
+    const RunResult amr = runCoder({"-i", path("again.amr"), "-y", "-vn", path("again.wav")});
+    ASSERT_EQ(amr.exitCode, 0) << amr.output.constData();
+    EXPECT_EQ(probeStream(path("again.wav"), "sample_rate"), "8000");
+    EXPECT_NEAR(number(probeFormat(path("again.wav"), "duration")), 2.0, 0.03);
+}
+
 TEST_F(CoderContract, HeaderCarriesTheInputDurationAsTheWindowReadsIt)
 {
     // The window reads the field only from one chunk of at most 1024 bytes.
