@@ -13,7 +13,7 @@ packages=(
   ffmpeg
   xvfb xdotool imagemagick x11-utils
   fonts-dejavu-core fonts-liberation
-  libclang-rt-14-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()
