@@ -1,6 +1,8 @@
 #include "transcode/PumpTimer.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -30,4 +32,38 @@ TEST(PumpTimer, ZeroOrNegativeReturnsAfterHandlingWhatIsPending)
     QTimer::singleShot(0, [&] { ran = true; });
     pump.Wait(-20);
     EXPECT_TRUE(ran);
+}
+
+namespace {
+// Stands for a stream of user input: each event handled posts the next one.
+class Chatter : public QObject {
+public:
+    int handled = 0;
+    bool event(QEvent* e) override
+    {
+        if (e->type() != QEvent::User)
+            return QObject::event(e);
+        ++handled;
+        if (keepGoing)
+            QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+        return true;
+    }
+    bool keepGoing = true;
+};
+}
+
+TEST(PumpTimer, EndsOnTimeWhileEventsKeepArriving)
+{
+    Chatter chatter;
+    QCoreApplication::postEvent(&chatter, new QEvent(QEvent::User));
+    clsPumpTimer pump;
+    QElapsedTimer clock;
+    clock.start();
+    pump.Wait(50);
+    const qint64 waited = clock.elapsed();
+    chatter.keepGoing = false;
+    EXPECT_GE(waited, 45);
+    EXPECT_LT(waited, 5000);  // input does not keep it waiting: generous bound, no timing claim
+    EXPECT_GT(chatter.handled, 10);
+    QCoreApplication::processEvents();
 }
