@@ -2,6 +2,13 @@
 
 #include <QMetaObject>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kWorkerNice = 5;
+}
+
 struct WaveformLoader::Job {
     quint64 id = 0;
     std::atomic<bool> cancelled{false};
@@ -27,6 +34,8 @@ void WaveformLoader::request(const QString& wavPath, int columns)
     job->id = ++current_;
     Job* j = job.get();
     j->thread = std::thread([this, j, wavPath, columns] {
+        // Yield to the UI thread on a busy machine; the scan's helper thread inherits this.
+        ::setpriority(PRIO_PROCESS, id_t(::gettid()), kWorkerNice);
         WaveformPeaks peaks = computePeaks(wavPath, columns, &j->cancelled);
         if (!j->cancelled.load()) {
             QMetaObject::invokeMethod(

@@ -2,11 +2,11 @@
 
 #include "platform/WavFile.h"
 
-#include <QFile>
 #include <QtEndian>
 
 #include <algorithm>
 #include <thread>
+#include <vector>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -50,20 +50,33 @@ Range scan(const uchar* p, qint64 n)
     return r;
 }
 
-// Fills columns [first, last) of `out`; false when cancelled.
-bool scanColumns(const uchar* data, const WavFormat& f, int columns, int first, int last,
-                 WaveformPeaks& out, const std::atomic<bool>* cancel)
+constexpr qint64 kBlockBytes = 1 << 20;  // per read: large enough to stream, small enough to cache
+
+// Fills columns [first, last) of `out`, reading each column's frames in large blocks;
+// false when cancelled or on a read error.
+bool scanColumns(const WavFile& wav, int columns, int first, int last, WaveformPeaks& out,
+                 const std::atomic<bool>* cancel)
 {
+    const WavFormat& f = wav.format();
+    const qint64 blockFrames = std::max<qint64>(1, kBlockBytes / f.blockAlign);
+    std::vector<uchar> block(size_t(blockFrames * f.blockAlign));
     for (int c = first; c < last; ++c) {
-        if (cancel && cancel->load(std::memory_order_relaxed))
-            return false;
         const qint64 from = f.frames * c / columns;
         const qint64 to = f.frames * (c + 1) / columns;
-        if (to == from) {
-            out.low[size_t(c)] = out.high[size_t(c)] = 0;
-            continue;
+        Range r;
+        if (to == from)
+            r.low = r.high = 0;
+        for (qint64 at = from; at < to;) {
+            if (cancel && cancel->load(std::memory_order_relaxed))
+                return false;
+            const qint64 got = wav.readFrames(at, block.data(), std::min(blockFrames, to - at));
+            if (got <= 0)
+                return false;
+            const Range part = scan(block.data(), got * f.channels);
+            r.low = std::min(r.low, part.low);
+            r.high = std::max(r.high, part.high);
+            at += got;
         }
-        const Range r = scan(data + from * f.blockAlign, (to - from) * f.channels);
         out.low[size_t(c)] = r.low;
         out.high[size_t(c)] = r.high;
     }
@@ -86,17 +99,11 @@ WaveformPeaks computePeaks(const QString& wavPath, int columns, const std::atomi
     if (f.frames == 0)
         return peaks;
 
-    QFile file(wavPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const uchar* data = file.map(f.dataOffset, f.dataBytes());
-    if (!data)
-        return {};
-    // Two halves at once: a page-cached file is scanned at memory speed, which one core misses.
+    // Two halves at once: reading a cached file and scanning it keep two cores busy.
     const int half = columns / 2;
     bool secondDone = true;
-    std::thread second([&] { secondDone = scanColumns(data, f, columns, half, columns, peaks, cancel); });
-    const bool firstDone = scanColumns(data, f, columns, 0, half, peaks, cancel);
+    std::thread second([&] { secondDone = scanColumns(*wav, columns, half, columns, peaks, cancel); });
+    const bool firstDone = scanColumns(*wav, columns, 0, half, peaks, cancel);
     second.join();
     if (!firstDone || !secondDone || (cancel && cancel->load()))
         return {};

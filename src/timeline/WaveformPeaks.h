@@ -19,7 +19,7 @@ struct WaveformPeaks {
 };
 Q_DECLARE_METATYPE(WaveformPeaks)
 
-// Scans the 16-bit PCM WAV at `wavPath` (RIFF or RF64) straight from the mapped file, splitting
+// Scans the 16-bit PCM WAV at `wavPath` (RIFF or RF64) in large sequential reads, splitting
 // the columns between two threads. Column c covers frames [c * n / columns, (c + 1) * n / columns)
 // of the n frames; a column with no frames (fewer frames than columns) holds 0 and 0.
 // Returns empty peaks when the file cannot be read or is no such WAV, when columns < 1, or when
