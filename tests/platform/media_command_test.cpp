@@ -2,6 +2,11 @@
 // quotes, and every malformed string refused with its code.
 #include "platform/MediaCommand.h"
 #include "platform/MediaDevice.h"
+#include "platform/ShortPath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +98,25 @@ TEST(MediaCommand, UnknownCommandsAreRefused)
     EXPECT_EQ(parseMediaCommand("seek sound to 10").error, MediaError::UnrecognizedCommand);
     EXPECT_EQ(parseMediaCommand("opensound").error, MediaError::UnrecognizedCommand);
     EXPECT_EQ(parseMediaCommand("record sound").error, MediaError::UnrecognizedCommand);
+}
+
+TEST(ShortPath, TheFileItselfWhenItExistsElseEmpty)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("with space"));
+    const QString file = dir.filePath("with space/open.wav");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_EQ(shortPathOf(file), file);
+    EXPECT_EQ(shortPathOf(dir.filePath("with space/missing.wav")), QString());
+    EXPECT_EQ(shortPathOf(QString()), QString());
+    // What the program sends for a missing file is still a command the device refuses cleanly.
+    EXPECT_EQ(parseMediaCommand("open " + shortPathOf(dir.filePath("gone.wav")) + " alias sound").error,
+              MediaError::FileNotFound);
+    const MediaCommand c = parseMediaCommand("open " + shortPathOf(file) + " alias sound");
+    ASSERT_EQ(c.error, 0);
+    EXPECT_EQ(c.path, file);
 }
 
 }  // namespace
