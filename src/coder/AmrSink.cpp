@@ -40,10 +40,10 @@ AmrSink::AmrSink(const OutputRequest& request)
     if (!request.codecName.empty() && request.codecName != "libopencore_amrnb" && request.codecName != "amr_nb")
         throw CoderError(name_ + ": " + request.codecName + " cannot be stored in amr");
     mode_ = request.bitRate ? amrModeForBitRate(*request.bitRate) : amrDefaultMode;
-    spec_.sampleRate = amrRate;
-    av_channel_layout_default(&spec_.layout, 1);
-    spec_.format = AV_SAMPLE_FMT_S16;
-    spec_.frameSize = amrFrame;
+    shape_.sampleRate = amrRate;
+    av_channel_layout_default(&shape_.layout, 1);
+    shape_.format = AV_SAMPLE_FMT_S16;
+    shape_.frameSize = amrFrame;
 
     file_.reset(std::fopen(request.writePath.c_str(), "wb"));
     if (!file_)

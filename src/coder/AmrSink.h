@@ -22,7 +22,7 @@ public:
     AmrSink(const AmrSink&) = delete;
     AmrSink& operator=(const AmrSink&) = delete;
 
-    const SampleSpec& spec() const override { return spec_; }
+    const SampleShape& shape() const override { return shape_; }
     void write(AVFrame& frame) override;
     void finish() override;
     std::int64_t bytesWritten() const override { return bytes_; }
@@ -38,7 +38,7 @@ private:
     std::unique_ptr<std::FILE, FileCloser> file_;
     void* state_ = nullptr;
     int mode_ = 0;
-    SampleSpec spec_;
+    SampleShape shape_;
     std::int64_t bytes_ = 0;
 };
 

@@ -27,8 +27,8 @@ struct OutputRequest {
 class AudioSink {
 public:
     virtual ~AudioSink() = default;
-    // The samples write() takes, at most spec().frameSize per frame when that is not 0.
-    virtual const SampleSpec& spec() const = 0;
+    // The samples write() takes, at most shape().frameSize per frame when that is not 0.
+    virtual const SampleShape& shape() const = 0;
     // Encodes and writes one frame; throws CoderError on failure.
     virtual void write(AVFrame& frame) = 0;
     // Flushes the encoder and completes the file; throws CoderError on failure.

@@ -171,11 +171,11 @@ void EncodedFileSink::setUpEncoder(const AVCodec* codec, const OutputRequest& re
                          + std::to_string(enc->sample_rate) + " Hz, "
                          + std::to_string(enc->ch_layout.nb_channels) + " channel(s) ("
                          + avErrorText(ret) + ")");
-    spec_.sampleRate = enc->sample_rate;
-    av_channel_layout_copy(&spec_.layout, &enc->ch_layout);
-    spec_.format = enc->sample_fmt;
+    shape_.sampleRate = enc->sample_rate;
+    av_channel_layout_copy(&shape_.layout, &enc->ch_layout);
+    shape_.format = enc->sample_fmt;
     const bool anySize = (codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) || enc->frame_size <= 0;
-    spec_.frameSize = anySize ? 0 : enc->frame_size;
+    shape_.frameSize = anySize ? 0 : enc->frame_size;
 }
 
 void EncodedFileSink::write(AVFrame& frame)

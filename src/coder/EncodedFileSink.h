@@ -14,7 +14,7 @@ public:
     // Opens the encoder and the file and writes the header; throws CoderError naming the output.
     explicit EncodedFileSink(const OutputRequest& request);
 
-    const SampleSpec& spec() const override { return spec_; }
+    const SampleShape& shape() const override { return shape_; }
     void write(AVFrame& frame) override;
     void finish() override;
     std::int64_t bytesWritten() const override;
@@ -29,7 +29,7 @@ private:
     CodecContextPtr encoder_;
     AVStream* stream_ = nullptr;
     PacketPtr packet_ = makePacket();
-    SampleSpec spec_;
+    SampleShape shape_;
     std::int64_t nextPts_ = 0;
     std::int64_t finalSize_ = -1;
 };

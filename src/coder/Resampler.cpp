@@ -35,7 +35,7 @@ std::vector<uint8_t*> planesAt(const AVFrame& frame, int offset)
 
 } // namespace
 
-Resampler::Resampler(const AVFrame& source, const SampleSpec& target)
+Resampler::Resampler(const AVFrame& source, const SampleShape& target)
     : target_(target)
 {
     fifo_.reset(av_audio_fifo_alloc(target.format, target.layout.nb_channels, 8192));

@@ -7,7 +7,7 @@
 namespace coder {
 
 // Shape of the samples an output takes; frameSize 0 means any number per frame.
-struct SampleSpec {
+struct SampleShape {
     int sampleRate = 0;
     AVChannelLayout layout{};
     AVSampleFormat format = AV_SAMPLE_FMT_NONE;
@@ -18,7 +18,7 @@ struct SampleSpec {
 class Resampler {
 public:
     // source gives the input's rate, layout and format (a decoded frame); throws CoderError.
-    Resampler(const AVFrame& source, const SampleSpec& target);
+    Resampler(const AVFrame& source, const SampleShape& target);
 
     // Follows a change of rate, channels or format within the input (joined MP3 files do
     // that): what the old conversion holds back is queued first. Cheap when nothing changed.
@@ -49,7 +49,7 @@ private:
     int sourceChannels_ = 0;
     int sourceFormat_ = AV_SAMPLE_FMT_NONE;
 
-    SampleSpec target_;
+    SampleShape target_;
     SwrPtr swr_;
     FifoPtr fifo_;
     FramePtr scratch_ = makeFrame();

@@ -41,7 +41,7 @@ std::string inputHeader(const InputDecoder& in, const std::string& name)
 // Hands every full frame of the queue to the sink; at the end also the short rest.
 void drain(Resampler& resampler, AudioSink& sink, AVFrame& frame, bool end, std::int64_t& written)
 {
-    const int size = sink.spec().frameSize > 0 ? sink.spec().frameSize : anySizeChunk;
+    const int size = sink.shape().frameSize > 0 ? sink.shape().frameSize : anySizeChunk;
     while (resampler.queued() >= size || (end && resampler.queued() > 0)) {
         const int n = resampler.pop(frame, size);
         sink.write(frame);
@@ -90,16 +90,16 @@ int transcode(const CoderOptions& options, ProgressPrinter& printer)
     std::int64_t written = 0;
     std::int64_t decodedFrames = 0;
     bool kept = false;
-    const double outRate = sink->spec().sampleRate;
+    const double outRate = sink->shape().sampleRate;
     while (const AVFrame* frame = in.nextFrame()) {
         ++decodedFrames;
         const FrameSlice slice = window.slice(in.framePosition(), frame->nb_samples);
         if (slice.count > 0) {
             if (!resampler)
-                resampler = std::make_unique<Resampler>(*frame, sink->spec());
+                resampler = std::make_unique<Resampler>(*frame, sink->shape());
             resampler->adaptTo(*frame);
             kept = true;
-            if (sink->spec().frameSize == 0) {
+            if (sink->shape().frameSize == 0) {
                 // Any frame size will do: skip the queue and its copies, once what a change of
                 // input shape left in it has gone out.
                 if (resampler->queued() > 0)

@@ -9,7 +9,7 @@ using coder::parseSeconds;
 
 namespace {
 
-TEST(CoderOptions, ContractLinesParse)
+TEST(CoderOptions, TheWindowsCommandLinesParse)
 {
     auto r = parseCommandLine({"-i", "/tmp/x/open.wav", "-ss", "12", "-t", "30", "-y", "-ab", "128k", "-ar", "44100",
                                "-ac", "1", "/home/u/ring.mp3"});

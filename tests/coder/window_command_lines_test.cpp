@@ -1,4 +1,4 @@
-// The transcoder's five contract command lines and its console output, checked with ffprobe.
+// The five command lines the window runs and the console output it reads, checked with ffprobe.
 #include "coder/CoderHarness.h"
 
 #include <QDir>
@@ -13,7 +13,7 @@ using namespace coder_test;
 
 namespace {
 
-class CoderContract : public ::testing::Test {
+class WindowCommandLines : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
@@ -38,8 +38,8 @@ protected:
     static QByteArray openOutput_;
 };
 
-std::unique_ptr<QTemporaryDir> CoderContract::dir_;
-QByteArray CoderContract::openOutput_;
+std::unique_ptr<QTemporaryDir> WindowCommandLines::dir_;
+QByteArray WindowCommandLines::openOutput_;
 
 double number(const QString& text)
 {
@@ -48,7 +48,7 @@ double number(const QString& text)
     return ok ? v : -1;
 }
 
-TEST_F(CoderContract, DecodeOnOpenWritesPcmWavAtTheSourceRateAndChannels)
+TEST_F(WindowCommandLines, DecodeOnOpenWritesPcmWavAtTheSourceRateAndChannels)
 {
     const QString wav = path("open.wav");
     EXPECT_EQ(probeStream(wav, "codec_name"), "pcm_s16le");
@@ -58,7 +58,7 @@ TEST_F(CoderContract, DecodeOnOpenWritesPcmWavAtTheSourceRateAndChannels)
     EXPECT_NEAR(number(probeFormat(wav, "duration")), 12.0, 0.001);
 }
 
-TEST_F(CoderContract, DecodeOnOpenTakesTheSoundTrackOfAFilm)
+TEST_F(WindowCommandLines, DecodeOnOpenTakesTheSoundTrackOfAFilm)
 {
     const QString wav = path("clip.wav");
     const RunResult r = runCoder({"-i", path("clip.mp4"), "-y", "-vn", wav});
@@ -69,7 +69,7 @@ TEST_F(CoderContract, DecodeOnOpenTakesTheSoundTrackOfAFilm)
     EXPECT_NEAR(number(probeFormat(wav, "duration")), 4.0, 0.05);
 }
 
-TEST_F(CoderContract, CutToMp3IsMono44100At128kWithExactLength)
+TEST_F(WindowCommandLines, CutToMp3IsMono44100At128kWithExactLength)
 {
     const QString out = path("ring.mp3");
     const RunResult r = runCoder({"-i", path("open.wav"), "-ss", "2", "-t", "5", "-y", "-ab", "128k", "-ar",
@@ -83,7 +83,7 @@ TEST_F(CoderContract, CutToMp3IsMono44100At128kWithExactLength)
     EXPECT_EQ(decodeSamples(out).size(), 5u * 44100u);
 }
 
-TEST_F(CoderContract, CutToWmaUsesWmav1InAsf)
+TEST_F(WindowCommandLines, CutToWmaUsesWmav1InAsf)
 {
     const QString out = path("ring.wma");
     const RunResult r = runCoder({"-i", path("open.wav"), "-ss", "1", "-t", "3", "-y", "-acodec", "wmav1", out});
@@ -95,7 +95,7 @@ TEST_F(CoderContract, CutToWmaUsesWmav1InAsf)
     EXPECT_NEAR(number(probeFormat(out, "duration")), 3.0, 0.1);
 }
 
-TEST_F(CoderContract, CutToWmaWithoutCodecUsesWmav2)
+TEST_F(WindowCommandLines, CutToWmaWithoutCodecUsesWmav2)
 {
     const QString out = path("plain.wma");
     const RunResult r = runCoder({"-i", path("open.wav"), "-t", "1", "-y", out});
@@ -103,7 +103,7 @@ TEST_F(CoderContract, CutToWmaWithoutCodecUsesWmav2)
     EXPECT_EQ(probeStream(out, "codec_name"), "wmav2");
 }
 
-TEST_F(CoderContract, CutToWavKeepsTheSourceShape)
+TEST_F(WindowCommandLines, CutToWavKeepsTheSourceShape)
 {
     const QString out = path("ring.wav");
     const RunResult r = runCoder({"-i", path("open.wav"), "-ss", "3", "-t", "4", "-y", out});
@@ -114,7 +114,7 @@ TEST_F(CoderContract, CutToWavKeepsTheSourceShape)
     EXPECT_EQ(readWav(out).samples.size(), 4u * 44100u * 2u);
 }
 
-TEST_F(CoderContract, CutToAmrIsNarrowbandStorageFormat)
+TEST_F(WindowCommandLines, CutToAmrIsNarrowbandStorageFormat)
 {
     const QString out = path("ring.amr");
     const RunResult r = runCoder({"-i", path("open.wav"), "-ss", "0", "-t", "3", "-y", "-ar", "8000", "-ab", "7.4k",
@@ -133,7 +133,7 @@ TEST_F(CoderContract, CutToAmrIsNarrowbandStorageFormat)
     EXPECT_NEAR(number(probeFormat(out, "duration")), 3.0, 0.03);
 }
 
-TEST_F(CoderContract, OtherExtensionsGetTheirContainersDefaultCodec)
+TEST_F(WindowCommandLines, OtherExtensionsGetTheirContainersDefaultCodec)
 {
     struct Case {
         const char* name;
@@ -151,7 +151,7 @@ TEST_F(CoderContract, OtherExtensionsGetTheirContainersDefaultCodec)
     }
 }
 
-TEST_F(CoderContract, OpensTheUsualAudioAndVideoFormats)
+TEST_F(WindowCommandLines, OpensTheUsualAudioAndVideoFormats)
 {
     struct Case {
         const char* name;
@@ -193,7 +193,7 @@ TEST_F(CoderContract, OpensTheUsualAudioAndVideoFormats)
     EXPECT_NEAR(number(probeFormat(path("again.wav"), "duration")), 2.0, 0.03);
 }
 
-TEST_F(CoderContract, HeaderCarriesTheInputDurationAsTheWindowReadsIt)
+TEST_F(WindowCommandLines, HeaderCarriesTheInputDurationAsTheWindowReadsIt)
 {
     // The window reads the field only from one chunk of at most 1024 bytes.
     const QByteArray first = openOutput_.left(1024);
@@ -207,7 +207,7 @@ TEST_F(CoderContract, HeaderCarriesTheInputDurationAsTheWindowReadsIt)
     EXPECT_TRUE(r.output.contains("Duration: 00:00:12.00, start: ")) << r.output.constData();
 }
 
-TEST_F(CoderContract, DurationStaysInTheFirstChunkEvenForVeryLongNames)
+TEST_F(WindowCommandLines, DurationStaysInTheFirstChunkEvenForVeryLongNames)
 {
     QString folder = dir_->path();
     for (char c : {'d', 'e', 'f', 'g'})
@@ -222,7 +222,7 @@ TEST_F(CoderContract, DurationStaysInTheFirstChunkEvenForVeryLongNames)
     EXPECT_NEAR(*seconds, 12.0, 0.01);
 }
 
-TEST_F(CoderContract, ProgressTimesArePlainSecondsEndingInTheCutLength)
+TEST_F(WindowCommandLines, ProgressTimesArePlainSecondsEndingInTheCutLength)
 {
     const RunResult r = runCoder({"-i", path("open.wav"), "-ss", "2", "-t", "6", "-y", "-ab", "128k", "-ar",
                                   "44100", "-ac", "1", path("p.mp3")});
@@ -241,7 +241,7 @@ TEST_F(CoderContract, ProgressTimesArePlainSecondsEndingInTheCutLength)
     EXPECT_EQ(r.output.mid(0, last).count("size=") , r.output.mid(0, last).count('\r'));
 }
 
-TEST_F(CoderContract, SeekBeforeTheInputAddsToTheOutputStart)
+TEST_F(WindowCommandLines, SeekBeforeTheInputAddsToTheOutputStart)
 {
     const RunResult a = runCoder({"-ss", "3", "-i", path("open.wav"), "-t", "2", "-y", path("pre.wav")});
     const RunResult b = runCoder({"-i", path("open.wav"), "-ss", "3", "-t", "2", "-y", path("post.wav")});
