@@ -22,8 +22,9 @@ int main(int argc, char** argv)
     const coder::ParseResult parsed = coder::parseCommandLine(args);
     if (!parsed.options) {
         std::fprintf(stderr, "coder: %s\n", parsed.error.c_str());
-        std::fprintf(stderr, "usage: coder [-ss S] -i INPUT [-ss S] [-t S] [-y] [-vn] [-ab RATE] [-ar HZ] [-ac N] "
-                             "[-acodec NAME] OUTPUT\n");
+        if (args.empty())
+            std::fprintf(stderr, "usage: coder [-ss S] -i INPUT [-ss S] [-t S] [-y] [-vn] [-ab RATE] [-ar HZ] "
+                                 "[-ac N] [-acodec NAME] OUTPUT\n");
         return 2;
     }
     coder::ProgressPrinter printer(stdout);

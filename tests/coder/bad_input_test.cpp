@@ -47,6 +47,7 @@ protected:
         EXPECT_NE(r.exitCode, 0) << r.output.constData();
         const QString text = QString::fromUtf8(r.output);
         EXPECT_TRUE(text.contains(named)) << text.toStdString();
+        EXPECT_EQ(text.count("coder: "), 1) << "one error line: " << text.toStdString();
         EXPECT_TRUE(text.contains(QLatin1String(reason))) << text.toStdString();
         EXPECT_FALSE(QFile::exists(output)) << output.toStdString();
         EXPECT_TRUE(QDir(QFileInfo(output).absolutePath()).entryList({".coder-*"}, QDir::Hidden | QDir::Files).isEmpty());
