@@ -37,6 +37,33 @@ QFont designedFont(QFont font, const QWidget& on)
     return font;
 }
 
+// The artwork is light whatever the desktop's colour scheme: the lists and the button captions
+// take matching light colours, so that a dark desktop theme cannot put light text on them.
+QPalette lightPalette(QPalette p)
+{
+    const QColor ink(28, 52, 70);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Window, QColor(244, 247, 249));
+        p.setColor(group, QPalette::WindowText, ink);
+        p.setColor(group, QPalette::Base, Qt::white);
+        p.setColor(group, QPalette::AlternateBase, QColor(236, 241, 245));
+        p.setColor(group, QPalette::Text, ink);
+        p.setColor(group, QPalette::Button, QColor(240, 243, 246));
+        p.setColor(group, QPalette::ButtonText, ink);
+        p.setColor(group, QPalette::Highlight, QColor(22, 128, 138));
+        p.setColor(group, QPalette::HighlightedText, Qt::white);
+        p.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
+        p.setColor(group, QPalette::ToolTipText, ink);
+    }
+    p.setColor(QPalette::Disabled, QPalette::Window, QColor(244, 247, 249));
+    p.setColor(QPalette::Disabled, QPalette::Base, QColor(244, 247, 249));
+    p.setColor(QPalette::Disabled, QPalette::Button, QColor(240, 243, 246));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(150, 160, 168));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 160, 168));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 160, 168));
+    return p;
+}
+
 }  // namespace
 
 frmSetting::frmSetting(AfterSaveSettings& values, QString setupIniPath, QWidget* parent)
@@ -47,6 +74,7 @@ frmSetting::frmSetting(AfterSaveSettings& values, QString setupIniPath, QWidget*
     initSettingsResources();
     setObjectName(QStringLiteral("frmSetting"));
     setWindowTitle(tr("Settings"));
+    setPalette(lightPalette(palette()));
     cmbOF_->setObjectName(QStringLiteral("cmbOF"));
     cmbRS_->setObjectName(QStringLiteral("cmbRS"));
     Image1_->setObjectName(QStringLiteral("Image1"));

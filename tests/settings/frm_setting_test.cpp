@@ -215,6 +215,29 @@ TEST_F(FrmSettingTest, TheShapeLeavesOutTheMagentaWithoutAPinkFringe)
     EXPECT_LT(magenta, 1000);
 }
 
+TEST_F(FrmSettingTest, KeepsDarkTextOnItsLightArtworkUnderADarkDesktopTheme)
+{
+    const QPalette old = QApplication::palette();
+    QPalette dark = old;
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Base, Qt::black);
+    QApplication::setPalette(dark);
+    AfterSaveSettings values;
+    frmSetting w(values, ini());
+    QApplication::setPalette(old);
+    EXPECT_LT(w.cmdOK()->palette().color(QPalette::ButtonText).lightness(), 100);
+    EXPECT_LT(w.cmbOF()->palette().color(QPalette::Text).lightness(), 100);
+    EXPECT_GT(w.cmbOF()->palette().color(QPalette::Base).lightness(), 200);
+    // The caption is drawn dark on the light face.
+    const QImage face = w.cmdOK()->faceImage();
+    int darkPixels = 0;
+    for (int y = 8; y < 28; ++y)
+        for (int x = 60; x < 110; ++x)
+            darkPixels += QColor(face.pixel(x, y)).lightness() < 100;
+    EXPECT_GT(darkPixels, 10);
+}
+
 TEST_F(FrmSettingTest, LauncherShowsOneWindowAtATimeAndReloads)
 {
     AfterSaveSettings values;
