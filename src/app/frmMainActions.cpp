@@ -364,8 +364,11 @@ void frmMain::saveOver()
         const QString snd = paths_.soundWav();
         if (!QFile::exists(snd))
             return;
-        services_.media->send(QStringLiteral("open ") + shortPathOf(snd) + QStringLiteral(" alias sound"));
-        services_.media->send(QStringLiteral("play sound"));
+        // The chime gets an alias of its own: under "sound" the playback poll would take it for
+        // the edited sound and overwrite its duration with the chime's.
+        services_.media->send(QStringLiteral("close chime"));
+        services_.media->send(QStringLiteral("open ") + shortPathOf(snd) + QStringLiteral(" alias chime"));
+        services_.media->send(QStringLiteral("play chime"));
     }
 }
 

@@ -2,6 +2,9 @@
 
 #include "settings/frmSetting.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 SettingsWindowLauncher::SettingsWindowLauncher(AfterSaveSettings& values, QString setupIniPath)
     : values_(values), setupIniPath_(std::move(setupIniPath))
 {
@@ -14,6 +17,9 @@ void SettingsWindowLauncher::show()
     if (!window_) {
         window_ = new frmSetting(values_, setupIniPath_);  // ownerless; deletes itself on close
         window_->setAttribute(Qt::WA_DeleteOnClose);
+        // Without an owner nothing places it: put it in the middle of the screen.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            window_->move(screen->availableGeometry().center() - window_->rect().center());
     }
     window_->show();
     window_->raise();

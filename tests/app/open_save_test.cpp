@@ -193,8 +193,8 @@ TEST(SaveFile, WritesEachFormatWithTheSettingsActions)
         EXPECT_TRUE(o.w->imgMenu[3]->isEnabled());
         EXPECT_EQ(o.w->txtSave->text(), out);
         EXPECT_EQ(o.rig.shell.opened, c.openFolder == 0 ? QStringList({o.rig.root.path() + "/"}) : QStringList());
-        const bool played = o.rig.media.commands.contains("open " + o.rig.paths.soundWav() + " alias sound") &&
-                            o.rig.media.commands.last() == "play sound";
+        const bool played = o.rig.media.commands.contains("open " + o.rig.paths.soundWav() + " alias chime") &&
+                            o.rig.media.commands.last() == "play chime";
         EXPECT_EQ(played, c.playSound == 0);
         // The media device was released before the transcoder ran.
         EXPECT_EQ(o.rig.media.commands.mid(0, 2), QStringList({"stop sound", "close sound"}));

@@ -109,6 +109,10 @@ TEST(RingToneEndToEnd, MarkAndSaveInFourFormats)
     }
     EXPECT_TRUE(r.rig.boxes.shown.empty());
     EXPECT_TRUE(r.rig.shell.opened.isEmpty());
+    // The completion sound does not pass for the edited sound: its duration stays known.
+    for (int i = 0; i < 3; ++i)
+        r.w->Timer2_Timer();
+    EXPECT_EQ(r.w->txtFullTime->text(), "60");
 }
 
 TEST(RingToneEndToEnd, SelectionPlaybackStopsWithinAPollOfItsEnd)
