@@ -99,7 +99,8 @@ public:
     std::array<ImageControl*, 7> imgCtrlButtonPress{};
 
     QWidget* picOpened;
-    ImageControl* imgWave;  // the open sound's waveform across the track
+    ImageControl* imgWave;       // the open sound's waveform across the track
+    ImageControl* imgSelection;  // shade between the two markers while both are shown
     ImageControl* imgTopPoint;
     ImageControl* imgLine;
     ImageControl* imgBottomPoint;
@@ -174,6 +175,7 @@ private:
     bool decodeSucceeded() const;
     void unloadMenu();
     void showWaveform(const WaveformPeaks& peaks);
+    void updateSelectionShade();
 
     void buildControls();
     void buildTimelinePanel();

@@ -74,6 +74,19 @@ void frmMain::Timer2_Timer()
     playback_->poll();
     if (txtFullTime->text() != state_.txtFullTime)
         txtFullTime->setText(state_.txtFullTime);
+    updateSelectionShade();
+}
+
+void frmMain::updateSelectionShade()
+{
+    const bool shown = !imgSelectLine1->isHidden() && !imgSelectLine2->isHidden() &&
+                       imgSelectLine2->x() > imgSelectLine1->x() + 1;
+    if (shown) {
+        imgSelection->setGeometry(imgSelectLine1->x() + 1, imgSelection->y(),
+                                  imgSelectLine2->x() - imgSelectLine1->x() - 1, imgSelection->height());
+        imgSelection->stackUnder(imgSelectLine1);
+    }
+    imgSelection->setVisible(shown);
 }
 
 // ---- Command menu and keywords ----

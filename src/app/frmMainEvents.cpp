@@ -75,6 +75,7 @@ void frmMain::wireTimeline()
         });
         connect(m.handle, &ImageControl::mouseMove, this, [this, which](Qt::MouseButtons, int x, int) {
             interaction_->markerMove(which, x);
+            updateSelectionShade();
         });
         connect(m.handle, &ImageControl::mouseUp, this, [this, which](Qt::MouseButton, int, int) {
             interaction_->markerRelease(which);

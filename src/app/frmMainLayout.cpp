@@ -147,6 +147,14 @@ void frmMain::buildTimelinePanel()
     imgWave = new ImageControl(panel);
     imgWave->setGeometry(kLineOffset, 60, kTrackWidth, 282);
     imgWave->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgSelection = new ImageControl(panel);
+    imgSelection->setGeometry(0, 58, 0, kLineHeight);
+    imgSelection->setStretch(true);
+    QPixmap shade(1, 1);
+    shade.fill(QColor(64, 170, 120, 46));
+    imgSelection->setPicture(shade);
+    imgSelection->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgSelection->hide();
 
     auto pic = [panel](const QString& name, const QRect& r) {
         auto* c = new ImageControl(panel);

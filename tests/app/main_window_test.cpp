@@ -205,6 +205,10 @@ TEST(MainWindow, RandomCutterGivesMoreThanFiveSecondsOrGivesUp)
     }
     EXPECT_FALSE(w->imgSelectTop1->isHidden());
     EXPECT_FALSE(w->imgSelectBottom2->isHidden());
+    w->Timer2_Timer();  // the span between the markers is shaded
+    EXPECT_FALSE(w->imgSelection->isHidden());
+    EXPECT_EQ(w->imgSelection->x(), w->imgSelectLine1->x() + 1);
+    EXPECT_EQ(w->imgSelection->x() + w->imgSelection->width(), w->imgSelectLine2->x());
     EXPECT_TRUE(rig.boxes.shown.empty());
     EXPECT_TRUE(rig.media.commands.filter("play").isEmpty());  // nothing is played
 
