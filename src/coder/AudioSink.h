@@ -41,4 +41,9 @@ public:
 // The lower-cased extension of a name without its dot, or "" when it has none.
 std::string extensionOf(const std::string& name);
 
+// The format a name asks for: its extension, or for a name without one that ends in "mp3",
+// "wma", "wav" or "amr" (as "ringmp3"), those letters, since the window picks the options by
+// the last three letters alone. Lower case; "" when neither.
+std::string formatKeyOf(const std::string& name);
+
 } // namespace coder

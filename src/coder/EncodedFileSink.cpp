@@ -16,12 +16,14 @@ constexpr std::int64_t defaultLossyBitRate = 128000;
 
 const AVOutputFormat* containerFor(const std::string& name)
 {
-    const std::string ext = extensionOf(name);
+    const std::string ext = formatKeyOf(name);
+    if (ext.empty())
+        return nullptr;
     if (ext == "m4r")  // ring tones for phones: an iPod-style MP4 with AAC
         return av_guess_format("ipod", nullptr, nullptr);
     if (ext == "wma")
         return av_guess_format("asf", nullptr, nullptr);
-    return av_guess_format(nullptr, name.c_str(), nullptr);
+    return av_guess_format(nullptr, ("x." + ext).c_str(), nullptr);
 }
 
 const AVCodec* encoderFor(const AVOutputFormat* container, const OutputRequest& request)
@@ -32,7 +34,7 @@ const AVCodec* encoderFor(const AVOutputFormat* container, const OutputRequest& 
             throw CoderError(request.name + ": unknown audio encoder " + request.codecName);
         return codec;
     }
-    const std::string ext = extensionOf(request.name);
+    const std::string ext = formatKeyOf(request.name);
     if (ext == "wav")
         return avcodec_find_encoder(AV_CODEC_ID_PCM_S16LE);
     if (ext == "mp3") {
@@ -113,6 +115,23 @@ std::string extensionOf(const std::string& name)
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext;
+}
+
+std::string formatKeyOf(const std::string& name)
+{
+    std::string ext = extensionOf(name);
+    if (!ext.empty())
+        return ext;
+    const auto slash = name.find_last_of('/');
+    const std::string base = slash == std::string::npos ? name : name.substr(slash + 1);
+    if (base.size() <= 3)
+        return {};
+    std::string tail = base.substr(base.size() - 3);
+    std::transform(tail.begin(), tail.end(), tail.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (tail == "mp3" || tail == "wma" || tail == "wav" || tail == "amr")
+        return tail;
+    return {};
 }
 
 EncodedFileSink::EncodedFileSink(const OutputRequest& request)

@@ -53,7 +53,7 @@ void drain(Resampler& resampler, AudioSink& sink, AVFrame& frame, bool end, std:
 
 std::unique_ptr<AudioSink> openSink(const OutputRequest& request)
 {
-    if (extensionOf(request.name) == "amr")
+    if (formatKeyOf(request.name) == "amr")
         return std::make_unique<AmrSink>(request);
     return std::make_unique<EncodedFileSink>(request);
 }

@@ -107,4 +107,14 @@ TEST(CoderEngine, ExtensionsAreLowerCasedAndOnlyFromTheLastName)
     EXPECT_EQ(extensionOf("plain"), "");
 }
 
+TEST(CoderEngine, NamesWithoutExtensionFallBackToTheirLastThreeLetters)
+{
+    EXPECT_EQ(formatKeyOf("/x/ringmp3"), "mp3");
+    EXPECT_EQ(formatKeyOf("/x/ToneWAV"), "wav");
+    EXPECT_EQ(formatKeyOf("/x/a.ogg"), "ogg");
+    EXPECT_EQ(formatKeyOf("/x/a.mp3.part"), "part");
+    EXPECT_EQ(formatKeyOf("/x.mp3/plain"), "");
+    EXPECT_EQ(formatKeyOf("/x/mp3"), "");
+}
+
 } // namespace

@@ -83,6 +83,20 @@ TEST_F(WindowCommandLines, CutToMp3IsMono44100At128kWithExactLength)
     EXPECT_EQ(decodeSamples(out).size(), 5u * 44100u);
 }
 
+TEST_F(WindowCommandLines, NameWithoutDotIsEncodedByItsLastThreeLetters)
+{
+    // The window takes "ringmp3" for an MP3 name, so coder writes one.
+    const QString out = path("ringmp3");
+    const RunResult r = runCoder({"-i", path("open.wav"), "-ss", "0", "-t", "1", "-y", "-ab", "128k", "-ar", "44100",
+                                  "-ac", "1", out});
+    ASSERT_EQ(r.exitCode, 0) << r.output.constData();
+    EXPECT_EQ(probeFormat(out, "format_name"), "mp3");
+    const RunResult amr = runCoder({"-i", path("open.wav"), "-t", "1", "-y", "-ar", "8000", "-ab", "7.4k", "-ac", "1",
+                                    path("toneAMR")});
+    ASSERT_EQ(amr.exitCode, 0) << amr.output.constData();
+    EXPECT_EQ(probeStream(path("toneAMR"), "codec_name"), "amr_nb");
+}
+
 TEST_F(WindowCommandLines, CutToWmaUsesWmav1InAsf)
 {
     const QString out = path("ring.wma");
