@@ -1,5 +1,7 @@
 #include "coder/AmrSink.h"
 
+#include "coder/ProgressPrinter.h"
+
 extern "C" {
 #include <opencore-amrnb/interf_enc.h>
 }
@@ -93,7 +95,7 @@ void AmrSink::finish()
 
 std::string AmrSink::describe() const
 {
-    return "Output #0, amr, to '" + name_ + "':\n  Stream #0:0: Audio: amr_nb (opencore-amrnb), 8000 Hz, mono, s16, "
+    return "Output #0, amr, to '" + shownName(name_, maxShownName) + "':\n  Stream #0:0: Audio: amr_nb (opencore-amrnb), 8000 Hz, mono, s16, "
         + modeNames[static_cast<size_t>(mode_)] + " kb/s\n";
 }
 

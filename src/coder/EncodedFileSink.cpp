@@ -1,5 +1,7 @@
 #include "coder/EncodedFileSink.h"
 
+#include "coder/ProgressPrinter.h"
+
 extern "C" {
 #include <libavutil/channel_layout.h>
 }
@@ -253,7 +255,7 @@ std::string EncodedFileSink::describe() const
 {
     char stream[256] = {};
     avcodec_string(stream, sizeof stream, encoder_.get(), 1);
-    return std::string("Output #0, ") + muxer_->oformat->name + ", to '" + name_ + "':\n"
+    return std::string("Output #0, ") + muxer_->oformat->name + ", to '" + shownName(name_, maxShownName) + "':\n"
         + "  Stream #0:0: " + stream + "\n";
 }
 

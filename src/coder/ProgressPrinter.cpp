@@ -2,6 +2,7 @@
 
 #include <cinttypes>
 #include <cmath>
+#include <utility>
 
 namespace coder {
 
@@ -48,6 +49,17 @@ std::string elide(const std::string& name, std::size_t maxBytes)
     while (tailStart < name.size() && (static_cast<unsigned char>(name[tailStart]) & 0xC0) == 0x80)
         ++tailStart;
     return name.substr(0, head) + "..." + name.substr(tailStart);
+}
+
+std::string shownName(const std::string& name, std::size_t maxBytes)
+{
+    std::string shown = elide(name, maxBytes);
+    for (const auto& [field, broken] : {std::pair<std::string, std::string>{"Duration: ", "Duration : "},
+                                        std::pair<std::string, std::string>{"time=", "time ="}}) {
+        for (auto at = shown.find(field); at != std::string::npos; at = shown.find(field, at + broken.size()))
+            shown.replace(at, field.size(), broken);
+    }
+    return shown;
 }
 
 ProgressPrinter::ProgressPrinter(std::FILE* out, std::chrono::milliseconds interval)

@@ -20,6 +20,14 @@ std::string progressLine(std::int64_t bytes, double outputSeconds, double wallSe
 // push the Duration line out of the first block a caller reads.
 std::string elide(const std::string& name, std::size_t maxBytes);
 
+// Longest name the header shows: keeps the lines up to "Duration:" well inside the first 1024
+// bytes a caller reads.
+constexpr std::size_t maxShownName = 300;
+
+// A file name as the header shows it: elided to maxBytes, and with any "Duration: " or "time="
+// inside it broken up, so that a name cannot pose as the fields a caller reads.
+std::string shownName(const std::string& name, std::size_t maxBytes);
+
 // Writes to one stream (stdout; stderr goes to the same pipe), flushing after each line, and
 // throttles progress lines to one per interval of wall time. Owns only its clock.
 class ProgressPrinter {

@@ -15,8 +15,6 @@ namespace {
 
 // Frames handed to writers that take any size: large enough to keep per-call costs small.
 constexpr int anySizeChunk = 8192;
-// Keeps the lines before "Duration:" well inside the first 1024 bytes a caller reads.
-constexpr std::size_t maxShownName = 300;
 
 std::string inputHeader(const InputDecoder& in, const std::string& name)
 {
@@ -32,7 +30,7 @@ std::string inputHeader(const InputDecoder& in, const std::string& name)
         bitrate = std::to_string(fmt->bit_rate / 1000) + " kb/s";
     char stream[256] = {};
     avcodec_string(stream, sizeof stream, const_cast<AVCodecContext*>(in.decoder()), 0);
-    return std::string("Input #0, ") + fmt->iformat->name + ", from '" + elide(name, maxShownName) + "':\n"
+    return std::string("Input #0, ") + fmt->iformat->name + ", from '" + shownName(name, maxShownName) + "':\n"
         + "  Duration: " + durationText(fmt->duration == AV_NOPTS_VALUE ? -1 : fmt->duration)
         + ", start: " + start + ", bitrate: " + bitrate + "\n"
         + "  Stream #0:" + std::to_string(in.stream()->index) + ": " + stream + "\n";
@@ -134,11 +132,13 @@ int transcode(const CoderOptions& options, ProgressPrinter& printer)
 
     int warnings = 0;
     if (in.damagedPackets() > 0) {
-        std::fprintf(stderr, "warning: %s: %d damaged packet(s) skipped\n", options.input.c_str(), in.damagedPackets());
+        std::fprintf(stderr, "warning: %s: %d damaged packet(s) skipped\n",
+                     shownName(options.input, maxShownName).c_str(), in.damagedPackets());
         ++warnings;
     }
     if (in.endedOnReadError()) {
-        std::fprintf(stderr, "warning: %s: read error, converted what was readable\n", options.input.c_str());
+        std::fprintf(stderr, "warning: %s: read error, converted what was readable\n",
+                     shownName(options.input, maxShownName).c_str());
         ++warnings;
     }
     std::fflush(stderr);

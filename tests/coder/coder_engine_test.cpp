@@ -88,6 +88,13 @@ TEST(CoderEngine, ElisionKeepsBothEndsAndWholeCharacters)
     }
 }
 
+TEST(CoderEngine, ShownNamesBreakUpTheReadFields)
+{
+    EXPECT_EQ(shownName("/a/Duration: 1.wav", 300), "/a/Duration : 1.wav");
+    EXPECT_EQ(shownName("time=3 time=4", 300), "time =3 time =4");
+    EXPECT_EQ(shownName("/plain/name.wav", 300), "/plain/name.wav");
+}
+
 TEST(CoderEngine, AmrModeIsTheNearestToTheBitRate)
 {
     EXPECT_EQ(amrModeForBitRate(7400), 4);  // MR74

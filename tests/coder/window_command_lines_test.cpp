@@ -236,6 +236,20 @@ TEST_F(WindowCommandLines, DurationStaysInTheFirstChunkEvenForVeryLongNames)
     EXPECT_NEAR(*seconds, 12.0, 0.01);
 }
 
+TEST_F(WindowCommandLines, NamesCannotPoseAsTheFieldsTheWindowReads)
+{
+    const QString input = path("Duration: 99:00:00 time=77 .wav");
+    ASSERT_TRUE(QFile::copy(path("open.wav"), input));
+    const RunResult r = runCoder({"-i", input, "-t", "1", "-y", path("time=55 Duration: 01:00:00 .wav")});
+    ASSERT_EQ(r.exitCode, 0) << r.output.constData();
+    EXPECT_EQ(r.output.count("Duration: "), 1) << r.output.constData();
+    const auto seconds = durationField(r.output.left(1024));
+    ASSERT_TRUE(seconds.has_value());
+    EXPECT_NEAR(*seconds, 12.0, 0.01);
+    EXPECT_EQ(r.output.count("time="), r.output.count("size=")) << r.output.constData();
+    EXPECT_TRUE(QFile::exists(path("time=55 Duration: 01:00:00 .wav")));
+}
+
 TEST_F(WindowCommandLines, ProgressTimesArePlainSecondsEndingInTheCutLength)
 {
     const RunResult r = runCoder({"-i", path("open.wav"), "-ss", "2", "-t", "6", "-y", "-ab", "128k", "-ar",
