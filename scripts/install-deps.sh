@@ -13,7 +13,6 @@ packages=(
   ffmpeg
   xvfb xdotool imagemagick x11-utils
   fonts-dejavu-core fonts-liberation
-  clang libclang-rt-14-dev
 )
 
 missing=()
