@@ -1,3 +1,4 @@
+#include "support/RecordingLabels.h"
 #include "timeline/EditorState.h"
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimelineBoard.h"
@@ -7,22 +8,6 @@
 #include <map>
 
 namespace {
-// Records every write in order, so the write sequence itself is checked.
-class RecordingLabels : public LabelSink {
-public:
-    std::map<TimeLabel, QString> texts;
-    QStringList writes;
-    void setText(TimeLabel l, const QString& t) override
-    {
-        texts[l] = t;
-        writes << QString::number(static_cast<int>(l)) + "=" + t;
-    }
-    QString text(TimeLabel l) const override
-    {
-        auto it = texts.find(l);
-        return it == texts.end() ? QString("00:00:00") : it->second;
-    }
-};
 QString w(TimeLabel l, const char* t) { return QString::number(static_cast<int>(l)) + "=" + t; }
 }
 

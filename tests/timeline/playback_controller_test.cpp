@@ -1,4 +1,5 @@
 #include "support/FakeMedia.h"
+#include "support/RecordingLabels.h"
 #include "timeline/EditorState.h"
 #include "timeline/PlaybackController.h"
 #include "timeline/SelectionLabels.h"
@@ -11,16 +12,6 @@
 
 namespace {
 
-class Labels : public LabelSink {
-public:
-    std::map<TimeLabel, QString> texts;
-    void setText(TimeLabel l, const QString& t) override { texts[l] = t; }
-    QString text(TimeLabel l) const override
-    {
-        auto it = texts.find(l);
-        return it == texts.end() ? QString("00:00:00") : it->second;
-    }
-};
 
 struct Rig {
     QTemporaryDir dir;
@@ -28,7 +19,7 @@ struct Rig {
     EditorState state;
     FakeMedia media;
     PlainTimelineBoard board;
-    Labels labels;
+    RecordingLabels labels;
     int pumps = 0;
     PlaybackController ctl;
     Rig() : wav(dir.filePath("open-1.wav")), ctl(state, media, board, labels, wav, [this] { ++pumps; })

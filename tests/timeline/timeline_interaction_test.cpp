@@ -1,4 +1,5 @@
 #include "support/FakeMedia.h"
+#include "support/RecordingLabels.h"
 #include "timeline/EditorState.h"
 #include "timeline/PlaybackController.h"
 #include "timeline/SelectionLabels.h"
@@ -12,16 +13,6 @@
 
 namespace {
 
-class Labels : public LabelSink {
-public:
-    std::map<TimeLabel, QString> texts;
-    void setText(TimeLabel l, const QString& t) override { texts[l] = t; }
-    QString text(TimeLabel l) const override
-    {
-        auto it = texts.find(l);
-        return it == texts.end() ? QString("00:00:00") : it->second;
-    }
-};
 
 struct Rig {
     QTemporaryDir dir;
@@ -29,7 +20,7 @@ struct Rig {
     EditorState state;
     FakeMedia media;
     PlainTimelineBoard board;
-    Labels labels;
+    RecordingLabels labels;
     PlaybackController playback{state, media, board, labels, wav, {}};
     QList<bool> pollSwitches;
     TimelineInteraction ui{state, board, labels, playback, [this](bool on) { pollSwitches << on; }};
