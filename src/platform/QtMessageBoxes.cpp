@@ -6,7 +6,9 @@ MsgResult QtMessageBoxes::show(const QString& text, const QString& title, MsgBut
 {
     QMessageBox box(owner_.data());
     box.setWindowTitle(title);
-    box.setText(text);
+    // Texts keep their CR LF line breaks; a label shows a break from LF alone.
+    QString shown = text;
+    box.setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
