@@ -27,7 +27,7 @@ echo "difference: $(( (l - s) )) kB (target: under 20 MB)"
 echo "== cat peer, for reference"
 cat "$work/hour.wav" >/dev/null
 start=$(date +%s.%N); cat "$work/hour.wav" >/dev/null; end=$(date +%s.%N)
-echo "cat hour.wav > /dev/null: $(echo "$end - $start" | bc) s"
+echo "cat hour.wav > /dev/null: $(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }') s"
 
 echo "== waveform peaks of the 1-hour WAV"
 QT_QPA_PLATFORM=offscreen "$bin/media_peaks_bench" "$work/hour.wav"
