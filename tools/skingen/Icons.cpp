@@ -15,6 +15,23 @@ namespace skin::icon {
 
 namespace {
 
+// A rectangle whose top-right corner is cut off diagonally by `cut` and whose other corners are
+// rounded by `radius`: the outline of a disk or of a page with a folded corner.
+QPainterPath cutCornerRect(qreal l, qreal t, qreal r, qreal b, qreal cut, qreal radius)
+{
+    QPainterPath path;
+    path.moveTo(l + radius, t);
+    path.lineTo(r - cut, t);
+    path.lineTo(r, t + cut);
+    path.lineTo(r, b - radius);
+    path.quadTo(r, b, r - radius, b);
+    path.lineTo(l + radius, b);
+    path.quadTo(l, b, l, b - radius);
+    path.lineTo(l, t + radius);
+    path.quadTo(l, t, l + radius, t);
+    return path;
+}
+
 // Maps a `units` x `units` design grid onto `box` for the lifetime of the object.
 class Grid
 {
@@ -119,16 +136,7 @@ void folderOpen(QPainter &p, const QRectF &box)
 void disk(QPainter &p, const QRectF &box, const QColor &body)
 {
     Grid g(p, box, 24, 24);
-    QPainterPath shell;
-    shell.moveTo(5, 3);
-    shell.lineTo(18, 3);
-    shell.lineTo(21, 6);
-    shell.lineTo(21, 19);
-    shell.quadTo(21, 21, 19, 21);
-    shell.lineTo(5, 21);
-    shell.quadTo(3, 21, 3, 19);
-    shell.lineTo(3, 5);
-    shell.quadTo(3, 3, 5, 3);
+    const QPainterPath shell = cutCornerRect(3, 3, 21, 21, 3, 2);
     p.setPen(QPen(body.darker(140), 0.9));
     p.setBrush(vertical(3, 21, body.lighter(118), body));
     p.drawPath(shell);
@@ -147,16 +155,7 @@ void disk(QPainter &p, const QRectF &box, const QColor &body)
 void diskGlyph(QPainter &p, const QRectF &box, const QColor &ink, const QColor &hole)
 {
     Grid g(p, box, 24, 24);
-    QPainterPath shell;
-    shell.moveTo(5, 3);
-    shell.lineTo(18, 3);
-    shell.lineTo(21, 6);
-    shell.lineTo(21, 19);
-    shell.quadTo(21, 21, 19, 21);
-    shell.lineTo(5, 21);
-    shell.quadTo(3, 21, 3, 19);
-    shell.lineTo(3, 5);
-    shell.quadTo(3, 3, 5, 3);
+    const QPainterPath shell = cutCornerRect(3, 3, 21, 21, 3, 2);
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawPath(shell);
@@ -278,16 +277,7 @@ void note(QPainter &p, const QRectF &box, const QColor &ink)
 void document(QPainter &p, const QRectF &box, bool hot)
 {
     Grid g(p, box, 31, 36);
-    QPainterPath page;
-    page.moveTo(6.5, 2.5);
-    page.lineTo(19.5, 2.5);
-    page.lineTo(26.5, 9.5);
-    page.lineTo(26.5, 31.5);
-    page.quadTo(26.5, 33.5, 24.5, 33.5);
-    page.lineTo(6.5, 33.5);
-    page.quadTo(4.5, 33.5, 4.5, 31.5);
-    page.lineTo(4.5, 4.5);
-    page.quadTo(4.5, 2.5, 6.5, 2.5);
+    const QPainterPath page = cutCornerRect(4.5, 2.5, 26.5, 33.5, 7, 2);
     // Shadow first, offset down a pixel.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(10, 40, 60, 28));
