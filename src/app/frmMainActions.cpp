@@ -241,6 +241,11 @@ void frmMain::openFile()
     objDOS->setCommandLine(command);
     objDOS->ExecuteCommand(QString());
 
+    if (shuttingDown_) {
+        // The user quit while the transcoder ran: its WAV must not outlive the program.
+        QFile::remove(paths_.tempWav);
+        return;
+    }
     if (!objDOS->lastExit().started) {
         // The runner has said why; nothing was decoded.
         picPBBack->hide();
@@ -286,7 +291,7 @@ void frmMain::decodeOver()
         lstFile->clear();
         state_.sourceDurationSeconds = 0;
         picPBBack->hide();
-        if (decodeSucceeded())
+        if (decodeSucceeded() && !shuttingDown_)
             picOpened->show();
     }
     // The panels keep their designed pixel size at every density (the window converts its
@@ -363,6 +368,8 @@ void frmMain::saveOver()
     picPro->hide();
     setControlsEnabled(true);
 
+    if (shuttingDown_)
+        return;  // the user quit meanwhile: the file is written, nothing more is wanted
     const QString output = txtSave->text();
     const RunExit e = objDOS1->lastExit();
     const QFileInfo out(output);

@@ -157,6 +157,25 @@ TEST(OpenFile, FailuresLeaveNoFileOpen)
     }
 }
 
+TEST(OpenFile, QuittingDuringTheDecodeLeavesNoWav)
+{
+    Opened o(20, false);
+    bool asked = false;
+    QObject::connect(o.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+        if (!asked) {
+            asked = true;
+            o.w->close();  // answered OK
+        }
+    });
+    o.openIt();
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(o.w->isVisible());
+    EXPECT_FALSE(QFile::exists(o.rig.paths.tempWav));
+    EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+    ASSERT_EQ(o.rig.boxes.shown.size(), 1u);  // the quit question only
+    EXPECT_EQ(o.rig.boxes.shown[0].text, "Are you sure to quit?");
+}
+
 TEST(SaveFile, WritesEachFormatWithTheSettingsActions)
 {
     Opened o;
