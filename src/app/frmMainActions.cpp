@@ -10,6 +10,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 #include "platform/ShortPath.h"
+#include "platform/TempFolder.h"
 #include "timeline/PlaybackController.h"
 #include "timeline/TimeText.h"
 #include "timeline/TimelineInteraction.h"
@@ -226,6 +227,14 @@ void frmMain::openFile()
     const QString name = commonDialogs_->FileName();
     if (name.isEmpty())
         return;
+    // The decoded sound goes only into a folder that is private to this user (checked again
+    // now: it may have been removed or replaced since start-up).
+    QString why;
+    if (!ensurePrivateFolder(paths_.tempDir, &why)) {
+        services_.boxes->show(QStringLiteral("Cannot decode \"%1\": the temporary folder is not usable (%2).").arg(name, why),
+                              QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Error);
+        return;
+    }
     lblFileName->setText(fileNameCaption(name));
     lstFile->clear();
     lstFile->addItem(name);

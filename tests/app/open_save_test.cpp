@@ -146,6 +146,19 @@ TEST(OpenFile, FailuresLeaveNoFileOpen)
         EXPECT_EQ(w->state().fileIsOpen, kFalse);
         EXPECT_TRUE(w->picPBBack->isHidden());
     }
+    // A temporary folder replaced by a link to somewhere else: refused, nothing is written there.
+    {
+        Opened o(1, false);
+        QDir(o.rig.paths.tempDir).removeRecursively();
+        const QString elsewhere = o.rig.root.filePath("elsewhere");
+        QDir().mkpath(elsewhere);
+        ASSERT_TRUE(QFile::link(elsewhere, o.rig.paths.tempDir));
+        o.openIt();
+        ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
+        EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("temporary folder"));
+        EXPECT_TRUE(QDir(elsewhere).isEmpty());
+        EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+    }
     // Cancelled dialog: nothing at all.
     {
         MainWindowRig rig(true);
