@@ -1,6 +1,7 @@
 #include "app/SkinnedWindow.h"
 
-#include <QBitmap>
+#include "platform/SkinShape.h"
+
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,16 +16,6 @@ static void registerSkinResources()
         return true;
     }();
     (void)once;
-}
-
-QRegion skinRegion(const QImage& skin)
-{
-    if (skin.isNull())
-        return {};
-    const QImage rgb = skin.convertToFormat(QImage::Format_RGB32);
-    // In a bitmap region the set bits are inside: MaskInColor sets every pixel that is not magenta.
-    const QBitmap keyed = QBitmap::fromImage(rgb.createMaskFromColor(qRgb(255, 0, 255), Qt::MaskInColor));
-    return QRegion(keyed);
 }
 
 SkinnedWindow::SkinnedWindow(QWidget* parent, Qt::WindowFlags extraFlags)

@@ -3,8 +3,6 @@
 #include <QRegion>
 #include <QWidget>
 
-// The region of a skin picture that is not magenta RGB(255, 0, 255): the window's shape.
-QRegion skinRegion(const QImage& skin);
 
 // A frameless top-level window whose look and shape come from one background picture:
 // magenta pixels are transparent to sight and to the mouse. Presses on the bare background

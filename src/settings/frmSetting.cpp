@@ -1,10 +1,11 @@
 #include "settings/frmSetting.h"
 
+#include "platform/SkinShape.h"
+
 #include "controls/FormDescription.h"
 #include "controls/SkinButton.h"
 #include "controls/SkinButtonPersistence.h"
 
-#include <QBitmap>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -91,11 +92,7 @@ frmSetting::~frmSetting() = default;
 
 QRegion frmSetting::shapeFromColorKey(const QImage& picture)
 {
-    if (picture.isNull())
-        return {};
-    // MaskInColor marks the key colour with 0 bits, which the region leaves out.
-    const QImage mask = picture.convertToFormat(QImage::Format_RGB32).createMaskFromColor(qRgb(255, 0, 255), Qt::MaskInColor);
-    return QRegion(QBitmap::fromImage(mask));
+    return skinRegion(picture);
 }
 
 void frmSetting::Form_Load()

@@ -1,4 +1,5 @@
 #include "app/SkinnedWindow.h"
+#include "platform/SkinShape.h"
 
 #include <QCoreApplication>
 #include <QImage>
