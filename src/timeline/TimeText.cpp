@@ -64,7 +64,12 @@ QString formatTime(std::int32_t seconds)
 
 std::int32_t secondsAt(double fullSeconds, double leftPx)
 {
-    const double v = roundHalfEven(fullSeconds * leftPx / kTrackWidth);
+    return wholeSeconds(fullSeconds * leftPx / kTrackWidth);
+}
+
+std::int32_t wholeSeconds(double seconds)
+{
+    const double v = roundHalfEven(seconds);
     if (v >= std::numeric_limits<std::int32_t>::max())
         return std::numeric_limits<std::int32_t>::max();
     if (v <= std::numeric_limits<std::int32_t>::min())

@@ -20,3 +20,6 @@ inline constexpr int kTrackWidth = 728;
 
 // Whole seconds at a Left position: round-half-even(F x leftPx / 728), F = full seconds.
 std::int32_t secondsAt(double fullSeconds, double leftPx);
+
+// round-half-even(v) limited to the signed 32-bit range; 0 for a value that is not finite.
+std::int32_t wholeSeconds(double v);

@@ -28,23 +28,43 @@ WaveformLoader::~WaveformLoader()
 
 void WaveformLoader::request(const QString& wavPath, int columns)
 {
+    start([this, wavPath, columns](Job& job) {
+        WaveformPeaks peaks = computePeaks(wavPath, columns, &job.cancelled);
+        post(job, [this, p = std::move(peaks)] { Q_EMIT ready(p); });
+    });
+}
+
+void WaveformLoader::requestPyramid(const QString& wavPath)
+{
+    start([this, wavPath](Job& job) {
+        auto pyramid = std::make_shared<const PeakPyramid>(buildPeakPyramid(wavPath, &job.cancelled));
+        post(job, [this, pyramid] { Q_EMIT pyramidReady(pyramid); });
+    });
+}
+
+void WaveformLoader::start(std::function<void(Job&)> work)
+{
     cancelAll();
     reapFinished();
     auto job = std::make_unique<Job>();
     job->id = ++current_;
     Job* j = job.get();
-    j->thread = std::thread([this, j, wavPath, columns] {
+    j->thread = std::thread([j, work = std::move(work)] {
         // Yield to the UI thread on a busy machine; the scan's helper thread inherits this.
         ::setpriority(PRIO_PROCESS, id_t(::gettid()), kWorkerNice);
-        WaveformPeaks peaks = computePeaks(wavPath, columns, &j->cancelled);
-        if (!j->cancelled.load()) {
-            QMetaObject::invokeMethod(
-                this, [this, id = j->id, p = std::move(peaks)] { deliver(id, p); }, Qt::QueuedConnection);
-        }
+        work(*j);
         j->finished.store(true);
     });
     jobs_.push_back(std::move(job));
     busy_ = true;
+}
+
+void WaveformLoader::post(Job& job, std::function<void()> emitResult)
+{
+    if (job.cancelled.load())
+        return;
+    QMetaObject::invokeMethod(
+        this, [this, id = job.id, e = std::move(emitResult)] { deliver(id, e); }, Qt::QueuedConnection);
 }
 
 void WaveformLoader::cancel()
@@ -72,11 +92,11 @@ void WaveformLoader::reapFinished()
     }
 }
 
-void WaveformLoader::deliver(quint64 id, const WaveformPeaks& peaks)
+void WaveformLoader::deliver(quint64 id, const std::function<void()>& emitResult)
 {
     reapFinished();
     if (id != current_)
         return;
     busy_ = false;
-    Q_EMIT ready(peaks);
+    emitResult();
 }

@@ -1,54 +1,12 @@
 #include "timeline/WaveformPeaks.h"
 
 #include "platform/WavFile.h"
-
-#include <QtEndian>
+#include "timeline/PeakScan.h"
 
 #include <algorithm>
-#include <thread>
 #include <vector>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace {
-
-struct Range {
-    qint16 low = 32767;
-    qint16 high = -32768;
-};
-
-// Lowest and highest of n little-endian 16-bit samples at p (any alignment).
-Range scan(const uchar* p, qint64 n)
-{
-    Range r;
-    qint64 i = 0;
-#if defined(__SSE2__) && Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    __m128i lo0 = _mm_set1_epi16(32767), lo1 = lo0, hi0 = _mm_set1_epi16(-32768), hi1 = hi0;
-    for (; i + 16 <= n; i += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2 * i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2 * i + 16));
-        lo0 = _mm_min_epi16(lo0, a);
-        hi0 = _mm_max_epi16(hi0, a);
-        lo1 = _mm_min_epi16(lo1, b);
-        hi1 = _mm_max_epi16(hi1, b);
-    }
-    alignas(16) qint16 lows[8], highs[8];
-    _mm_store_si128(reinterpret_cast<__m128i*>(lows), _mm_min_epi16(lo0, lo1));
-    _mm_store_si128(reinterpret_cast<__m128i*>(highs), _mm_max_epi16(hi0, hi1));
-    for (int k = 0; k < 8; ++k) {
-        r.low = std::min(r.low, lows[k]);
-        r.high = std::max(r.high, highs[k]);
-    }
-#endif
-    for (; i < n; ++i) {
-        const qint16 s = qFromLittleEndian<qint16>(p + 2 * i);
-        r.low = std::min(r.low, s);
-        r.high = std::max(r.high, s);
-    }
-    return r;
-}
 
 constexpr qint64 kBlockBytes = 1 << 20;  // per read: large enough to stream, small enough to cache
 
@@ -63,7 +21,7 @@ bool scanColumns(const WavFile& wav, int columns, int first, int last, WaveformP
     for (int c = first; c < last; ++c) {
         const qint64 from = f.frames * c / columns;
         const qint64 to = f.frames * (c + 1) / columns;
-        Range r;
+        PeakRange r;
         if (to == from)
             r.low = r.high = 0;
         for (qint64 at = from; at < to;) {
@@ -72,9 +30,7 @@ bool scanColumns(const WavFile& wav, int columns, int first, int last, WaveformP
             const qint64 got = wav.readFrames(at, block.data(), std::min(blockFrames, to - at));
             if (got <= 0)
                 return false;
-            const Range part = scan(block.data(), got * f.channels);
-            r.low = std::min(r.low, part.low);
-            r.high = std::max(r.high, part.high);
+            r.merge(sampleRange(block.data(), got * f.channels));
             at += got;
         }
         out.low[size_t(c)] = r.low;
@@ -99,40 +55,47 @@ WaveformPeaks computePeaks(const QString& wavPath, int columns, const std::atomi
     if (f.frames == 0)
         return peaks;
 
-    // Two halves at once: reading a cached file and scanning it keep two cores busy.
-    const int half = columns / 2;
-    bool secondDone = true;
-    std::thread second([&] { secondDone = scanColumns(*wav, columns, half, columns, peaks, cancel); });
-    const bool firstDone = scanColumns(*wav, columns, 0, half, peaks, cancel);
-    second.join();
-    if (!firstDone || !secondDone || (cancel && cancel->load()))
+    const bool done = scanInTwoHalves(columns, [&](qint64 first, qint64 last) {
+        return scanColumns(*wav, columns, int(first), int(last), peaks, cancel);
+    });
+    if (!done || (cancel && cancel->load()))
         return {};
     return peaks;
 }
 
-QImage renderWaveform(const WaveformPeaks& peaks, QSize size, const WaveformColours& colours)
+EnvelopeCanvas::EnvelopeCanvas(QSize size, const WaveformColours& colours)
+    : fill_(qPremultiply(colours.fill.rgba())),
+      edge_(colours.edge.isValid() ? qPremultiply(colours.edge.rgba()) : fill_)
 {
     if (size.isEmpty())
-        return {};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    const int n = peaks.columns();
-    if (n == 0)
-        return image;
-    const int w = size.width();
-    const int h = size.height();
-    const QRgb fill = qPremultiply(colours.fill.rgba());
-    const QRgb edge = colours.edge.isValid() ? qPremultiply(colours.edge.rgba()) : fill;
+        return;
+    image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    image_.fill(Qt::transparent);
+}
+
+void EnvelopeCanvas::drawColumn(int x, qint16 low, qint16 high)
+{
+    const int h = image_.height();
     auto row = [h](int s) { return int((qint64(32767) - s) * (h - 1) / 65535); };
+    const int top = row(high);
+    const int bottom = row(low);
+    for (int y = top; y <= bottom; ++y)
+        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = (y == top || y == bottom) ? edge_ : fill_;
+}
+
+QImage renderWaveform(const WaveformPeaks& peaks, QSize size, const WaveformColours& colours)
+{
+    EnvelopeCanvas canvas(size, colours);
+    const int n = peaks.columns();
+    if (n == 0 || canvas.isNull())
+        return canvas.take();
+    const int w = size.width();
     for (int x = 0; x < w; ++x) {
         const int c0 = int(qint64(x) * n / w);
         const int c1 = std::max(c0 + 1, int(qint64(x + 1) * n / w));
         const qint16 low = *std::min_element(peaks.low.begin() + c0, peaks.low.begin() + c1);
         const qint16 high = *std::max_element(peaks.high.begin() + c0, peaks.high.begin() + c1);
-        const int top = row(high);
-        const int bottom = row(low);
-        for (int y = top; y <= bottom; ++y)
-            reinterpret_cast<QRgb*>(image.scanLine(y))[x] = (y == top || y == bottom) ? edge : fill;
+        canvas.drawColumn(x, low, high);
     }
-    return image;
+    return canvas.take();
 }

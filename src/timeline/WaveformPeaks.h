@@ -39,3 +39,19 @@ struct WaveformColours {
 // -32768 the last row. Peaks with more columns than pixels are merged, fewer are stretched.
 // Empty peaks or an empty size give an image with nothing drawn.
 QImage renderWaveform(const WaveformPeaks& peaks, QSize size, const WaveformColours& colours);
+
+// A transparent ARGB image of an envelope being drawn column by column, in the look above.
+// Owns the image until take(); an empty size gives a null image.
+class EnvelopeCanvas {
+public:
+    EnvelopeCanvas(QSize size, const WaveformColours& colours);
+    bool isNull() const { return image_.isNull(); }
+    // The span of pixel column x from the row of `high` to the row of `low` (low <= high).
+    void drawColumn(int x, qint16 low, qint16 high);
+    QImage take() { return std::move(image_); }
+
+private:
+    QImage image_;
+    QRgb fill_;
+    QRgb edge_;
+};

@@ -70,6 +70,39 @@ TEST_F(WaveformLoaderTest, DeliversOnTheOwningThread)
     EXPECT_EQ(deliveries, 1);
 }
 
+TEST_F(WaveformLoaderTest, BuildsThePyramidInTheBackground)
+{
+    const QString wav = write("p.wav", -77, 44100 * 3);
+    WaveformLoader loader;
+    QList<std::shared_ptr<const PeakPyramid>> pyramids;
+    int peaks = 0;
+    QThread* deliveredOn = nullptr;
+    QObject::connect(&loader, &WaveformLoader::ready, [&] { ++peaks; });
+    QObject::connect(&loader, &WaveformLoader::pyramidReady, [&](std::shared_ptr<const PeakPyramid> p) {
+        deliveredOn = QThread::currentThread();
+        pyramids << p;
+    });
+    loader.request(wav, 728);  // replaced by the pyramid request: never delivered
+    loader.requestPyramid(wav);
+    EXPECT_TRUE(loader.busy());
+    EXPECT_TRUE(pyramids.isEmpty());
+    ASSERT_TRUE(waitFor([&] { return !pyramids.isEmpty(); }));
+    EXPECT_EQ(deliveredOn, QThread::currentThread());
+    EXPECT_FALSE(loader.busy());
+    ASSERT_TRUE(pyramids[0]);
+    EXPECT_EQ(pyramids[0]->blocks(0), 44100 * 3 / 220 + 1);
+    EXPECT_EQ(pyramids[0]->range(0, pyramids[0]->blocks(0)), (PeakRange{-77, -77}));
+
+    loader.requestPyramid(dir.filePath("missing.wav"));  // a failure is an empty pyramid
+    ASSERT_TRUE(waitFor([&] { return pyramids.size() == 2; }));
+    ASSERT_TRUE(pyramids[1]);
+    EXPECT_TRUE(pyramids[1]->isEmpty());
+    QThread::msleep(50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(peaks, 0);
+    EXPECT_EQ(pyramids.size(), 2);
+}
+
 TEST_F(WaveformLoaderTest, OnlyTheNewestRequestIsDelivered)
 {
     const QString big = write("big.wav", 111, 44100 * 60);

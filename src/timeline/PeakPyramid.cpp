@@ -1,0 +1,123 @@
+#include "timeline/PeakPyramid.h"
+
+#include "platform/WavFile.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kBlocksPerSecond = 200;
+constexpr qint64 kReadBytes = 1 << 20;  // per read, as the column scan
+
+// Fills base blocks [first, last) from the WAV, reading whole blocks about 1 MB at a time;
+// false when cancelled or on a read error.
+bool scanBlocks(const WavFile& wav, int blockFrames, qint64 first, qint64 last, std::vector<PeakRange>& out,
+                const std::atomic<bool>* cancel)
+{
+    const WavFormat& f = wav.format();
+    const qint64 blockBytes = qint64(blockFrames) * f.blockAlign;
+    const qint64 blocksPerRead = std::max<qint64>(1, kReadBytes / blockBytes);
+    std::vector<uchar> buffer(size_t(blocksPerRead * blockBytes));
+    for (qint64 b = first; b < last; b += blocksPerRead) {
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            return false;
+        const qint64 count = std::min(blocksPerRead, last - b);
+        const qint64 from = b * blockFrames;
+        const qint64 frames = std::min(count * blockFrames, f.frames - from);
+        if (wav.readFrames(from, buffer.data(), frames) != frames)
+            return false;
+        for (qint64 i = 0; i < count; ++i) {
+            const qint64 inBlock = std::min<qint64>(blockFrames, frames - i * blockFrames);
+            out[size_t(b + i)] = sampleRange(buffer.data() + i * blockBytes, inBlock * f.channels);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+PeakPyramid::PeakPyramid(int sampleRate, qint64 frames, int blockFrames, std::vector<PeakRange> base)
+    : sampleRate_(sampleRate), frames_(frames), blockFrames_(std::max(1, blockFrames))
+{
+    if (base.empty())
+        return;
+    levels_.push_back(std::move(base));
+    while (levels_.back().size() > 1) {
+        const std::vector<PeakRange>& below = levels_.back();
+        std::vector<PeakRange> level((below.size() + 1) / 2);
+        for (size_t i = 0; i < level.size(); ++i) {
+            level[i] = below[2 * i];
+            if (2 * i + 1 < below.size())
+                level[i].merge(below[2 * i + 1]);
+        }
+        levels_.push_back(std::move(level));
+    }
+}
+
+PeakRange PeakPyramid::range(qint64 first, qint64 last) const
+{
+    PeakRange r;
+    if (isEmpty())
+        return r;
+    first = std::max<qint64>(first, 0);
+    last = std::min(last, blocks(0));
+    // Bottom-up: an odd edge is taken at its level, the rest lies in whole entries one level up.
+    for (size_t level = 0; first < last; ++level) {
+        const std::vector<PeakRange>& entries = levels_[level];
+        if (first & 1)
+            r.merge(entries[size_t(first++)]);
+        if (last & 1)
+            r.merge(entries[size_t(--last)]);
+        first >>= 1;
+        last >>= 1;
+    }
+    return r;
+}
+
+int pyramidBlockFrames(int sampleRate)
+{
+    return std::max(1, sampleRate / kBlocksPerSecond);
+}
+
+PeakPyramid buildPeakPyramid(const QString& wavPath, const std::atomic<bool>* cancel)
+{
+    const std::unique_ptr<WavFile> wav = WavFile::open(wavPath);
+    if (!wav)
+        return {};
+    const WavFormat& f = wav->format();
+    if (f.frames == 0)
+        return {};
+    const int blockFrames = pyramidBlockFrames(f.sampleRate);
+    const qint64 blocks = (f.frames + blockFrames - 1) / blockFrames;
+    std::vector<PeakRange> base(static_cast<size_t>(blocks));
+    const bool done = scanInTwoHalves(blocks, [&](qint64 first, qint64 last) {
+        return scanBlocks(*wav, blockFrames, first, last, base, cancel);
+    });
+    if (!done || (cancel && cancel->load()))
+        return {};
+    return PeakPyramid(f.sampleRate, f.frames, blockFrames, std::move(base));
+}
+
+QImage renderWaveform(const PeakPyramid& pyramid, const TimelineView& view, QSize size, const WaveformColours& colours)
+{
+    EnvelopeCanvas canvas(size, colours);
+    if (pyramid.isEmpty() || canvas.isNull() || !(view.span > 0))
+        return canvas.take();
+    const int w = size.width();
+    const qint64 blocks = pyramid.blocks(0);
+    const double blocksPerSecond = double(pyramid.sampleRate()) / pyramid.blockFrames();
+    auto boundary = [&](int x) {
+        const double t = view.start + view.span * x / w;
+        return std::llround(std::clamp(t * blocksPerSecond, -1.0, double(blocks) + 1));
+    };
+    qint64 next = boundary(0);
+    for (int x = 0; x < w; ++x) {
+        const qint64 first = next;
+        next = boundary(x + 1);
+        if (first < 0 || first >= blocks)
+            continue;
+        const PeakRange r = pyramid.range(first, std::max(first + 1, next));
+        canvas.drawColumn(x, r.low, r.high);
+    }
+    return canvas.take();
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include "timeline/TimeText.h"
+#include "timeline/TimelineBoard.h"
+#include "timeline/TimelineView.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// The steps between labelled ticks of the time ruler, in seconds: 1 s, 5 s, 10 s, 30 s, 1 min,
+// 5 min, 10 min, 30 min, 1 h, and longer for very long sounds.
+inline constexpr std::array<int, 12> kRulerSteps = {1, 5, 10, 30, 60, 300, 600, 1800, 3600, 7200, 18000, 36000};
+// Unlabelled ticks stand at least this far apart.
+inline constexpr double kMinorTickSpacing = 5;
+
+// One tick: its Left on the track (rounded to a whole pixel), its time, and whether it is labelled.
+struct RulerTick {
+    int x = 0;
+    std::int32_t seconds = 0;
+    bool major = false;
+    bool operator==(const RulerTick&) const = default;
+};
+
+// The smallest step of kRulerSteps whose ticks lie at least `minSpacingPx` apart when a pixel
+// is `secondsPerPixel`; the largest step when none does, the smallest for a zero scale.
+int rulerStep(double secondsPerPixel, double minSpacingPx);
+
+// The step of the unlabelled ticks between labelled ones of `step`: the smallest step of
+// kRulerSteps below it that divides it and keeps kMinorTickSpacing; 0 when there is none.
+int rulerMinorStep(int step, double secondsPerPixel);
+
+// The ticks of the view on the track (Left 0 to 728), early to late: every multiple of the minor
+// step (or of the step without one), labelled where it is a multiple of the step.
+std::vector<RulerTick> rulerTicks(const TimelineView& view, double minLabelSpacingPx);
+
+// A tick's label: "m:ss" (0:05, 12:30), or "h:mm:ss" when `withHours` (1:02:03).
+QString rulerLabel(std::int32_t seconds, bool withHours);
+
+// How the ruler is drawn. `trackX` is the image column of the track's Left 0: the boundary
+// lines stand at Left + 6, and the ticks line up with them.
+struct RulerStyle {
+    QFont font;
+    QColor tick;
+    QColor text;
+    int trackX = kLineOffset;
+};
+
+// Draws the ruler of the view into a transparent image of `size`: each labelled tick a line of
+// half the height at the bottom, each other tick a quarter, a label just right of each labelled
+// tick above the short ticks (with hours when the view reaches an hour). A label that would cross the
+// image's right edge is left out. Labels keep their own width plus 12 px apart. Empty view:
+// nothing drawn; empty size: a null image.
+QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style);

@@ -1,0 +1,84 @@
+#include "timeline/TimelineDrag.h"
+
+#include "timeline/TimelineBoard.h"
+#include "timeline/TimeText.h"
+
+TimelineDrag::TimelineDrag(EditorModel& model) : model_(model) {}
+
+bool TimelineDrag::press(TimelineHit handle, double x)
+{
+    if (active_ || handle == TimelineHit::Panel)
+        return false;
+    const Boundary b = boundaryOf(handle);
+    const BoundaryPlace place = layoutTimeline(model_).of(b);
+    if (!place.drawn)
+        return false;
+    active_ = true;
+    boundary_ = b;
+    pressX_ = x;
+    pressLeft_ = left_ = place.left;
+    model_.setDragPreview(DragPreview{boundary_, left_});
+    return true;
+}
+
+double TimelineDrag::placeMarker(double wanted) const
+{
+    const TimelineLayout layout = layoutTimeline(model_);
+    const bool begin = boundary_ == Boundary::Begin;
+    const double other = (begin ? layout.end : layout.begin).left;
+    const auto w = float(kHandleWidth);
+    // The distance to the other marker is computed in single precision, as it always was.
+    if (begin) {
+        const float limit = float(other) - w;
+        if (!(limit >= wanted))
+            return limit;  // a collision skips the edge test
+    } else {
+        const float limit = float(other) + w;
+        if (!(limit <= wanted))
+            return limit;
+    }
+    if (wanted < 0)
+        return 0;
+    if (wanted > kTrackWidth)
+        return kTrackWidth;
+    return wanted;
+}
+
+void TimelineDrag::move(double x)
+{
+    if (!active_)
+        return;
+    const double wanted = pressLeft_ + (x - pressX_);
+    left_ = boundary_ == Boundary::Playhead ? wanted : placeMarker(wanted);
+    model_.setDragPreview(DragPreview{boundary_, left_});
+}
+
+std::int32_t TimelineDrag::secondsNow() const
+{
+    if (boundary_ != Boundary::Playhead && !movedAway()) {
+        const Selection& s = model_.selection();
+        return boundary_ == Boundary::Begin ? s.begin : s.end;
+    }
+    return model_.view().secondsAt(left_);
+}
+
+std::optional<std::int32_t> TimelineDrag::release()
+{
+    if (!active_)
+        return std::nullopt;
+    const std::int32_t t = secondsNow();
+    active_ = false;
+    model_.setDragPreview(std::nullopt);
+    switch (boundary_) {
+    case Boundary::Begin: model_.setBeginFromDrag(t); break;
+    case Boundary::End: model_.setEndFromDrag(t); break;
+    case Boundary::Playhead: model_.setPlayhead(t); break;
+    }
+    return t;
+}
+
+void TimelineDrag::cancel()
+{
+    active_ = false;
+    model_.setDragPreview(std::nullopt);
+}

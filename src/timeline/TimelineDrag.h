@@ -1,0 +1,48 @@
+#pragma once
+#include "timeline/EditorModel.h"
+#include "timeline/TimelineLayout.h"
+
+#include <cstdint>
+#include <optional>
+
+// Dragging a boundary of the timeline with the pointer, in track pixels of the model's view;
+// the pointer's x is in panel pixels. The grabbed point of the handle stays under the pointer.
+// A marker keeps one handle width (13 px) from the other marker, measured against the other's
+// place even while it is hidden or out of view, and stays on the track (Left 0 to 728); when
+// the distance cannot be kept together with an edge, the distance wins (the edge test is then
+// skipped). The playhead follows the pointer without any limit. While dragging, the model shows
+// the boundary where it is held (its drag preview). Owns nothing; the model is the caller's.
+class TimelineDrag {
+public:
+    explicit TimelineDrag(EditorModel& model);
+
+    // Takes the boundary of a handle at the panel's x. Refused (false) for the panel itself, for a
+    // handle that is not drawn, and while another drag runs.
+    bool press(TimelineHit handle, double x);
+    // The pointer moved to the panel's x; ignored unless a drag runs.
+    void move(double x);
+    // Ends the drag. A marker gets the whole second at its Left (its own second when it never
+    // left its place) and the model writes it; the playhead's second, for the seek, becomes the
+    // model's playhead. Returns that second; nothing when no drag ran.
+    std::optional<std::int32_t> release();
+    // Ends the drag and changes nothing.
+    void cancel();
+
+    bool isActive() const { return active_; }
+    Boundary boundary() const { return boundary_; }
+    // The dragged boundary's Left in track pixels of the view.
+    double left() const { return left_; }
+    // The whole second that a release now would give.
+    std::int32_t secondsNow() const;
+
+private:
+    double placeMarker(double wanted) const;
+    bool movedAway() const { return left_ != pressLeft_; }
+
+    EditorModel& model_;
+    bool active_ = false;
+    Boundary boundary_ = Boundary::Playhead;
+    double pressX_ = 0;
+    double pressLeft_ = 0;
+    double left_ = 0;
+};
