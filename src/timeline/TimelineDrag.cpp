@@ -48,6 +48,8 @@ void TimelineDrag::move(double x)
 {
     if (!active_)
         return;
+    // The pointer's offset inside the handle is kept as it was at the press, fraction and all:
+    // a marker drawn between pixels does not jump when taken, and let go it keeps its second.
     const double wanted = pressLeft_ + (x - pressX_);
     left_ = boundary_ == Boundary::Playhead ? wanted : placeMarker(wanted);
     model_.setDragPreview(DragPreview{boundary_, left_});
@@ -55,10 +57,6 @@ void TimelineDrag::move(double x)
 
 std::int32_t TimelineDrag::secondsNow() const
 {
-    if (boundary_ != Boundary::Playhead && !movedAway()) {
-        const Selection& s = model_.selection();
-        return boundary_ == Boundary::Begin ? s.begin : s.end;
-    }
     return model_.view().secondsAt(left_);
 }
 

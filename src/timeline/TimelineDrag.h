@@ -21,9 +21,9 @@ public:
     bool press(TimelineHit handle, double x);
     // The pointer moved to the panel's x; ignored unless a drag runs.
     void move(double x);
-    // Ends the drag. A marker gets the whole second at its Left (its own second when it never
-    // left its place) and the model writes it; the playhead's second, for the seek, becomes the
-    // model's playhead. Returns that second; nothing when no drag ran.
+    // Ends the drag. A marker gets the whole second at its Left and the model writes it; the
+    // playhead's second, for the seek, becomes the model's playhead. Returns that second;
+    // nothing when no drag ran.
     std::optional<std::int32_t> release();
     // Ends the drag and changes nothing.
     void cancel();
@@ -37,7 +37,6 @@ public:
 
 private:
     double placeMarker(double wanted) const;
-    bool movedAway() const { return left_ != pressLeft_; }
 
     EditorModel& model_;
     bool active_ = false;

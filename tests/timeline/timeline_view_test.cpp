@@ -52,6 +52,7 @@ TEST(TimelineView, ZoomStopsAtOneSecondPerHundredPixelsAndAtTheWholeFile)
         v = zoomedAround(v, f, 364, 2);
     EXPECT_DOUBLE_EQ(v.span, kMinViewSpan);
     EXPECT_NEAR(v.secondsPerPixel(), 0.01, 1e-12);
+    EXPECT_EQ(zoomedAround(v, f, 600, 2), v);  // further in changes nothing, not even the place
     for (int i = 0; i < 30; ++i)
         v = zoomedAround(v, f, 0, 0.5);
     EXPECT_EQ(v, wholeView(f));
