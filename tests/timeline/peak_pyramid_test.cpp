@@ -58,7 +58,9 @@ TEST_F(PeakPyramidTest, EveryLevelMatchesADirectScan)
     for (auto& v : s)
         v = qint16(dist(rng));
     s[size_t(2 * 20000 + 1)] = 32767;  // right channel only
-    s.back() = -32768;                  // the very last sample
+    s[size_t(2 * 39000)] = -32768;
+    for (qint64 i = 40000 * channels; i < frames * channels; ++i)
+        s[size_t(i)] = qint16(1000 + i % 50);  // the short last block: nothing of silence in it
     for (bool rf64 : {false, true}) {
         const PeakPyramid p = buildPeakPyramid(write(rf64 ? "r.wav" : "p.wav", channels, 8000, s, rf64));
         ASSERT_FALSE(p.isEmpty());
@@ -76,7 +78,8 @@ TEST_F(PeakPyramidTest, EveryLevelMatchesADirectScan)
         }
         EXPECT_EQ(p.at(p.levels() - 1, 0), (PeakRange{-32768, 32767}));
         EXPECT_EQ(p.at(0, 500).high, 32767);
-        EXPECT_EQ(p.at(0, 1000).low, -32768);
+        EXPECT_EQ(p.at(0, 975).low, -32768);
+        EXPECT_EQ(p.at(0, 1000).low, 1000);
     }
 }
 
@@ -167,7 +170,10 @@ TEST_F(PeakPyramidTest, ZoomedViewsDrawTheirOwnStretchInDetail)
     const QImage whole = renderWaveform(p, wholeView(91), size, kColours);
     EXPECT_EQ(topRow(whole, 96), loud);
     EXPECT_EQ(topRow(whole, 95), middle);
-    // Past the sound's end nothing is drawn.
+    // Before the sound's start and past its end nothing is drawn.
+    const QImage before = renderWaveform(p, {-10, 20}, size, kColours);
+    EXPECT_EQ(topRow(before, 363), -1);
+    EXPECT_EQ(topRow(before, 364), middle);
     const QImage beyond = renderWaveform(p, {0, 182}, size, kColours);
     EXPECT_EQ(topRow(beyond, 363), middle);
     EXPECT_EQ(topRow(beyond, 364), -1);
