@@ -114,10 +114,10 @@ QImage renderWaveform(const PeakPyramid& pyramid, const TimelineView& view, QSiz
     for (int x = 0; x < w; ++x) {
         const qint64 first = next;
         next = boundary(x + 1);
-        if (first < 0 || first >= blocks)
-            continue;
+        // Outside the sound the range is empty and the column stays clear.
         const PeakRange r = pyramid.range(first, std::max(first + 1, next));
-        canvas.drawColumn(x, r.low, r.high);
+        if (!r.isEmpty())
+            canvas.drawColumn(x, r.low, r.high);
     }
     return canvas.take();
 }

@@ -26,6 +26,7 @@ TEST(TimeRuler, StepsFitTheZoom)
     EXPECT_EQ(rulerMinorStep(300, 3600.0 / 728), 30);  // 60 s would be 12 px, 30 s 6 px: 30 s
     EXPECT_EQ(rulerMinorStep(5, 1), 0);                // 1 s is only 1 px
     EXPECT_EQ(rulerMinorStep(1, 0.01), 0);
+    EXPECT_EQ(rulerMinorStep(18000, 1000), 0);  // 2 h ticks would not divide 5 h, 1 h ones are too dense
 }
 
 TEST(TimeRuler, TicksStandOnTheirSecondsInView)
