@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the media benchmarks: makes the WAVs in a scratch folder under /tmp, then prints the peak
-# memory while playing a 1-minute and a 2-hour WAV, and the waveform peak figures of a 1-hour
-# 44.1 kHz stereo WAV (about 635 MB). Usage: run-media-bench.sh <build dir>
+# memory while playing a 1-minute and a 2-hour WAV, the waveform peak figures of a 1-hour
+# 44.1 kHz stereo WAV (about 635 MB), and the zoomable waveform's figures (redraw of a 2-hour
+# sound at five zoom levels; pyramid build of the 1-hour WAV). Usage: run-media-bench.sh <build dir>
 set -euo pipefail
 build=${1:?usage: run-media-bench.sh <build dir>}
 bin=$build/bench/media
@@ -31,3 +32,6 @@ echo "cat hour.wav > /dev/null: $(awk -v a="$start" -v b="$end" 'BEGIN { printf 
 
 echo "== waveform peaks of the 1-hour WAV"
 QT_QPA_PLATFORM=offscreen "$bin/media_peaks_bench" "$work/hour.wav"
+
+echo "== zoomable waveform: redraw at five zoom levels of 2 hours, pyramid build of the 1-hour WAV"
+QT_QPA_PLATFORM=offscreen "$bin/media_pyramid_bench" "$work/hour.wav"
