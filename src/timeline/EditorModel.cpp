@@ -93,16 +93,25 @@ void EditorModel::commit(const Selection& next)
     Q_EMIT historyChanged();
 }
 
+void EditorModel::writeMarker(Boundary marker, std::int32_t seconds, bool show)
+{
+    Selection next = selection_;
+    const bool begin = marker == Boundary::Begin;
+    (begin ? next.begin : next.end) = seconds;
+    (begin ? next.beginShown : next.endShown) |= show;
+    commit(next);
+    if (begin)
+        Q_EMIT beginSet();
+    else
+        Q_EMIT endSet();
+}
+
 bool EditorModel::setBeginAtPlayhead()
 {
     const std::int32_t t = playheadSeconds();
     if (t >= selection_.end && selection_.end > 0)
         return false;
-    Selection next = selection_;
-    next.begin = t;
-    next.beginShown = true;
-    commit(next);
-    Q_EMIT beginSet();
+    writeMarker(Boundary::Begin, t, true);
     return true;
 }
 
@@ -111,28 +120,18 @@ bool EditorModel::setEndAtPlayhead()
     const std::int32_t t = playheadSeconds();
     if (t < selection_.begin)
         return false;
-    Selection next = selection_;
-    next.end = t;
-    next.endShown = true;
-    commit(next);
-    Q_EMIT endSet();
+    writeMarker(Boundary::End, t, true);
     return true;
 }
 
 void EditorModel::setBeginFromDrag(std::int32_t seconds)
 {
-    Selection next = selection_;
-    next.begin = seconds;
-    commit(next);
-    Q_EMIT beginSet();
+    writeMarker(Boundary::Begin, seconds, false);
 }
 
 void EditorModel::setEndFromDrag(std::int32_t seconds)
 {
-    Selection next = selection_;
-    next.end = seconds;
-    commit(next);
-    Q_EMIT endSet();
+    writeMarker(Boundary::End, seconds, false);
 }
 
 bool EditorModel::nudgeMarker(Boundary marker, std::int32_t seconds)
@@ -142,19 +141,13 @@ bool EditorModel::nudgeMarker(Boundary marker, std::int32_t seconds)
         return false;
     const std::int64_t from = begin ? selection_.begin : selection_.end;
     const std::int64_t low = begin ? 0 : std::int64_t(selection_.begin) + 1;
-    const std::int64_t high = begin ? (selection_.endShown && selection_.end > 0 ? std::int64_t(selection_.end) - 1 : duration_)
-                                    : duration_;
+    const std::int64_t high = begin && selection_.endShown && selection_.end > 0 ? std::int64_t(selection_.end) - 1
+                                                                                : std::int64_t(duration_);
     // Only ever towards the asked direction: a marker already beyond a limit is not pulled back.
     const std::int64_t to = seconds > 0 ? std::min(from + seconds, high) : std::max(from + seconds, low);
     if (seconds > 0 ? to <= from : to >= from)
         return false;
-    Selection next = selection_;
-    (begin ? next.begin : next.end) = std::int32_t(to);
-    commit(next);
-    if (begin)
-        Q_EMIT beginSet();
-    else
-        Q_EMIT endSet();
+    writeMarker(marker, std::int32_t(to), false);
     return true;
 }
 

@@ -110,6 +110,8 @@ Q_SIGNALS:
 
 private:
     void commit(const Selection& next);
+    // Sets one marker's seconds (and shows it when asked), then announces it.
+    void writeMarker(Boundary marker, std::int32_t seconds, bool show);
     void restore(const Selection& s);
     void placePlayhead(double seconds);
     void changeView(const TimelineView& view);

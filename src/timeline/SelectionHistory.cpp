@@ -10,24 +10,25 @@ void SelectionHistory::record(const Selection& before)
     redo_.clear();
 }
 
+std::optional<Selection> SelectionHistory::step(std::deque<Selection>& from, std::deque<Selection>& to,
+                                               const Selection& current)
+{
+    if (from.empty())
+        return std::nullopt;
+    const Selection s = from.back();
+    from.pop_back();
+    to.push_back(current);
+    return s;
+}
+
 std::optional<Selection> SelectionHistory::undo(const Selection& current)
 {
-    if (undo_.empty())
-        return std::nullopt;
-    const Selection back = undo_.back();
-    undo_.pop_back();
-    redo_.push_back(current);
-    return back;
+    return step(undo_, redo_, current);
 }
 
 std::optional<Selection> SelectionHistory::redo(const Selection& current)
 {
-    if (redo_.empty())
-        return std::nullopt;
-    const Selection forward = redo_.back();
-    redo_.pop_back();
-    undo_.push_back(current);
-    return forward;
+    return step(redo_, undo_, current);
 }
 
 void SelectionHistory::clear()

@@ -26,6 +26,10 @@ public:
     std::size_t undoSteps() const { return undo_.size(); }
 
 private:
+    // Takes the newest of `from`, keeping `current` on `to`.
+    static std::optional<Selection> step(std::deque<Selection>& from, std::deque<Selection>& to,
+                                         const Selection& current);
+
     std::size_t depth_;
     std::deque<Selection> undo_;
     std::deque<Selection> redo_;

@@ -19,12 +19,12 @@ namespace {
 class PeakPyramidTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    QString write(const QString& name, int channels, int rate, const std::vector<qint16>& samples, bool rf64 = false)
+    QString write(const QString& name, int channels, int rate, const std::vector<qint16>& samples)
     {
         const QString path = dir.filePath(name);
         QFile f(path);
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(wavHeader(channels, rate, qint64(samples.size()) / channels, rf64));
+        f.write(wavHeader(channels, rate, qint64(samples.size()) / channels));
         std::vector<qint16> le(samples.size());
         std::transform(samples.begin(), samples.end(), le.begin(), [](qint16 s) { return qToLittleEndian(s); });
         f.write(reinterpret_cast<const char*>(le.data()), qint64(le.size() * 2));
@@ -61,26 +61,18 @@ TEST_F(PeakPyramidTest, EveryLevelMatchesADirectScan)
     s[size_t(2 * 39000)] = -32768;
     for (qint64 i = 40000 * channels; i < frames * channels; ++i)
         s[size_t(i)] = qint16(1000 + i % 50);  // the short last block: nothing of silence in it
-    for (bool rf64 : {false, true}) {
-        const PeakPyramid p = buildPeakPyramid(write(rf64 ? "r.wav" : "p.wav", channels, 8000, s, rf64));
-        ASSERT_FALSE(p.isEmpty());
-        EXPECT_EQ(p.blockFrames(), 40);
-        EXPECT_EQ(p.frames(), frames);
-        EXPECT_DOUBLE_EQ(p.seconds(), 40017.0 / 8000);
-        ASSERT_EQ(p.levels(), 11);  // 1001, 501, 251, 126, 63, 32, 16, 8, 4, 2, 1
-        EXPECT_EQ(p.blocks(0), 1001);
-        for (int level = 0; level < p.levels(); ++level) {
-            const qint64 span = qint64(40) << level;
-            ASSERT_EQ(p.blocks(level), (frames + span - 1) / span) << level;
-            for (qint64 i = 0; i < p.blocks(level); ++i)
-                ASSERT_EQ(p.at(level, i), direct(s, channels, i * span, std::min(frames, (i + 1) * span)))
-                    << "level " << level << " entry " << i;
-        }
-        EXPECT_EQ(p.at(p.levels() - 1, 0), (PeakRange{-32768, 32767}));
-        EXPECT_EQ(p.at(0, 500).high, 32767);
-        EXPECT_EQ(p.at(0, 975).low, -32768);
-        EXPECT_EQ(p.at(0, 1000).low, 1000);
+    const PeakPyramid p = buildPeakPyramid(write("p.wav", channels, 8000, s));
+    ASSERT_EQ(p.blockFrames(), 40);
+    ASSERT_EQ(p.levels(), 11);  // 1001, 501, 251, 126, 63, 32, 16, 8, 4, 2, 1
+    EXPECT_DOUBLE_EQ(p.seconds(), 40017.0 / 8000);
+    for (int level = 0; level < p.levels(); ++level) {
+        const qint64 span = qint64(40) << level;
+        ASSERT_EQ(p.blocks(level), (frames + span - 1) / span) << level;
+        for (qint64 i = 0; i < p.blocks(level); ++i)
+            ASSERT_EQ(p.at(level, i), direct(s, channels, i * span, std::min(frames, (i + 1) * span)))
+                << "level " << level << " entry " << i;
     }
+    EXPECT_EQ(p.at(p.levels() - 1, 0), (PeakRange{-32768, 32767}));
 }
 
 TEST_F(PeakPyramidTest, RangesMergeTheFewestEntriesExactly)
@@ -103,7 +95,6 @@ TEST_F(PeakPyramidTest, RangesMergeTheFewestEntriesExactly)
             want.merge(base[size_t(b)]);
         ASSERT_EQ(p.range(first, last), want) << first << ".." << last;
     }
-    EXPECT_TRUE(p.range(5, 5).isEmpty());
     EXPECT_EQ(p.range(-10, 10000), p.at(p.levels() - 1, 0));  // limited to the blocks there are
     EXPECT_TRUE(PeakPyramid().range(0, 10).isEmpty());
 }
@@ -111,11 +102,6 @@ TEST_F(PeakPyramidTest, RangesMergeTheFewestEntriesExactly)
 TEST_F(PeakPyramidTest, FailuresGiveAnEmptyPyramid)
 {
     EXPECT_TRUE(buildPeakPyramid(dir.filePath("missing.wav")).isEmpty());
-    QFile text(dir.filePath("text.wav"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-    text.write("no sound in here at all, only some words");
-    text.close();
-    EXPECT_TRUE(buildPeakPyramid(text.fileName()).isEmpty());
     EXPECT_TRUE(buildPeakPyramid(write("empty.wav", 1, 8000, {})).isEmpty());
     const QString ok = write("ok.wav", 1, 8000, std::vector<qint16>(1000, 3));
     const std::atomic<bool> cancelled{true};

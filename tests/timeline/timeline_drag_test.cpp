@@ -16,23 +16,13 @@ struct Rig {
     explicit Rig(std::int32_t duration)
     {
         model.setDuration(duration);
-        QObject::connect(&model, &EditorModel::beginSet, [this] {
-            writeBeginLabels(labels, model.selection().begin, model.selection().end);
-        });
-        QObject::connect(&model, &EditorModel::endSet, [this] {
-            writeEndLabels(labels, model.selection().begin, model.selection().end);
-        });
-    }
-    // Shows both markers at the start and the end of the file, as after start-up.
-    void showMarkers()
-    {
-        model.setPlayhead(0);
-        model.setBeginAtPlayhead();
-        model.setPlayhead(model.duration());
-        model.setEndAtPlayhead();
+        QObject::connect(&model, &EditorModel::beginSet,
+                         [this] { writeBeginLabels(labels, model.selection().begin, model.selection().end); });
+        QObject::connect(&model, &EditorModel::endSet,
+                         [this] { writeEndLabels(labels, model.selection().begin, model.selection().end); });
     }
     double left(Boundary b) const { return layoutTimeline(model).of(b).left; }
-    // Grabs a handle 6 px inside it and moves the pointer by dx; returns the released second.
+    // Grabs a handle 6 px inside it, moves the pointer by dx and lets go; the released second.
     std::optional<std::int32_t> drag1(TimelineHit h, double dx)
     {
         const double x = left(boundaryOf(h)) + 6;
@@ -44,60 +34,36 @@ struct Rig {
 
 }  // namespace
 
-TEST(TimelineDrag, WholeFileReleasesGiveTheUnzoomedSecondsAndLabels)
+TEST(TimelineDrag, WholeFileDragsFollowTheUnzoomedRules)
 {
     Rig r(200);
-    r.showMarkers();
-    r.labels.writes.clear();
+    r.model.applyRandomCut(0, 200);
     EXPECT_EQ(r.drag1(TimelineHit::BeginTop, 182), 50);
-    EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:00:50");
     EXPECT_EQ(r.labels.text(TimeLabel::ViewBegin), "00:00:50");
     EXPECT_EQ(r.drag1(TimelineHit::EndBottom, 546 - 728), 150);  // the lower handle moves it all the same
-    EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:01:40");
     EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:01:40");
-    EXPECT_DOUBLE_EQ(r.left(Boundary::End), 546);
-    EXPECT_FALSE(r.drag.isActive());
     EXPECT_FALSE(r.model.dragPreview());
-}
 
-TEST(TimelineDrag, MarkersKeepAHandleApartAndStayOnTheTrack)
-{
-    Rig r(364);
-    r.showMarkers();
-    r.drag1(TimelineHit::EndTop, 400 - 728);
+    Rig s(364);
+    s.model.applyRandomCut(0, 364);
+    s.drag1(TimelineHit::EndTop, 400 - 728);
     // Into the end marker: the begin stops 13 px left of it while it is held.
-    ASSERT_TRUE(r.drag.press(TimelineHit::BeginTop, 6));
-    r.drag.move(6 + 500);
-    EXPECT_DOUBLE_EQ(r.drag.left(), 387);
-    EXPECT_EQ(r.model.dragPreview(), (DragPreview{Boundary::Begin, 387}));
-    EXPECT_EQ(r.drag.release(), 194);  // round-half-even(364 x 387 / 728) = round(193.5)
-
-    // The begin now stands at its second's place, 388; the end stops at 388 + 13 = 401 (200.5 s).
-    EXPECT_EQ(r.drag1(TimelineHit::EndBottom, -300), 200);
-    EXPECT_EQ(r.drag1(TimelineHit::BeginTop, -1000), 0);
-    ASSERT_TRUE(r.drag.press(TimelineHit::EndTop, r.left(Boundary::End) + 6));
-    r.drag.move(5000);
-    EXPECT_DOUBLE_EQ(r.drag.left(), 728);
-    EXPECT_EQ(r.drag.release(), 364);  // the full duration
+    ASSERT_TRUE(s.drag.press(TimelineHit::BeginTop, 6));
+    s.drag.move(6 + 500);
+    EXPECT_EQ(s.model.dragPreview(), (DragPreview{Boundary::Begin, 387}));
+    EXPECT_EQ(s.drag.release(), 194);  // round-half-even(364 x 387 / 728) = round(193.5)
+    // The begin now stands at its second's place, 388; the end stops at 401 (200.5 s).
+    EXPECT_EQ(s.drag1(TimelineHit::EndBottom, -300), 200);
+    EXPECT_EQ(s.drag1(TimelineHit::BeginTop, -1000), 0);
+    EXPECT_EQ(s.drag1(TimelineHit::EndTop, 5000), 364);  // past the right end: 728, the full duration
 }
 
 TEST(TimelineDrag, ACollisionSkipsTheEdgeTest)
 {
-    // The end marker near the start: dragging the begin into it puts the begin left of Left 0,
-    // where the distance wins over the edge.
+    // One second per pixel; the end marker at Left 5. The begin, dragged right into it, stops
+    // at 5 - 13 = -8: the distance wins over the left edge.
     Rig r(728);
-    r.showMarkers();
-    r.drag1(TimelineHit::EndTop, 5 - 728);
-    ASSERT_DOUBLE_EQ(r.left(Boundary::End), 13);  // pushed back by the begin at 0
-    r.drag1(TimelineHit::BeginTop, 0);
-    ASSERT_TRUE(r.drag.press(TimelineHit::EndTop, 13 + 6));
-    r.drag.move(13 + 6 - 100);  // into the begin: stops at 0 + 13
-    EXPECT_DOUBLE_EQ(r.drag.left(), 13);
-    r.drag.release();
-
-    // Now the begin, dragged right into an end at Left 5, stops at -8 and not at 0.
-    r.model.nudgeMarker(Boundary::End, -8);
-    ASSERT_DOUBLE_EQ(r.left(Boundary::End), 5);
+    r.model.applyRandomCut(0, 5);
     ASSERT_TRUE(r.drag.press(TimelineHit::BeginTop, 6));
     r.drag.move(6 + 3);
     EXPECT_DOUBLE_EQ(r.drag.left(), -8);
@@ -114,54 +80,44 @@ TEST(TimelineDrag, HiddenMarkersAreMeasuredWhereTheyWait)
         r.drag.move(6 + 1000);
         EXPECT_DOUBLE_EQ(r.drag.left(), 715) << duration;
         EXPECT_EQ(r.drag.release(), duration == 0 ? 0 : 358);
-        // Hidden handles cannot be taken.
-        EXPECT_FALSE(r.drag.press(TimelineHit::EndTop, 734));
+        EXPECT_FALSE(r.drag.press(TimelineHit::EndTop, 734));  // hidden handles cannot be taken
         EXPECT_FALSE(r.drag.press(TimelineHit::Panel, 100));
     }
 }
 
-TEST(TimelineDrag, ZoomedInAFiveSecondSelectionOfTwoHoursCanBeDragged)
+TEST(TimelineDrag, ZoomedInASelectionOfSecondsOfTwoHoursCanBeDragged)
 {
     Rig r(7200);
-    r.showMarkers();
+    r.model.applyRandomCut(0, 7200);
     r.model.setView({1000, 20});  // 0.0275 s per pixel
-    // Both markers are out of view: neither drawn nor grabbable.
-    EXPECT_FALSE(r.drag.press(TimelineHit::BeginTop, 0));
+    EXPECT_FALSE(r.drag.press(TimelineHit::BeginTop, 0));  // out of view: not grabbable
     r.model.setPlayhead(1005);
     r.model.setBeginAtPlayhead();
-    ASSERT_DOUBLE_EQ(r.left(Boundary::Begin), 182);
     // The end marker far to the right limits nothing here; the view's right edge does.
     ASSERT_TRUE(r.drag.press(TimelineHit::BeginTop, 182 + 6));
     r.drag.move(5000);
     EXPECT_DOUBLE_EQ(r.drag.left(), 728);
     r.drag.cancel();
     EXPECT_EQ(r.model.selection().begin, 1005);
-    EXPECT_FALSE(r.model.dragPreview());
 
     r.model.setPlayhead(1010);
     r.model.setEndAtPlayhead();
-    EXPECT_EQ(r.model.selection().end - r.model.selection().begin, 5);
-    // Drag the end 13 px towards the begin: 182 + 13 = 195 is a fraction of a second away.
+    // The end dragged into the begin stops 13 px after it: a third of a second.
     ASSERT_TRUE(r.drag.press(TimelineHit::EndTop, r.left(Boundary::End) + 2));
     r.drag.move(0);
     EXPECT_DOUBLE_EQ(r.drag.left(), 195);
     EXPECT_EQ(r.drag.release(), 1005);  // 1000 + 20 x 195 / 728 = 1005.36
 }
 
-TEST(TimelineDrag, AMarkerThatDidNotMoveKeepsItsSecond)
+TEST(TimelineDrag, AMarkerTakenAndLetGoKeepsItsSecond)
 {
     // 50 s of 7200 lies at Left 5.06; grabbing and letting go must not turn it into 49 s.
     Rig r(7200);
     r.model.setPlayhead(50);
     r.model.setBeginAtPlayhead();
     ASSERT_TRUE(r.drag.press(TimelineHit::BeginTop, 5));
-    EXPECT_EQ(r.drag.secondsNow(), 50);
     EXPECT_EQ(r.drag.release(), 50);
-    // It still writes its labels on release, as every release does, but adds no undo step.
-    EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:00:50");
-    ASSERT_TRUE(r.model.undo());
-    EXPECT_FALSE(r.model.selection().beginShown);
-    EXPECT_FALSE(r.model.canUndo());
+    EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:00:50");  // every release writes its labels
 }
 
 TEST(TimelineDrag, ThePlayheadFollowsWithoutLimitsAndGivesTheSecondToPlay)
@@ -171,7 +127,6 @@ TEST(TimelineDrag, ThePlayheadFollowsWithoutLimitsAndGivesTheSecondToPlay)
     ASSERT_TRUE(r.drag.press(TimelineHit::PlayheadBottom, 6));
     EXPECT_FALSE(r.drag.press(TimelineHit::PlayheadTop, 6));  // one drag at a time
     r.drag.move(6 + 182);
-    EXPECT_EQ(r.drag.secondsNow(), 91);
     EXPECT_EQ(r.drag.release(), 91);
     EXPECT_EQ(r.model.playhead(), 91);
     ASSERT_TRUE(r.drag.press(TimelineHit::PlayheadTop, 182 + 3));

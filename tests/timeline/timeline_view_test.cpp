@@ -8,23 +8,17 @@
 TEST(TimelineView, WholeFileMapsExactlyAsTheUnzoomedTrack)
 {
     // The worked examples, then every pixel of the track for a range of durations.
-    EXPECT_EQ(wholeView(180).secondsAt(364), 90);
     EXPECT_EQ(wholeView(181).secondsAt(364), 90);  // 90.5 to even
     EXPECT_EQ(wholeView(183).secondsAt(364), 92);  // 91.5 to even
-    EXPECT_EQ(wholeView(200).secondsAt(182), 50);
-    EXPECT_EQ(wholeView(200).secondsAt(546), 150);
-    EXPECT_EQ(wholeView(364).secondsAt(182), 91);
     EXPECT_EQ(wholeView(364).secondsAt(546), 273);
-    EXPECT_EQ(wholeView(200).secondsAt(728), 200);
     EXPECT_EQ(wholeView(364).secondsAt(-40), -20);
     EXPECT_EQ(wholeView(0).secondsAt(500), 0);
-    for (int f : {1, 7, 59, 181, 183, 364, 3599, 7200, 7201, 86399, 360000})
+    for (int f : {1, 7, 59, 180, 181, 183, 200, 364, 3599, 7200, 7201, 86399, 360000})
         for (int px = -20; px <= 760; ++px) {
             ASSERT_EQ(wholeView(f).secondsAt(px), secondsAt(f, px)) << f << " s at " << px;
             ASSERT_EQ(wholeView(f).secondsAt(px + 0.5), secondsAt(f, px + 0.5)) << f << " s at " << px;
         }
     EXPECT_DOUBLE_EQ(wholeView(200).pixelOf(50), 182);
-    EXPECT_DOUBLE_EQ(wholeView(364).pixelOf(364), 728);
     EXPECT_EQ(wholeView(0).pixelOf(10), 0);
 }
 
@@ -71,7 +65,6 @@ TEST(TimelineView, ScrollingStaysInsideTheFile)
     EXPECT_DOUBLE_EQ(scrolledBy(v, f, -364).start, 70);
     EXPECT_EQ(scrolledBy(v, f, -100000), (TimelineView{0, 60}));
     EXPECT_EQ(scrolledBy(v, f, 100000), (TimelineView{540, 60}));
-    EXPECT_EQ(scrolledBy(wholeView(f), f, 300), wholeView(f));
     EXPECT_EQ(boundedView({-5, 1e9}, f), wholeView(f));
     EXPECT_EQ(boundedView({10, 1}, f), (TimelineView{10, kMinViewSpan}));
     EXPECT_EQ(boundedView({10, 50}, 0), TimelineView{});
@@ -94,7 +87,6 @@ TEST(TimelineView, PlayingTurnsPagesAndKeysScrollJustEnough)
 {
     const double f = 7200;
     const TimelineView v{0, 60};
-    EXPECT_EQ(followingPlayhead(v, f, 30), v);
     EXPECT_EQ(followingPlayhead(v, f, 60), v);  // on the right edge is still in view
     EXPECT_EQ(followingPlayhead(v, f, 60.1), (TimelineView{60.1, 60}));
     EXPECT_EQ(followingPlayhead(v, f, 7190), (TimelineView{7140, 60}));
@@ -113,7 +105,6 @@ TEST(TimelineView, ClicksPlayTheSecondUnderThePointer)
     EXPECT_EQ(secondsUnderPointer(whole, 364, 0), 0);      // left of the first line: the start
     EXPECT_EQ(secondsUnderPointer(whole, 364, 745), 364);  // right of the last line: the end
     EXPECT_EQ(secondsUnderPointer({100, 7.28}, 7200, 6 + 364), 104);
-    EXPECT_EQ(secondsUnderPointer(wholeView(0), 0, 400), 0);
     EXPECT_DOUBLE_EQ(wheelZoomFactor(240), 2);
     EXPECT_DOUBLE_EQ(wheelZoomFactor(-240), 0.5);
 }
