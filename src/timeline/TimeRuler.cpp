@@ -40,12 +40,14 @@ std::vector<RulerTick> rulerTicks(const TimelineView& view, double minLabelSpaci
     const int step = rulerStep(perPixel, minLabelSpacingPx);
     const int minor = rulerMinorStep(step, perPixel);
     const int every = minor > 0 ? minor : step;
+    const bool withHours = view.end() >= 3600;
     for (auto k = std::int64_t(std::ceil(view.start / every)); k * every <= view.end(); ++k) {
         const std::int64_t t = k * every;
         const long x = std::lround(view.pixelOf(double(t)));
         if (x < 0 || x > kTrackWidth)
             continue;
-        ticks.push_back({int(x), std::int32_t(t), t % step == 0});
+        const auto seconds = std::int32_t(t);
+        ticks.push_back({int(x), seconds, t % step == 0 ? rulerLabel(seconds, withHours) : QString()});
     }
     return ticks;
 }
@@ -67,7 +69,7 @@ QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style
     image.fill(Qt::transparent);
     if (!(view.span > 0))
         return image;
-    const bool withHours = view.end() >= 3600;
+    const bool withHours = view.end() >= 3600;  // the widest label of the view
     const QFontMetrics metrics(style.font);
     const int labelWidth = metrics.horizontalAdvance(rulerLabel(withHours ? 35999 : 3599, withHours));
     const int h = size.height();
@@ -78,16 +80,15 @@ QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style
     p.setFont(style.font);
     for (const RulerTick& t : rulerTicks(view, labelWidth + kLabelGap)) {
         const int x = style.trackX + t.x;
-        const int length = t.major ? majorLength : minorLength;
+        const int length = t.major() ? majorLength : minorLength;
         p.fillRect(QRect(x, h - length, 1, length), style.tick);
-        if (!t.major)
+        if (!t.major())
             continue;
-        const QString label = rulerLabel(t.seconds, withHours);
-        const int width = metrics.horizontalAdvance(label);
+        const int width = metrics.horizontalAdvance(t.label);
         if (x + kLabelInset + width > size.width())
             continue;
         p.setPen(style.text);
-        p.drawText(QRect(x + kLabelInset, 0, width, h - minorLength), Qt::AlignLeft | Qt::AlignVCenter, label);
+        p.drawText(QRect(x + kLabelInset, 0, width, h - minorLength), Qt::AlignLeft | Qt::AlignVCenter, t.label);
     }
     return image;
 }

@@ -19,11 +19,13 @@ inline constexpr std::array<int, 12> kRulerSteps = {1, 5, 10, 30, 60, 300, 600, 
 // Unlabelled ticks stand at least this far apart.
 inline constexpr double kMinorTickSpacing = 5;
 
-// One tick: its Left on the track (rounded to a whole pixel), its time, and whether it is labelled.
+// One tick: its Left on the track (rounded to a whole pixel), its time, and its label (empty
+// for an unlabelled tick).
 struct RulerTick {
     int x = 0;
     std::int32_t seconds = 0;
-    bool major = false;
+    QString label;
+    bool major() const { return !label.isEmpty(); }
     bool operator==(const RulerTick&) const = default;
 };
 
@@ -36,7 +38,8 @@ int rulerStep(double secondsPerPixel, double minSpacingPx);
 int rulerMinorStep(int step, double secondsPerPixel);
 
 // The ticks of the view on the track (Left 0 to 728), early to late: every multiple of the minor
-// step (or of the step without one), labelled where it is a multiple of the step.
+// step (or of the step without one), labelled where it is a multiple of the step, with hours
+// when the view reaches an hour.
 std::vector<RulerTick> rulerTicks(const TimelineView& view, double minLabelSpacingPx);
 
 // A tick's label: "m:ss" (0:05, 12:30), or "h:mm:ss" when `withHours` (1:02:03).
@@ -52,8 +55,8 @@ struct RulerStyle {
 };
 
 // Draws the ruler of the view into a transparent image of `size`: each labelled tick a line of
-// half the height at the bottom, each other tick a quarter, a label just right of each labelled
-// tick above the short ticks (with hours when the view reaches an hour). A label that would cross the
-// image's right edge is left out. Labels keep their own width plus 12 px apart. Empty view:
-// nothing drawn; empty size: a null image.
+// half the height at the bottom, each other tick a quarter, its label just right of a labelled
+// tick above the short ticks. A label that would cross the image's right edge is left out.
+// Labels keep their own width plus 12 px apart. Empty view: nothing drawn; empty size: a null
+// image.
 QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style);

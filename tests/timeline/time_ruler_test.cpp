@@ -30,16 +30,17 @@ TEST(TimeRuler, TicksStandOnTheirSecondsInView)
 {
     const std::vector<RulerTick> whole = rulerTicks(wholeView(7200), 60);
     ASSERT_EQ(whole.size(), 121u);  // every minute, labelled every ten
-    EXPECT_EQ(whole.front(), (RulerTick{0, 0, true}));
-    EXPECT_EQ(whole[1], (RulerTick{6, 60, false}));
-    EXPECT_EQ(whole.back(), (RulerTick{728, 7200, true}));
-    EXPECT_EQ(std::count_if(whole.begin(), whole.end(), [](const RulerTick& t) { return t.major; }), 13);
+    EXPECT_EQ(whole.front(), (RulerTick{0, 0, "0:00:00"}));
+    EXPECT_EQ(whole[1], (RulerTick{6, 60, ""}));
+    EXPECT_EQ(whole.back(), (RulerTick{728, 7200, "2:00:00"}));
+    EXPECT_EQ(std::count_if(whole.begin(), whole.end(), [](const RulerTick& t) { return t.major(); }), 13);
 
     // The narrowest view between two seconds: one labelled tick a second, half a second in.
     const std::vector<RulerTick> narrow = rulerTicks({95.5, 7.28}, 60);
     ASSERT_EQ(narrow.size(), 7u);
     for (size_t i = 0; i < narrow.size(); ++i)
-        EXPECT_EQ(narrow[i], (RulerTick{int(50 + 100 * i), std::int32_t(96 + i), true})) << i;
+        EXPECT_EQ(narrow[i], (RulerTick{int(50 + 100 * i), std::int32_t(96 + i), rulerLabel(96 + i, false)})) << i;
+    EXPECT_EQ(narrow.front().label, "1:36");
 
     EXPECT_TRUE(rulerTicks(wholeView(0), 60).empty());
 }
@@ -69,7 +70,7 @@ TEST(TimeRuler, DrawsTicksAndLabelsInTheirColumns)
     const int labelWidth = QFontMetrics(style.font).horizontalAdvance(QStringLiteral("9:59:59"));
     std::set<int> majors, minors;
     for (const RulerTick& t : rulerTicks(view, labelWidth + 12))
-        (t.major ? majors : minors).insert(6 + t.x);
+        (t.major() ? majors : minors).insert(6 + t.x);
     ASSERT_FALSE(minors.empty());
     const QRgb tick = style.tick.rgba();
     for (int x = 0; x < size.width(); ++x) {
