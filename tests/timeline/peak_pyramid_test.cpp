@@ -2,11 +2,9 @@
 // the drawn waveform of a view (the whole file exactly as the one-level drawing, zoomed detail).
 #include "timeline/PeakPyramid.h"
 
-#include "platform/WavFile.h"
+#include "support/SampleWav.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -22,12 +20,7 @@ protected:
     QString write(const QString& name, int channels, int rate, const std::vector<qint16>& samples)
     {
         const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(wavHeader(channels, rate, qint64(samples.size()) / channels));
-        std::vector<qint16> le(samples.size());
-        std::transform(samples.begin(), samples.end(), le.begin(), [](qint16 s) { return qToLittleEndian(s); });
-        f.write(reinterpret_cast<const char*>(le.data()), qint64(le.size() * 2));
+        EXPECT_TRUE(writeSampleWav(path, channels, rate, samples));
         return path;
     }
 };
@@ -50,13 +43,9 @@ const WaveformColours kColours{QColor(38, 150, 170, 190), QColor(14, 96, 120)};
 TEST_F(PeakPyramidTest, EveryLevelMatchesADirectScan)
 {
     // 8 kHz: 40-frame blocks. 40017 stereo frames: 1001 blocks, the last one 17 frames long.
-    std::mt19937 rng(11);
-    std::uniform_int_distribution<int> dist(-30000, 30000);
     const int channels = 2;
     const qint64 frames = 40017;
-    std::vector<qint16> s(size_t(frames * channels));
-    for (auto& v : s)
-        v = qint16(dist(rng));
+    std::vector<qint16> s = randomSamples(size_t(frames * channels), 11, -30000, 30000);
     s[size_t(2 * 20000 + 1)] = 32767;  // right channel only
     s[size_t(2 * 39000)] = -32768;
     for (qint64 i = 40000 * channels; i < frames * channels; ++i)

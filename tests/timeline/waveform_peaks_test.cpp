@@ -3,6 +3,7 @@
 #include "timeline/WaveformPeaks.h"
 
 #include "platform/WavFile.h"
+#include "support/SampleWav.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,13 +22,7 @@ protected:
     QString write(const QString& name, int channels, const std::vector<qint16>& samples, bool rf64 = false)
     {
         const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(wavHeader(channels, 8000, qint64(samples.size()) / channels, rf64));
-        for (qint16 s : samples) {
-            const qint16 le = qToLittleEndian(s);
-            f.write(reinterpret_cast<const char*>(&le), 2);
-        }
+        EXPECT_TRUE(writeSampleWav(path, channels, 8000, samples, rf64));
         return path;
     }
 };
@@ -57,13 +52,9 @@ TEST_F(WaveformPeaksTest, ExactPeaksPerColumnAcrossChannelsAndUnevenBoundaries)
 TEST_F(WaveformPeaksTest, LongColumnsMatchAPlainScan)
 {
     // Columns of thousands of samples in odd sizes exercise the wide loop and its tail.
-    std::mt19937 rng(7);
-    std::uniform_int_distribution<int> dist(-20000, 20000);
     const int channels = 3;
     const int frames = 100003;
-    std::vector<qint16> s(size_t(frames * channels));
-    for (auto& v : s)
-        v = qint16(dist(rng));
+    std::vector<qint16> s = randomSamples(size_t(frames * channels), 7, -20000, 20000);
     s[12345] = 32767;
     s[s.size() - 1] = -32768;
     for (bool rf64 : {false, true}) {
