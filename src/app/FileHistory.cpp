@@ -42,7 +42,10 @@ void FileHistory::store() const
     if (storeFile_.isEmpty() || !makePrivateParentFolders(storeFile_))
         return;
     QSettings s(storeFile_, QSettings::IniFormat);
-    s.setValue(kRecentKey, recent_);
+    if (recent_.isEmpty())
+        s.remove(kRecentKey);
+    else
+        s.setValue(kRecentKey, recent_);
     s.setValue(kOpenFolderKey, openFolder_);
     s.setValue(kSaveFolderKey, saveFolder_);
     s.sync();
