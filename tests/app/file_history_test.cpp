@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -43,6 +44,14 @@ TEST(RecentFiles, NewestFirstOnceEachAtMostEight)
     EXPECT_EQ(h.recentFiles().first(), again);
     EXPECT_EQ(h.recentFiles().count(again), 1);
     EXPECT_EQ(h.recentFiles().size(), 8);
+    EXPECT_EQ(QSettings(s.file, QSettings::IniFormat).value("recent/files").toStringList().size(), 8);
+
+    // A store holding more (written by hand, or by an older program) shows the newest eight.
+    QStringList twelve;
+    for (int i = 0; i < 12; ++i)
+        twelve << QString("/m/%1.mp3").arg(i);
+    QSettings(s.file, QSettings::IniFormat).setValue("recent/files", twelve);
+    EXPECT_EQ(FileHistory(s.file, s.first).recentFiles(), twelve.mid(0, 8));
 }
 
 TEST(RecentFiles, KeptAcrossRunsAndSharedByTwoPrograms)
