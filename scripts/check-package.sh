@@ -3,13 +3,18 @@
 # little), installs it with apt-get, validates the installed desktop entry and metainfo, runs the
 # installed program offscreen on a generated file given on its command line, and checks, clicking
 # under Xvfb as a user would, that the settings window stores into ~/.config/tunesnip/setup.ini
-# and reads it back, never beside the program in /usr/bin. Removes the package again at the end.
-# Needs root (apt-get). Usage: scripts/check-package.sh [build dir, default build-test]
+# and reads it back, never beside the program in /usr/bin. Removes the package again at the end
+# unless it was installed before. Installs with sudo when not run as root.
+# Usage: scripts/check-package.sh [build dir, default build-test]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-test}
 id=example.tunesnip.TuneSnip
 deb=$(bash scripts/package.sh "$build" | tail -n 1)
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+installed_before=0
+if dpkg-query -W -f='${Status}' tunesnip 2>/dev/null | grep -q 'install ok installed'; then installed_before=1; fi
 
 work=$(mktemp -d /tmp/tunesnip-package.XXXXXX)
 xvfb=
@@ -17,13 +22,15 @@ app=
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tunesnip >/dev/null 2>&1 || true
+  if [ "$installed_before" = 0 ]; then
+    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tunesnip >/dev/null 2>&1 || true
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "check-package: $*" >&2; exit 1; }
 
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
 echo "installed $deb"
 desktop-file-validate "/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "/usr/share/metainfo/$id.metainfo.xml" >/dev/null

@@ -1,4 +1,4 @@
-// What a drop names, and the open dialog's message for a name that is no file.
+// What a drop names.
 #include "app/OpenRequests.h"
 
 #include <QDir>
@@ -25,16 +25,4 @@ TEST(DroppedFile, TheFirstLocalFileCountsFoldersAndOtherUrlsAreIgnored)
     EXPECT_FALSE(droppedFile({web, QUrl("mailto:x@example.com")}));
     // A file that went away meanwhile still names a file: opening it reports it missing.
     EXPECT_EQ(droppedFile({QUrl::fromLocalFile(root.filePath("gone.mp3"))}), root.filePath("gone.mp3"));
-}
-
-TEST(FileNotFound, OnlyForNamesThatAreNoFile)
-{
-    QTemporaryDir root;
-    const QString f = root.filePath("a.mp3");
-    QFile file(f);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    EXPECT_EQ(fileNotFoundText(f), "");
-    EXPECT_EQ(fileNotFoundText(root.filePath("x.mp3")),
-              root.filePath("x.mp3") + "\nFile not found.\nCheck the file name and try again.");
-    EXPECT_FALSE(fileNotFoundText(root.path()).isEmpty());
 }

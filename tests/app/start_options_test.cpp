@@ -75,19 +75,3 @@ TEST(StartOptions, BeforeQtOnlyHelpVersionAndForeignOptionsAreAnswered)
     EXPECT_EQ(qt.file, "");
     EXPECT_EQ(early({"--quit-after-open"}).action, StartOptions::Action::Run);
 }
-
-TEST(StartOptions, OutcomesPrintAndGiveTheExitStatus)
-{
-    StartOptions run;
-    EXPECT_EQ(printStartOutcome(run), -1);
-    StartOptions fail;
-    fail.action = StartOptions::Action::Fail;
-    fail.text = "tunesnip: x\n";
-    EXPECT_EQ(printStartOutcome(fail), 2);
-    StartOptions version;
-    version.action = StartOptions::Action::ShowVersion;
-    testing::internal::CaptureStdout();
-    version.text = "TuneSnip 9.9.9\n";
-    EXPECT_EQ(printStartOutcome(version), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "TuneSnip 9.9.9\n");
-}

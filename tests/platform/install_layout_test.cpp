@@ -73,11 +73,3 @@ TEST(InstallLayout, AFolderWithNeitherLayoutIsTreatedAsTheBuildFolder)
     EXPECT_EQ(f.layout, ProgramLayout::Build);
     EXPECT_EQ(f.coder, root.filePath("bin/data/coder"));
 }
-
-TEST(InstallLayout, ThisBuildInstallsBesideItsOwnBinFolder)
-{
-    // The relative folders come from the build's install directories (bin, libexec, share).
-    const InstalledTree t = InstalledTree::ofThisBuild();
-    EXPECT_EQ(t.coderDir, "../libexec/tunesnip");
-    EXPECT_EQ(t.dataDir, "../share/tunesnip");
-}
