@@ -13,6 +13,7 @@ packages=(
   ffmpeg
   xvfb xdotool imagemagick x11-utils
   fonts-dejavu-core fonts-liberation
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the skin generator (tools/skingen, in build-skingen) and rewrites every skin picture in
-# skin/main and skin/splash, plus skin/skin.qrc. The old pictures are replaced only when the
+# skin/main and skin/splash, plus skin/skin.qrc, and the desktop icons in desktop/icons. The old pictures are replaced only when the
 # generator succeeded. Usage: scripts/make-skin.sh [--preview <dir>]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,4 +19,6 @@ mkdir -p skin/main skin/splash
 cp "$work"/skin/main/*.png skin/main/
 cp "$work"/skin/splash/*.png skin/splash/
 cp "$work/skin/skin.qrc" skin/skin.qrc
-echo "skin pictures written to skin/main and skin/splash"
+mkdir -p desktop/icons
+cp "$work"/skin/icons/*.png desktop/icons/
+echo "skin pictures written to skin/main and skin/splash, icons to desktop/icons"

@@ -6,3 +6,5 @@ inline constexpr const char* kWebAddress = "www.tunesnip.example";
 inline constexpr const char* kOwnershipLine = "\xC2\xA9 2026 TuneSnip developers";  // UTF-8 ©
 inline constexpr const char* kSupportAddress = "feedback@tunesnip.example";
 inline constexpr const char* kFriendAddress = "friend@example.com";
+// The reverse-DNS id of the desktop entry, its icons, the AppStream metainfo and the package.
+inline constexpr const char* kAppId = "example.tunesnip.TuneSnip";

@@ -65,6 +65,7 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
 
     Form_Load();
     wireControls();
+    wireFileRequests();
 
     waveform_ = new WaveformLoader(this);
     connect(waveform_, &WaveformLoader::ready, this, &frmMain::showWaveform);

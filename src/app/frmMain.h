@@ -5,6 +5,7 @@
 #include "timeline/EditorState.h"
 
 #include <QHash>
+#include <QStringList>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -27,6 +28,7 @@ class ConsoleRunner;
 class PlaybackController;
 class TimelineInteraction;
 class frmMenu;
+class FileHistory;
 class WaveformLoader;
 struct WaveformPeaks;
 
@@ -39,6 +41,9 @@ struct MainServices {
     MediaDevice* media = nullptr;
     // Shows the settings window (non-modal, ownerless, one at a time); may be empty.
     std::function<void()> showSettings;
+    // Recent files and the dialogs' starting folders; nullptr: nothing is remembered and the
+    // dialogs start where the common dialog wrapper puts them.
+    FileHistory* history = nullptr;
 };
 
 // The main window: its skin, every control at its designed place, the editor state and the
@@ -69,6 +74,11 @@ public:
     void imgMenu_Click(int index);
     // One tick of the playback poll.
     void Timer2_Timer();
+    // Opens `name` as if it had been chosen in the open dialog (command line, drop, recent
+    // files): an open file is offered for closing first, and a name that is no file gives the
+    // open dialog's "File not found" message. Does nothing while the transcoder runs. Returns
+    // true when `name` is open afterwards.
+    bool openGivenFile(const QString& name);
 
     const AppPaths& paths() const { return paths_; }
     PlaybackController& playback() { return *playback_; }
@@ -140,6 +150,8 @@ public:
 Q_SIGNALS:
     // The user confirmed quitting: the program ends now.
     void shutDown();
+    // The file `name` is open: its decode finished and fileDecoded follows.
+    void fileOpened(const QString& name);
     // A decode finished and `wav` holds the open file's sound.
     void fileDecoded(const QString& wav);
     // The user closed the current file.
@@ -149,6 +161,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void wireControls();
@@ -163,6 +177,14 @@ private:
     void openOrCloseFile();
     void closeCurrentFile();
     void openFile();
+    void decodeFile(const QString& name);
+    void prepareOpenDialog();
+    void prepareSaveDialog();
+    void rememberSaved(const QString& output);
+    void openRecentFile(const QString& name);
+    QStringList recentFiles() const;
+    void wireFileRequests();
+    bool transcoderRunning() const;
     void decodeOutput(QString& chunk);
     void decodeOver();
     void saveRingTone();

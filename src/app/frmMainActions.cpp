@@ -95,7 +95,9 @@ void frmMain::updateSelectionShade()
 frmMenu& frmMain::menuWindow()
 {
     if (!menu_)
-        menu_ = std::make_unique<frmMenu>([this](const QString& keyword) { postAction(keyword); });
+        menu_ = std::make_unique<frmMenu>([this](const QString& keyword) { postAction(keyword); },
+                                          RecentFilesHooks{[this] { return recentFiles(); },
+                                                           [this](const QString& name) { openRecentFile(name); }});
     return *menu_;
 }
 
@@ -216,6 +218,7 @@ void frmMain::openFile()
     commonDialogs_->setTitle(QStringLiteral("Open Files"));
     commonDialogs_->setFilter(QString::fromLatin1(kOpenFilter));
     playback_->stop();
+    prepareOpenDialog();
     bool chosen = false;
     try {
         chosen = commonDialogs_->ShowOpen();
@@ -227,6 +230,11 @@ void frmMain::openFile()
     const QString name = commonDialogs_->FileName();
     if (name.isEmpty())
         return;
+    decodeFile(name);
+}
+
+void frmMain::decodeFile(const QString& name)
+{
     // The decoded sound goes only into a folder that is private to this user (checked again
     // now: it may have been removed or replaced since start-up).
     QString why;
@@ -271,6 +279,7 @@ void frmMain::openFile()
         return;
     }
     state_.fileIsOpen = kTrue;
+    Q_EMIT fileOpened(name);
     Q_EMIT fileDecoded(paths_.tempWav);
 }
 
@@ -319,6 +328,7 @@ void frmMain::saveRingTone()
     commonDialogs_->setTitle(QStringLiteral("Save As"));
     commonDialogs_->setPath(QString());
     commonDialogs_->setFileName(QStringLiteral("cut.mp3"));
+    prepareSaveDialog();
     bool chosen = false;
     try {
         chosen = commonDialogs_->ShowSave();
@@ -387,6 +397,7 @@ void frmMain::saveOver()
                               MsgButtons::Ok, MsgIcon::Error);
         return;
     }
+    rememberSaved(output);
     if (settings_.openFolderAfterSave == 0)
         services_.shell->open(folderOf(output));
     if (settings_.playSoundAfterSave == 0) {

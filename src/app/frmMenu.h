@@ -1,10 +1,17 @@
 #pragma once
 #include <QPoint>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
 class QAction;
 class QMenu;
+
+// Where the File menu's recent files come from and what choosing one does; either may be empty.
+struct RecentFilesHooks {
+    std::function<QStringList()> files;        // newest first
+    std::function<void(const QString&)> open;  // runs after the menu has closed
+};
 
 // The never-shown window that owns the four pop-up menus of the menu bar. A chosen item posts
 // its command keyword through the function it was given; the menus know no action themselves.
@@ -12,7 +19,7 @@ class QMenu;
 class frmMenu : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMenu(std::function<void(const QString&)> post);
+    explicit frmMenu(std::function<void(const QString&)> post, RecentFilesHooks recent = {});
 
     // The pop-up of menu-bar name i (0 File, 1 Tools, 2 Setting, 3 About); null for others.
     QMenu* menuAt(int index) const;
@@ -26,6 +33,7 @@ public:
     QMenu* menuAbout;
     QAction* menuOpen;
     QAction* menuSave;
+    QMenu* menuRecent;  // "Recent Files", refilled each time the File menu opens
     QAction* menuS;
     QAction* menuExit;
     QAction* menuRRC;
@@ -34,7 +42,11 @@ public:
     QAction* menuA;
     QAction* menuHelp;
 
+    // Refills menuRecent from the hooks: one entry per file, disabled when there is none.
+    void refreshRecent();
+
 private:
     QAction* item(QMenu* menu, const QString& caption, const QString& keyword);
     std::function<void(const QString&)> post_;
+    RecentFilesHooks recent_;
 };

@@ -1,45 +1,86 @@
 // TuneSnip: the splash window, then the main window.
 #include "app/AppIdentity.h"
+#include "app/FileHistory.h"
 #include "app/Fonts.h"
+#include "app/StartOptions.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "dialogs/QtDialogBackend.h"
+#include "platform/ConsoleMessageBoxes.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/SdlMediaDevice.h"
 #include "platform/Shell.h"
 #include "platform/TempFolder.h"
+#include "platform/XdgDirs.h"
 #include "settings/SettingsWindowLauncher.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTimer>
 
 #include <memory>
 
+namespace {
+QStringList rawArguments(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+}
+
 int main(int argc, char** argv)
 {
+    // --help, --version and unknown options answer on the console before any window system is
+    // touched.
+    if (const int status = printStartOutcome(earlyStartOptions(rawArguments(argc, argv))); status >= 0)
+        return status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
+    // What is left once Qt has taken its own options (-platform, -style, ...).
+    const StartOptions options = parseStartOptions(QApplication::arguments(), QDir::currentPath());
+    if (const int status = printStartOutcome(options); status >= 0)
+        return status;
     installFontSubstitutes();
 
-    const AppPaths paths = AppPaths::make(QApplication::applicationDirPath(), defaultTempFolder(),
-                                          QApplication::applicationPid());
+    const XdgDirs xdg = xdgDirs(processEnvironment(), QDir::homePath());
+    const AppPaths paths = AppPaths::forProgram(QApplication::applicationDirPath(), defaultTempFolder(),
+                                                QApplication::applicationPid(), xdg);
+    FileHistory history(paths.historyFile, musicOrHome(xdg));
     QtMessageBoxes boxes;
+    ConsoleMessageBoxes consoleBoxes;  // the unattended test run answers every message itself
+    MessageBoxes& messages = options.quitAfterOpen ? static_cast<MessageBoxes&>(consoleBoxes) : boxes;
     DesktopShell shell;
     QtDialogBackend dialogs;
     SdlMediaDevice media;
+    int openStatus = 0;
 
     std::unique_ptr<frmMain> mainWindow;
     std::unique_ptr<SettingsWindowLauncher> settingsWindow;  // ends before the main window
     frmSplash splash([&] {
-        MainServices services{&boxes, &shell, &dialogs, &media, [&] {
+        MainServices services{&messages, &shell, &dialogs, &media, [&] {
                                   if (settingsWindow)
                                       settingsWindow->show();
-                              }};
+                              }, &history};
         mainWindow = std::make_unique<frmMain>(paths, services);
         settingsWindow = std::make_unique<SettingsWindowLauncher>(mainWindow->settings(), paths.setupIni());
         boxes.setOwner(mainWindow.get());
         QObject::connect(mainWindow.get(), &frmMain::shutDown, &app, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();
+        // A file named on the command line opens once the window is up, as if chosen in the dialog.
+        if (!options.file.isEmpty())
+            QTimer::singleShot(0, mainWindow.get(), [&] {
+                const bool open = mainWindow->openGivenFile(options.file);
+                if (options.quitAfterOpen) {
+                    openStatus = open ? 0 : 1;
+                    mainWindow->close();
+                }
+            });
     });
     splash.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return options.quitAfterOpen ? openStatus : status;
 }

@@ -85,7 +85,7 @@ bool CCommonDialogs::ShowOpen()
     QWidget* owner = requireOwner("ShowOpen");
     FileRequest request;
     request.title = Title();
-    request.directory = QDir::currentPath();
+    request.directory = initDir_.isEmpty() ? QDir::currentPath() : initDir_;
     request.initialName = initial;
     request.filters = openFilterEntries(filter_);
     request.defaultSuffix = defExt_;
@@ -108,6 +108,7 @@ bool CCommonDialogs::ShowSave()
     FileRequest request;
     request.title = QStringLiteral("Save");
     request.directory = Path();
+    request.initialName = suggestedName_;
     request.filters = saveFilterEntries(filter_);
     request.selectedFilter = 0;
     // Replacing a file the user did not mean to lose is asked about first.

@@ -49,6 +49,12 @@ public:
     void setFilter(const QString& vNewValue) { filter_ = vNewValue; }
     QString FileName() const { return cutAtNul(fileName_); }
     void setFileName(const QString& sNewVal) { fileName_ = sNewVal; }
+    // The folder the open dialog starts in; empty (the default): the process's current folder.
+    void setInitDir(const QString& value) { initDir_ = value; }
+    QString InitDir() const { return initDir_; }
+    // The name the save dialog offers in its name box; empty (the default): the box starts empty.
+    void setSuggestedName(const QString& value) { suggestedName_ = value; }
+    QString SuggestedName() const { return suggestedName_; }
 
     // Each returns true when the user confirmed, false when cancelled (outputs unchanged).
     // ShowPrinter, ShowFolder, ShowColor, ShowOpen and ShowSave throw DialogError without owner.
@@ -59,12 +65,12 @@ public:
     bool ShowColor(bool FullOpen);
     // FontName, FontSize (whole points), FontBold, FontItalic := the choice. Never throws.
     bool ShowFont();
-    // Opens in the current folder with FileName in the name box; FileName, FileTitle, Path :=
+    // Opens in InitDir (or the current folder) with FileName in the name box; FileName, FileTitle, Path :=
     // the chosen file. Throws DialogError for a FileName over 260 characters.
     bool ShowOpen();
     // The printer's page settings. Never throws; false where there is no printer.
     bool ShowPrinterProperties();
-    // Settles Path first (kept even on cancel), opens there with an empty name box, the Filter's
+    // Settles Path first (kept even on cancel), opens there with SuggestedName in the name box, the Filter's
     // first entry selected and a question before replacing a file; FileName, FileTitle, Path :=
     // the chosen file.
     bool ShowSave();
@@ -79,6 +85,8 @@ private:
     QString path_;
     QString filter_;
     QString fileName_;
+    QString initDir_;
+    QString suggestedName_;
     quint32 color_ = 0;
     QString title_;
     QPointer<QWidget> owner_;

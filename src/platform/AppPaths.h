@@ -1,18 +1,36 @@
 #pragma once
+#include "platform/InstallLayout.h"
+#include "platform/XdgDirs.h"
+
 #include <QString>
 
-// Where the program finds its files: the application folder and the private temporary folder.
-// A plain value; the window receives one and passes it on, so tests can point it elsewhere.
+#include <functional>
+
+// Where the program finds its files: its own folder, the private temporary folder, the files it
+// reads beside or around its own folder, and the files it writes for the user. A plain value;
+// the window receives one and passes it on, so tests can point it elsewhere.
 struct AppPaths {
-    QString appDir;   // folder of the running executable, no trailing slash
-    QString tempDir;  // private per-user temporary folder, no trailing slash
-    QString tempWav;  // this instance's decoded WAV inside tempDir
+    QString appDir;       // folder of the running executable, no trailing slash
+    QString tempDir;      // private per-user temporary folder, no trailing slash
+    QString tempWav;      // this instance's decoded WAV inside tempDir
+    QString coderFile;    // the transcoder
+    QString setupIniFile; // the after-save settings
+    QString soundFile;    // the completion sound
+    QString helpPage;     // the help page
+    QString historyFile;  // recent files and dialog folders; empty: nothing is remembered
 
-    QString coder() const { return appDir + QStringLiteral("/data/coder"); }
-    QString setupIni() const { return appDir + QStringLiteral("/setup.ini"); }
-    QString soundWav() const { return appDir + QStringLiteral("/sound.wav"); }
-    QString helpFile() const { return appDir + QStringLiteral("/help.html"); }
+    QString coder() const { return coderFile; }
+    QString setupIni() const { return setupIniFile; }
+    QString soundWav() const { return soundFile; }
+    QString helpFile() const { return helpPage; }
 
-    // Paths for the given application folder, temporary folder and process id.
+    // Paths of the build's application folder `appDir`, with every file beside the program,
+    // for the given temporary folder and process id. Remembers nothing.
     static AppPaths make(const QString& appDir, const QString& tempDir, qint64 pid);
+
+    // Paths of a program running from `appDir`, in whichever layout it finds there (build
+    // folder or installed tree); setup.ini where SettingsLocation puts it, the history in
+    // <stateHome>/tunesnip/history.ini.
+    static AppPaths forProgram(const QString& appDir, const QString& tempDir, qint64 pid, const XdgDirs& xdg,
+                               const InstalledTree& tree = InstalledTree::ofThisBuild());
 };

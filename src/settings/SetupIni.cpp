@@ -1,5 +1,6 @@
 #include "settings/SetupIni.h"
 
+#include "platform/XdgDirs.h"
 #include "timeline/TimeText.h"
 
 #include <QFile>
@@ -76,6 +77,8 @@ AfterSaveSettings loadSetupIni(const QString& path)
 
 bool storeSetupIni(const QString& path, const AfterSaveSettings& values)
 {
+    if (!makePrivateParentFolders(path))
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

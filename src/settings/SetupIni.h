@@ -16,6 +16,6 @@ AfterSaveSettings loadSetupIni(const QString& path);
 // Parses the contents of a setup.ini as loadSetupIni does.
 AfterSaveSettings parseSetupIni(const QByteArray& contents);
 
-// Writes the two values as decimal lines ended by CR LF, in ASCII, replacing the file.
-// Returns false when the file cannot be written; the old file is then left as it was.
+// Writes the two values as decimal lines ended by CR LF, in ASCII, replacing the file; missing
+// folders above it are made first (mode 0700). Returns false when the file cannot be written; the old file is then left as it was.
 bool storeSetupIni(const QString& path, const AfterSaveSettings& values);

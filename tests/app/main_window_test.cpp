@@ -283,7 +283,8 @@ TEST(MainWindow, MenusPopUpUnderTheirNamesAndPostTheirKeywords)
     QStringList file;
     for (QAction* a : m.menuFile->actions())
         file << (a->isSeparator() ? QString("-") : a->text());
-    EXPECT_EQ(file, QStringList({"Open Audio File(&O)", "Save RingTone(&S)", "-", "Exit(&E)"}));
+    // The designed items, with the recent files' submenu after Save.
+    EXPECT_EQ(file, QStringList({"Open Audio File(&O)", "Save RingTone(&S)", "Recent Files(&R)", "-", "Exit(&E)"}));
     EXPECT_EQ(m.menuRRC->text(), "Random RingTone Cutter(&R)");
     EXPECT_EQ(m.menuSR->text(), "Send RingTone to Friends(&S)");
     EXPECT_EQ(m.menuSettings->text(), "Setting(&S)");

@@ -125,6 +125,28 @@ TEST_F(Dialogs, OpenAsksInTheCurrentFolderWithTheGivenNameAndTypes)
     EXPECT_EQ(dialogs.FileTitle(), QStringLiteral("a.mp3"));
 }
 
+TEST_F(Dialogs, InitDirAndSuggestedNameStartTheDialogsWhereTheProgramWants)
+{
+    QTemporaryDir music;
+    ASSERT_TRUE(music.isValid());
+    dialogs.setInitDir(music.path());
+    EXPECT_EQ(dialogs.InitDir(), music.path());
+    EXPECT_FALSE(dialogs.ShowOpen());
+    EXPECT_EQ(backend.calls.back().file.directory, music.path());
+    dialogs.setInitDir(QString());
+    EXPECT_FALSE(dialogs.ShowOpen());
+    EXPECT_EQ(backend.calls.back().file.directory, QDir::currentPath());
+
+    // The offered name fills the save dialog's name box; Path still picks its folder.
+    dialogs.setPath(music.path());
+    dialogs.setFileName(QStringLiteral("cut.mp3"));
+    dialogs.setSuggestedName(QStringLiteral("Song (ring tone).mp3"));
+    EXPECT_FALSE(dialogs.ShowSave());
+    EXPECT_EQ(backend.calls.back().file.initialName, QStringLiteral("Song (ring tone).mp3"));
+    EXPECT_EQ(backend.calls.back().file.directory, music.path() + QLatin1Char('/'));
+    EXPECT_EQ(dialogs.FileName(), QStringLiteral("cut.mp3"));  // cancelled: unchanged
+}
+
 TEST_F(Dialogs, OpenWithoutTypesOrWithTooLongAName)
 {
     backend.openAnswers.push_back(QStringLiteral("/x/y.wav"));

@@ -51,6 +51,28 @@ TEST(SetupIni, StoresCrLfLinesAndReadsThemBack)
     expectValues(loadSetupIni(path), -1, 0);
 }
 
+TEST(SetupIni, StoreMakesTheMissingSettingsFoldersPrivate)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // As for a first store into $XDG_CONFIG_HOME/tunesnip/ when neither folder exists yet.
+    const QString path = dir.filePath("config/tunesnip/setup.ini");
+    ASSERT_TRUE(storeSetupIni(path, {1, 0}));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("1\r\n0\r\n"));
+    for (const char* folder : {"config", "config/tunesnip"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(dir.filePath(folder)).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << folder;
+    }
+    // A file where a folder should be: nothing can be stored.
+    QFile blocker(dir.filePath("plain"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(storeSetupIni(dir.filePath("plain/tunesnip/setup.ini"), {0, 0}));
+}
+
 TEST(SetupIni, StoreIntoReadOnlyFolderFailsAndKeepsTheOldFile)
 {
     if (::geteuid() == 0)

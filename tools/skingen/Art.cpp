@@ -197,4 +197,44 @@ void productMark(QPainter &p, const QRectF &box)
     p.restore();
 }
 
+void productMarkPixels(QPainter &p, int size)
+{
+    p.save();
+    const qreal s = size;
+    QLinearGradient g(0, 0, s, s);
+    g.setColorAt(0, QColor(22, 70, 122));
+    g.setColorAt(0.55, QColor(12, 108, 140));
+    g.setColorAt(1, QColor(20, 168, 186));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(8, 44, 70), 1));
+    p.drawRoundedRect(QRectF(0.5, 0.5, s - 1, s - 1), s * 0.22, s * 0.22);
+
+    // Whole-pixel bars without smoothing, so that each stays sharp at this size.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    const int bar = size >= 22 ? 2 : 1;
+    const int count = 5;
+    const int span = count * bar + (count - 1);
+    const int left = (size - span) / 2;
+    const int mid = size / 2;
+    const qreal heights[count] = {0.28, 0.55, 0.78, 0.55, 0.3};
+    const int inner = size - 6;
+    // The selection: a lighter band behind the middle three bars, edged in yellow.
+    const int bandLeft = left + bar;
+    const int bandRight = left + 4 * bar + 3;
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawRect(bandLeft, 3, bandRight - bandLeft, size - 6);
+    p.setBrush(QColor(255, 206, 84));
+    p.drawRect(bandLeft, 2, 1, size - 4);
+    p.drawRect(bandRight - 1, 2, 1, size - 4);
+    for (int i = 0; i < count; ++i) {
+        const int h = std::max(2, static_cast<int>(std::lround(heights[i] * inner)) / 2 * 2);
+        const int x = left + i * (bar + 1);
+        const bool in = i >= 1 && i <= 3;
+        p.setBrush(in ? QColor(255, 236, 170) : QColor(255, 255, 255, 240));
+        p.drawRect(x, mid - h / 2, bar, h);
+    }
+    p.restore();
+}
+
 } // namespace skin::art

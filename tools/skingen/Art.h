@@ -14,6 +14,10 @@ void gettingStarted(QPainter &p, bool docHot);
 // The product mark (rounded square, waveform, selection brackets) filling `box`.
 void productMark(QPainter &p, const QRectF &box);
 
+// The product mark drawn for small icons (`size` up to about 24 pixels): the same tile, with
+// whole-pixel bars and selection edges so that it stays sharp.
+void productMarkPixels(QPainter &p, int size);
+
 // A stylised waveform in `box` with the part between `selFrom` and `selTo` (0..1) highlighted and
 // the begin/end markers drawn at its ends.
 void waveformWithSelection(QPainter &p, const QRectF &box, qreal selFrom, qreal selTo);

@@ -55,7 +55,10 @@ QImage appIcon(int size)
     QImage img = newImage(size, size, Qt::transparent, true);
     QPainter p;
     beginPaint(p, img);
-    art::productMark(p, QRectF(0, 0, size, size));
+    if (size < 32)
+        art::productMarkPixels(p, size);
+    else
+        art::productMark(p, QRectF(0, 0, size, size));
     p.end();
     return img;
 }

@@ -1,5 +1,5 @@
 // skingen: writes every skin picture into <skin dir>/main and <skin dir>/splash and the resource
-// list <skin dir>/skin.qrc. With --preview <dir> it also writes composed previews for review.
+// list <skin dir>/skin.qrc, and the desktop icons into <skin dir>/icons/<size>.png. With --preview <dir> it also writes composed previews for review.
 //
 // Usage: skingen <skin dir> [--preview <dir>]
 #include "Canvas.h"
@@ -197,7 +197,17 @@ int main(int argc, char **argv)
     Writer w(args[1]);
     writeMain(w);
     w.put(QStringLiteral("splash/splash.png"), skin::splash());
-    if (!w.writeQrc())
+    // The desktop icons (installed into the hicolor theme); not part of the resources.
+    bool iconsOk = true;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path = args[1] + QStringLiteral("/icons/%1.png").arg(size);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        if (!skin::appIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "skingen: cannot write %s\n", qPrintable(path));
+            iconsOk = false;
+        }
+    }
+    if (!w.writeQrc() || !iconsOk)
         return 1;
     if (args.size() == 4 && !writePreviews(args[3])) {
         std::fprintf(stderr, "skingen: cannot write previews\n");

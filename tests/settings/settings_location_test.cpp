@@ -1,0 +1,99 @@
+// Where setup.ini lives: beside the program in a writable build folder, else in the XDG config
+// folder, which wins once it holds one.
+#include "settings/SettingsLocation.h"
+
+#include "platform/AppPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+struct Folders {
+    QTemporaryDir root;
+    QString app = root.filePath("app");
+    QString config = root.filePath("config");
+    QString inConfig = config + "/tunesnip/setup.ini";
+    Folders() { QDir().mkpath(app); }
+};
+bool yes(const QString&) { return true; }
+bool no(const QString&) { return false; }
+}  // namespace
+
+TEST(SettingsLocation, BuildFolderKeepsItBesideTheProgramWhileWritable)
+{
+    Folders f;
+    EXPECT_EQ(setupIniLocation(ProgramLayout::Build, f.app, f.config, yes), f.app + "/setup.ini");
+    EXPECT_EQ(setupIniLocation(ProgramLayout::Build, f.app, f.config, no), f.inConfig);
+    // The real test of the folder: this one is writable for whoever runs the tests.
+    EXPECT_EQ(setupIniLocation(ProgramLayout::Build, f.app, f.config), f.app + "/setup.ini");
+    EXPECT_FALSE(QFile::exists(f.config));  // choosing creates nothing
+}
+
+TEST(SettingsLocation, AnInstalledProgramUsesTheConfigFolderEvenWhereItMayWrite)
+{
+    Folders f;
+    // As root, /usr/bin is writable; the installed layout still keeps settings per user.
+    EXPECT_EQ(setupIniLocation(ProgramLayout::Installed, f.app, f.config, yes), f.inConfig);
+    EXPECT_EQ(setupIniLocation(ProgramLayout::Installed, f.app, f.config, no), f.inConfig);
+}
+
+TEST(SettingsLocation, ASetupIniInTheConfigFolderWins)
+{
+    Folders f;
+    QDir().mkpath(f.config + "/tunesnip");
+    QFile ini(f.inConfig);
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.close();
+    QFile beside(f.app + "/setup.ini");
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    beside.close();
+    EXPECT_EQ(setupIniLocation(ProgramLayout::Build, f.app, f.config, yes), f.inConfig);
+}
+
+TEST(SettingsLocation, WritableFoldersAreTold)
+{
+    Folders f;
+    EXPECT_TRUE(folderWritable(f.app));
+    EXPECT_FALSE(folderWritable(f.root.filePath("missing")));
+    QFile file(f.root.filePath("file"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(folderWritable(file.fileName()));  // not a folder
+    // A read-only folder stops users other than root (root is stopped by read-only mounts only,
+    // which is why an installed program is recognised by its layout, tested above).
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(QFile::encodeName(f.app).constData(), 0500), 0);
+        EXPECT_FALSE(folderWritable(f.app));
+        ::chmod(QFile::encodeName(f.app).constData(), 0700);
+    }
+}
+
+TEST(SettingsLocation, AppPathsOfAnInstalledProgramPutSettingsAndHistoryUnderXdg)
+{
+    QTemporaryDir root;
+    const QString prefix = root.filePath("usr");
+    QDir().mkpath(prefix + "/bin");
+    QDir().mkpath(prefix + "/share/tunesnip");
+    QDir().mkpath(prefix + "/libexec/tunesnip");
+    const XdgDirs xdg{root.filePath("home"), root.filePath("home/.config"), root.filePath("home/.local/state")};
+    const AppPaths p = AppPaths::forProgram(prefix + "/bin", "/run/user/1/tunesnip", 9, xdg);
+    EXPECT_EQ(p.coder(), prefix + "/libexec/tunesnip/coder");
+    EXPECT_EQ(p.soundWav(), prefix + "/share/tunesnip/sound.wav");
+    EXPECT_EQ(p.helpFile(), prefix + "/share/tunesnip/help.html");
+    EXPECT_EQ(p.setupIni(), root.filePath("home/.config/tunesnip/setup.ini"));
+    EXPECT_EQ(p.historyFile, root.filePath("home/.local/state/tunesnip/history.ini"));
+    EXPECT_EQ(p.tempWav, "/run/user/1/tunesnip/open-9.wav");
+
+    // The build folder, writable: everything beside the program, as it always was.
+    const QString app = root.filePath("build/app");
+    QDir().mkpath(app + "/data");
+    QFile coder(app + "/data/coder");
+    ASSERT_TRUE(coder.open(QIODevice::WriteOnly));
+    const AppPaths b = AppPaths::forProgram(app, "/tmp/t", 9, xdg);
+    EXPECT_EQ(b.coder(), app + "/data/coder");
+    EXPECT_EQ(b.setupIni(), app + "/setup.ini");
+    EXPECT_EQ(b.soundWav(), app + "/sound.wav");
+}
