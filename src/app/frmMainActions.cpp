@@ -9,7 +9,6 @@
 #include "platform/MediaDevice.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
-#include "platform/ShortPath.h"
 #include "platform/TempFolder.h"
 #include "timeline/PlaybackController.h"
 #include "timeline/TimeText.h"
@@ -342,7 +341,7 @@ void frmMain::saveRingTone()
         return;
     }
 
-    playback_->stopAndClose();
+    playback_->releaseForSave();
     const QString command = encodeCommand(paths_.coder(), paths_.tempWav, state_.selBeginSeconds,
                                           state_.selEndSeconds - state_.selBeginSeconds, output);
     setControlsEnabled(false);
@@ -395,9 +394,7 @@ void frmMain::saveOver()
             return;
         // The chime gets an alias of its own: under "sound" the playback poll would take it for
         // the edited sound and overwrite its duration with the chime's.
-        services_.media->send(QStringLiteral("close chime"));
-        services_.media->send(QStringLiteral("open ") + shortPathOf(snd) + QStringLiteral(" alias chime"));
-        services_.media->send(QStringLiteral("play chime"));
+        playback_->playCompletionSound(snd);
     }
 }
 

@@ -20,3 +20,8 @@ inline constexpr int kTrackWidth = 728;
 
 // Whole seconds at a Left position: round-half-even(F x leftPx / 728), F = full seconds.
 std::int32_t secondsAt(double fullSeconds, double leftPx);
+
+// Whole seconds under a point x of the timeline panel (pixels from its left edge). A boundary's
+// line is drawn 6 px right of its handles' Left, so time 0 lies under x = 6 and the full
+// duration under x = 734; points left or right of the track give 0 or the full duration.
+std::int32_t secondsAtPanelX(double fullSeconds, double x);

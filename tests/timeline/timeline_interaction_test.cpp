@@ -157,12 +157,20 @@ TEST(PlayheadSeek, PanelClickSeeksAndKeepsTheSelectionPlayback)
     r.state.txtFullTime = "364";
     r.state.playingSelection = kTrue;
     r.state.playPaused = kTrue;
-    r.ui.panelPress(546);
+    // The second under the pointer plays: the line of 273 s is drawn at 546 + 6.
+    r.ui.panelPress(552);
     EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "open " + r.wav + " alias sound",
                                              "play sound from 273000"}));
     EXPECT_EQ(r.state.playingSelection, kTrue);
     EXPECT_EQ(r.state.playPaused, kTrue);
     EXPECT_TRUE(r.pollSwitches.isEmpty());  // a click does not suspend the poll
+
+    // The track's edges and the strips beside them play from the start and from the end.
+    for (const auto& [x, ms] : {std::pair{0.0, "0"}, std::pair{6.0, "0"}, std::pair{8.0, "1000"},
+                                std::pair{734.0, "364000"}, std::pair{745.0, "364000"}}) {
+        r.ui.panelPress(x);
+        EXPECT_EQ(r.media.commands.last(), QStringLiteral("play sound from ") + QLatin1String(ms)) << x;
+    }
 
     r.state.txtFullTime = "0";  // duration unknown: every seek plays from the start
     r.ui.panelPress(700);
