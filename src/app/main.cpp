@@ -5,8 +5,10 @@
 #include "app/frmSplash.h"
 #include "dialogs/QtDialogBackend.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QuitSignals.h"
 #include "platform/SdlMediaDevice.h"
 #include "platform/Shell.h"
+#include "platform/StaleWavs.h"
 #include "platform/TempFolder.h"
 #include "settings/SettingsWindowLauncher.h"
 
@@ -22,12 +24,16 @@ int main(int argc, char** argv)
 
     const AppPaths paths = AppPaths::make(QApplication::applicationDirPath(), defaultTempFolder(),
                                           QApplication::applicationPid());
+    removeStaleWavs(paths.tempDir);  // left by runs that were killed or cut off
     QtMessageBoxes boxes;
     DesktopShell shell;
     QtDialogBackend dialogs;
     SdlMediaDevice media;
 
     std::unique_ptr<frmMain> mainWindow;
+    QuitSignals quitSignals;  // SIGTERM, SIGINT, SIGHUP: quit without the question
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app,
+                     [&] { mainWindow ? mainWindow->quitWithoutAsking() : QApplication::quit(); });
     std::unique_ptr<SettingsWindowLauncher> settingsWindow;  // ends before the main window
     frmSplash splash([&] {
         MainServices services{&boxes, &shell, &dialogs, &media, [&] {

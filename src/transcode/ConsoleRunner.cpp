@@ -91,9 +91,9 @@ void ConsoleRunner::waitWithoutEvents(int pipeFd, bool pipeOpen) const
     const int ended = child_ ? child_->endNotifier() : -1;
     if (ended >= 0)
         fds[n++] = {ended, POLLIN, 0};
-    // With the child's end to wake it, nothing needs a timeout but a pending stop's deadline.
-    const int timeout = ended >= 0 && stopAskedMs_ < 0 ? -1 : kPollMs;
-    ::poll(n ? fds : nullptr, n, timeout);
+    // Woken at once by output or the child's end; otherwise after one poll interval, so that
+    // what the loop still handles (a stop, a second quit signal) is not held up.
+    ::poll(n ? fds : nullptr, n, kPollMs);
 }
 
 QString ConsoleRunner::ExecuteCommand(const QString& commandLine)

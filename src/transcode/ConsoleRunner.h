@@ -12,8 +12,9 @@
 // event loop keeps running, and raises CommandOver at the end, all inside ExecuteCommand.
 // A run is over when its own child has ended and the pipe holds nothing more: no other process,
 // whatever its name, holds a run open. Between polls it waits 50 ms in Qt's event loop; once the
-// application is quitting (the event loop no longer waits), it waits for the pipe or the child's
-// end instead, without a loop that spins. Owns the child of its run; owns no window.
+// application is quitting (every event loop then returns at once), it sleeps in poll() on the
+// pipe and the child's end instead, so the run never spins. Owns the child of its run; owns no
+// window.
 class ConsoleRunner : public QObject {
     Q_OBJECT
 public:

@@ -33,4 +33,15 @@ struct MainWindowRig {
         return MainServices{&boxes, &shell, &dialogs, realMedia ? realMedia : &media, [this] { ++settingsShown; }};
     }
     std::unique_ptr<frmMain> make() { return std::make_unique<frmMain>(paths, services()); }
+    // Puts a shell script in the transcoder's place ("$@" are the transcoder's arguments);
+    // REAL_CODER in it stands for the build's transcoder.
+    void useCoderScript(QString body)
+    {
+        QFile::remove(paths.coder());
+        QFile script(paths.coder());
+        script.open(QIODevice::WriteOnly);
+        script.write("#!/bin/sh\n" + body.replace("REAL_CODER", TS_APP_DIR "/data/coder").toUtf8() + "\n");
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
 };

@@ -91,6 +91,28 @@ TEST(MarkerDrag, MarkersStopOneHandleApartAndOnTheTrack)
     EXPECT_FALSE(r.board.isVisible(TimelinePic::SelectTop2));
 }
 
+TEST(MarkerDrag, ACollisionCorrectionSkipsTheEdgeTest)
+{
+    // Where keeping a handle apart and keeping on the track conflict, apart wins: the
+    // correction after a collision is not clamped to the track afterwards.
+    Rig r;
+    r.state.txtFullTime = "728";
+    r.board.setLeft(TimelinePic::SelectTop2, 5);  // the end marker near the left end, as set at the playhead
+    r.board.setLeft(TimelinePic::SelectBottom2, 5);
+    r.drag(MarkerHandle::Top1, 20);
+    EXPECT_EQ(r.left(TimelinePic::SelectTop1), 5 - 13);
+    EXPECT_EQ(r.left(TimelinePic::SelectLine1), 5 - 13 + 6);
+    EXPECT_EQ(r.left(TimelinePic::SelectBottom1), 5 - 13);
+    EXPECT_EQ(r.state.selBeginSeconds, -8);
+
+    r.board.setLeft(TimelinePic::SelectTop1, 723);  // and the same at the right end
+    r.board.setLeft(TimelinePic::SelectBottom1, 723);
+    r.drag(MarkerHandle::Bottom2, -100);
+    EXPECT_EQ(r.left(TimelinePic::SelectBottom2), 723 + 13);
+    EXPECT_EQ(r.left(TimelinePic::SelectTop2), 723 + 13);
+    EXPECT_EQ(r.state.selEndSeconds, 736);
+}
+
 TEST(MarkerDrag, MovesAndReleasesWithoutAPressChangeNothing)
 {
     Rig r;
