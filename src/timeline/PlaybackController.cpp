@@ -55,9 +55,10 @@ void PlaybackController::stopAndClose()
 
 void PlaybackController::releaseForSave()
 {
-    stopAndClose();
+    // Set first: a poll run by stopAndClose's event processing must leave the playhead alone.
     if (isSet(state_.playPaused))
         playOnFromPlayhead_ = true;
+    stopAndClose();
 }
 
 bool PlaybackController::openTempWav()

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 
 namespace {
@@ -21,11 +22,19 @@ struct Rig {
     PlainTimelineBoard board;
     RecordingLabels labels;
     int pumps = 0;
-    QStringList failures;  // what the controller reported
+    std::function<void()> duringPump;  // what the window's event processing runs meanwhile
+    QStringList failures;              // what the controller reported
     PlaybackController ctl;
     Rig()
         : wav(dir.filePath("open-1.wav")),
-          ctl(state, media, board, labels, wav, [this] { ++pumps; }, [this](const QString& why) { failures << why; })
+          ctl(
+              state, media, board, labels, wav,
+              [this] {
+                  ++pumps;
+                  if (duringPump)
+                      duringPump();
+              },
+              [this](const QString& why) { failures << why; })
     {
         QFile f(wav);
         f.open(QIODevice::WriteOnly);
@@ -261,8 +270,11 @@ TEST(PlaybackController, PlayAfterASaveThatClosedAPausedSoundPlaysOnFromThePlayh
     r.state.txtFullTime = "60";
     r.playAt(60000, 24000);  // paused at 24 s
     r.ctl.pause();
+    r.duringPump = [&] { r.ctl.poll(); };  // a poll tick while the device is being released
     r.ctl.releaseForSave();
+    r.duringPump = nullptr;
     EXPECT_FALSE(r.media.open);
+    EXPECT_NEAR(r.board.left(TimelinePic::TopPoint), 728 * 0.4, 0.01);
     r.ctl.poll();  // the playhead stays where the pause left it
     EXPECT_NEAR(r.board.left(TimelinePic::TopPoint), 728 * 0.4, 0.01);
     r.media.commands.clear();
