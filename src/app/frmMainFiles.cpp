@@ -108,6 +108,7 @@ void frmMain::openFile()
     picPBBack->show();
     picPBBack->raise();
     state_.currentJob = QStringLiteral("open file");
+    activateWindow();  // back from the dialog: Esc must reach this window while the transcoder runs
     objDOS->setCommandLine(command);
     objDOS->ExecuteCommand(QString());
     setControlsEnabled(true);
@@ -228,6 +229,7 @@ void frmMain::saveRingTone()
     picPro->show();
     picPro->raise();
     saveFinished_ = false;
+    activateWindow();
     objDOS1->setCommandLine(command);
     objDOS1->ExecuteCommand(QString());
     if (!saveFinished_) {
