@@ -10,9 +10,7 @@
 #include "support/WithoutRootFileAccess.h"
 #include "transcode/ConsoleRunner.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -289,32 +287,9 @@ TEST(SaveFile, RefusesOrReportsWhatCannotBeSaved)
 }
 
 namespace {
-// The Esc key, as the user presses it on the main window.
-void pressEscape(frmMain& w)
-{
-    w.show();
-    QApplication::setActiveWindow(&w);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(&w, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(&w, &release);
-}
-
-// Which of the window's controls are enabled: panel, transport row, menu bar.
-std::vector<bool> enabledControls(const frmMain& w)
-{
-    std::vector<bool> on;
-    for (const ImageControl* c : w.imgButton)
-        on.push_back(c->isEnabled());
-    for (const ImageControl* c : w.imgCtrlButton)
-        on.push_back(c->isEnabled());
-    for (const ImageControl* c : w.imgMenu)
-        on.push_back(c->isEnabled());
-    return on;
-}
 const std::vector<bool> kAllOn(19, true);
 const std::vector<bool> kAllOff(19, false);
-}  // namespace
+}
 
 TEST(OpenFile, WhileDecodingTheControlsAreOffThePanelShownAndASecondOpenRefused)
 {

@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "platform/QuitSignals.h"
 #include "support/MainWindowRig.h"
+#include "support/ProcessProbes.h"
 #include "transcode/ConsoleRunner.h"
 
 #include <QApplication>
@@ -12,28 +13,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <ctime>
 #include <functional>
 
 namespace {
-
-double threadCpuMs()
-{
-    timespec ts{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
-
-// A process that is gone or only waits to be reaped.
-bool ended(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray s = stat.readAll();
-    const qsizetype close = s.lastIndexOf(')');
-    return close < 0 || close + 2 >= s.size() || s.at(close + 2) == 'Z';
-}
 
 // A window whose quit ends the application's event loop, as main() wires it.
 struct QuitRig {
@@ -84,7 +66,7 @@ TEST(Shutdown, QuittingDuringADecodeStopsItsTranscoderAtOnce)
     });
     EXPECT_LT(clock.elapsed(), 5000);  // not the 30 s the transcoder would have run
     ASSERT_GT(coderPid, 0);
-    EXPECT_TRUE(ended(coderPid));
+    EXPECT_TRUE(processEnded(coderPid));
     EXPECT_TRUE(q.w->objDOS->lastExit().stopped);
     EXPECT_FALSE(QFile::exists(q.rig.paths.tempWav));
     EXPECT_FALSE(q.w->isVisible());

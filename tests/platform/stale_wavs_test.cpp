@@ -1,5 +1,7 @@
 #include "platform/StaleWavs.h"
 
+#include "support/ProcessProbes.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -7,9 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <sys/prctl.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 void touch(const QString& path)
@@ -19,16 +19,11 @@ void touch(const QString& path)
     f.write("RIFF");
 }
 
-// A child process that carries `name` and waits to be killed.
+// A child that carries `name`, with time to take it.
 pid_t namedChild(const QByteArray& name)
 {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::prctl(PR_SET_NAME, name.constData(), 0, 0, 0);
-        for (;;)
-            ::pause();
-    }
-    ::usleep(50000);  // time to take the name
+    const pid_t pid = startNamedChild(name);
+    ::usleep(50000);
     return pid;
 }
 

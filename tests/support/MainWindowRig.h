@@ -1,15 +1,19 @@
 #pragma once
 // A main window on recording stand-ins, in an application folder of its own under a temporary
 // folder. Its data/coder is a link to the transcoder of the build when `withCoder` is set.
+#include "app/ImageControl.h"
 #include "app/frmMain.h"
 #include "support/DialogFakes.h"
 #include "support/FakeMedia.h"
 #include "support/Recorders.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
 
 struct MainWindowRig {
     QTemporaryDir root;
@@ -45,3 +49,27 @@ struct MainWindowRig {
         script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 };
+
+// The Esc key, as the user presses it on the main window.
+inline void pressEscape(frmMain& w)
+{
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &release);
+}
+
+// Which of the window's controls are enabled: panel, transport row, menu bar (19 in all).
+inline std::vector<bool> enabledControls(const frmMain& w)
+{
+    std::vector<bool> on;
+    for (const ImageControl* c : w.imgButton)
+        on.push_back(c->isEnabled());
+    for (const ImageControl* c : w.imgCtrlButton)
+        on.push_back(c->isEnabled());
+    for (const ImageControl* c : w.imgMenu)
+        on.push_back(c->isEnabled());
+    return on;
+}

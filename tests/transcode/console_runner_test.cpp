@@ -1,5 +1,6 @@
 #include "transcode/ConsoleRunner.h"
 
+#include "support/ProcessProbes.h"
 #include "support/Recorders.h"
 #include "transcode/CommandLine.h"
 
@@ -345,27 +346,6 @@ TEST(ConsoleRunnerLifetime, HandlerMayDeleteTheRunnerMidRun)
     EXPECT_TRUE(spinUntil([] { return zombieChildren() == 0; }, 3000));
 }
 
-namespace {
-// A process that is gone or only waits to be reaped.
-bool ended(pid_t pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray s = stat.readAll();
-    const qsizetype close = s.lastIndexOf(')');
-    return close < 0 || close + 2 >= s.size() || s.at(close + 2) == 'Z' || s.at(close + 2) == 'X';
-}
-
-// CPU time used so far by the calling thread, in milliseconds.
-double threadCpuMs()
-{
-    timespec ts{};
-    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
-}
-}
-
 using ConsoleRunnerStop = RunnerFixture;
 
 TEST_F(ConsoleRunnerStop, StopEndsTheChildAtOnceAndTheRunEndsAsUsual)
@@ -401,7 +381,7 @@ TEST_F(ConsoleRunnerStop, StopReachesWhatTheChildStartedAndKillsWhatIgnoresIt)
     runner.ExecuteCommand(helper("forker") + QStringLiteral(" 20000 wait"));
     EXPECT_TRUE(runner.lastExit().stopped);
     ASSERT_GT(grandchild, 0);
-    EXPECT_TRUE(spinUntil([&] { return ended(grandchild); }, 3000));  // SIGTERM went to the group
+    EXPECT_TRUE(spinUntil([&] { return processEnded(grandchild); }, 3000));  // SIGTERM went to the group
 
     QTimer::singleShot(200, &runner, [&] { runner.stop(); });
     QElapsedTimer clock;
@@ -423,11 +403,11 @@ TEST(ConsoleRunnerChild, DiesWithTheProgramThatStartedIt)
     ASSERT_TRUE(spinUntil([&] { return spawner.canReadLine(); }, 5000));
     const pid_t child = QString::fromLatin1(spawner.readLine()).mid(4).trimmed().toInt();
     ASSERT_GT(child, 0);
-    EXPECT_FALSE(ended(child));
+    EXPECT_FALSE(processEnded(child));
     ::kill(static_cast<pid_t>(spawner.processId()), SIGKILL);
     spawner.waitForFinished();
-    EXPECT_TRUE(spinUntil([&] { return ended(child); }, 5000));
-    if (!ended(child))
+    EXPECT_TRUE(spinUntil([&] { return processEnded(child); }, 5000));
+    if (!processEnded(child))
         ::kill(child, SIGKILL);
 }
 
