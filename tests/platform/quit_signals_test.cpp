@@ -37,11 +37,3 @@ TEST(QuitSignals, TermIntAndHupArriveThroughTheEventLoop)
     ::sigaction(SIGTERM, nullptr, &now);
     EXPECT_EQ(now.sa_handler, SIG_DFL);
 }
-
-TEST(QuitSignals, OnlyOneSetOfHandlersAtATime)
-{
-    QuitSignals first;
-    QuitSignals second;
-    EXPECT_TRUE(first.isActive());
-    EXPECT_FALSE(second.isActive());
-}

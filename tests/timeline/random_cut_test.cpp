@@ -67,17 +67,6 @@ TEST(RandomCut, EveryDrawIsLongerThanFiveSecondsAndOnTheTrack)
     }
 }
 
-TEST(RandomCut, ASixSecondSoundAlwaysGivesItsWholeLength)
-{
-    std::mt19937 random(7);
-    for (int i = 0; i < 200; ++i) {
-        const std::optional<RandomCutPlaces> p = drawRandomCut(6, random);
-        ASSERT_TRUE(p);
-        EXPECT_EQ(p->beginLeft, 0);
-        EXPECT_EQ(p->endLeft, kTrackWidth);
-    }
-}
-
 TEST(RandomCut, FiveSecondsOrLessHaveNoCut)
 {
     std::mt19937 random(1);
