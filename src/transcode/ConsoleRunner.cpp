@@ -5,19 +5,16 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QFile>
 #include <QPointer>
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <memory>
 #include <optional>
 #include <poll.h>
 #include <signal.h>
-#include <time.h>
 #include <sys/ioctl.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -56,6 +53,19 @@ bool dataWaiting(int fd)
     return (p.revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
+// Waits one poll interval without Qt's event loop, woken at once by output on the pipe or by
+// the child's end; so what the loop still handles (a stop, a second quit signal) is not held up.
+void waitWithoutEvents(int pipeFd, bool pipeOpen, const ChildProcess& child)
+{
+    pollfd fds[2];
+    nfds_t n = 0;
+    if (pipeOpen)
+        fds[n++] = {pipeFd, POLLIN, 0};
+    if (child.endNotifier() >= 0)
+        fds[n++] = {child.endNotifier(), POLLIN, 0};
+    ::poll(n ? fds : nullptr, n, kPollMs);
+}
+
 qint64 nowMs()
 {
     timespec ts{};
@@ -75,25 +85,10 @@ void ConsoleRunner::fail(const QString& text)
 
 void ConsoleRunner::stop()
 {
-    if (!child_ || child_->reaped() || stopAskedMs_ >= 0)
+    if (!run_ || run_->child.reaped() || run_->stopAskedMs >= 0)
         return;
-    stopAskedMs_ = nowMs();
-    lastExit_.stopped = true;
-    child_->signalGroup(SIGTERM);
-}
-
-void ConsoleRunner::waitWithoutEvents(int pipeFd, bool pipeOpen) const
-{
-    pollfd fds[2];
-    nfds_t n = 0;
-    if (pipeOpen)
-        fds[n++] = {pipeFd, POLLIN, 0};
-    const int ended = child_ ? child_->endNotifier() : -1;
-    if (ended >= 0)
-        fds[n++] = {ended, POLLIN, 0};
-    // Woken at once by output or the child's end; otherwise after one poll interval, so that
-    // what the loop still handles (a stop, a second quit signal) is not held up.
-    ::poll(n ? fds : nullptr, n, kPollMs);
+    run_->stopAskedMs = nowMs();
+    run_->child.signalGroup(SIGTERM);
 }
 
 QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
@@ -118,13 +113,11 @@ QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
     ::fcntl(readEnd.get(), F_SETFL, ::fcntl(readEnd.get(), F_GETFL) | O_NONBLOCK);
 
     const QStringList args = splitCommandLine(commandLine_);
-    auto child = std::make_unique<ChildProcess>();
-    if (args.isEmpty() || child->start(args, writeEnd.get()) != 0) {
+    Run run;
+    if (args.isEmpty() || run.child.start(args, writeEnd.get()) != 0) {
         fail(QStringLiteral("File or command not found"));
         return {};
     }
-    child_ = std::move(child);
-    stopAskedMs_ = -1;
     lastExit_.started = true;
     writeEnd.reset();  // the pipe breaks when the child (and its children) end
     outputs_.clear();
@@ -134,14 +127,16 @@ QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
     ++depth_;
     struct RunScope {
         QPointer<ConsoleRunner> runner;
+        Run* outer;
         ~RunScope()
         {
             if (!runner)
-                return;
+                return;  // and `run` reaps its child itself
             --runner->depth_;
-            runner->child_.reset();  // reaped by now, or left to reap itself
+            runner->run_ = outer;
         }
-    } scope{self};
+    } scope{self, run_};
+    run_ = &run;
 
     QStringDecoder decoder(QStringDecoder::System);  // keeps split multi-byte characters whole
     std::optional<clsPumpTimer> pump;
@@ -164,10 +159,10 @@ QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
             }
         }
         // Reaped first, looked at the pipe second: what the child wrote before it ended is read.
-        if (!readSomething && child_->tryReap() && (!pipeOpen || !dataWaiting(readEnd.get())))
+        if (!readSomething && run.child.tryReap() && (!pipeOpen || !dataWaiting(readEnd.get())))
             break;
-        if (stopAskedMs_ >= 0 && nowMs() - stopAskedMs_ > kStopGraceMs)
-            child_->signalGroup(SIGKILL);
+        if (run.stopAskedMs >= 0 && nowMs() - run.stopAskedMs > kStopGraceMs)
+            run.child.signalGroup(SIGKILL);
 
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         if (!self)
@@ -179,13 +174,12 @@ QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
             if (!self)
                 return {};
         } else {
-            waitWithoutEvents(readEnd.get(), pipeOpen);
+            waitWithoutEvents(readEnd.get(), pipeOpen, run.child);
         }
     }
 
-    const bool stopped = lastExit_.stopped;
-    lastExit_ = child_->exit();
-    lastExit_.stopped = stopped;
+    lastExit_ = run.child.exit();
+    lastExit_.stopped = run.stopAskedMs >= 0;
     readEnd.reset();
     pump.reset();
 

@@ -5,8 +5,6 @@
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
 // Runs one command line as a child process (no shell; stdout and stderr into one pipe, stdin
 // from /dev/null), hands each captured chunk of at most 1024 bytes to ReceiveOutputs while Qt's
 // event loop keeps running, and raises CommandOver at the end, all inside ExecuteCommand.
@@ -46,16 +44,18 @@ Q_SIGNALS:
     void CommandOver();
 
 private:
+    // One run's child and whether it was asked to stop.
+    struct Run {
+        ChildProcess child;
+        qint64 stopAskedMs = -1;  // when stop() was called, -1 before
+    };
+
     void fail(const QString& text);
-    // Waits one poll interval without Qt's event loop: until output arrives, the child ends
-    // or the interval is over.
-    void waitWithoutEvents(int pipeFd, bool pipeOpen) const;
 
     MessageBoxes& boxes_;
     QString commandLine_;
     QString outputs_;
     RunExit lastExit_;
     int depth_ = 0;
-    std::unique_ptr<ChildProcess> child_;  // the running child
-    qint64 stopAskedMs_ = -1;                // when stop() was called during this run
+    Run* run_ = nullptr;  // the innermost run in progress (it lives in ExecuteCommand)
 };
