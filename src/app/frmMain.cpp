@@ -8,6 +8,7 @@
 #include "app/frmMenu.h"
 #include "dialogs/CCommonDialogs.h"
 #include "platform/MediaDevice.h"
+#include "platform/MessageBoxes.h"
 #include "platform/TempFolder.h"
 #include "timeline/PlaybackController.h"
 #include "timeline/TimelineInteraction.h"
@@ -51,8 +52,11 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
         imgSelectTop2, imgSelectLine2, imgSelectBottom2});
     labelSink_ = std::make_unique<WidgetLabelSink>(std::array<QLabel*, 7>{
         lblTime, lblSelBegin, lblSelEnd, lblSelLength, lblViewBegin, lblViewEnd, lblViewLength});
-    playback_ = std::make_unique<PlaybackController>(state_, *services_.media, *board_, *labelSink_, paths_.tempWav,
-                                                     [] { QApplication::processEvents(); });
+    playback_ = std::make_unique<PlaybackController>(
+        state_, *services_.media, *board_, *labelSink_, paths_.tempWav, [] { QApplication::processEvents(); },
+        [this](const QString& why) {
+            services_.boxes->show(why, QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
+        });
     interaction_ = std::make_unique<TimelineInteraction>(state_, *board_, *labelSink_, *playback_, [this](bool on) {
         if (on)
             Timer2.start();

@@ -32,6 +32,9 @@ class FileHistory;
 class WaveformLoader;
 struct WaveformPeaks;
 
+// What the file-name label shows while no file is open.
+inline constexpr const char* kNoFileCaption = "No file open";
+
 // The desktop services the main window talks to; tests pass recording stand-ins. The window
 // borrows them: they must outlive it.
 struct MainServices {
@@ -79,6 +82,12 @@ public:
     // open dialog's "File not found" message. Does nothing while the transcoder runs. Returns
     // true when `name` is open afterwards.
     bool openGivenFile(const QString& name);
+    // Stops a running decode or save (Esc): its transcoder is ended and the run is handled like
+    // a failed one, without a message. Does nothing when no transcoder runs.
+    void stopRunningJob();
+    // Quits as after "Are you sure to quit?" was answered OK (a quit signal from the system).
+    // Asked again while the program already quits, it also stops a save's transcoder.
+    void quitWithoutAsking();
 
     const AppPaths& paths() const { return paths_; }
     PlaybackController& playback() { return *playback_; }
@@ -190,6 +199,14 @@ private:
     void saveRingTone();
     void saveOutput(QString& chunk);
     void saveOver();
+    // Tells that `what` failed, with the transcoder's reason on a line of its own.
+    void tellRunFailure(const QString& what, const QString& ending, const ConsoleRunner& runner);
+    // Opens a document, folder or mail link through the desktop; shows `failureText` (which
+    // names what could not be opened, and for mail the address) when nothing could open it.
+    void openThroughShell(const QString& target, const QString& failureText);
+    // The shutdown sequence after the question: sound, timers, the WAV (unless a save still
+    // reads it), the menu; a decode's transcoder is stopped. Emits shutDown.
+    void shutDownNow();
     void randomCut();
     void sendToFriends();
     void openHelp();
@@ -228,4 +245,5 @@ private:
     WaveformLoader* waveform_ = nullptr;
     bool saveFinished_ = false;
     bool shuttingDown_ = false;
+    bool quitWithoutQuestion_ = false;
 };

@@ -1,5 +1,5 @@
-// The main window's actions: the panel, the transport row, the command keywords, opening,
-// saving and the random cutter.
+// The main window's actions: the panel, the transport row, the command keywords, the random
+// cutter and the documents the desktop opens (help, mail). Opening and saving: frmMainFiles.cpp.
 #include "app/AppIdentity.h"
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
@@ -9,9 +9,9 @@
 #include "platform/MediaDevice.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
-#include "platform/ShortPath.h"
 #include "platform/TempFolder.h"
 #include "timeline/PlaybackController.h"
+#include "timeline/RandomCut.h"
 #include "timeline/TimeText.h"
 #include "timeline/TimelineInteraction.h"
 #include "timeline/WidgetTimelineBoard.h"
@@ -28,15 +28,8 @@
 #include <cmath>
 
 namespace {
-constexpr int kDecodeBarWidth = 361;
-constexpr int kSaveBarWidth = 281;
 // Draws of the random cutter before it gives up on a selection of more than five seconds.
 constexpr int kRandomCutDraws = 1000;
-const char* const kOpenFilter =
-    "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr|"
-    "WMV Files(*.wmv)|*.wmv|AVI Files(*.avi)|*.avi|MPG Files(*.mpg)|*.mpg|All Files(*.*)|*.*";
-const char* const kSaveFilter =
-    "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr";
 }
 
 void frmMain::imgButton_Click(int index)
@@ -153,17 +146,27 @@ void frmMain::showAbout()
                           QStringLiteral("About"), MsgButtons::Ok, MsgIcon::None);
 }
 
+void frmMain::openThroughShell(const QString& target, const QString& failureText)
+{
+    if (!services_.shell->open(target))
+        services_.boxes->show(failureText, QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
+}
+
 void frmMain::sendToFriends()
 {
-    services_.shell->open(QStringLiteral("mailto:") + QString::fromLatin1(kFriendAddress) +
-                          QStringLiteral("?subject=I ve cut music by TuneSnip!&body=I ve cut music by TuneSnip! "
-                                         "You can see more detail here: ") +
-                          QString::fromLatin1(kWebAddress));
+    const QString to = QString::fromLatin1(kFriendAddress);
+    openThroughShell(QStringLiteral("mailto:") + to +
+                         QStringLiteral("?subject=I ve cut music by TuneSnip!&body=I ve cut music by TuneSnip! "
+                                        "You can see more detail here: ") +
+                         QString::fromLatin1(kWebAddress),
+                     QStringLiteral("Could not start a mail program for a message to %1.").arg(to));
 }
 
 void frmMain::openHelp()
 {
-    services_.shell->open(paths_.helpFile());
+    openThroughShell(paths_.helpFile(),
+                     QStringLiteral("Could not open the help page \"%1\": no program to show it was found.")
+                         .arg(paths_.helpFile()));
 }
 
 // ---- Progress bars and the controls a save disables ----
@@ -184,234 +187,6 @@ void frmMain::setControlsEnabled(bool enabled)
         c->setEnabled(enabled);
 }
 
-// ---- Opening ----
-
-void frmMain::openOrCloseFile()
-{
-    if (isSet(state_.fileIsOpen))
-        closeCurrentFile();
-    else
-        openFile();
-}
-
-void frmMain::closeCurrentFile()
-{
-    if (services_.boxes->show(QStringLiteral("Current Audio file will be closed, are you sure?"),
-                              QStringLiteral("Close Current File"), MsgButtons::OkCancel,
-                              MsgIcon::None) != MsgResult::Ok)
-        return;
-    picOpened->hide();
-    resetEditor(state_, *board_, *labelSink_);
-    setBar(imgPB, kDecodeBarWidth, 0);
-    lblPB->setText(QStringLiteral("0%"));
-    state_.fileIsOpen = kFalse;
-    Q_EMIT fileClosed();
-    update();
-}
-
-void frmMain::openFile()
-{
-    // Two transcoders must never write the same WAV: a second open waits for the first.
-    if (objDOS->isRunning())
-        return;
-    commonDialogs_->setFileName(QString());
-    commonDialogs_->setTitle(QStringLiteral("Open Files"));
-    commonDialogs_->setFilter(QString::fromLatin1(kOpenFilter));
-    playback_->stop();
-    prepareOpenDialog();
-    bool chosen = false;
-    try {
-        chosen = commonDialogs_->ShowOpen();
-    } catch (const DialogError&) {
-        chosen = false;
-    }
-    if (!chosen)
-        return;
-    const QString name = commonDialogs_->FileName();
-    if (name.isEmpty())
-        return;
-    decodeFile(name);
-}
-
-void frmMain::decodeFile(const QString& name)
-{
-    // The decoded sound goes only into a folder that is private to this user (checked again
-    // now: it may have been removed or replaced since start-up).
-    QString why;
-    if (!ensurePrivateFolder(paths_.tempDir, &why)) {
-        services_.boxes->show(QStringLiteral("Cannot decode \"%1\": the temporary folder is not usable (%2).").arg(name, why),
-                              QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Error);
-        return;
-    }
-    lblFileName->setText(fileNameCaption(name));
-    lstFile->clear();
-    lstFile->addItem(name);
-    const QString command = decodeCommand(paths_.coder(), name, paths_.tempWav);
-
-    // An old WAV must not pass for the new file's sound if this decode fails.
-    QFile::remove(paths_.tempWav);
-    setBar(imgPB, kDecodeBarWidth, 0);
-    lblPB->setText(QStringLiteral("0%"));
-    picPBBack->show();
-    picPBBack->raise();
-    state_.currentJob = QStringLiteral("open file");
-    objDOS->setCommandLine(command);
-    objDOS->ExecuteCommand(QString());
-
-    if (shuttingDown_) {
-        // The user quit while the transcoder ran: its WAV must not outlive the program.
-        QFile::remove(paths_.tempWav);
-        return;
-    }
-    if (!objDOS->lastExit().started) {
-        // The runner has said why; nothing was decoded.
-        picPBBack->hide();
-        lstFile->clear();
-        return;
-    }
-    if (!decodeSucceeded()) {
-        picPBBack->hide();
-        picOpened->hide();
-        QFile::remove(paths_.tempWav);
-        services_.boxes->show(QStringLiteral("Could not open \"%1\": it holds no sound that can be decoded.").arg(name),
-                              QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Error);
-        lblFileName->setText(QStringLiteral("C:\\1.MP3"));
-        return;
-    }
-    state_.fileIsOpen = kTrue;
-    Q_EMIT fileOpened(name);
-    Q_EMIT fileDecoded(paths_.tempWav);
-}
-
-bool frmMain::decodeSucceeded() const
-{
-    const RunExit e = objDOS->lastExit();
-    const QFileInfo wav(paths_.tempWav);
-    return e.started && e.exited && e.signal == 0 && e.exitCode == 0 && wav.exists() && wav.size() > 44;
-}
-
-void frmMain::decodeOutput(QString& chunk)
-{
-    if (state_.currentJob != QLatin1String("open file"))
-        return;
-    readDuration(chunk, state_.sourceDurationSeconds);
-    const std::optional<std::int32_t> t = readTimeSeconds(chunk);
-    if (!t)
-        return;
-    const ProgressDisplay p = progressFor(*t, state_.sourceDurationSeconds);
-    setBar(imgPB, kDecodeBarWidth, p.fraction);
-    lblPB->setText(p.text);
-}
-
-void frmMain::decodeOver()
-{
-    if (state_.currentJob == QLatin1String("open file")) {
-        lstFile->clear();
-        state_.sourceDurationSeconds = 0;
-        picPBBack->hide();
-        if (decodeSucceeded() && !shuttingDown_)
-            picOpened->show();
-    }
-    // The panels keep their designed pixel size at every density (the window converts its
-    // geometry once at load), so nothing is resized here.
-}
-
-// ---- Saving ----
-
-void frmMain::saveRingTone()
-{
-    if (static_cast<std::int64_t>(state_.selEndSeconds) - state_.selBeginSeconds < 1)
-        return;
-    if (objDOS1->isRunning())
-        return;
-    commonDialogs_->setFilter(QString::fromLatin1(kSaveFilter));
-    commonDialogs_->setTitle(QStringLiteral("Save As"));
-    commonDialogs_->setPath(QString());
-    commonDialogs_->setFileName(QStringLiteral("cut.mp3"));
-    prepareSaveDialog();
-    bool chosen = false;
-    try {
-        chosen = commonDialogs_->ShowSave();
-    } catch (const DialogError&) {
-        chosen = false;
-    }
-    if (!chosen)
-        return;
-    txtSave->setText(commonDialogs_->FileName().trimmed());
-    const QString output = txtSave->text();
-    if (output.isEmpty())
-        return;
-    if (!encodeOptions(output)) {
-        services_.boxes->show(QStringLiteral("Cannot save \"%1\": the name must end in .mp3, .wma, .wav or .amr.").arg(output),
-                              QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
-        return;
-    }
-    if (QFileInfo(output).absoluteFilePath() == QFileInfo(paths_.tempWav).absoluteFilePath()) {
-        services_.boxes->show(QStringLiteral("Cannot save over the sound being edited: choose another name."),
-                              QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
-        return;
-    }
-
-    playback_->stopAndClose();
-    const QString command = encodeCommand(paths_.coder(), paths_.tempWav, state_.selBeginSeconds,
-                                          state_.selEndSeconds - state_.selBeginSeconds, output);
-    setControlsEnabled(false);
-    setBar(imgPro, kSaveBarWidth, 0);
-    lblPro->setText(QStringLiteral("0%"));
-    picPro->show();
-    picPro->raise();
-    saveFinished_ = false;
-    objDOS1->setCommandLine(command);
-    objDOS1->ExecuteCommand(QString());
-    if (!saveFinished_) {
-        // The transcoder could not be started (the runner has said why): undo what the run set up.
-        picPro->hide();
-        setControlsEnabled(true);
-    }
-}
-
-void frmMain::saveOutput(QString& chunk)
-{
-    readDuration(chunk, state_.sourceDurationSeconds);
-    const std::optional<std::int32_t> t = readTimeSeconds(chunk);
-    if (!t)
-        return;
-    const ProgressDisplay p = progressFor(*t, state_.selEndSeconds - state_.selBeginSeconds);
-    setBar(imgPro, kSaveBarWidth, p.fraction);
-    lblPro->setText(p.text);
-}
-
-void frmMain::saveOver()
-{
-    saveFinished_ = true;
-    picPro->hide();
-    setControlsEnabled(true);
-
-    if (shuttingDown_)
-        return;  // the user quit meanwhile: the file is written, nothing more is wanted
-    const QString output = txtSave->text();
-    const RunExit e = objDOS1->lastExit();
-    const QFileInfo out(output);
-    if (!(e.exited && e.signal == 0 && e.exitCode == 0 && out.exists() && out.size() > 0)) {
-        services_.boxes->show(QStringLiteral("Could not save \"%1\".").arg(output), QString::fromLatin1(kProductName),
-                              MsgButtons::Ok, MsgIcon::Error);
-        return;
-    }
-    rememberSaved(output);
-    if (settings_.openFolderAfterSave == 0)
-        services_.shell->open(folderOf(output));
-    if (settings_.playSoundAfterSave == 0) {
-        const QString snd = paths_.soundWav();
-        if (!QFile::exists(snd))
-            return;
-        // The chime gets an alias of its own: under "sound" the playback poll would take it for
-        // the edited sound and overwrite its duration with the chime's.
-        services_.media->send(QStringLiteral("close chime"));
-        services_.media->send(QStringLiteral("open ") + shortPathOf(snd) + QStringLiteral(" alias chime"));
-        services_.media->send(QStringLiteral("play chime"));
-    }
-}
-
 // ---- Random cutter ----
 
 void frmMain::randomCut()
@@ -422,20 +197,27 @@ void frmMain::randomCut()
                               MsgIcon::Warning);
         return;
     }
-    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     random_.seed(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
-    // With five seconds or less no draw can give more than five; the loop is bounded anyway.
-    for (int draw = 0; full > 5 && draw < kRandomCutDraws; ++draw) {
+    // Each draw is one that the drag rules keep longer than five seconds; the bound only guards.
+    for (int draw = 0; draw < kRandomCutDraws; ++draw) {
+        const std::optional<RandomCutPlaces> places = drawRandomCut(full, random_);
+        if (!places)
+            break;
         for (TimelinePic p : {TimelinePic::SelectTop2, TimelinePic::SelectTop1, TimelinePic::SelectLine1,
                               TimelinePic::SelectLine2, TimelinePic::SelectBottom1, TimelinePic::SelectBottom2})
             board_->setVisible(p, true);
-        board_->setLeft(TimelinePic::SelectTop2, (unit(random_) * 10000.0f + 500.0f) / 15.0f);
+        // The begin marker leaves the way first, so that where it stood cannot push the end.
+        for (TimelinePic p : {TimelinePic::SelectTop1, TimelinePic::SelectBottom1})
+            board_->setLeft(p, 0);
+        board_->setLeft(TimelinePic::SelectLine1, kLineOffset);
+        // Each marker is moved by nothing and released, so the drag rules apply to its new place.
+        board_->setLeft(TimelinePic::SelectTop2, places->endLeft);
         state_.dragActive = kTrue;
-        interaction_->markerMove(MarkerHandle::Top2, 3);
+        interaction_->markerMove(MarkerHandle::Top2, state_.dragAnchorX);
         interaction_->markerRelease(MarkerHandle::Top2);
-        board_->setLeft(TimelinePic::SelectTop1, unit(random_) * 10000.0f / 15.0f);
+        board_->setLeft(TimelinePic::SelectTop1, places->beginLeft);
         state_.dragActive = kTrue;
-        interaction_->markerMove(MarkerHandle::Top1, 3);
+        interaction_->markerMove(MarkerHandle::Top1, state_.dragAnchorX);
         interaction_->markerRelease(MarkerHandle::Top1);
         if (static_cast<std::int64_t>(state_.selEndSeconds) - state_.selBeginSeconds > 5)
             return;

@@ -10,7 +10,9 @@
 #include "app/AppIdentity.h"
 #include "timeline/PlaybackController.h"
 #include "timeline/TimelineInteraction.h"
+#include "transcode/ConsoleRunner.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -33,8 +35,9 @@ void frmMain::wireControls()
     connect(imgMin, &ImageControl::clicked, this, [this] { showMinimized(); });
     connect(imgOpen, &ImageControl::clicked, this, [this] { imgButton_Click(0); });
     connect(imgFeedback, &ImageControl::clicked, this, [this] {
-        services_.shell->open(QStringLiteral("mailto:") + QString::fromLatin1(kSupportAddress) +
-                              QStringLiteral("?subject=Feedback/Bug Report"));
+        const QString to = QString::fromLatin1(kSupportAddress);
+        openThroughShell(QStringLiteral("mailto:") + to + QStringLiteral("?subject=Feedback/Bug Report"),
+                         QStringLiteral("Could not start a mail program. Please write to %1.").arg(to));
     });
     for (int i = 0; i < 4; ++i) {
         connect(imgMenu[i], &ImageControl::mouseMove, this, [this, i] {
@@ -57,6 +60,10 @@ void frmMain::wireControls()
         connect(imgCtrlButton[i], &ImageControl::clicked, this, [this, i] { imgCtrlButton_Click(i); });
     }
     connect(lblVersion, &SkinLabel::mouseDown, this, [this] { beginWindowMove(); });
+    auto* stopJob = new QAction(this);
+    stopJob->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(stopJob, &QAction::triggered, this, &frmMain::stopRunningJob);
+    addAction(stopJob);
     connect(&Timer2, &QTimer::timeout, this, &frmMain::Timer2_Timer);
     wireTimeline();
 }
@@ -159,23 +166,48 @@ void frmMain::mouseMoveEvent(QMouseEvent* event)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (shuttingDown_) {
-        event->accept();
-        return;
-    }
-    if (services_.boxes->show(QStringLiteral("Are you sure to quit?"), QStringLiteral("Exit"), MsgButtons::OkCancel,
-                              MsgIcon::Warning) != MsgResult::Ok) {
+    if (!shuttingDown_ && !quitWithoutQuestion_ &&
+        services_.boxes->show(QStringLiteral("Are you sure to quit?"), QStringLiteral("Exit"), MsgButtons::OkCancel,
+                              MsgIcon::Warning) != MsgResult::Ok &&
+        !shuttingDown_) {  // a quit signal may have arrived while the question was open
         event->ignore();
         return;
     }
+    if (!shuttingDown_)
+        shutDownNow();
+    event->accept();
+}
+
+void frmMain::shutDownNow()
+{
     shuttingDown_ = true;
+    // A decode's WAV is ours and deleted anyway; a save's transcoder finishes the ring tone.
+    objDOS->stop();
     services_.media->send(QStringLiteral("stop sound"));
     services_.media->send(QStringLiteral("close sound"));
     QApplication::processEvents();
     Timer2.stop();
-    if (QFile::exists(paths_.tempWav))
+    if (!objDOS1->isRunning() && QFile::exists(paths_.tempWav))
         QFile::remove(paths_.tempWav);
     unloadMenu();
-    event->accept();
     Q_EMIT shutDown();
+}
+
+void frmMain::quitWithoutAsking()
+{
+    if (shuttingDown_) {
+        // Asked again while a save still runs: the user wants out now.
+        objDOS1->stop();
+        return;
+    }
+    quitWithoutQuestion_ = true;
+    close();
+    if (!shuttingDown_)
+        shutDownNow();  // the window was not shown: close() sends no close event then
+}
+
+void frmMain::stopRunningJob()
+{
+    objDOS->stop();
+    objDOS1->stop();
 }

@@ -117,7 +117,7 @@ void frmMain::buildControls()
     lblViewLength = label(QStringLiteral("00:00:00"), {572, 514, 44, 13}, 8.25, centre);
     lblTimeLeft = label(QStringLiteral("Start"), {14, 467, 40, 13}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     lblTimeRight = label(QStringLiteral("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
-    lblFileName = label(QStringLiteral("C:\\1.MP3"), {372, 76, 370, 16}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    lblFileName = label(QString::fromLatin1(kNoFileCaption), {372, 76, 370, 16}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     lblVersion = label(QString(), {96, 16, 87, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     lblText = label(QString(), {18, 538, 147, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     QPalette white = lblVersion->palette();

@@ -8,8 +8,10 @@
 #include "dialogs/QtDialogBackend.h"
 #include "platform/ConsoleMessageBoxes.h"
 #include "platform/QtMessageBoxes.h"
+#include "platform/QuitSignals.h"
 #include "platform/SdlMediaDevice.h"
 #include "platform/Shell.h"
+#include "platform/StaleWavs.h"
 #include "platform/TempFolder.h"
 #include "platform/XdgDirs.h"
 #include "settings/SettingsWindowLauncher.h"
@@ -49,6 +51,7 @@ int main(int argc, char** argv)
     const XdgDirs xdg = xdgDirs(processEnvironment(), QDir::homePath());
     const AppPaths paths = AppPaths::forProgram(QApplication::applicationDirPath(), defaultTempFolder(),
                                                 QApplication::applicationPid(), xdg);
+    removeStaleWavs(paths.tempDir);  // left by runs that were killed or cut off
     FileHistory history(paths.historyFile, musicOrHome(xdg));
     QtMessageBoxes boxes;
     ConsoleMessageBoxes consoleBoxes;  // the unattended test run answers every message itself
@@ -59,6 +62,9 @@ int main(int argc, char** argv)
     int openStatus = 0;
 
     std::unique_ptr<frmMain> mainWindow;
+    QuitSignals quitSignals;  // SIGTERM, SIGINT, SIGHUP: quit without the question
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app,
+                     [&] { mainWindow ? mainWindow->quitWithoutAsking() : QApplication::quit(); });
     std::unique_ptr<SettingsWindowLauncher> settingsWindow;  // ends before the main window
     frmSplash splash([&] {
         MainServices services{&messages, &shell, &dialogs, &media, [&] {

@@ -8,37 +8,37 @@
 
 namespace {
 
-// Splits the file into its fields: each ends at a comma or a line end; surrounding blanks and
-// quotes are removed; blank lines hold no field.
+// Splits the file into its fields: each ends at a comma or a line end (CR LF, CR or LF), so a
+// blank line is a field of its own; surrounding blanks and quotes are removed. The text after
+// the last line end is a field only when it holds something or follows a comma.
 QList<QByteArray> fields(const QByteArray& contents)
 {
     QList<QByteArray> out;
     QByteArray current;
-    bool any = false;
+    bool afterComma = false;
     auto finish = [&] {
         QByteArray f = current.trimmed();
         if (f.size() >= 2 && f.startsWith('"') && f.endsWith('"'))
             f = f.mid(1, f.size() - 2);
-        if (any)
-            out << f;
+        out << f;
         current.clear();
-        any = false;
     };
-    for (char c : contents) {
-        if (c == ',' ) {
-            any = true;
+    for (qsizetype i = 0; i < contents.size(); ++i) {
+        const char c = contents.at(i);
+        if (c == ',') {
             finish();
+            afterComma = true;
         } else if (c == '\r' || c == '\n') {
-            if (!current.trimmed().isEmpty())
-                any = true;
+            if (c == '\r' && i + 1 < contents.size() && contents.at(i + 1) == '\n')
+                ++i;
             finish();
+            afterComma = false;
         } else {
             current += c;
         }
     }
-    if (!current.trimmed().isEmpty())
-        any = true;
-    finish();
+    if (!current.isEmpty() || afterComma)
+        finish();
     return out;
 }
 

@@ -8,8 +8,8 @@ struct AfterSaveSettings {
     std::int16_t playSoundAfterSave = 0;   // 0: play sound.wav after a save
 };
 
-// Reads setup.ini: two records, one per line. A missing or unreadable file gives 0, 0; a file
-// with one record gives both settings its value; a value outside 16 bits leaves that setting 0;
+// Reads setup.ini: two records, one per line; a blank line is a record that reads as 0. A missing
+// or unreadable file gives 0, 0; a file with one record gives both settings its value; a value outside 16 bits leaves that setting 0;
 // values are rounded half to even and text that is not a number reads as 0. Never fails.
 AfterSaveSettings loadSetupIni(const QString& path);
 

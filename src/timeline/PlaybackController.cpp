@@ -10,10 +10,28 @@
 #include <QFile>
 #include <cmath>
 
+namespace {
+QString openFailureText(int code)
+{
+    switch (code) {
+    case MediaError::Hardware:
+        return QStringLiteral("Cannot play the sound: no audio output could be opened. Another program may be using it.");
+    case MediaError::FileNotFound:
+        return QStringLiteral("Cannot play the sound: its decoded copy is missing. Open the file again.");
+    case MediaError::InvalidFile:
+        return QStringLiteral("Cannot play the sound: its decoded copy is damaged. Open the file again.");
+    default:
+        break;
+    }
+    return QStringLiteral("Cannot play the sound (media error %1).").arg(code);
+}
+}  // namespace
+
 PlaybackController::PlaybackController(EditorState& state, MediaDevice& media, TimelineBoard& board,
-                                       LabelSink& labels, QString tempWav, std::function<void()> processEvents)
+                                       LabelSink& labels, QString tempWav, std::function<void()> processEvents,
+                                       std::function<void(const QString&)> reportFailure)
     : state_(state), media_(media), board_(board), labels_(labels), tempWav_(std::move(tempWav)),
-      processEvents_(std::move(processEvents))
+      processEvents_(std::move(processEvents)), reportFailure_(std::move(reportFailure))
 {
 }
 
@@ -35,9 +53,50 @@ void PlaybackController::stopAndClose()
         processEvents_();
 }
 
-void PlaybackController::openTempWav()
+void PlaybackController::releaseForSave()
 {
-    send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound"));
+    // Set first: a poll run by stopAndClose's event processing must leave the playhead alone.
+    if (isSet(state_.playPaused))
+        playOnFromPlayhead_ = true;
+    stopAndClose();
+}
+
+bool PlaybackController::openTempWav()
+{
+    closeCompletionSound();
+    const int code = send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound"));
+    if (code == MediaError::Ok) {
+        failureReported_ = false;
+        playOnFromPlayhead_ = false;
+        return true;
+    }
+    labels_.setText(TimeLabel::Time, formatTime(0));
+    if (!failureReported_ && reportFailure_) {
+        failureReported_ = true;
+        reportFailure_(openFailureText(code));
+    }
+    return false;
+}
+
+void PlaybackController::playCompletionSound(const QString& path)
+{
+    closeCompletionSound();
+    chimeOpen_ = send(QStringLiteral("open ") + shortPathOf(path) + QStringLiteral(" alias chime")) == MediaError::Ok;
+    if (chimeOpen_)
+        send(QStringLiteral("play chime"));
+}
+
+void PlaybackController::closeCompletionSound()
+{
+    if (!chimeOpen_)
+        return;
+    send(QStringLiteral("close chime"));
+    chimeOpen_ = false;
+}
+
+std::int32_t PlaybackController::playheadSeconds() const
+{
+    return static_cast<std::int32_t>(roundHalfEven(state_.fullSeconds() * state_.playFraction));
 }
 
 void PlaybackController::playFrom(std::int32_t seconds)
@@ -48,6 +107,14 @@ void PlaybackController::playFrom(std::int32_t seconds)
 
 void PlaybackController::play()
 {
+    if (isSet(state_.playPaused) && playOnFromPlayhead_) {
+        // Paused, then a save closed the device: play on from where the pause left off.
+        const std::int32_t at = playheadSeconds();
+        stopAndClose();
+        if (QFile::exists(tempWav_) && openTempWav())
+            playFrom(at);
+        return;
+    }
     if (isSet(state_.playPaused)) {
         send(QStringLiteral("resume sound"));
         return;
@@ -56,13 +123,14 @@ void PlaybackController::play()
     stopAndClose();
     if (!QFile::exists(tempWav_))
         return;
-    openTempWav();
-    send(QStringLiteral("play sound"));
+    if (openTempWav())
+        send(QStringLiteral("play sound"));
 }
 
 void PlaybackController::stop()
 {
     state_.playingSelection = kFalse;
+    playOnFromPlayhead_ = false;
     stopAndClose();
     state_.playPaused = kFalse;
     labels_.setText(TimeLabel::Time, formatTime(0));
@@ -90,7 +158,7 @@ void PlaybackController::placeMarker(bool begin)
 
 void PlaybackController::setBeginAtPlayhead()
 {
-    const auto t = static_cast<std::int32_t>(roundHalfEven(state_.fullSeconds() * state_.playFraction));
+    const std::int32_t t = playheadSeconds();
     if (t >= state_.selEndSeconds && state_.selEndSeconds > 0)
         return;
     state_.selBeginSeconds = t;
@@ -100,7 +168,7 @@ void PlaybackController::setBeginAtPlayhead()
 
 void PlaybackController::setEndAtPlayhead()
 {
-    const auto t = static_cast<std::int32_t>(roundHalfEven(state_.fullSeconds() * state_.playFraction));
+    const std::int32_t t = playheadSeconds();
     if (t < state_.selBeginSeconds)
         return;
     state_.selEndSeconds = t;
@@ -115,14 +183,19 @@ void PlaybackController::playSelection()
     stopAndClose();
     if (!QFile::exists(tempWav_))
         return;
-    openTempWav();
+    if (!openTempWav())
+        return;
     state_.playingSelection = kTrue;
     playFrom(state_.selBeginSeconds);
 }
 
 void PlaybackController::poll()
 {
+    if (chimeOpen_ && media_.send(QStringLiteral("status chime mode"), 128).reply != QLatin1String("playing"))
+        closeCompletionSound();
     const double length = replyNumber(QStringLiteral("status sound length"));
+    if (length == 0 && playOnFromPlayhead_)
+        return;  // the playhead stays where the pause left it until Play
     if (length == 0) {
         board_.setLeft(TimelinePic::TopPoint, 0);
         board_.setLeft(TimelinePic::BottomPoint, 0);

@@ -9,12 +9,18 @@ class TimelineBoard;
 
 // The transport actions and the 100 ms poll: plays the decoded WAV through the media device
 // under the alias "sound", keeps the duration, the playhead and the current-time label in step,
-// sets the selection at the playhead and stops a selection playback at its end. It owns nothing:
-// the state, the device, the board and the labels belong to the window.
+// sets the selection at the playhead and stops a selection playback at its end. It also plays
+// the completion sound under the alias "chime" and closes that again once it has ended, or
+// before the decoded WAV is opened, so that an audio output with room for one device is free
+// for the edited sound. It owns nothing: the state, the device, the board and the labels belong
+// to the window.
 class PlaybackController {
 public:
+    // `reportFailure` is told, once until an open succeeds again, why the decoded WAV could not
+    // be opened for playing; it may be empty.
     PlaybackController(EditorState& state, MediaDevice& media, TimelineBoard& board, LabelSink& labels,
-                       QString tempWav, std::function<void()> processEvents);
+                       QString tempWav, std::function<void()> processEvents,
+                       std::function<void(const QString&)> reportFailure = {});
 
     void play();                // transport 0
     void stop();                // transport 1
@@ -26,15 +32,24 @@ public:
 
     // "stop sound", "close sound", then the window's pending events.
     void stopAndClose();
-    // "open <decoded WAV> alias sound".
-    void openTempWav();
+    // Releases the device for a save: as stopAndClose, but a pause is remembered, so that the
+    // next Play plays on from the playhead instead of resuming a device that is closed.
+    void releaseForSave();
+    // "open <decoded WAV> alias sound", after closing a completion sound that still holds the
+    // output. On failure the time label shows 00:00:00 and the failure is reported (once).
+    // Returns whether the sound is open.
+    bool openTempWav();
     // "play sound from <seconds x 1000>".
     void playFrom(std::int32_t seconds);
+    // Plays `path` under the alias "chime"; it is closed again when it has ended.
+    void playCompletionSound(const QString& path);
 
 private:
     int send(const QString& command, int replyCapacity = 128);
     double replyNumber(const QString& command);
     void placeMarker(bool begin);
+    void closeCompletionSound();
+    std::int32_t playheadSeconds() const;
 
     EditorState& state_;
     MediaDevice& media_;
@@ -42,4 +57,8 @@ private:
     LabelSink& labels_;
     QString tempWav_;
     std::function<void()> processEvents_;
+    std::function<void(const QString&)> reportFailure_;
+    bool chimeOpen_ = false;
+    bool failureReported_ = false;
+    bool playOnFromPlayhead_ = false;  // paused when a save released the device
 };

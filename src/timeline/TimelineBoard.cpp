@@ -39,6 +39,9 @@ void resetEditor(EditorState& state, TimelineBoard& board, LabelSink& labels)
 {
     state.selBeginSeconds = 0;
     state.selEndSeconds = 0;
+    // Nothing may be cut from a file that is closed, and its markers must not come back.
+    state.txtFullTime = QStringLiteral("0");
+    placeInitialMarkers(board);
     labels.setText(TimeLabel::Time, formatTime(0));
     board.setLeft(TimelinePic::TopPoint, 0);
     board.setLeft(TimelinePic::Line, kLineOffset);

@@ -49,7 +49,8 @@ private:
 // top1, line1, bottom1, top2, bottom2, line2. Visibility is not touched.
 void placeInitialMarkers(TimelineBoard& board);
 
-// The editor reset of "Close Current File": selection 0/0, the seven time labels "00:00:00",
-// playhead at 0 (line 6), the six marker pictures hidden. Leaves playback, txtFullTime,
-// playPaused, playingSelection and playFraction alone.
+// The editor reset of "Close Current File": selection 0/0, the duration forgotten (txtFullTime
+// "0"), the seven time labels "00:00:00", playhead at 0 (line 6), the markers back at their
+// start-up places and their six pictures hidden. Leaves playback, playPaused, playingSelection
+// and playFraction alone.
 void resetEditor(EditorState& state, TimelineBoard& board, LabelSink& labels);

@@ -128,13 +128,13 @@ void TimelineInteraction::playheadRelease(PlayheadHandle)
     state_.dragActive = kFalse;
     if (setPollEnabled_)
         setPollEnabled_(true);
-    playback_.openTempWav();
-    playback_.playFrom(secondsAt(state_.fullSeconds(), board_.left(TimelinePic::BottomPoint)));
+    if (playback_.openTempWav())
+        playback_.playFrom(secondsAt(state_.fullSeconds(), board_.left(TimelinePic::BottomPoint)));
 }
 
 void TimelineInteraction::panelPress(double x)
 {
     playback_.stopAndClose();
-    playback_.openTempWav();
-    playback_.playFrom(secondsAt(state_.fullSeconds(), x));
+    if (playback_.openTempWav())
+        playback_.playFrom(secondsAtPanelX(state_.fullSeconds(), x));
 }

@@ -32,7 +32,8 @@ public:
     void playheadMove(PlayheadHandle handle, double x);
     void playheadRelease(PlayheadHandle handle);
 
-    // A press on the timeline panel at x: plays from round-half-even(F x x / 728) seconds.
+    // A press on the timeline panel at x: plays from the second under the pointer (the track's
+    // lines start 6 px into the panel), from 0 left of the track and from the end right of it.
     void panelPress(double x);
 
 private:

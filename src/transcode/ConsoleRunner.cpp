@@ -1,36 +1,27 @@
 #include "transcode/ConsoleRunner.h"
 
 #include "transcode/CommandLine.h"
-#include "transcode/ProcessTable.h"
 #include "transcode/PumpTimer.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QFile>
 #include <QPointer>
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <memory>
 #include <optional>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/ioctl.h>
-#include <sys/wait.h>
-#include <thread>
+#include <time.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace {
 constexpr int kChunkBytes = 1024;
 constexpr int kPollMs = 50;
-// After the pipe broke the child is normally exiting; wait this long for its status.
-constexpr int kExitGraceMs = 2000;
-constexpr int kExitStepMs = 5;
+// A child asked to stop gets this long to end on SIGTERM before it is killed.
+constexpr qint64 kStopGraceMs = 1000;
 
 class UniqueFd {
 public:
@@ -50,58 +41,6 @@ private:
     int fd_;
 };
 
-struct FileActionsDeleter {
-    void operator()(posix_spawn_file_actions_t* fa) const { posix_spawn_file_actions_destroy(fa); }
-};
-struct SpawnAttrDeleter {
-    void operator()(posix_spawnattr_t* a) const { posix_spawnattr_destroy(a); }
-};
-
-// Starts args[0] (searched on PATH when it holds no slash) with stdout and stderr on `outFd`,
-// stdin on /dev/null, no other descriptor and default signal handling.
-// Returns 0, or the errno of the failed start (glibc reports a failed exec here too).
-int spawnChild(const QStringList& args, int outFd, pid_t* pid)
-{
-    std::vector<QByteArray> bytes;
-    bytes.reserve(static_cast<size_t>(args.size()));
-    for (const QString& a : args)
-        bytes.push_back(QFile::encodeName(a));
-    std::vector<char*> argv;
-    for (QByteArray& b : bytes)
-        argv.push_back(b.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t faStore;
-    if (int e = posix_spawn_file_actions_init(&faStore))
-        return e;
-    std::unique_ptr<posix_spawn_file_actions_t, FileActionsDeleter> fa(&faStore);
-    posix_spawnattr_t attrStore;
-    if (int e = posix_spawnattr_init(&attrStore))
-        return e;
-    std::unique_ptr<posix_spawnattr_t, SpawnAttrDeleter> attr(&attrStore);
-
-    int e = posix_spawn_file_actions_addopen(fa.get(), 0, "/dev/null", O_RDONLY, 0);
-    if (!e)
-        e = posix_spawn_file_actions_adddup2(fa.get(), outFd, 1);
-    if (!e)
-        e = posix_spawn_file_actions_adddup2(fa.get(), outFd, 2);
-    if (!e)
-        e = posix_spawn_file_actions_addclosefrom_np(fa.get(), 3);
-    sigset_t all;
-    sigset_t none;
-    sigfillset(&all);
-    sigemptyset(&none);
-    if (!e)
-        e = posix_spawnattr_setsigdefault(attr.get(), &all);
-    if (!e)
-        e = posix_spawnattr_setsigmask(attr.get(), &none);
-    if (!e)
-        e = posix_spawnattr_setflags(attr.get(), POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    if (e)
-        return e;
-    return posix_spawnp(pid, argv[0], fa.get(), attr.get(), argv.data(), environ);
-}
-
 // Something to read: bytes in the pipe, or a broken pipe (a failed query counts as well).
 bool dataWaiting(int fd)
 {
@@ -113,70 +52,49 @@ bool dataWaiting(int fd)
         return errno != EINTR;
     return (p.revents & (POLLIN | POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
+
+// Waits one poll interval without Qt's event loop, woken at once by output on the pipe or by
+// the child's end; so what the loop still handles (a stop, a second quit signal) is not held up.
+void waitWithoutEvents(int pipeFd, bool pipeOpen, const ChildProcess& child)
+{
+    pollfd fds[2];
+    nfds_t n = 0;
+    if (pipeOpen)
+        fds[n++] = {pipeFd, POLLIN, 0};
+    if (child.endNotifier() >= 0)
+        fds[n++] = {child.endNotifier(), POLLIN, 0};
+    ::poll(n ? fds : nullptr, n, kPollMs);
 }
 
-ConsoleRunner::ConsoleRunner(MessageBoxes& boxes, QObject* parent)
-    : QObject(parent), boxes_(boxes), processName_(QStringLiteral("coder"))
+qint64 nowMs()
 {
-    // Children that outlive their run are reaped from here, so none stays a zombie.
-    reaper_.setInterval(100);
-    connect(&reaper_, &QTimer::timeout, this, &ConsoleRunner::reapPending);
+    timespec ts{};
+    ::clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<qint64>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
 }
 
-ConsoleRunner::~ConsoleRunner()
-{
-    for (const pid_t pid : std::vector<pid_t>(pending_)) {
-        if (!tryReap(pid))
-            std::thread([pid] { ::waitpid(pid, nullptr, 0); }).detach();
-    }
-}
+ConsoleRunner::ConsoleRunner(MessageBoxes& boxes, QObject* parent) : QObject(parent), boxes_(boxes) {}
 
-bool ConsoleRunner::IsProcessRunning(const QString& name) const
-{
-    return isProcessNameRunning(name);
-}
+ConsoleRunner::~ConsoleRunner() = default;
 
 void ConsoleRunner::fail(const QString& text)
 {
     boxes_.show(text, QStringLiteral("TuneSnip"), MsgButtons::Ok, MsgIcon::Error);
 }
 
-bool ConsoleRunner::tryReap(pid_t pid)
+void ConsoleRunner::stop()
 {
-    int status = 0;
-    pid_t r;
-    do
-        r = ::waitpid(pid, &status, WNOHANG);
-    while (r < 0 && errno == EINTR);
-    if (r == 0)
-        return false;
-    pending_.erase(std::remove(pending_.begin(), pending_.end(), pid), pending_.end());
-    if (r == pid && pid == lastPid_) {
-        lastExit_.exited = true;
-        if (WIFEXITED(status)) {
-            lastExit_.exitCode = WEXITSTATUS(status);
-            lastExit_.signal = 0;
-        } else if (WIFSIGNALED(status)) {
-            lastExit_.exitCode = -1;
-            lastExit_.signal = WTERMSIG(status);
-        }
-    }
-    return true;  // reaped, or reaped by someone else (ECHILD): either way no longer ours
-}
-
-void ConsoleRunner::reapPending()
-{
-    for (const pid_t pid : std::vector<pid_t>(pending_))
-        tryReap(pid);
-    if (pending_.empty())
-        reaper_.stop();
+    if (!run_ || run_->child.reaped() || run_->stopAskedMs >= 0)
+        return;
+    run_->stopAskedMs = nowMs();
+    run_->child.signalGroup(SIGTERM);
 }
 
 QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
 {
     // A run that fails to start must not leave the previous child's status behind.
     lastExit_ = RunExit{};
-    lastPid_ = 0;
     if (!commandLine.isEmpty())
         commandLine_ = commandLine;
     if (commandLine_.isEmpty()) {
@@ -195,13 +113,11 @@ QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
     ::fcntl(readEnd.get(), F_SETFL, ::fcntl(readEnd.get(), F_GETFL) | O_NONBLOCK);
 
     const QStringList args = splitCommandLine(commandLine_);
-    pid_t pid = 0;
-    if (args.isEmpty() || spawnChild(args, writeEnd.get(), &pid) != 0) {
+    Run run;
+    if (args.isEmpty() || run.child.start(args, writeEnd.get()) != 0) {
         fail(QStringLiteral("File or command not found"));
         return {};
     }
-    pending_.push_back(pid);
-    lastPid_ = pid;
     lastExit_.started = true;
     writeEnd.reset();  // the pipe breaks when the child (and its children) end
     outputs_.clear();
@@ -211,64 +127,61 @@ QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
     ++depth_;
     struct RunScope {
         QPointer<ConsoleRunner> runner;
+        Run* outer;
         ~RunScope()
         {
             if (!runner)
-                return;
+                return;  // and `run` reaps its child itself
             --runner->depth_;
-            if (!runner->pending_.empty())
-                runner->reaper_.start();
+            runner->run_ = outer;
         }
-    } scope{self};
+    } scope{self, run_};
+    run_ = &run;
 
     QStringDecoder decoder(QStringDecoder::System);  // keeps split multi-byte characters whole
     std::optional<clsPumpTimer> pump;
     char buffer[kChunkBytes];
-    bool going = true;
-    bool broken = false;
-    while (going) {
-        if (dataWaiting(readEnd.get())) {
-            ssize_t got = ::read(readEnd.get(), buffer, sizeof buffer);
-            if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
-                got = 0;  // nothing after all; not an end
-            } else {
-                if (got <= 0) {
-                    going = false;
-                    broken = true;
-                    got = 0;
-                }
+    bool pipeOpen = true;
+    bool eventLoopWaits = true;
+    for (;;) {
+        bool readSomething = false;
+        if (pipeOpen && dataWaiting(readEnd.get())) {
+            const ssize_t got = ::read(readEnd.get(), buffer, sizeof buffer);
+            if (got > 0) {
+                readSomething = true;
                 QString chunk = decoder.decode(QByteArrayView(buffer, got));
                 outputs_ += chunk;
                 Q_EMIT ReceiveOutputs(chunk);
                 if (!self)
                     return {};
+            } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+                pipeOpen = false;  // every writer has gone (or the pipe failed): nothing more to read
             }
-        } else if (!IsProcessRunning(processName_) && !dataWaiting(readEnd.get())) {
-            // Looked again: a child that wrote its last words and ended between the two
-            // tests would otherwise lose them.
-            going = false;
         }
+        // Reaped first, looked at the pipe second: what the child wrote before it ended is read.
+        if (!readSomething && run.child.tryReap() && (!pipeOpen || !dataWaiting(readEnd.get())))
+            break;
+        if (run.stopAskedMs >= 0 && nowMs() - run.stopAskedMs > kStopGraceMs)
+            run.child.signalGroup(SIGKILL);
+
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         if (!self)
             return {};
-        if (!pump)
-            pump.emplace();
-        pump->Wait(kPollMs);
-        if (!self)
-            return {};
-    }
-
-    if (!tryReap(pid) && broken) {
-        for (int waited = 0; waited < kExitGraceMs && !tryReap(pid); waited += kExitStepMs) {
-            pump->Wait(kExitStepMs);
+        if (eventLoopWaits) {
+            if (!pump)
+                pump.emplace();
+            eventLoopWaits = pump->Wait(kPollMs);
             if (!self)
                 return {};
+        } else {
+            waitWithoutEvents(readEnd.get(), pipeOpen, run.child);
         }
     }
+
+    lastExit_ = run.child.exit();
+    lastExit_.stopped = run.stopAskedMs >= 0;
     readEnd.reset();
     pump.reset();
-    if (!pending_.empty())
-        reaper_.start();
 
     const QString result = outputs_;
     Q_EMIT CommandOver();

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <dirent.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 struct DirCloser {
@@ -65,4 +67,26 @@ bool isProcessNameRunning(const QString& name)
             return true;
     }
     return false;
+}
+
+QString ownProcessName()
+{
+    QByteArray comm = readSmall("/proc/self/comm");
+    if (comm.endsWith('\n'))
+        comm.chop(1);
+    return QString::fromLocal8Bit(comm);
+}
+
+bool isOwnProcessNamed(qint64 pid, const QString& name)
+{
+    if (pid <= 0)
+        return false;
+    const QByteArray dir = "/proc/" + QByteArray::number(pid);
+    struct stat st {};
+    if (::stat(dir.constData(), &st) != 0 || st.st_uid != ::getuid())
+        return false;
+    QByteArray comm = readSmall(dir + "/comm");
+    if (comm.endsWith('\n'))
+        comm.chop(1);
+    return !comm.isEmpty() && comm.toLower() == name.toLocal8Bit().left(15).toLower() && !isZombie(dir);
 }

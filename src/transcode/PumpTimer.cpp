@@ -4,13 +4,13 @@
 #include <QEventLoop>
 #include <QTimer>
 
-void clsPumpTimer::Wait(int MilliSeconds)
+bool clsPumpTimer::Wait(int MilliSeconds)
 {
     if (!QCoreApplication::instance())
         throw PumpTimerError("no application object to process events");
     if (MilliSeconds <= 0) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        return;
+        return true;
     }
     // A precise timer: the runner's 50 ms polls should not drift to coarse timer slack.
     QEventLoop loop;
@@ -20,4 +20,6 @@ void clsPumpTimer::Wait(int MilliSeconds)
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
     timer.start(MilliSeconds);
     loop.exec(QEventLoop::AllEvents);
+    // Only the timer ends this loop, unless the application quits: then the timer is still due.
+    return !timer.isActive();
 }

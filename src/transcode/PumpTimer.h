@@ -14,6 +14,9 @@ public:
 class clsPumpTimer {
 public:
     // Returns after about `MilliSeconds` ms (at once for 0 or less, after handling what is
-    // pending). Throws PumpTimerError when there is no application object to run events.
-    void Wait(int MilliSeconds);
+    // pending), and true. Returns false at once when the event loop cannot wait because the
+    // application is quitting: after QCoreApplication::quit() every event loop returns at once,
+    // so a caller that waits in a loop must then wait some other way. Throws PumpTimerError
+    // when there is no application object to run events.
+    bool Wait(int MilliSeconds);
 };

@@ -4,6 +4,8 @@
 #include "app/frmMenu.h"
 #include "support/MainWindowRig.h"
 #include "timeline/PlaybackController.h"
+#include "timeline/TimelineBoard.h"
+#include "timeline/WidgetTimelineBoard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -216,6 +218,87 @@ TEST(MainWindow, RandomCutterGivesMoreThanFiveSecondsOrGivesUp)
     w->imgButton_Click(2);
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_EQ(rig.boxes.shown[0].title, "warning");
+}
+
+TEST(MainWindow, RandomCutterNeverGivesUpWhenALongerCutExists)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->state().txtFullTime = "6";  // one cut only: the whole sound
+    for (int run = 0; run < 500; ++run) {
+        w->imgButton_Click(2);
+        ASSERT_TRUE(rig.boxes.shown.empty()) << "gave up on click " << run;
+        ASSERT_EQ(w->state().selBeginSeconds, 0);
+        ASSERT_EQ(w->state().selEndSeconds, 6);
+    }
+    // Markers left where an earlier selection put them do not push the new one off the track.
+    w->state().txtFullTime = "60";
+    w->timeline().setLeft(TimelinePic::SelectTop1, 720);
+    for (int run = 0; run < 200; ++run) {
+        w->imgButton_Click(2);
+        ASSERT_LE(w->state().selEndSeconds, 60);
+        ASSERT_GE(w->state().selBeginSeconds, 0);
+        ASSERT_GT(w->state().selEndSeconds - w->state().selBeginSeconds, 5);
+    }
+    EXPECT_TRUE(rig.boxes.shown.empty());
+}
+
+TEST(MainWindow, AShellThatOpensNothingIsToldWithWhatAndToWhom)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    rig.shell.succeeds = false;
+    w->imgButton_Click(6);
+    ASSERT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_TRUE(rig.boxes.shown[0].text.contains(rig.paths.helpFile()));
+    EXPECT_TRUE(rig.boxes.shown[0].text.contains("help"));
+    w->imgButton_Click(4);
+    ASSERT_EQ(rig.boxes.shown.size(), 2u);
+    EXPECT_TRUE(rig.boxes.shown[1].text.contains("mail program"));
+    EXPECT_TRUE(rig.boxes.shown[1].text.contains("friend@example.com"));
+    click(w->imgFeedback);
+    ASSERT_EQ(rig.boxes.shown.size(), 3u);
+    EXPECT_TRUE(rig.boxes.shown[2].text.contains("feedback@tunesnip.example"));
+    for (const ShownMessage& m : rig.boxes.shown) {
+        EXPECT_EQ(m.title, "TuneSnip");
+        EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    }
+    // A shell that works says nothing.
+    rig.shell.succeeds = true;
+    w->imgButton_Click(6);
+    w->imgButton_Click(4);
+    EXPECT_EQ(rig.boxes.shown.size(), 3u);
+}
+
+TEST(MainWindow, PlayheadHandlesStopThePollOnPressAndSeekOnRelease)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    w->picOpened->show();
+    w->state().txtFullTime = "364";
+    QFile wav(rig.paths.tempWav);
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
+    wav.close();
+    for (ImageControl* handle : {w->imgBottomPoint, w->imgTopPoint}) {
+        SCOPED_TRACE(handle == w->imgTopPoint ? "top" : "bottom");
+        ASSERT_TRUE(w->Timer2.isActive());
+        rig.media.commands.clear();
+        send(handle, QEvent::MouseButtonPress, {6, 4});
+        EXPECT_FALSE(w->Timer2.isActive());  // the poll does not fight the drag
+        EXPECT_EQ(rig.media.commands, QStringList({"stop sound", "close sound"}));
+        QMouseEvent move(QEvent::MouseMove, QPointF(6 + 182 - handle->x(), 4), handle->mapToGlobal(QPointF(6, 4)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(handle, &move);
+        EXPECT_EQ(w->imgLine->x(), w->imgBottomPoint->x() + 6);
+        EXPECT_EQ(w->imgTopPoint->x(), w->imgBottomPoint->x());
+        send(handle, QEvent::MouseButtonRelease, {6, 4});
+        EXPECT_TRUE(w->Timer2.isActive());
+        EXPECT_TRUE(rig.media.commands.contains("open " + rig.paths.tempWav + " alias sound"));
+        EXPECT_TRUE(rig.media.commands.contains("play sound from 91000"));
+        w->imgCtrlButton_Click(1);
+    }
 }
 
 TEST(MainWindow, DispatcherRunsEveryKeywordEveryTime)

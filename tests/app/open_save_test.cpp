@@ -7,13 +7,15 @@
 
 #include <QFileInfo>
 #include "support/MainWindowRig.h"
+#include "support/WithoutRootFileAccess.h"
 #include "transcode/ConsoleRunner.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utility>
 
 using coder_test::ffmpeg;
 using coder_test::probeFormat;
@@ -113,7 +115,8 @@ TEST(OpenFile, SecondClickOffersToCloseAndCancelKeepsTheFile)
     EXPECT_TRUE(o.w->picOpened->isHidden());
     EXPECT_EQ(o.w->state().selEndSeconds, 0);
     EXPECT_EQ(o.w->lblPB->text(), "0%");
-    EXPECT_EQ(o.w->state().txtFullTime, "8");  // the duration survives
+    EXPECT_EQ(o.w->state().txtFullTime, "0");  // the closed file's duration is forgotten
+    EXPECT_EQ(o.w->lblFileName->text(), "No file open");
 }
 
 TEST(OpenFile, FailuresLeaveNoFileOpen)
@@ -128,6 +131,8 @@ TEST(OpenFile, FailuresLeaveNoFileOpen)
         o.openIt();
         ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
         EXPECT_TRUE(o.rig.boxes.shown[0].text.contains(o.input));
+        EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("holds no sound that can be decoded"));
+        EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("not a media file"));  // the transcoder's own words
         EXPECT_EQ(o.rig.boxes.shown[0].icon, MsgIcon::Error);
         EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
         EXPECT_TRUE(o.w->picOpened->isHidden());
@@ -138,13 +143,17 @@ TEST(OpenFile, FailuresLeaveNoFileOpen)
     {
         MainWindowRig rig(false);
         auto w = rig.make();
-        rig.dialogs.openAnswers.push_back(rig.root.filePath("x.mp3"));
+        QFile input(rig.root.filePath("x.mp3"));
+        ASSERT_TRUE(input.open(QIODevice::WriteOnly));
+        input.close();
+        rig.dialogs.openAnswers.push_back(input.fileName());
         w->imgButton_Click(0);
         ASSERT_EQ(rig.boxes.shown.size(), 1u);
         EXPECT_EQ(rig.boxes.shown[0].text, "File or command not found");
         EXPECT_EQ(rig.boxes.shown[0].title, "TuneSnip");
         EXPECT_EQ(w->state().fileIsOpen, kFalse);
         EXPECT_TRUE(w->picPBBack->isHidden());
+        EXPECT_EQ(w->lblFileName->text(), "No file open");  // the name is not left standing
     }
     // A temporary folder replaced by a link to somewhere else: refused, nothing is written there.
     {
@@ -166,7 +175,7 @@ TEST(OpenFile, FailuresLeaveNoFileOpen)
         w->imgButton_Click(0);
         EXPECT_EQ(rig.dialogs.calls.size(), 1u);
         EXPECT_TRUE(rig.boxes.shown.empty());
-        EXPECT_EQ(w->lblFileName->text(), "C:\\1.MP3");
+        EXPECT_EQ(w->lblFileName->text(), "No file open");
     }
 }
 
@@ -275,4 +284,240 @@ TEST(SaveFile, RefusesOrReportsWhatCannotBeSaved)
     EXPECT_EQ(o.rig.dialogs.calls.size(), calls + 1);
     EXPECT_EQ(o.rig.dialogs.calls.back().kind, DialogCall::Save);
     EXPECT_EQ(o.rig.boxes.shown.size(), 3u);
+}
+
+namespace {
+const std::vector<bool> kAllOn(19, true);
+const std::vector<bool> kAllOff(19, false);
+}
+
+TEST(OpenFile, WhileDecodingTheControlsAreOffThePanelShownAndASecondOpenRefused)
+{
+    Opened o(8, false);
+    int seen = 0;
+    QObject::connect(o.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+        if (seen++)
+            return;
+        EXPECT_FALSE(o.w->picPBBack->isHidden());
+        EXPECT_EQ(enabledControls(*o.w), kAllOff);
+        const size_t dialogs = o.rig.dialogs.calls.size();
+        o.rig.dialogs.openAnswers.push_back(o.input);
+        o.w->imgButton_Click(0);       // also from the menu's keyword
+        o.w->postAction("OpenFile");
+        EXPECT_EQ(o.rig.dialogs.calls.size(), dialogs);
+        o.rig.dialogs.openAnswers.clear();
+    });
+    o.openIt();
+    EXPECT_GT(seen, 0);
+    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);
+    EXPECT_EQ(enabledControls(*o.w), kAllOn);
+}
+
+TEST(SaveFile, WhileSavingTheControlsAreOffAndThePanelShown)
+{
+    Opened o;
+    o.select(1, 6);
+    int seen = 0;
+    QObject::connect(o.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+        if (seen++)
+            return;
+        EXPECT_FALSE(o.w->picPro->isHidden());
+        EXPECT_EQ(enabledControls(*o.w), kAllOff);
+    });
+    EXPECT_TRUE(QFile::exists(o.save("during.wav")));
+    EXPECT_GT(seen, 0);
+    EXPECT_TRUE(o.w->picPro->isHidden());
+    EXPECT_EQ(enabledControls(*o.w), kAllOn);
+}
+
+TEST(OpenFile, RefusesWhatIsNotARegularFile)
+{
+    Opened o(1, false);
+    const QString fifo = o.rig.root.filePath("a pipe.mp3");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    o.rig.dialogs.openAnswers.push_back(fifo);
+    o.w->imgButton_Click(0);
+    ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
+    EXPECT_TRUE(o.rig.boxes.shown[0].text.contains(fifo));
+    EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("not a regular file"));
+    EXPECT_FALSE(o.w->objDOS->lastExit().started);  // no transcoder was started
+    EXPECT_EQ(o.w->lblFileName->text(), "No file open");
+    EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+}
+
+TEST(OpenFile, EscapeStopsADecodeThatNeverEnds)
+{
+    Opened o(1, false);
+    o.rig.useCoderScript("echo 'time=0.00 '; exec sleep 60");  // a stalled network mount
+    bool pressed = false;
+    QObject::connect(o.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+        if (!std::exchange(pressed, true))
+            pressEscape(*o.w);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    o.openIt();
+    EXPECT_TRUE(pressed);
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_TRUE(o.w->objDOS->lastExit().stopped);
+    // Handled like a failed run: nothing open, every control back, no message.
+    EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+    EXPECT_TRUE(o.w->picPBBack->isHidden());
+    EXPECT_TRUE(o.w->picOpened->isHidden());
+    EXPECT_EQ(o.w->lblFileName->text(), "No file open");
+    EXPECT_EQ(enabledControls(*o.w), kAllOn);
+    EXPECT_FALSE(QFile::exists(o.rig.paths.tempWav));
+    EXPECT_TRUE(o.rig.boxes.shown.empty());
+}
+
+TEST(SaveFile, EscapeStopsASaveAndNothingIsSaved)
+{
+    Opened o;
+    o.select(1, 3);
+    o.rig.useCoderScript("echo 'time=0.00 '; sleep 60; exec REAL_CODER \"$@\"");
+    bool pressed = false;
+    QObject::connect(o.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+        if (!std::exchange(pressed, true))
+            pressEscape(*o.w);
+    });
+    o.rig.media.commands.clear();
+    const QString out = o.save("stopped.mp3");
+    EXPECT_TRUE(pressed);
+    EXPECT_TRUE(o.w->objDOS1->lastExit().stopped);
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(o.w->picPro->isHidden());
+    EXPECT_EQ(enabledControls(*o.w), kAllOn);
+    EXPECT_TRUE(o.rig.boxes.shown.empty());
+    EXPECT_TRUE(o.rig.shell.opened.isEmpty());                 // no after-save actions
+    EXPECT_TRUE(o.rig.media.commands.filter("chime").isEmpty());
+    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);                 // the file stays open
+}
+
+TEST(OpenFile, AFailedDecodeTellsWhatTheTranscoderSaid)
+{
+    struct Case {
+        QString script;
+        QString says;
+        bool noSound;
+    };
+    for (const Case& c : {Case{"echo \"coder: $5: cannot write (No space left on device)\" >&2; exit 1",
+                               "cannot write (No space left on device)", false},
+                          Case{"kill -9 $$", "signal 9", false},
+                          Case{"echo 'coder: x.mp3: no audio stream' >&2; exit 1", "x.mp3: no audio stream", true}}) {
+        SCOPED_TRACE(c.script.toStdString());
+        Opened o(1, false);
+        o.rig.useCoderScript(c.script);
+        o.openIt();
+        ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
+        const QString text = o.rig.boxes.shown[0].text;
+        EXPECT_TRUE(text.startsWith("Could not open \"" + o.input + "\""));
+        EXPECT_EQ(text.contains("holds no sound"), c.noSound);
+        EXPECT_TRUE(text.contains("\r\n\r\n")) << text.toStdString();  // the reason on a line of its own
+        EXPECT_TRUE(text.contains(c.says)) << text.toStdString();
+        EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+    }
+}
+
+TEST(SaveFile, ASaveIntoAReadOnlyFolderTellsWhy)
+{
+    Opened o(4);
+    o.select(1, 3);
+    const QString folder = o.rig.root.filePath("read-only");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    {
+        WithoutRootFileAccess asOwner;  // the transcoder meets the folder's permissions, as root too
+        ASSERT_TRUE(asOwner.ready());
+        o.save("read-only/ring.mp3");
+    }
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
+    EXPECT_TRUE(o.rig.boxes.shown[0].text.startsWith("Could not save \"" + folder + "/ring.mp3\"."));
+    EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("Permission denied"));
+    EXPECT_TRUE(QDir(folder).isEmpty());
+    EXPECT_TRUE(o.rig.shell.opened.isEmpty());
+}
+
+TEST(SaveFile, ANameWithTrailingBlanksNeverReplacesAnotherFileUnasked)
+{
+    Opened o(4);
+    o.select(1, 3);
+    const QString precious = o.rig.root.filePath("cut.mp3");
+    QFile f(precious);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("precious");
+    f.close();
+
+    o.rig.boxes.answers = {MsgResult::Cancel};
+    o.save("cut.mp3 ");
+    ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
+    EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("\"" + precious + "\" already exists"));
+    EXPECT_EQ(o.rig.boxes.shown[0].buttons, MsgButtons::OkCancel);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "precious");
+    f.close();
+    EXPECT_FALSE(o.w->objDOS1->lastExit().started);  // nothing ran
+    EXPECT_EQ(enabledControls(*o.w), kAllOn);
+
+    o.rig.boxes.answers = {MsgResult::Ok};  // asked and confirmed: replaced
+    o.save("cut.mp3 ");
+    EXPECT_EQ(o.rig.boxes.shown.size(), 2u);
+    EXPECT_EQ(probeStream(precious, "codec_name"), "mp3");
+
+    o.save("new.mp3  ");  // no other file of that name: no question
+    EXPECT_EQ(o.rig.boxes.shown.size(), 2u);
+    EXPECT_TRUE(QFile::exists(o.rig.root.filePath("new.mp3")));
+}
+
+TEST(OpenFile, ClosingForgetsTheFileItsSoundAndItsMarkers)
+{
+    Opened o;
+    o.rig.media.lengthMs = 8000;
+    o.w->imgCtrlButton_Click(0);
+    o.w->Timer2_Timer();
+    ASSERT_EQ(o.w->txtFullTime->text(), "8");
+    o.w->imgButton_Click(2);  // a random selection on the open file
+    ASSERT_GT(o.w->state().selEndSeconds, 5);
+
+    o.rig.boxes.answers = {MsgResult::Ok};
+    o.w->imgButton_Click(0);
+    EXPECT_EQ(o.w->state().txtFullTime, "0");
+    EXPECT_EQ(o.w->txtFullTime->text(), "0");
+    EXPECT_FALSE(o.rig.media.open);  // the closed file no longer plays
+    EXPECT_FALSE(QFile::exists(o.rig.paths.tempWav));
+    EXPECT_EQ(o.w->imgSelectTop1->x(), 0);  // the markers where start-up puts them
+    EXPECT_EQ(o.w->imgSelectLine1->x(), 6);
+    EXPECT_EQ(o.w->imgSelectTop2->x(), 728);
+    EXPECT_EQ(o.w->imgSelectLine2->x(), 734);
+    EXPECT_TRUE(o.w->imgSelectTop2->isHidden());
+
+    // Nothing of the closed file can be cut.
+    o.w->imgButton_Click(2);
+    ASSERT_EQ(o.rig.boxes.shown.size(), 2u);
+    EXPECT_EQ(o.rig.boxes.shown[1].text, "Please play the music first");
+    o.select(1, 5);
+    const size_t dialogs = o.rig.dialogs.calls.size();
+    o.w->imgButton_Click(1);
+    EXPECT_EQ(o.rig.dialogs.calls.size(), dialogs);
+    o.rig.media.commands.clear();
+    o.w->imgCtrlButton_Click(0);
+    o.w->Timer2_Timer();
+    EXPECT_TRUE(o.rig.media.commands.filter("alias sound").isEmpty());
+    EXPECT_EQ(o.w->txtFullTime->text(), "0");
+}
+
+TEST(SaveFile, PlayAfterASaveMadeWhilePausedPlaysOnFromThePlayhead)
+{
+    Opened o;
+    o.rig.media.lengthMs = 8000;
+    o.rig.media.positionMs = 5000;
+    o.w->imgCtrlButton_Click(0);
+    o.w->Timer2_Timer();
+    o.w->imgCtrlButton_Click(2);  // paused at 5 s
+    o.select(1, 3);
+    ASSERT_TRUE(QFile::exists(o.save("while-paused.wav")));
+    o.rig.media.commands.clear();
+    o.w->imgCtrlButton_Click(0);
+    EXPECT_EQ(o.rig.media.commands.last(), "play sound from 5000");
+    EXPECT_TRUE(o.rig.media.open);
 }

@@ -134,3 +134,42 @@ TEST(RingToneEndToEnd, SelectionPlaybackStopsWithinAPollOfItsEnd)
     EXPECT_NE(r.media.send("status sound length").code, 0);  // the device is closed
     ASSERT_TRUE(waitFor([&] { return r.w->imgTopPoint->x() == 0; }, 500));
 }
+
+TEST(RingToneEndToEnd, PlaysAgainAfterTheCompletionSoundAndTellsWhenTheOutputIsTaken)
+{
+    // SDL's dummy driver has room for one device, like many sound cards without a mixer.
+    RealRig r(6);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TS_APP_DIR "/sound.wav"), r.rig.paths.soundWav()));
+    r.w->imgCtrlButton_Click(0);
+    ASSERT_TRUE(waitFor([&] { return r.w->txtFullTime->text() == "6"; }, 3000));
+    r.w->state().selBeginSeconds = 1;
+    r.w->state().selEndSeconds = 3;
+    const QString out = r.rig.root.filePath("cut.mp3");
+    r.rig.dialogs.saveAnswers.push_back(out);
+    r.w->imgButton_Click(1);  // default settings: the folder opens and the completion sound plays
+    ASSERT_TRUE(QFile::exists(out));
+    EXPECT_EQ(r.rig.shell.opened.size(), 1);
+    EXPECT_EQ(r.media.send("status chime mode").reply, "playing");
+    // The completion sound (0.8 s) ends and gives the output back.
+    EXPECT_TRUE(waitFor([&] { return r.media.send("status chime mode").code != 0; }, 4000));
+
+    r.w->imgCtrlButton_Click(0);
+    EXPECT_TRUE(waitFor([&] { return r.w->lblTime->text() == "00:00:01"; }, 4000));  // it plays
+    EXPECT_TRUE(r.rig.boxes.shown.empty());
+
+    // Another sound holds the output: Play tells why once, and shows that nothing plays.
+    r.w->imgCtrlButton_Click(1);
+    ASSERT_EQ(r.media.send("open " + r.rig.paths.soundWav() + " alias other").code, 0);
+    r.w->imgCtrlButton_Click(0);
+    ASSERT_EQ(r.rig.boxes.shown.size(), 1u);
+    EXPECT_TRUE(r.rig.boxes.shown[0].text.contains("no audio output"));
+    QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    r.w->imgCtrlButton_Click(0);
+    EXPECT_EQ(r.rig.boxes.shown.size(), 1u);
+    waitFor([] { return false; }, 300);
+    EXPECT_EQ(r.w->lblTime->text(), "00:00:00");
+    EXPECT_EQ(r.w->imgTopPoint->x(), 0);
+    r.media.send("close other");
+    r.w->imgCtrlButton_Click(0);
+    EXPECT_TRUE(waitFor([&] { return r.w->lblTime->text() == "00:00:01"; }, 4000));
+}

@@ -92,7 +92,9 @@ TEST(Startup, MainWindowStartsEmptyWithDesignedLabelsAndMarkers)
     EXPECT_EQ(w->lblText->text(), "");
     EXPECT_EQ(w->lblTimeLeft->text(), "Start");
     EXPECT_EQ(w->lblTimeRight->text(), "End");
-    EXPECT_EQ(w->lblFileName->text(), "C:\\1.MP3");
+    // A neutral hint, not a path that cannot exist here, in the label's own colour and font.
+    EXPECT_EQ(w->lblFileName->text(), "No file open");
+    EXPECT_EQ(w->lblFileName->font(), w->lblTimeLeft->font());
     for (QLabel* l : {w->lblTimeLeft, w->lblTimeRight, w->lblFileName})
         EXPECT_EQ(textColour(l), QColor(71, 99, 113));
     EXPECT_EQ(w->lblVersion->text(), QString("- Ver %1.%2.%3").arg(TUNESNIP_VERSION_MAJOR).arg(TUNESNIP_VERSION_MINOR).arg(TUNESNIP_VERSION_PATCH));

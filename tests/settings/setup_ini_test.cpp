@@ -1,5 +1,7 @@
 #include "settings/SetupIni.h"
 
+#include "support/WithoutRootFileAccess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,6 +33,17 @@ TEST(SetupIni, ParsesTwoRecordsWithTheLoadingRules)
     expectValues(parse("1\r\n-32769\r\n"), 1, 0);
     expectValues(parse("32767\r\n-32768\r\n"), 32767, -32768);
     expectValues(parse("\"1\",\"0\"\r\n"), 1, 0);     // quoted, comma-separated fields
+}
+
+TEST(SetupIni, ABlankLineIsAFieldThatReadsAsZero)
+{
+    expectValues(parse(" \r\n7\r\n"), 0, 7);
+    expectValues(parse("\r\n7\r\n"), 0, 7);
+    expectValues(parse("7\r\n\r\n"), 7, 0);
+    expectValues(parse("\n\n"), 0, 0);
+    expectValues(parse("1,\r\n"), 1, 0);          // the field after the comma is empty
+    expectValues(parse("7\r\n"), 7, 7);           // one CR LF ends one line, not two
+    expectValues(parse("7\r\r\n1"), 7, 0);       // a bare CR ends a line of its own
 }
 
 TEST(SetupIni, StoresCrLfLinesAndReadsThemBack)
@@ -75,15 +88,19 @@ TEST(SetupIni, StoreMakesTheMissingSettingsFoldersPrivate)
 
 TEST(SetupIni, StoreIntoReadOnlyFolderFailsAndKeepsTheOldFile)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root ignores folder permissions";
     QTemporaryDir dir;
     const QString path = dir.filePath("setup.ini");
     ASSERT_TRUE(storeSetupIni(path, {0, 0}));
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0500), 0);
-    EXPECT_FALSE(storeSetupIni(path, {1, 1}));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0400), 0);
+    {
+        WithoutRootFileAccess asOwner;  // root, too, meets the folder's permissions
+        ASSERT_TRUE(asOwner.ready());
+        EXPECT_FALSE(storeSetupIni(path, {1, 1}));
+    }
     ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
     expectValues(loadSetupIni(path), 0, 0);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() == 1);  // no temporary left
 }
 
 TEST(SetupIni, UnreadableFileGivesDefaults)

@@ -2,6 +2,8 @@
 // A media device that records every command and answers status queries as the test sets them.
 #include "platform/MediaDevice.h"
 
+#include <QMap>
+#include <QSet>
 #include <QStringList>
 
 class FakeMedia : public MediaDevice {
@@ -10,14 +12,23 @@ public:
     QList<int> capacities;
     double lengthMs = 0;    // answered to "status sound length" while open
     double positionMs = 0;  // answered to "status sound position" while open
-    bool open = false;
+    bool open = false;      // "sound" is open
+    QSet<QString> others;   // other aliases that are open ("chime")
+    QString chimeMode = QStringLiteral("playing");  // answered to "status chime mode"
+    QMap<QString, int> openFailures;                  // alias -> error code its "open" returns
 
     MediaResult send(const QString& command, int replyCapacity = 128) override
     {
         commands << command;
         capacities << replyCapacity;
-        if (command.startsWith("open ") && command.endsWith(" alias sound")) {
-            open = true;
+        const QString alias = command.section(QLatin1Char(' '), -1);
+        if (command.startsWith("open ") && command.contains(" alias ")) {
+            if (openFailures.contains(alias))
+                return {openFailures.value(alias), {}};
+            if (alias == "sound")
+                open = true;
+            else
+                others.insert(alias);
             return {0, {}};
         }
         if (command == "close sound") {
@@ -25,6 +36,12 @@ public:
             open = false;
             return {was ? 0 : 263, {}};
         }
+        if (command.startsWith("close "))
+            return {others.remove(alias) ? 0 : 263, {}};
+        if (command == "status chime mode")
+            return others.contains("chime") ? MediaResult{0, chimeMode} : MediaResult{263, {}};
+        if (command.contains(" chime"))
+            return {others.contains("chime") ? 0 : 263, {}};
         if (!open)
             return {263, {}};
         if (command == "status sound length")

@@ -32,9 +32,10 @@ public:
 class RecordingShell : public Shell {
 public:
     QStringList opened;
+    bool succeeds = true;  // false: as a desktop without a program for the target
     bool open(const QString& target) override
     {
         opened << target;
-        return true;
+        return succeeds;
     }
 };

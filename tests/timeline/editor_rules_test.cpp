@@ -75,6 +75,9 @@ TEST(TimelineBoard, InitialPlacementAndEditorReset)
     board.setLeft(TimelinePic::TopPoint, 364);
     board.setLeft(TimelinePic::Line, 370);
     board.setLeft(TimelinePic::BottomPoint, 364);
+    board.setLeft(TimelinePic::SelectTop1, 100);  // markers of the closed file
+    board.setLeft(TimelinePic::SelectLine1, 106);
+    board.setLeft(TimelinePic::SelectBottom2, 300);
     RecordingLabels labels;
     labels.texts[TimeLabel::Time] = "00:00:30";
     labels.texts[TimeLabel::SelLength] = "00:00:20";
@@ -82,13 +85,16 @@ TEST(TimelineBoard, InitialPlacementAndEditorReset)
     resetEditor(s, board, labels);
     EXPECT_EQ(s.selBeginSeconds, 0);
     EXPECT_EQ(s.selEndSeconds, 0);
-    EXPECT_EQ(s.txtFullTime, "60");  // the duration survives a close
+    EXPECT_EQ(s.txtFullTime, "0");  // the closed file's duration is forgotten
     EXPECT_EQ(s.playPaused, kTrue);
     EXPECT_EQ(s.playingSelection, kTrue);
     EXPECT_FLOAT_EQ(s.playFraction, 0.5f);
     EXPECT_EQ(board.left(TimelinePic::TopPoint), 0);
     EXPECT_EQ(board.left(TimelinePic::Line), 6);
     EXPECT_EQ(board.left(TimelinePic::BottomPoint), 0);
+    EXPECT_EQ(board.left(TimelinePic::SelectTop1), 0);  // back where start-up puts them
+    EXPECT_EQ(board.left(TimelinePic::SelectLine1), 6);
+    EXPECT_EQ(board.left(TimelinePic::SelectBottom2), 728);
     for (int i = 3; i < kTimelinePicCount; ++i)
         EXPECT_FALSE(board.isVisible(static_cast<TimelinePic>(i)));
     for (TimeLabel l : {TimeLabel::Time, TimeLabel::SelBegin, TimeLabel::SelEnd, TimeLabel::SelLength,

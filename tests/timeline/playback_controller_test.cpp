@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
 
 namespace {
@@ -21,8 +22,19 @@ struct Rig {
     PlainTimelineBoard board;
     RecordingLabels labels;
     int pumps = 0;
+    std::function<void()> duringPump;  // what the window's event processing runs meanwhile
+    QStringList failures;              // what the controller reported
     PlaybackController ctl;
-    Rig() : wav(dir.filePath("open-1.wav")), ctl(state, media, board, labels, wav, [this] { ++pumps; })
+    Rig()
+        : wav(dir.filePath("open-1.wav")),
+          ctl(
+              state, media, board, labels, wav,
+              [this] {
+                  ++pumps;
+                  if (duringPump)
+                      duringPump();
+              },
+              [this](const QString& why) { failures << why; })
     {
         QFile f(wav);
         f.open(QIODevice::WriteOnly);
@@ -193,4 +205,91 @@ TEST(PlaybackController, SelectionPlaysFromItsBeginAndStopsAtItsEnd)
     r.state.selBeginSeconds = 15;
     r.ctl.playSelection();
     EXPECT_EQ(r.media.commands.last(), "play sound from 15000");
+}
+
+TEST(PlaybackController, CompletionSoundReleasesTheOutputWhenItEndsOrBeforeTheEditedSound)
+{
+    Rig r;
+    QFile chime(r.dir.filePath("sound.wav"));
+    ASSERT_TRUE(chime.open(QIODevice::WriteOnly));
+    chime.close();
+    r.ctl.playCompletionSound(r.dir.filePath("sound.wav"));
+    EXPECT_EQ(r.media.commands, QStringList({"open " + r.dir.filePath("sound.wav") + " alias chime", "play chime"}));
+    r.ctl.poll();  // still playing: kept
+    EXPECT_TRUE(r.media.others.contains("chime"));
+    r.media.chimeMode = "stopped";
+    r.ctl.poll();  // ended: closed, so the output is free for the edited sound
+    EXPECT_FALSE(r.media.others.contains("chime"));
+    EXPECT_TRUE(r.media.commands.contains("close chime"));
+
+    // Played again and still playing when the user presses Play: closed before the open.
+    r.media.chimeMode = "playing";
+    r.ctl.playCompletionSound(r.dir.filePath("sound.wav"));
+    r.media.commands.clear();
+    r.ctl.play();
+    const qsizetype closed = r.media.commands.indexOf("close chime");
+    ASSERT_GE(closed, 0);
+    EXPECT_LT(closed, r.media.commands.indexOf("open " + r.wav + " alias sound"));
+    EXPECT_EQ(r.media.commands.last(), "play sound");
+    r.media.commands.clear();
+    r.ctl.poll();  // nothing left to ask about the chime
+    EXPECT_FALSE(r.media.commands.contains("status chime mode"));
+    EXPECT_TRUE(r.failures.isEmpty());
+}
+
+TEST(PlaybackController, AFailedOpenIsToldOnceAndShowsNothingPlaying)
+{
+    Rig r;
+    r.media.openFailures["sound"] = MediaError::Hardware;
+    r.labels.texts[TimeLabel::Time] = "00:00:42";
+    r.ctl.play();
+    ASSERT_EQ(r.failures.size(), 1);
+    EXPECT_TRUE(r.failures[0].contains("no audio output"));
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:00");
+    EXPECT_FALSE(r.media.commands.contains("play sound"));
+    r.state.txtFullTime = "60";
+    r.state.selEndSeconds = 10;
+    r.ctl.playSelection();  // fails again: not told twice
+    EXPECT_EQ(r.failures.size(), 1);
+    EXPECT_EQ(r.state.playingSelection, kFalse);
+    EXPECT_TRUE(r.media.commands.filter("play sound from").isEmpty());
+
+    // Once an open works again, a later failure is told again.
+    r.media.openFailures.clear();
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands.last(), "play sound");
+    r.media.openFailures["sound"] = MediaError::InvalidFile;
+    r.ctl.play();
+    ASSERT_EQ(r.failures.size(), 2);
+    EXPECT_TRUE(r.failures[1].contains("damaged"));
+}
+
+TEST(PlaybackController, PlayAfterASaveThatClosedAPausedSoundPlaysOnFromThePlayhead)
+{
+    Rig r;
+    r.state.txtFullTime = "60";
+    r.playAt(60000, 24000);  // paused at 24 s
+    r.ctl.pause();
+    r.duringPump = [&] { r.ctl.poll(); };  // a poll tick while the device is being released
+    r.ctl.releaseForSave();
+    r.duringPump = nullptr;
+    EXPECT_FALSE(r.media.open);
+    EXPECT_NEAR(r.board.left(TimelinePic::TopPoint), 728 * 0.4, 0.01);
+    r.ctl.poll();  // the playhead stays where the pause left it
+    EXPECT_NEAR(r.board.left(TimelinePic::TopPoint), 728 * 0.4, 0.01);
+    r.media.commands.clear();
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "open " + r.wav + " alias sound",
+                                             "play sound from 24000"}));
+    r.media.commands.clear();
+    r.ctl.play();  // playing again: Play resumes as it does after any pause
+    EXPECT_EQ(r.media.commands, QStringList({"resume sound"}));
+
+    // A save while playing (not paused) leaves Play as usual: from the start.
+    r.ctl.stop();
+    r.ctl.play();
+    r.ctl.releaseForSave();
+    r.media.commands.clear();
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands.last(), "play sound");
 }

@@ -91,6 +91,28 @@ TEST(MarkerDrag, MarkersStopOneHandleApartAndOnTheTrack)
     EXPECT_FALSE(r.board.isVisible(TimelinePic::SelectTop2));
 }
 
+TEST(MarkerDrag, ACollisionCorrectionSkipsTheEdgeTest)
+{
+    // Where keeping a handle apart and keeping on the track conflict, apart wins: the
+    // correction after a collision is not clamped to the track afterwards.
+    Rig r;
+    r.state.txtFullTime = "728";
+    r.board.setLeft(TimelinePic::SelectTop2, 5);  // the end marker near the left end, as set at the playhead
+    r.board.setLeft(TimelinePic::SelectBottom2, 5);
+    r.drag(MarkerHandle::Top1, 20);
+    EXPECT_EQ(r.left(TimelinePic::SelectTop1), 5 - 13);
+    EXPECT_EQ(r.left(TimelinePic::SelectLine1), 5 - 13 + 6);
+    EXPECT_EQ(r.left(TimelinePic::SelectBottom1), 5 - 13);
+    EXPECT_EQ(r.state.selBeginSeconds, -8);
+
+    r.board.setLeft(TimelinePic::SelectTop1, 723);  // and the same at the right end
+    r.board.setLeft(TimelinePic::SelectBottom1, 723);
+    r.drag(MarkerHandle::Bottom2, -100);
+    EXPECT_EQ(r.left(TimelinePic::SelectBottom2), 723 + 13);
+    EXPECT_EQ(r.left(TimelinePic::SelectTop2), 723 + 13);
+    EXPECT_EQ(r.state.selEndSeconds, 736);
+}
+
 TEST(MarkerDrag, MovesAndReleasesWithoutAPressChangeNothing)
 {
     Rig r;
@@ -157,12 +179,20 @@ TEST(PlayheadSeek, PanelClickSeeksAndKeepsTheSelectionPlayback)
     r.state.txtFullTime = "364";
     r.state.playingSelection = kTrue;
     r.state.playPaused = kTrue;
-    r.ui.panelPress(546);
+    // The second under the pointer plays: the line of 273 s is drawn at 546 + 6.
+    r.ui.panelPress(552);
     EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "open " + r.wav + " alias sound",
                                              "play sound from 273000"}));
     EXPECT_EQ(r.state.playingSelection, kTrue);
     EXPECT_EQ(r.state.playPaused, kTrue);
     EXPECT_TRUE(r.pollSwitches.isEmpty());  // a click does not suspend the poll
+
+    // The track's edges and the strips beside them play from the start and from the end.
+    for (const auto& [x, ms] : {std::pair{0.0, "0"}, std::pair{6.0, "0"}, std::pair{8.0, "1000"},
+                                std::pair{734.0, "364000"}, std::pair{745.0, "364000"}}) {
+        r.ui.panelPress(x);
+        EXPECT_EQ(r.media.commands.last(), QStringLiteral("play sound from ") + QLatin1String(ms)) << x;
+    }
 
     r.state.txtFullTime = "0";  // duration unknown: every seek plays from the start
     r.ui.panelPress(700);

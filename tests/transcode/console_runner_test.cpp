@@ -1,5 +1,6 @@
 #include "transcode/ConsoleRunner.h"
 
+#include "support/ProcessProbes.h"
 #include "support/Recorders.h"
 #include "transcode/CommandLine.h"
 
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -110,7 +112,6 @@ TEST_F(ConsoleRunnerRun, ChunksArriveInOrderAndCommandOverComesLastInsideTheCall
 TEST_F(ConsoleRunnerRun, FastWriterIsDrainedInChunksOfAtMost1024Bytes)
 {
     EventLog log(runner);
-    runner.setProcessName(QStringLiteral("flood"));  // treated as the transcoder
     runner.ExecuteCommand(helper("flood") + QStringLiteral(" 12000"));
     QString expected;
     for (int i = 0; i < 12000; ++i)
@@ -125,7 +126,6 @@ TEST_F(ConsoleRunnerRun, FastWriterIsDrainedInChunksOfAtMost1024Bytes)
 TEST_F(ConsoleRunnerRun, CharactersSplitBetweenChunksStayWhole)
 {
     EventLog log(runner);
-    runner.setProcessName(QStringLiteral("flood"));
     runner.ExecuteCommand(helper("flood") + QStringLiteral(" 5001 utf8"));
     const QString expected = QStringLiteral("x") + QString(2500, QChar(0xE9));
     EXPECT_EQ(runner.Outputs(), expected);
@@ -170,25 +170,40 @@ TEST_F(ConsoleRunnerRun, ArgumentReplacesCommandLineAndEmptyArgumentRunsTheStore
     EXPECT_EQ(runner.Outputs(), QStringLiteral("piece 1\npiece 2\n"));
 }
 
-TEST_F(ConsoleRunnerRun, ProgramNamedOtherThanCoderEndsAtTheFirstEmptyPoll)
+TEST_F(ConsoleRunnerRun, ProgramOfAnyNameIsWaitedForThroughQuietSpells)
 {
-    EXPECT_EQ(runner.processName(), QStringLiteral("coder"));
-    // A name that no process carries, so that a transcoder running elsewhere cannot interfere.
-    runner.setProcessName(QStringLiteral("tsnone%1").arg(::getpid()));
     EventLog log(runner);
-    QElapsedTimer clock;
-    clock.start();
     runner.ExecuteCommand(helper("pieces") + QStringLiteral(" 2 400"));
     EXPECT_EQ(log.overs(), 1);
-    EXPECT_FALSE(runner.Outputs().contains(QStringLiteral("piece 2")));
+    EXPECT_EQ(runner.Outputs(), QStringLiteral("piece 1\npiece 2\n"));
     const RunExit end = runner.lastExit();
     EXPECT_TRUE(end.started);
-    EXPECT_FALSE(end.exited);  // still running when the run was declared over
-    // Reaped later from the event loop, with its real status: its next write met the closed
-    // pipe.
-    EXPECT_TRUE(spinUntil([&] { return runner.lastExit().exited; }));
-    EXPECT_EQ(runner.lastExit().signal, SIGPIPE);
+    EXPECT_TRUE(end.exited);  // over only once its own child has ended
+    EXPECT_EQ(end.exitCode, 0);
+    EXPECT_FALSE(end.stopped);
     EXPECT_EQ(zombieChildren(), 0);
+}
+
+TEST_F(ConsoleRunnerRun, OtherProcessesNamedCoderAndLeftoverGrandchildrenDoNotHoldTheRun)
+{
+    // Another transcoder elsewhere on the machine, quiet for a while.
+    QProcess other;
+    other.start(QStringLiteral(TS_HELPER_DIR "/named/coder"), {QStringLiteral("1"), QStringLiteral("4000")});
+    ASSERT_TRUE(other.waitForStarted());
+    // Our child ends at once but leaves a grandchild holding the pipe open.
+    QElapsedTimer clock;
+    clock.start();
+    runner.ExecuteCommand(helper("forker") + QStringLiteral(" 4000"));
+    const qint64 took = clock.elapsed();
+    EXPECT_LT(took, 2500);  // not held until the others end, four seconds from now
+    EXPECT_TRUE(runner.Outputs().startsWith(QStringLiteral("forked ")));
+    EXPECT_TRUE(runner.lastExit().exited);
+    EXPECT_EQ(runner.lastExit().exitCode, 0);
+    const pid_t grandchild = runner.Outputs().mid(7).trimmed().toInt();
+    if (grandchild > 0)
+        ::kill(grandchild, SIGKILL);
+    other.kill();
+    other.waitForFinished();
 }
 
 TEST_F(ConsoleRunnerRun, CoderNamedProgramKeepsTheRunThroughQuietSpells)
@@ -201,7 +216,6 @@ TEST_F(ConsoleRunnerRun, CoderNamedProgramKeepsTheRunThroughQuietSpells)
 
 TEST_F(ConsoleRunnerRun, ReportsExitCodeAndSignal)
 {
-    runner.setProcessName(QStringLiteral("exitcode"));
     runner.ExecuteCommand(helper("exitcode") + QStringLiteral(" 3"));
     EXPECT_TRUE(runner.lastExit().exited);
     EXPECT_EQ(runner.lastExit().exitCode, 3);
@@ -217,7 +231,6 @@ TEST_F(ConsoleRunnerRun, HostileNamesArriveAsSingleArgumentsWithNoStrayDescripto
     const QStringList names = {QStringLiteral("my song.mp3"), QStringLiteral("say \"hi\".mp3"),
         QStringLiteral("-rf"), QStringLiteral("$(touch /tmp/ts_pwned) `id`.wav"), QStringLiteral("a\\b\\"),
         QStringLiteral("\\\"\\\\\""), QStringLiteral("ünï 名前.amr"), QString(), QStringLiteral("x;y|z&")};
-    runner.setProcessName(QStringLiteral("argv"));
     QString line = helper("argv");
     for (const QString& n : names)
         line += QLatin1Char(' ') + quoteArgument(n);
@@ -316,12 +329,9 @@ TEST_F(ConsoleRunnerFailure, PipeThatCannotBeMadeReportsErrno)
 TEST(ConsoleRunnerLifetime, RunnerDestroyedWhileItsChildRunsLeavesNoZombie)
 {
     RecordingMessageBoxes boxes;
-    {
-        ConsoleRunner runner(boxes);
-        runner.setProcessName(QStringLiteral("tsnone%1").arg(::getpid()));
-        runner.ExecuteCommand(helper("sleeper") + QStringLiteral(" 300"));
-        EXPECT_FALSE(runner.lastExit().exited);
-    }
+    auto* runner = new ConsoleRunner(boxes);
+    QTimer::singleShot(100, runner, [runner] { delete runner; });
+    EXPECT_TRUE(runner->ExecuteCommand(helper("sleeper") + QStringLiteral(" 300")).isEmpty());
     // The child ends after its sleep; something must reap it even though the runner is gone.
     ::usleep(400000);
     EXPECT_TRUE(spinUntil([] { return zombieChildren() == 0; }, 3000));
@@ -334,4 +344,110 @@ TEST(ConsoleRunnerLifetime, HandlerMayDeleteTheRunnerMidRun)
     QObject::connect(runner, &ConsoleRunner::ReceiveOutputs, runner, [runner](QString&) { delete runner; });
     EXPECT_TRUE(runner->ExecuteCommand(coder() + QStringLiteral(" 2 50")).isEmpty());
     EXPECT_TRUE(spinUntil([] { return zombieChildren() == 0; }, 3000));
+}
+
+using ConsoleRunnerStop = RunnerFixture;
+
+TEST_F(ConsoleRunnerStop, StopEndsTheChildAtOnceAndTheRunEndsAsUsual)
+{
+    EventLog log(runner);
+    QTimer::singleShot(300, &runner, [&] { runner.stop(); });
+    QElapsedTimer clock;
+    clock.start();
+    runner.ExecuteCommand(helper("sleeper") + QStringLiteral(" 20000"));
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(log.overs(), 1);
+    const RunExit end = runner.lastExit();
+    EXPECT_TRUE(end.exited);
+    EXPECT_TRUE(end.stopped);
+    EXPECT_EQ(end.signal, SIGTERM);
+    EXPECT_FALSE(runner.isRunning());
+    EXPECT_EQ(zombieChildren(), 0);
+
+    // Stop between runs does nothing, and the next run starts clean.
+    runner.stop();
+    runner.ExecuteCommand(helper("silent"));
+    EXPECT_FALSE(runner.lastExit().stopped);
+    EXPECT_EQ(runner.lastExit().exitCode, 0);
+}
+
+TEST_F(ConsoleRunnerStop, StopReachesWhatTheChildStartedAndKillsWhatIgnoresIt)
+{
+    pid_t grandchild = 0;
+    QObject::connect(&runner, &ConsoleRunner::ReceiveOutputs, [&](QString& chunk) {
+        grandchild = chunk.mid(7).trimmed().toInt();
+        runner.stop();
+    });
+    runner.ExecuteCommand(helper("forker") + QStringLiteral(" 20000 wait"));
+    EXPECT_TRUE(runner.lastExit().stopped);
+    ASSERT_GT(grandchild, 0);
+    EXPECT_TRUE(spinUntil([&] { return processEnded(grandchild); }, 3000));  // SIGTERM went to the group
+
+    QTimer::singleShot(200, &runner, [&] { runner.stop(); });
+    QElapsedTimer clock;
+    clock.start();
+    runner.ExecuteCommand(helper("sleeper") + QStringLiteral(" 20000 stubborn"));
+    EXPECT_LT(clock.elapsed(), 8000);
+    EXPECT_TRUE(runner.lastExit().stopped);
+    EXPECT_EQ(runner.lastExit().signal, SIGKILL);  // it ignored SIGTERM and was killed later
+    EXPECT_EQ(zombieChildren(), 0);
+}
+
+TEST(ConsoleRunnerChild, DiesWithTheProgramThatStartedIt)
+{
+    // spawner starts a sleeper exactly as the runner starts its transcoder, then is killed.
+    QProcess spawner;
+    spawner.start(QStringLiteral(TS_HELPER_DIR "/spawner"),
+                  {QStringLiteral(TS_HELPER_DIR "/sleeper"), QStringLiteral("20000"), QStringLiteral("tell")});
+    ASSERT_TRUE(spawner.waitForStarted());
+    ASSERT_TRUE(spinUntil([&] { return spawner.canReadLine(); }, 5000));
+    const pid_t child = QString::fromLatin1(spawner.readLine()).mid(4).trimmed().toInt();
+    ASSERT_GT(child, 0);
+    EXPECT_FALSE(processEnded(child));
+    ::kill(static_cast<pid_t>(spawner.processId()), SIGKILL);
+    spawner.waitForFinished();
+    EXPECT_TRUE(spinUntil([&] { return processEnded(child); }, 5000));
+    if (!processEnded(child))
+        ::kill(child, SIGKILL);
+}
+
+TEST(ConsoleRunnerChild, TerminalSignalsToTheProgramDoNotReachTheChild)
+{
+    // The child has a process group of its own: a Ctrl-C aimed at ours leaves it running.
+    RecordingMessageBoxes boxes;
+    ConsoleRunner runner(boxes);
+    pid_t child = 0;
+    pid_t childGroup = -1;
+    QObject::connect(&runner, &ConsoleRunner::ReceiveOutputs, [&](QString& chunk) {
+        child = chunk.mid(4).trimmed().toInt();
+        childGroup = ::getpgid(child);
+    });
+    runner.ExecuteCommand(helper("sleeper") + QStringLiteral(" 200 tell"));
+    ASSERT_GT(child, 0);
+    EXPECT_EQ(childGroup, child);
+    EXPECT_NE(childGroup, ::getpgid(0));
+}
+
+TEST(ConsoleRunnerQuit, AfterTheApplicationQuitsTheRunEndsWithoutSpinning)
+{
+    RecordingMessageBoxes boxes;
+    ConsoleRunner runner(boxes);
+    double cpuMs = -1;
+    qint64 wallMs = 0;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(100, [] { QCoreApplication::quit(); });
+        QElapsedTimer clock;
+        clock.start();
+        const double before = threadCpuMs();
+        runner.ExecuteCommand(coder() + QStringLiteral(" 3 400"));
+        cpuMs = threadCpuMs() - before;
+        wallMs = clock.elapsed();
+    });
+    QCoreApplication::exec();  // returns once the run is over: the run kept the quit waiting
+    ASSERT_GE(cpuMs, 0);
+    EXPECT_EQ(runner.Outputs(), QStringLiteral("piece 1\npiece 2\npiece 3\n"));  // nothing lost
+    EXPECT_TRUE(runner.lastExit().exited);
+    EXPECT_GE(wallMs, 1000);
+    // A loop that spins burns the whole second; waiting on the pipe and the child costs little.
+    EXPECT_LT(cpuMs, wallMs * 0.3) << cpuMs << " ms of CPU in " << wallMs << " ms";
 }

@@ -1,5 +1,7 @@
 #include "transcode/ProcessTable.h"
 
+#include "support/ProcessProbes.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -11,18 +13,6 @@
 namespace {
 // A name no other process on the machine carries.
 QString uniqueName() { return QStringLiteral("tsPT%1").arg(::getpid() % 100000); }
-
-// A forked child that renames itself and waits for a signal.
-pid_t startNamedChild(const QByteArray& name)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::prctl(PR_SET_NAME, name.constData(), 0, 0, 0);
-        for (;;)
-            ::pause();
-    }
-    return pid;
-}
 
 bool waitUntil(const std::function<bool()>& condition)
 {

@@ -67,3 +67,27 @@ TEST(PumpTimer, EndsOnTimeWhileEventsKeepArriving)
     EXPECT_GT(chatter.handled, 10);
     QCoreApplication::processEvents();
 }
+
+TEST(PumpTimer, ReportsAtOnceWhenTheApplicationQuits)
+{
+    // After quit() no event loop waits any more; Wait says so instead of returning early
+    // as if the time had passed.
+    bool waited = true;
+    bool later = true;
+    qint64 laterMs = -1;
+    QTimer::singleShot(0, [&] {
+        clsPumpTimer pump;
+        QTimer::singleShot(20, [] { QCoreApplication::quit(); });
+        waited = pump.Wait(2000);  // ended by the quit
+        QElapsedTimer clock;
+        clock.start();
+        later = pump.Wait(2000);   // refused at once
+        laterMs = clock.elapsed();
+    });
+    QCoreApplication::exec();
+    EXPECT_FALSE(waited);
+    EXPECT_FALSE(later);
+    EXPECT_LT(laterMs, 1000);
+    clsPumpTimer pump;
+    EXPECT_TRUE(pump.Wait(10));  // a running application waits again
+}

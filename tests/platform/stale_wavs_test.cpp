@@ -1,0 +1,87 @@
+#include "platform/StaleWavs.h"
+
+#include "support/ProcessProbes.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+
+namespace {
+void touch(const QString& path)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("RIFF");
+}
+
+// A child that carries `name`, with time to take it.
+pid_t namedChild(const QByteArray& name)
+{
+    const pid_t pid = startNamedChild(name);
+    ::usleep(50000);
+    return pid;
+}
+
+QByteArray ownName()
+{
+    QFile comm(QStringLiteral("/proc/self/comm"));
+    if (!comm.open(QIODevice::ReadOnly))
+        return {};
+    return comm.readAll().trimmed();
+}
+}
+
+TEST(StaleWavs, RemovesOnlyTheWavsOfInstancesThatAreGone)
+{
+    QTemporaryDir root;
+    const QString dir = root.filePath("tunesnip");
+    ASSERT_TRUE(QDir().mkdir(dir));
+    ::chmod(QFile::encodeName(dir).constData(), 0700);
+
+    const pid_t running = namedChild(ownName());  // another instance of this program
+    const pid_t other = namedChild("tsNotUs");    // a live process of another program
+    const pid_t dead = namedChild("tsGone");
+    ::kill(dead, SIGKILL);
+    ::waitpid(dead, nullptr, 0);
+    auto wav = [&](qint64 pid) { return dir + QStringLiteral("/open-%1.wav").arg(pid); };
+    touch(wav(QCoreApplication::applicationPid()));
+    touch(wav(running));
+    touch(wav(other));
+    touch(wav(dead));
+    touch(wav(999999999));
+    touch(dir + "/open-x.wav");
+    touch(dir + "/notes.txt");
+
+    EXPECT_EQ(removeStaleWavs(dir), 3);
+    EXPECT_TRUE(QFile::exists(wav(QCoreApplication::applicationPid())));  // ours
+    EXPECT_TRUE(QFile::exists(wav(running)));
+    EXPECT_FALSE(QFile::exists(wav(other)));  // the pid was taken by something else
+    EXPECT_FALSE(QFile::exists(wav(dead)));
+    EXPECT_FALSE(QFile::exists(wav(999999999)));
+    EXPECT_TRUE(QFile::exists(dir + "/open-x.wav"));
+    EXPECT_TRUE(QFile::exists(dir + "/notes.txt"));
+
+    // Once that instance has ended too, its WAV goes at the next start.
+    ::kill(running, SIGKILL);
+    ::waitpid(running, nullptr, 0);
+    EXPECT_EQ(removeStaleWavs(dir), 1);
+    EXPECT_FALSE(QFile::exists(wav(running)));
+    ::kill(other, SIGKILL);
+    ::waitpid(other, nullptr, 0);
+}
+
+TEST(StaleWavs, LeavesAFolderThatIsNotPrivateAlone)
+{
+    QTemporaryDir root;
+    const QString elsewhere = root.filePath("elsewhere");
+    ASSERT_TRUE(QDir().mkdir(elsewhere));
+    touch(elsewhere + "/open-999999999.wav");
+    ASSERT_TRUE(QFile::link(elsewhere, root.filePath("tunesnip")));
+    EXPECT_EQ(removeStaleWavs(root.filePath("tunesnip")), 0);
+    EXPECT_TRUE(QFile::exists(elsewhere + "/open-999999999.wav"));
+}
