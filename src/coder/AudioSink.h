@@ -18,7 +18,7 @@ struct OutputRequest {
     std::optional<int> channels;
     std::string codecName;
     int sourceRate = 0;
-    int sourceChannels = 0;
+    ChannelLayout sourceLayout;
     AVSampleFormat sourceFormat = AV_SAMPLE_FMT_NONE;
 };
 
@@ -41,9 +41,13 @@ public:
 // The lower-cased extension of a name without its dot, or "" when it has none.
 std::string extensionOf(const std::string& name);
 
-// The format a name asks for: its extension, or for a name without one that ends in "mp3",
-// "wma", "wav" or "amr" (as "ringmp3"), those letters, since the window picks the options by
-// the last three letters alone. Lower case; "" when neither.
+// Whether ext (lower case, no dot) names a format this program writes audio in.
+bool isKnownAudioExtension(const std::string& ext);
+
+// The format a name asks for: its extension when that is a known audio format; for any other
+// name the window's rule, the last three characters after removing blanks at the end, when
+// they are "mp3", "wma", "wav" or "amr" in any case ("tone.v2ringmp3" and "ringmp3" are MP3).
+// Lower case; "" when neither.
 std::string formatKeyOf(const std::string& name);
 
 } // namespace coder
