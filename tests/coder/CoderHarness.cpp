@@ -1,6 +1,9 @@
 #include "coder/CoderHarness.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <cctype>
@@ -13,6 +16,32 @@ namespace coder_test {
 QString coderPath()
 {
     return QStringLiteral(TS_APP_DIR "/data/coder");
+}
+
+// With TUNESNIP_CORPUS_DIR set, every file a run reads (-i) or writes (its last argument) is
+// kept there, named by its content: the seed corpus of coder's decoding fuzzer.
+static void keepForCorpus(const QStringList& args, const QString& workDir)
+{
+    const QString corpus = qEnvironmentVariable("TUNESNIP_CORPUS_DIR");
+    if (corpus.isEmpty() || args.isEmpty())
+        return;
+    QStringList files{args.last()};
+    for (qsizetype i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "-i")
+            files << args[i + 1];
+    }
+    QDir().mkpath(corpus);
+    for (const QString& name : files) {
+        const QFileInfo info(QDir(workDir.isEmpty() ? QDir::currentPath() : workDir), name);
+        QFile f(info.absoluteFilePath());
+        if (!info.isFile() || !f.open(QIODevice::ReadOnly))
+            continue;
+        // The fuzzer reads no more than the start of a file.
+        const QByteArray head = f.read(1 << 20);
+        QFile out(corpus + "/" + QCryptographicHash::hash(head, QCryptographicHash::Sha1).toHex());
+        if (!out.exists() && out.open(QIODevice::WriteOnly))
+            out.write(head);
+    }
 }
 
 RunResult runProgram(const QString& program, const QStringList& args, int timeoutMs, const QString& workDir,
@@ -41,6 +70,7 @@ RunResult runProgram(const QString& program, const QStringList& args, int timeou
     r.crashed = p.exitStatus() == QProcess::CrashExit || r.output.contains("Sanitizer")
         || r.output.contains("runtime error:");
     r.exitCode = p.exitCode();
+    keepForCorpus(args, workDir);
     return r;
 }
 
