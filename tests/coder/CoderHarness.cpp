@@ -83,18 +83,23 @@ RunResult runCoderUnprivileged(const QStringList& args, const QString& programDi
 {
     if (::geteuid() != 0)
         return runCoder(args);
-    const QString copy = programDir + "/coder";
-    QFile::remove(copy);
-    QFile::copy(coderPath(), copy);
-    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
-                              | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
-    return runProgram(copy, args, 60000, {}, [] {
+    const auto dropToNobody = [] {
         constexpr uid_t nobody = 65534;
         // Without the drop the child must not run as root: the run would then prove nothing.
         if (::setgroups(0, nullptr) != 0 || ::setresgid(nobody, nobody, nobody) != 0
             || ::setresuid(nobody, nobody, nobody) != 0)
             ::_exit(127);
-    });
+    };
+    RunResult r = runProgram(coderPath(), args, 60000, {}, dropToNobody);
+    if (!r.crashed || !r.output.isEmpty())
+        return r;
+    // The build folder is closed to that user: run a copy from a folder open to it.
+    const QString copy = programDir + "/coder";
+    QFile::remove(copy);
+    QFile::copy(coderPath(), copy);
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                              | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    return runProgram(copy, args, 60000, {}, dropToNobody);
 }
 
 bool ffmpeg(const QStringList& args)

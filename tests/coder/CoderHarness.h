@@ -24,8 +24,8 @@ struct RunResult {
 QString coderPath();
 
 // Runs coder with the rights of an ordinary user: as root, as uid and gid 65534 ("nobody"),
-// from a copy of the program in programDir, which must be open to that user; otherwise as
-// the user running the test.
+// from a copy of the program in programDir (open to that user) when the build folder is not;
+// otherwise as the user running the test.
 RunResult runCoderUnprivileged(const QStringList& args, const QString& programDir);
 
 // Runs a program with argv as given (no shell), stdin closed, in workDir when not empty,

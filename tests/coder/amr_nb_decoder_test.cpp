@@ -106,20 +106,6 @@ TEST_F(AmrNbDecoding, ComfortNoiseAndNoDataFramesKeepTheirTwentyMilliseconds)
     EXPECT_GT(energy(pause.samples, 620 * 160, 863 * 160), speech / 4);
 }
 
-TEST_F(AmrNbDecoding, CutsOfARecordingWithPausesLandOnTheirFrames)
-{
-    std::vector<QByteArray> frames = framesOf("voice.amr");
-    for (std::size_t k = 0; k < 250; ++k)
-        frames[k] = k == 0 ? QByteArray(1, sidHeader) + QByteArray(5, '\0') : QByteArray(1, noDataHeader);
-    writeAmr("late.amr", frames);
-    // Speech starts at frame 250, 5.00 s in: a cut from 5 s starts with it.
-    const RunResult r = runCoder({"-i", path("late.amr"), "-ss", "5", "-t", "2", "-y", path("late.wav")});
-    ASSERT_EQ(r.exitCode, 0) << r.output.constData();
-    const WavData cut = readWav(path("late.wav"));
-    ASSERT_EQ(cut.samples.size(), 16000u);
-    EXPECT_GT(energy(cut.samples, 0, 1600), energy(cut.samples, 0, 16000) / 4);
-}
-
 TEST_F(AmrNbDecoding, APacketOfSeveralFramesGivesTwentyMillisecondsEach)
 {
     // MP4 and 3GP may store several frames in one packet; a frame cut short is skipped.

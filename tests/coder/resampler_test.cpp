@@ -1,11 +1,7 @@
-// Which channel layouts can be converted, and what a conversion that cannot be set up says.
+// What a conversion that cannot be set up says.
 #include "coder/Resampler.h"
 
 #include <gtest/gtest.h>
-
-extern "C" {
-#include <libavutil/channel_layout.h>
-}
 
 using namespace coder;
 
@@ -17,26 +13,6 @@ AVChannelLayout unspecified(int channels)
     l.order = AV_CHANNEL_ORDER_UNSPEC;
     l.nb_channels = channels;
     return l;
-}
-
-ChannelLayout fromMask(std::uint64_t mask)
-{
-    AVChannelLayout l{};
-    av_channel_layout_from_mask(&l, mask);
-    return ChannelLayout(l);
-}
-
-TEST(Resampler, LayoutsWithSpeakersOrAUsualLayoutCanBeMixedDown)
-{
-    const ChannelLayout mono = ChannelLayout::defaultFor(1);
-    EXPECT_TRUE(Resampler::canConvert(unspecified(4), mono.get()));
-    EXPECT_TRUE(Resampler::canConvert(unspecified(8), mono.get()));
-    EXPECT_FALSE(Resampler::canConvert(unspecified(10), mono.get()));
-    // Ten channels with speaker positions: 7.1 with two height channels.
-    const ChannelLayout tenWithSpeakers = fromMask(AV_CH_LAYOUT_7POINT1 | AV_CH_TOP_FRONT_LEFT | AV_CH_TOP_FRONT_RIGHT);
-    ASSERT_EQ(tenWithSpeakers.channels(), 10);
-    EXPECT_TRUE(Resampler::canConvert(tenWithSpeakers.get(), mono.get()));
-    EXPECT_TRUE(Resampler::canConvert(unspecified(10), unspecified(10)));
 }
 
 TEST(Resampler, AConversionThatCannotBeSetUpNamesTheFileAndTheReason)
