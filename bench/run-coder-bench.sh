@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Times coder against the ffmpeg program on the same command lines, on media made here, and
-# prints the fastest wall and CPU times and the ratios coder / ffmpeg. Targets: decode <= 1.05, cuts <= 0.3.
+# Times coder against the ffmpeg program on the same command lines, on media made here. The two
+# programs run in pairs, one right after the other (which one goes first alternates), so that
+# load on the machine falls on both alike. Prints for each program the median and the range
+# (min-max) of the wall and CPU times, the ratio of the medians coder / ffmpeg, and the median
+# of the pairs' own ratios. Targets: decode <= 1.05, cuts <= 0.3.
 # Usage: run-coder-bench.sh [path/to/coder] [runs]
 set -euo pipefail
 
@@ -28,24 +31,40 @@ time_once() {
   awk -v w="$wall" -v u="$user" -v s="$sys" 'BEGIN {printf "%.3f %.3f\n", w, u + s}'
 }
 
-# Runs one case with the same arguments for both programs, alternating between them so that
-# other work on the machine disturbs both alike, and prints the fastest times and their ratios.
+# Runs one case with the same arguments for both programs, $runs pairs, and prints the figures.
 compare() {
   local label=$1 target=$2
   shift 2
-  local results=""
-  for _ in $(seq "$runs"); do
-    results+="c $(time_once "$coder" "$@")"$'\n'
-    results+="f $(time_once ffmpeg -nostdin "$@")"$'\n'
+  local results="" pair c f
+  for pair in $(seq "$runs"); do
+    if [ $((pair % 2)) -eq 1 ]; then
+      c=$(time_once "$coder" "$@"); f=$(time_once ffmpeg -nostdin "$@")
+    else
+      f=$(time_once ffmpeg -nostdin "$@"); c=$(time_once "$coder" "$@")
+    fi
+    results+="$c $f"$'\n'
   done
   awk -v l="$label" -v t="$target" '
-    NF == 3 {
-      if (!($1 in w) || $2 < w[$1]) w[$1] = $2
-      if (!($1 in c) || $3 < c[$1]) c[$1] = $3
+    function median(a, n,   i, j, x, b) {
+      for (i = 1; i <= n; i++) b[i] = a[i]
+      for (i = 2; i <= n; i++) { x = b[i]; for (j = i - 1; j >= 1 && b[j] > x; j--) b[j + 1] = b[j]; b[j + 1] = x }
+      return n % 2 ? b[(n + 1) / 2] : (b[n / 2] + b[n / 2 + 1]) / 2
+    }
+    function lo(a, n,   i, m) { m = a[1]; for (i = 2; i <= n; i++) if (a[i] < m) m = a[i]; return m }
+    function hi(a, n,   i, m) { m = a[1]; for (i = 2; i <= n; i++) if (a[i] > m) m = a[i]; return m }
+    NF == 4 {
+      n++
+      cw[n] = $1; cc[n] = $2; fw[n] = $3; fc[n] = $4
+      rw[n] = $3 > 0 ? $1 / $3 : 0; rc[n] = $4 > 0 ? $2 / $4 : 0
     }
     END {
-      printf "%-40s wall: coder %6.3f s ffmpeg %6.3f s ratio %5.2f | cpu: coder %6.3f s ffmpeg %6.3f s ratio %5.2f | target <= %s\n",
-        l, w["c"], w["f"], w["c"] / w["f"], c["c"], c["f"], c["c"] / c["f"], t
+      printf "%s (target <= %s)\n", l, t
+      printf "  wall  coder  %7.3f s [%.3f-%.3f]  ffmpeg %7.3f s [%.3f-%.3f]  ratio of medians %5.2f  median of pair ratios %5.2f\n",
+        median(cw, n), lo(cw, n), hi(cw, n), median(fw, n), lo(fw, n), hi(fw, n),
+        median(cw, n) / median(fw, n), median(rw, n)
+      printf "  cpu   coder  %7.3f s [%.3f-%.3f]  ffmpeg %7.3f s [%.3f-%.3f]  ratio of medians %5.2f  median of pair ratios %5.2f\n",
+        median(cc, n), lo(cc, n), hi(cc, n), median(fc, n), lo(fc, n), hi(fc, n),
+        median(cc, n) / median(fc, n), median(rc, n)
     }' <<<"$results"
 }
 
@@ -54,7 +73,7 @@ compare() {
 sync
 cat "$work/song.mp3" "$work/long.wav" >/dev/null
 
-echo "Runs per case and program: $runs, alternating (fastest counts)"
+echo "Pairs per case: $runs (coder and ffmpeg back to back, which goes first alternates; medians count)"
 compare "decode 10-min MP3 to WAV" 1.05 -i "$work/song.mp3" -y -vn "$work/open.wav"
 compare "cut 30 s at 50:00 of 60-min WAV to MP3" 0.3 \
   -i "$work/long.wav" -ss 3000 -t 30 -y -ab 128k -ar 44100 -ac 1 "$work/cut.mp3"

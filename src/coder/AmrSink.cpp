@@ -43,7 +43,7 @@ AmrSink::AmrSink(const OutputRequest& request)
         throw CoderError(name_ + ": " + request.codecName + " cannot be stored in amr");
     mode_ = request.bitRate ? amrModeForBitRate(*request.bitRate) : amrDefaultMode;
     shape_.sampleRate = amrRate;
-    av_channel_layout_default(&shape_.layout, 1);
+    shape_.layout = ChannelLayout::defaultFor(1);
     shape_.format = AV_SAMPLE_FMT_S16;
     shape_.frameSize = amrFrame;
 

@@ -1,6 +1,7 @@
 // What the transcoder hands its samples to: one output file being written.
 #pragma once
 
+#include "coder/OutputName.h"
 #include "coder/Resampler.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ struct OutputRequest {
     std::optional<int> channels;
     std::string codecName;
     int sourceRate = 0;
-    int sourceChannels = 0;
+    ChannelLayout sourceLayout;
     AVSampleFormat sourceFormat = AV_SAMPLE_FMT_NONE;
 };
 
@@ -37,13 +38,5 @@ public:
     // FFmpeg-like "Output #0, ..." lines, each ending in a newline.
     virtual std::string describe() const = 0;
 };
-
-// The lower-cased extension of a name without its dot, or "" when it has none.
-std::string extensionOf(const std::string& name);
-
-// The format a name asks for: its extension, or for a name without one that ends in "mp3",
-// "wma", "wav" or "amr" (as "ringmp3"), those letters, since the window picks the options by
-// the last three letters alone. Lower case; "" when neither.
-std::string formatKeyOf(const std::string& name);
 
 } // namespace coder

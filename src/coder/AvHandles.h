@@ -49,6 +49,13 @@ struct FrameFreer {
 struct PacketFreer {
     void operator()(AVPacket* p) const { av_packet_free(&p); }
 };
+struct AvioFreer {
+    void operator()(AVIOContext* c) const
+    {
+        av_freep(&c->buffer);
+        avio_context_free(&c);
+    }
+};
 struct FifoFreer {
     void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
 };
@@ -60,6 +67,32 @@ using SwrPtr = std::unique_ptr<SwrContext, SwrFreer>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFreer>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;
 using FifoPtr = std::unique_ptr<AVAudioFifo, FifoFreer>;
+using AvioPtr = std::unique_ptr<AVIOContext, AvioFreer>;
+
+// Owns one channel layout (a custom order holds an allocated map): copies are deep.
+class ChannelLayout {
+public:
+    ChannelLayout() = default;
+    // Copies layout; throws CoderError when memory runs out.
+    explicit ChannelLayout(const AVChannelLayout& layout);
+    // The usual layout for a channel count; an unspecified order of that many channels where
+    // there is none (more than 8).
+    static ChannelLayout defaultFor(int channels);
+    ChannelLayout(const ChannelLayout& other);
+    ChannelLayout& operator=(const ChannelLayout& other);
+    ~ChannelLayout();
+
+    const AVChannelLayout& get() const { return layout_; }
+    int channels() const { return layout_.nb_channels; }
+    bool specified() const { return layout_.order != AV_CHANNEL_ORDER_UNSPEC; }
+    // The same channels in the same order; an unspecified order only equals itself.
+    bool operator==(const ChannelLayout& other) const;
+    // FFmpeg's name of the layout ("quad", "3.1", "10 channels").
+    std::string name() const;
+
+private:
+    AVChannelLayout layout_{};
+};
 
 // Allocates a frame or packet; throws CoderError when memory runs out.
 FramePtr makeFrame();

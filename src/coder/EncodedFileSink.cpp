@@ -7,8 +7,6 @@ extern "C" {
 }
 
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
 #include <cstdlib>
 
 namespace coder {
@@ -83,6 +81,30 @@ int chooseChannels(const AVCodec* codec, int wanted)
     return best > 0 ? best : codec->ch_layouts[0].nb_channels;
 }
 
+bool takesLayout(const AVCodec* codec, const ChannelLayout& layout)
+{
+    if (!codec->ch_layouts)
+        return true;
+    for (const AVChannelLayout* l = codec->ch_layouts; l->nb_channels; ++l) {
+        if (av_channel_layout_compare(l, &layout.get()) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The source's own layout when the channel count stays and the codec can store it (PCM stores
+// any); else the usual layout of the channel count the codec can take. A source without speaker
+// positions is taken to have the usual ones, as FFmpeg guesses them.
+ChannelLayout chooseLayout(const AVCodec* codec, const OutputRequest& request)
+{
+    const int channels = request.sourceLayout.channels();
+    const ChannelLayout source = request.sourceLayout.specified() ? request.sourceLayout : ChannelLayout::defaultFor(channels);
+    const int count = chooseChannels(codec, request.channels.value_or(channels));
+    if (count == channels && takesLayout(codec, source))
+        return source;
+    return ChannelLayout::defaultFor(count);
+}
+
 // The source's format when the encoder takes it, else its planar or packed twin (no
 // conversion of the values, only of the layout), else the encoder's first choice.
 AVSampleFormat chooseFormat(const AVCodec* codec, AVSampleFormat source)
@@ -106,35 +128,6 @@ bool isLossy(const AVCodec* codec)
 }
 
 } // namespace
-
-std::string extensionOf(const std::string& name)
-{
-    const auto slash = name.find_last_of('/');
-    const auto dot = name.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return {};
-    std::string ext = name.substr(dot + 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext;
-}
-
-std::string formatKeyOf(const std::string& name)
-{
-    std::string ext = extensionOf(name);
-    if (!ext.empty())
-        return ext;
-    const auto slash = name.find_last_of('/');
-    const std::string base = slash == std::string::npos ? name : name.substr(slash + 1);
-    if (base.size() <= 3)
-        return {};
-    std::string tail = base.substr(base.size() - 3);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (tail == "mp3" || tail == "wma" || tail == "wav" || tail == "amr")
-        return tail;
-    return {};
-}
 
 EncodedFileSink::EncodedFileSink(const OutputRequest& request)
     : name_(request.name)
@@ -176,8 +169,8 @@ void EncodedFileSink::setUpEncoder(const AVCodec* codec, const OutputRequest& re
         throw CoderError("out of memory");
     AVCodecContext* enc = encoder_.get();
     enc->sample_rate = chooseRate(codec, request.sampleRate.value_or(request.sourceRate));
-    av_channel_layout_default(&enc->ch_layout,
-                              chooseChannels(codec, request.channels.value_or(request.sourceChannels)));
+    const ChannelLayout layout = chooseLayout(codec, request);
+    checkAv(av_channel_layout_copy(&enc->ch_layout, &layout.get()), "out of memory");
     enc->sample_fmt = chooseFormat(codec, request.sourceFormat);
     enc->time_base = AVRational{1, enc->sample_rate};
     if (request.bitRate)
@@ -190,23 +183,50 @@ void EncodedFileSink::setUpEncoder(const AVCodec* codec, const OutputRequest& re
     if (ret < 0)
         throw CoderError(request.name + ": cannot start the " + codec->name + " encoder at "
                          + std::to_string(enc->sample_rate) + " Hz, "
-                         + std::to_string(enc->ch_layout.nb_channels) + " channel(s) ("
+                         + std::to_string(layout.channels()) + " channel(s) ("
                          + avErrorText(ret) + ")");
     shape_.sampleRate = enc->sample_rate;
-    av_channel_layout_copy(&shape_.layout, &enc->ch_layout);
+    shape_.layout = ChannelLayout(enc->ch_layout);
     shape_.format = enc->sample_fmt;
     const bool anySize = (codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) || enc->frame_size <= 0;
     shape_.frameSize = anySize ? 0 : enc->frame_size;
+    // A WMA decoder gives nothing for the first frame it reads; ASF has no field that tells it
+    // to skip priming, so the priming has to be that first frame.
+    if (codec->id == AV_CODEC_ID_WMAV1 || codec->id == AV_CODEC_ID_WMAV2)
+        primingSamples_ = enc->frame_size;
+}
+
+void EncodedFileSink::send(AVFrame* frame)
+{
+    if (frame) {
+        frame->pts = nextPts_;
+        nextPts_ += frame->nb_samples;
+    }
+    const int ret = avcodec_send_frame(encoder_.get(), frame);
+    if (ret < 0 && !(frame == nullptr && ret == AVERROR_EOF))
+        throw CoderError(name_ + ": encoding failed (" + avErrorText(ret) + ")");
+    drainPackets();
+}
+
+void EncodedFileSink::prime()
+{
+    if (primingSamples_ <= 0)
+        return;
+    FramePtr silence = makeFrame();
+    silence->format = shape_.format;
+    silence->sample_rate = shape_.sampleRate;
+    silence->nb_samples = primingSamples_;
+    checkAv(av_channel_layout_copy(&silence->ch_layout, &shape_.layout.get()), "out of memory");
+    checkAv(av_frame_get_buffer(silence.get(), 0), "out of memory");
+    av_samples_set_silence(silence->extended_data, 0, primingSamples_, shape_.layout.channels(), shape_.format);
+    primingSamples_ = 0;
+    send(silence.get());
 }
 
 void EncodedFileSink::write(AVFrame& frame)
 {
-    frame.pts = nextPts_;
-    nextPts_ += frame.nb_samples;
-    const int ret = avcodec_send_frame(encoder_.get(), &frame);
-    if (ret < 0)
-        throw CoderError(name_ + ": encoding failed (" + avErrorText(ret) + ")");
-    drainPackets();
+    prime();
+    send(&frame);
 }
 
 void EncodedFileSink::drainPackets()
@@ -227,11 +247,9 @@ void EncodedFileSink::drainPackets()
 
 void EncodedFileSink::finish()
 {
-    int ret = avcodec_send_frame(encoder_.get(), nullptr);
-    if (ret < 0 && ret != AVERROR_EOF)
-        throw CoderError(name_ + ": encoding failed (" + avErrorText(ret) + ")");
-    drainPackets();
-    ret = av_write_trailer(muxer_.get());
+    prime();
+    send(nullptr);
+    int ret = av_write_trailer(muxer_.get());
     if (ret < 0)
         throw CoderError(name_ + ": cannot complete the file (" + avErrorText(ret) + ")");
     AVIOContext* pb = muxer_->pb;

@@ -8,7 +8,8 @@ namespace coder {
 // Owns the muxer, its file and the encoder. The container follows the name's extension:
 // .wav is 16-bit PCM (RF64 past 4 GiB), .mp3 LAME with its gapless header, .wma ASF with
 // wmav2 unless another codec is asked for, .m4r an iPod MP4 with AAC, others as libavformat
-// guesses them with its default audio codec.
+// guesses them with its default audio codec. The source's channel layout is kept unless another
+// channel count is asked for or the codec cannot store it.
 class EncodedFileSink : public AudioSink {
 public:
     // Opens the encoder and the file and writes the header; throws CoderError naming the output.
@@ -23,6 +24,8 @@ public:
 private:
     void drainPackets();
     void setUpEncoder(const AVCodec* codec, const OutputRequest& request);
+    void send(AVFrame* frame);
+    void prime();
 
     std::string name_;
     OutputFormatPtr muxer_;
@@ -31,6 +34,9 @@ private:
     PacketPtr packet_ = makePacket();
     SampleShape shape_;
     std::int64_t nextPts_ = 0;
+    // Silent samples sent ahead of the first frame, for codecs whose decoders drop that much
+    // at the start while their container cannot say so (WMA in ASF); 0 when none or sent.
+    int primingSamples_ = 0;
     std::int64_t finalSize_ = -1;
 };
 

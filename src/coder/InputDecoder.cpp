@@ -1,10 +1,32 @@
 #include "coder/InputDecoder.h"
 
+#include "coder/AmrNbDecoder.h"
+#include "coder/Resampler.h"
+
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 
 namespace coder {
+namespace {
+
+constexpr int ioBufferSize = 64 * 1024;
+
+int readBytes(void* opaque, std::uint8_t* buf, int size)
+{
+    return static_cast<InputBytes*>(opaque)->read(buf, size);
+}
+
+std::int64_t seekBytes(void* opaque, std::int64_t offset, int whence)
+{
+    return static_cast<InputBytes*>(opaque)->seek(offset, whence);
+}
+
+// AMR-WB storage-format frame sizes with the header byte, by frame type.
+constexpr std::array<std::uint8_t, 16> amrWbFrameBytes{18, 24, 33, 37, 41, 47, 51, 59, 61, 6, 1, 1, 1, 1, 1, 1};
+
+} // namespace
 
 InputDecoder::InputDecoder(const std::string& path)
     : path_(path)
@@ -16,9 +38,36 @@ InputDecoder::InputDecoder(const std::string& path)
         throw CoderError(path + ": is a folder, not a media file");
     if (st.st_size == 0 && S_ISREG(st.st_mode))
         throw CoderError(path + ": empty file, not a media file");
+    open(fileUrl(path));
+}
 
+InputDecoder::InputDecoder(const std::string& name, std::unique_ptr<InputBytes> bytes)
+    : path_(name)
+    , bytes_(std::move(bytes))
+{
+    auto* buffer = static_cast<unsigned char*>(av_malloc(ioBufferSize));
+    if (!buffer)
+        throw CoderError("out of memory");
+    avio_.reset(avio_alloc_context(buffer, ioBufferSize, 0, bytes_.get(), &readBytes, nullptr, &seekBytes));
+    if (!avio_) {
+        av_free(buffer);
+        throw CoderError("out of memory");
+    }
+    open(name);
+}
+
+void InputDecoder::open(const std::string& url)
+{
+    const std::string& path = path_;
     AVFormatContext* raw = nullptr;
-    int ret = avformat_open_input(&raw, fileUrl(path).c_str(), nullptr, nullptr);
+    if (avio_) {
+        raw = avformat_alloc_context();
+        if (!raw)
+            throw CoderError("out of memory");
+        raw->pb = avio_.get();
+        raw->flags |= AVFMT_FLAG_CUSTOM_IO;
+    }
+    int ret = avformat_open_input(&raw, url.c_str(), nullptr, nullptr);
     if (ret < 0) {
         if (ret == AVERROR(EACCES) || ret == AVERROR(EIO) || ret == AVERROR(ENOMEM))
             throw CoderError(path + ": cannot open (" + avErrorText(ret) + ")");
@@ -30,7 +79,6 @@ InputDecoder::InputDecoder(const std::string& path)
         throw CoderError(path + ": not a media file (" + avErrorText(ret) + ")");
 
     // The first audio stream that can be decoded, as the command line promises.
-    const AVCodec* codec = nullptr;
     bool anyAudio = false;
     ret = -1;
     for (unsigned i = 0; i < raw->nb_streams && ret < 0; ++i) {
@@ -38,8 +86,7 @@ InputDecoder::InputDecoder(const std::string& path)
         if (par->codec_type != AVMEDIA_TYPE_AUDIO)
             continue;
         anyAudio = true;
-        codec = avcodec_find_decoder(par->codec_id);
-        if (codec)
+        if (avcodec_find_decoder(par->codec_id))
             ret = static_cast<int>(i);
     }
     if (!anyAudio)
@@ -50,16 +97,50 @@ InputDecoder::InputDecoder(const std::string& path)
     for (unsigned i = 0; i < raw->nb_streams; ++i)
         raw->streams[i]->discard = static_cast<int>(i) == streamIndex_ ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
 
-    decoder_.reset(avcodec_alloc_context3(codec));
-    if (!decoder_)
-        throw CoderError("out of memory");
-    checkAv(avcodec_parameters_to_context(decoder_.get(), raw->streams[streamIndex_]->codecpar), path);
-    decoder_->pkt_timebase = raw->streams[streamIndex_]->time_base;
-    ret = avcodec_open2(decoder_.get(), codec, nullptr);
-    if (ret < 0)
-        throw CoderError(path + ": cannot decode its audio (" + avErrorText(ret) + ")");
-    if (decoder_->sample_rate <= 0 || decoder_->ch_layout.nb_channels <= 0)
+    decoder_ = openStreamDecoder(*raw->streams[streamIndex_], path);
+    const ChannelLayout layout = decoder_->layout();
+    if (decoder_->sampleRate() <= 0 || layout.channels() <= 0)
         throw CoderError(path + ": not a media file (audio stream without rate or channels)");
+    // Every cut the window makes but WAV mixes down to mono or stereo.
+    if (!Resampler::canConvert(layout.get(), ChannelLayout::defaultFor(1).get()))
+        throw CoderError(path + ": " + std::to_string(layout.channels())
+                         + " audio channels without a speaker layout cannot be mixed down to mono or stereo"
+                           " (at most 8 can)");
+    duration_ = raw->duration;
+    countAmrFrames();
+}
+
+void InputDecoder::countAmrFrames()
+{
+    // The raw AMR demuxer only estimates the duration from the bit rate, which is far off when
+    // silence is sent as small comfort-noise frames; every frame is 20 ms, so count them.
+    const AVCodecID codec = stream()->codecpar->codec_id;
+    const std::string container = format_->iformat->name;
+    AVIOContext* pb = format_->pb;
+    if ((codec != AV_CODEC_ID_AMR_NB && codec != AV_CODEC_ID_AMR_WB) || container.rfind("amr", 0) != 0 || !pb
+        || !(pb->seekable & AVIO_SEEKABLE_NORMAL))
+        return;
+    const std::int64_t resume = avio_tell(pb);
+    const std::string magic = codec == AV_CODEC_ID_AMR_NB ? "#!AMR\n" : "#!AMR-WB\n";
+    std::array<std::uint8_t, 64> buf{};
+    std::int64_t frames = 0;
+    if (avio_seek(pb, 0, SEEK_SET) == 0 && avio_read(pb, buf.data(), static_cast<int>(magic.size())) == static_cast<int>(magic.size())
+        && std::memcmp(buf.data(), magic.data(), magic.size()) == 0) {
+        for (;;) {
+            const int header = avio_r8(pb);
+            if (avio_feof(pb))
+                break;
+            const auto h = static_cast<std::uint8_t>(header);
+            const int rest = (codec == AV_CODEC_ID_AMR_NB ? amrNbFrameBytes(h) : amrWbFrameBytes[(h >> 3) & 0x0F]) - 1;
+            if (rest > 0 && avio_read(pb, buf.data(), rest) != rest)
+                break;
+            ++frames;
+        }
+        duration_ = frames * 20000;
+    }
+    const std::int64_t back = avio_seek(pb, resume, SEEK_SET);
+    if (back < 0)
+        throw CoderError(path_ + ": read error (" + avErrorText(static_cast<int>(back)) + ")");
 }
 
 bool InputDecoder::seekToSample(std::int64_t startSample)
@@ -79,7 +160,7 @@ bool InputDecoder::seekToSample(std::int64_t startSample)
         ts += st->start_time;
     if (av_seek_frame(format_.get(), streamIndex_, ts, AVSEEK_FLAG_BACKWARD) < 0)
         return false;
-    avcodec_flush_buffers(decoder_.get());
+    decoder_->flush();
     positionFromTimestamp_ = true;
     nextPosition_ = 0;
     return true;
@@ -90,9 +171,13 @@ bool InputDecoder::readPacketIntoDecoder()
     for (;;) {
         int ret = av_read_frame(format_.get(), packet_.get());
         if (ret < 0) {
-            // End of file, or a read error: either way the readable part has been delivered.
-            readError_ = ret != AVERROR_EOF;
-            avcodec_send_packet(decoder_.get(), nullptr);
+            // A failed read of the file is a failure; the demuxer's end of file, or damage it
+            // cannot read past, ends the stream with what was readable.
+            const AVIOContext* pb = format_->pb;
+            if (pb && pb->error < 0 && pb->error != AVERROR_EOF)
+                throw CoderError(path_ + ": read error (" + avErrorText(pb->error) + ")");
+            endedOnDamage_ = ret != AVERROR_EOF;
+            decoder_->send(nullptr);
             flushed_ = true;
             return false;
         }
@@ -100,11 +185,12 @@ bool InputDecoder::readPacketIntoDecoder()
             av_packet_unref(packet_.get());
             continue;
         }
-        ret = avcodec_send_packet(decoder_.get(), packet_.get());
+        ret = decoder_->send(packet_.get());
         av_packet_unref(packet_.get());
         if (ret == AVERROR_INVALIDDATA) {
+            // Frames of the packet decoded before the damage may still be waiting.
             ++damaged_;
-            continue;
+            return true;
         }
         if (ret < 0 && ret != AVERROR(EAGAIN))
             checkAv(ret, path_ + ": decoding failed");
@@ -116,7 +202,7 @@ const AVFrame* InputDecoder::nextFrame()
 {
     for (;;) {
         av_frame_unref(frame_.get());
-        int ret = avcodec_receive_frame(decoder_.get(), frame_.get());
+        int ret = decoder_->receive(*frame_);
         if (ret == 0) {
             if (positionFromTimestamp_) {
                 positionFromTimestamp_ = false;

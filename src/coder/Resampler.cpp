@@ -10,14 +10,27 @@ extern "C" {
 namespace coder {
 namespace {
 
-AVChannelLayout usableLayout(const AVChannelLayout& layout)
+// The layout to mix by: an unspecified order of a count that has a usual layout is taken as
+// that layout, as FFmpeg does.
+ChannelLayout usableLayout(const AVChannelLayout& layout)
 {
-    AVChannelLayout out{};
     if (layout.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&layout) == 0)
-        av_channel_layout_default(&out, layout.nb_channels);
-    else
-        av_channel_layout_copy(&out, &layout);
-    return out;
+        return ChannelLayout::defaultFor(layout.nb_channels);
+    return ChannelLayout(layout);
+}
+
+// A resampler from one shape to another, not yet initialised; the return value is FFmpeg's.
+int allocate(SwrPtr& swr, const ChannelLayout& in, AVSampleFormat inFormat, int inRate, const ChannelLayout& out,
+             AVSampleFormat outFormat, int outRate)
+{
+    SwrContext* raw = nullptr;
+    // The 5.1 API takes non-const layouts but only copies them.
+    int ret = swr_alloc_set_opts2(&raw, const_cast<AVChannelLayout*>(&out.get()), outFormat, outRate,
+                                  const_cast<AVChannelLayout*>(&in.get()), inFormat, inRate, 0, nullptr);
+    swr.reset(raw);
+    if (ret >= 0)
+        ret = swr_init(swr.get());
+    return ret;
 }
 
 // Pointers to sample offset of every plane of a frame (one plane for packed formats).
@@ -35,44 +48,51 @@ std::vector<uint8_t*> planesAt(const AVFrame& frame, int offset)
 
 } // namespace
 
-Resampler::Resampler(const AVFrame& source, const SampleShape& target)
-    : target_(target)
+Resampler::Resampler(const AVFrame& source, const SampleShape& target, const std::string& name)
+    : name_(name)
+    , target_(target)
 {
-    fifo_.reset(av_audio_fifo_alloc(target.format, target.layout.nb_channels, 8192));
+    fifo_.reset(av_audio_fifo_alloc(target.format, target.layout.channels(), 8192));
     if (!fifo_)
         throw CoderError("out of memory");
     configure(source);
+}
+
+bool Resampler::canConvert(const AVChannelLayout& from, const AVChannelLayout& to)
+{
+    const ChannelLayout in = usableLayout(from);
+    const ChannelLayout out = usableLayout(to);
+    if (in == out)
+        return true;
+    SwrPtr swr;
+    return allocate(swr, in, AV_SAMPLE_FMT_S16, 8000, out, AV_SAMPLE_FMT_S16, 8000) >= 0;
 }
 
 void Resampler::configure(const AVFrame& source)
 {
     swr_.reset();
     sourceRate_ = source.sample_rate;
-    sourceChannels_ = source.ch_layout.nb_channels;
+    sourceLayout_ = ChannelLayout(source.ch_layout);
     sourceFormat_ = source.format;
-    AVChannelLayout in = usableLayout(source.ch_layout);
-    const bool same = source.sample_rate == target_.sampleRate && source.format == target_.format
-        && av_channel_layout_compare(&in, &target_.layout) == 0;
-    if (!same) {
-        SwrContext* raw = nullptr;
-        AVChannelLayout out = target_.layout;  // the 5.1 API takes non-const layouts
-        int ret = swr_alloc_set_opts2(&raw, &out, target_.format, target_.sampleRate, &in,
-                                      static_cast<AVSampleFormat>(source.format), source.sample_rate, 0, nullptr);
-        swr_.reset(raw);
-        if (ret >= 0)
-            ret = swr_init(swr_.get());
-        if (ret < 0) {
-            av_channel_layout_uninit(&in);
-            checkAv(ret, "cannot set up the resampler");
-        }
+    const ChannelLayout in = usableLayout(source.ch_layout);
+    const ChannelLayout out = usableLayout(target_.layout.get());
+    if (source.sample_rate == target_.sampleRate && source.format == target_.format && in == out)
+        return;
+    const auto inFormat = static_cast<AVSampleFormat>(source.format);
+    const int ret = allocate(swr_, in, inFormat, source.sample_rate, out, target_.format, target_.sampleRate);
+    if (ret < 0) {
+        const char* inName = av_get_sample_fmt_name(inFormat);
+        const char* outName = av_get_sample_fmt_name(target_.format);
+        throw CoderError(name_ + ": cannot set up the resampler from " + std::to_string(source.sample_rate) + " Hz "
+                         + in.name() + " " + (inName ? inName : "?") + " to " + std::to_string(target_.sampleRate)
+                         + " Hz " + out.name() + " " + (outName ? outName : "?") + " (" + avErrorText(ret) + ")");
     }
-    av_channel_layout_uninit(&in);
 }
 
 void Resampler::adaptTo(const AVFrame& frame)
 {
-    if (frame.sample_rate == sourceRate_ && frame.ch_layout.nb_channels == sourceChannels_
-        && frame.format == sourceFormat_)
+    if (frame.sample_rate == sourceRate_ && frame.format == sourceFormat_
+        && av_channel_layout_compare(&frame.ch_layout, &sourceLayout_.get()) == 0)
         return;
     flush();
     configure(frame);
@@ -95,7 +115,7 @@ void Resampler::ensureScratch(int samples)
     av_frame_unref(scratch_.get());
     scratch_->format = target_.format;
     scratch_->nb_samples = samples;
-    checkAv(av_channel_layout_copy(&scratch_->ch_layout, &target_.layout), "out of memory");
+    checkAv(av_channel_layout_copy(&scratch_->ch_layout, &target_.layout.get()), "out of memory");
     checkAv(av_frame_get_buffer(scratch_.get(), 0), "out of memory");
 }
 
@@ -131,13 +151,13 @@ int Resampler::convertDirect(const AVFrame& frame, int offset, int count, AVFram
         }
         out.nb_samples = count;
         av_channel_layout_uninit(&out.ch_layout);
-        checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout), "out of memory");
+        checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout.get()), "out of memory");
         return count;
     }
     out.format = target_.format;
     out.sample_rate = target_.sampleRate;
     out.nb_samples = std::max(swr_get_out_samples(swr_.get(), count), 1);
-    checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout), "out of memory");
+    checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout.get()), "out of memory");
     checkAv(av_frame_get_buffer(&out, 0), "out of memory");
     std::vector<uint8_t*> in = planesAt(frame, offset);
     const int done = swr_convert(swr_.get(), out.extended_data, out.nb_samples,
@@ -173,7 +193,7 @@ int Resampler::pop(AVFrame& out, int n)
     out.format = target_.format;
     out.sample_rate = target_.sampleRate;
     out.nb_samples = n;
-    checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout), "out of memory");
+    checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout.get()), "out of memory");
     checkAv(av_frame_get_buffer(&out, 0), "out of memory");
     void* const* data = reinterpret_cast<void* const*>(out.extended_data);
     return av_audio_fifo_read(fifo_.get(), const_cast<void**>(data), n);

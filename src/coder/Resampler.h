@@ -4,12 +4,14 @@
 
 #include "coder/AvHandles.h"
 
+#include <string>
+
 namespace coder {
 
 // Shape of the samples an output takes; frameSize 0 means any number per frame.
 struct SampleShape {
     int sampleRate = 0;
-    AVChannelLayout layout{};
+    ChannelLayout layout;
     AVSampleFormat format = AV_SAMPLE_FMT_NONE;
     int frameSize = 0;
 };
@@ -17,8 +19,13 @@ struct SampleShape {
 // Owns the resampler (only when the shapes differ), a scratch frame and the sample queue.
 class Resampler {
 public:
-    // source gives the input's rate, layout and format (a decoded frame); throws CoderError.
-    Resampler(const AVFrame& source, const SampleShape& target);
+    // source gives the input's rate, layout and format (a decoded frame); name is the output
+    // that failures are reported for. Throws CoderError naming it and the reason.
+    Resampler(const AVFrame& source, const SampleShape& target, const std::string& name);
+
+    // Whether samples in layout `from` can be converted to layout `to` (a layout without
+    // speaker positions can only be mixed when its channel count has a usual layout).
+    static bool canConvert(const AVChannelLayout& from, const AVChannelLayout& to);
 
     // Follows a change of rate, channels or format within the input (joined MP3 files do
     // that): what the old conversion holds back is queued first. Cheap when nothing changed.
@@ -45,8 +52,9 @@ private:
     void ensureScratch(int samples);
     void configure(const AVFrame& source);
 
+    std::string name_;
     int sourceRate_ = 0;
-    int sourceChannels_ = 0;
+    ChannelLayout sourceLayout_;
     int sourceFormat_ = AV_SAMPLE_FMT_NONE;
 
     SampleShape target_;

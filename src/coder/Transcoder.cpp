@@ -28,12 +28,21 @@ std::string inputHeader(const InputDecoder& in, const std::string& name)
     std::string bitrate = "N/A";
     if (fmt->bit_rate > 0)
         bitrate = std::to_string(fmt->bit_rate / 1000) + " kb/s";
-    char stream[256] = {};
-    avcodec_string(stream, sizeof stream, const_cast<AVCodecContext*>(in.decoder()), 0);
     return std::string("Input #0, ") + fmt->iformat->name + ", from '" + shownName(name, maxShownName) + "':\n"
-        + "  Duration: " + durationText(fmt->duration == AV_NOPTS_VALUE ? -1 : fmt->duration)
+        + "  Duration: " + durationText(in.duration() == AV_NOPTS_VALUE ? -1 : in.duration())
         + ", start: " + start + ", bitrate: " + bitrate + "\n"
-        + "  Stream #0:" + std::to_string(in.stream()->index) + ": " + stream + "\n";
+        + "  Stream #0:" + std::to_string(in.stream()->index) + ": " + in.decoder().describe() + "\n";
+}
+
+// Refuses to write over the input: the run would destroy what it reads (names that differ
+// may still be one file, by a link or a second path).
+void refuseOutputOverInput(const CoderOptions& options)
+{
+    struct stat in {};
+    struct stat out {};
+    if (::stat(options.input.c_str(), &in) == 0 && ::stat(options.output.c_str(), &out) == 0
+        && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+        throw CoderError(options.output + ": is the input file itself; choose another name for the output");
 }
 
 // Hands every full frame of the queue to the sink; at the end also the short rest.
@@ -58,7 +67,13 @@ std::unique_ptr<AudioSink> openSink(const OutputRequest& request)
 
 int transcode(const CoderOptions& options, ProgressPrinter& printer)
 {
+    refuseOutputOverInput(options);
     InputDecoder in(options.input);
+    return transcode(in, options, printer);
+}
+
+int transcode(InputDecoder& in, const CoderOptions& options, ProgressPrinter& printer)
+{
     printer.text(inputHeader(in, options.input));
 
     struct stat st {};
@@ -78,8 +93,8 @@ int transcode(const CoderOptions& options, ProgressPrinter& printer)
     request.channels = options.channels;
     request.codecName = options.codecName;
     request.sourceRate = in.sampleRate();
-    request.sourceChannels = in.decoder()->ch_layout.nb_channels;
-    request.sourceFormat = in.decoder()->sample_fmt;
+    request.sourceLayout = in.decoder().layout();
+    request.sourceFormat = in.decoder().sampleFormat();
     std::unique_ptr<AudioSink> sink = openSink(request);
     printer.text(sink->describe());
 
@@ -94,7 +109,7 @@ int transcode(const CoderOptions& options, ProgressPrinter& printer)
         const FrameSlice slice = window.slice(in.framePosition(), frame->nb_samples);
         if (slice.count > 0) {
             if (!resampler)
-                resampler = std::make_unique<Resampler>(*frame, sink->shape());
+                resampler = std::make_unique<Resampler>(*frame, sink->shape(), options.output);
             resampler->adaptTo(*frame);
             kept = true;
             if (sink->shape().frameSize == 0) {
@@ -136,8 +151,8 @@ int transcode(const CoderOptions& options, ProgressPrinter& printer)
                      shownName(options.input, maxShownName).c_str(), in.damagedPackets());
         ++warnings;
     }
-    if (in.endedOnReadError()) {
-        std::fprintf(stderr, "warning: %s: read error, converted what was readable\n",
+    if (in.endedOnDamage()) {
+        std::fprintf(stderr, "warning: %s: damaged data ends the stream early, converted what came before\n",
                      shownName(options.input, maxShownName).c_str());
         ++warnings;
     }

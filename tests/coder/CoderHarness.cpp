@@ -1,10 +1,15 @@
 #include "coder/CoderHarness.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <cctype>
 #include <cstring>
+#include <grp.h>
+#include <unistd.h>
 
 namespace coder_test {
 
@@ -13,10 +18,39 @@ QString coderPath()
     return QStringLiteral(TS_APP_DIR "/data/coder");
 }
 
-RunResult runProgram(const QString& program, const QStringList& args, int timeoutMs, const QString& workDir)
+// With TUNESNIP_CORPUS_DIR set, every file a run reads (-i) or writes (its last argument) is
+// kept there, named by its content: the seed corpus of coder's decoding fuzzer.
+static void keepForCorpus(const QStringList& args, const QString& workDir)
+{
+    const QString corpus = qEnvironmentVariable("TUNESNIP_CORPUS_DIR");
+    if (corpus.isEmpty() || args.isEmpty())
+        return;
+    QStringList files{args.last()};
+    for (qsizetype i = 0; i + 1 < args.size(); ++i) {
+        if (args[i] == "-i")
+            files << args[i + 1];
+    }
+    QDir().mkpath(corpus);
+    for (const QString& name : files) {
+        const QFileInfo info(QDir(workDir.isEmpty() ? QDir::currentPath() : workDir), name);
+        QFile f(info.absoluteFilePath());
+        if (!info.isFile() || !f.open(QIODevice::ReadOnly))
+            continue;
+        // The fuzzer reads no more than the start of a file.
+        const QByteArray head = f.read(1 << 20);
+        QFile out(corpus + "/" + QCryptographicHash::hash(head, QCryptographicHash::Sha1).toHex());
+        if (!out.exists() && out.open(QIODevice::WriteOnly))
+            out.write(head);
+    }
+}
+
+RunResult runProgram(const QString& program, const QStringList& args, int timeoutMs, const QString& workDir,
+                     const std::function<void()>& inChild)
 {
     RunResult r;
     QProcess p;
+    if (inChild)
+        p.setChildProcessModifier(inChild);
     if (!workDir.isEmpty())
         p.setWorkingDirectory(workDir);
     p.setProcessChannelMode(QProcess::MergedChannels);
@@ -36,12 +70,36 @@ RunResult runProgram(const QString& program, const QStringList& args, int timeou
     r.crashed = p.exitStatus() == QProcess::CrashExit || r.output.contains("Sanitizer")
         || r.output.contains("runtime error:");
     r.exitCode = p.exitCode();
+    keepForCorpus(args, workDir);
     return r;
 }
 
 RunResult runCoder(const QStringList& args, int timeoutMs, const QString& workDir)
 {
     return runProgram(coderPath(), args, timeoutMs, workDir);
+}
+
+RunResult runCoderUnprivileged(const QStringList& args, const QString& programDir)
+{
+    if (::geteuid() != 0)
+        return runCoder(args);
+    const auto dropToNobody = [] {
+        constexpr uid_t nobody = 65534;
+        // Without the drop the child must not run as root: the run would then prove nothing.
+        if (::setgroups(0, nullptr) != 0 || ::setresgid(nobody, nobody, nobody) != 0
+            || ::setresuid(nobody, nobody, nobody) != 0)
+            ::_exit(127);
+    };
+    RunResult r = runProgram(coderPath(), args, 60000, {}, dropToNobody);
+    if (!r.crashed || !r.output.isEmpty())
+        return r;
+    // The build folder is closed to that user: run a copy from a folder open to it.
+    const QString copy = programDir + "/coder";
+    QFile::remove(copy);
+    QFile::copy(coderPath(), copy);
+    QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                              | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    return runProgram(copy, args, 60000, {}, dropToNobody);
 }
 
 bool ffmpeg(const QStringList& args)
@@ -114,6 +172,41 @@ WavData readWav(const QString& path)
         at += 8 + size + (size & 1);
     }
     return w;
+}
+
+QByteArray wavBytes(int sampleRate, int channels, const std::vector<std::int16_t>& samples,
+                    std::optional<std::uint32_t> dataSize)
+{
+    QByteArray out;
+    auto put32 = [&](std::uint32_t v) { out.append(reinterpret_cast<const char*>(&v), 4); };
+    auto put16 = [&](std::uint16_t v) { out.append(reinterpret_cast<const char*>(&v), 2); };
+    const auto bytes = static_cast<std::uint32_t>(samples.size() * 2);
+    const std::uint32_t size = dataSize.value_or(bytes);
+    out += "RIFF";
+    put32(size == 0xFFFFFFFFu ? size : 36 + size);
+    out += "WAVEfmt ";
+    put32(16);
+    put16(1);
+    put16(static_cast<std::uint16_t>(channels));
+    put32(static_cast<std::uint32_t>(sampleRate));
+    put32(static_cast<std::uint32_t>(sampleRate * channels * 2));
+    put16(static_cast<std::uint16_t>(channels * 2));
+    put16(16);
+    out += "data";
+    put32(size);
+    out.append(reinterpret_cast<const char*>(samples.data()), static_cast<qsizetype>(bytes));
+    return out;
+}
+
+std::vector<std::int16_t> noise(std::size_t count, int amplitude, std::uint32_t seed)
+{
+    std::vector<std::int16_t> out(count);
+    std::uint32_t x = seed;
+    for (std::int16_t& v : out) {
+        x = x * 1664525u + 1013904223u;
+        v = static_cast<std::int16_t>(static_cast<int>(x >> 16) % (2 * amplitude + 1) - amplitude);
+    }
+    return out;
 }
 
 std::optional<double> durationField(const QByteArray& chunk)

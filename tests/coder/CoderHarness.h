@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,10 +23,15 @@ struct RunResult {
 // Path of the built transcoder.
 QString coderPath();
 
-// Runs a program with argv as given (no shell), stdin closed, in workDir when not empty;
-// waits up to timeoutMs.
+// Runs coder with the rights of an ordinary user: as root, as uid and gid 65534 ("nobody"),
+// from a copy of the program in programDir (open to that user) when the build folder is not;
+// otherwise as the user running the test.
+RunResult runCoderUnprivileged(const QStringList& args, const QString& programDir);
+
+// Runs a program with argv as given (no shell), stdin closed, in workDir when not empty,
+// calling inChild (when given) in the child before the program starts; waits up to timeoutMs.
 RunResult runProgram(const QString& program, const QStringList& args, int timeoutMs = 60000,
-                     const QString& workDir = {});
+                     const QString& workDir = {}, const std::function<void()>& inChild = {});
 RunResult runCoder(const QStringList& args, int timeoutMs = 60000, const QString& workDir = {});
 
 // Runs ffmpeg -v error -y <args>; returns true when it succeeded.
@@ -46,6 +52,14 @@ struct WavData {
     std::vector<std::int16_t> samples;  // interleaved
 };
 WavData readWav(const QString& path);
+
+// A 16-bit PCM WAV file's bytes; the data size field says dataSize when given (0xFFFFFFFF for
+// a stream whose end is not known).
+QByteArray wavBytes(int sampleRate, int channels, const std::vector<std::int16_t>& samples,
+                    std::optional<std::uint32_t> dataSize = std::nullopt);
+
+// Deterministic noise samples in [-amplitude, amplitude].
+std::vector<std::int16_t> noise(std::size_t count, int amplitude, std::uint32_t seed);
 
 // The window's reading of "Duration: HH:MM:SS.cc," in one chunk: seconds, or empty when the
 // field is missing or unreadable.

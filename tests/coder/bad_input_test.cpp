@@ -139,6 +139,26 @@ TEST_F(BadInput, ExistingOutputIsKeptWithoutYesAndWhenARunFails)
     EXPECT_EQ(readWav(path("keep.wav")).samples.size(), 44100u);
 }
 
+TEST_F(BadInput, TheInputIsNeverAlsoTheOutput)
+{
+    QFile good(path("good.wav"));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray original = good.readAll();
+    ASSERT_TRUE(QFile::copy(path("good.wav"), path("mine.wav")));
+    ASSERT_EQ(::link(path("mine.wav").toLocal8Bit().constData(), path("mine-hardlink.wav").toLocal8Bit().constData()), 0);
+    ASSERT_TRUE(QFile::link(path("mine.wav"), path("mine-symlink.wav")));
+    for (const QString& out : {path("mine.wav"), path("mine-hardlink.wav"), path("mine-symlink.wav"),
+                               dir_->path() + "/./mine.wav"}) {
+        const RunResult r = runCoder({"-i", path("mine.wav"), "-ss", "1", "-t", "2", "-y", out});
+        EXPECT_NE(r.exitCode, 0) << out.toStdString();
+        EXPECT_TRUE(r.output.contains("is the input file itself")) << r.output.constData();
+        QFile f(path("mine.wav"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(f.readAll() == original) << out.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(path("mine-symlink.wav")).isSymLink());
+}
+
 TEST_F(BadInput, DamagedMp3IsConvertedWithAWarning)
 {
     QFile good(path("good.mp3"));

@@ -1,8 +1,9 @@
 // The transcoder's in-process rules: the cut window, the printed fields, the AMR mode choice
-// and the format a name picks.
+// and the format a name picks (checked against the window's own rule).
 #include "coder/AmrSink.h"
 #include "coder/CutWindow.h"
 #include "coder/ProgressPrinter.h"
+#include "transcode/TranscodeCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -114,14 +115,37 @@ TEST(CoderEngine, ExtensionsAreLowerCasedAndOnlyFromTheLastName)
     EXPECT_EQ(extensionOf("plain"), "");
 }
 
-TEST(CoderEngine, NamesWithoutExtensionFallBackToTheirLastThreeLetters)
+TEST(CoderEngine, NamesWithoutAKnownExtensionFallBackToTheirLastThreeLetters)
 {
     EXPECT_EQ(formatKeyOf("/x/ringmp3"), "mp3");
     EXPECT_EQ(formatKeyOf("/x/ToneWAV"), "wav");
     EXPECT_EQ(formatKeyOf("/x/a.ogg"), "ogg");
-    EXPECT_EQ(formatKeyOf("/x/a.mp3.part"), "part");
+    EXPECT_EQ(formatKeyOf("/x/a.FLAC"), "flac");
+    EXPECT_EQ(formatKeyOf("/x/tone.v2ringmp3"), "mp3");
+    EXPECT_EQ(formatKeyOf("/x/tone.mp3.part"), "");
+    EXPECT_EQ(formatKeyOf("/x/tone.wav.bakamr"), "amr");
     EXPECT_EQ(formatKeyOf("/x.mp3/plain"), "");
-    EXPECT_EQ(formatKeyOf("/x/mp3"), "");
+    EXPECT_EQ(formatKeyOf("/x/mp3"), "mp3");
+    EXPECT_EQ(formatKeyOf("/x/ring.wma \t"), "wma");
+    EXPECT_FALSE(isKnownAudioExtension("part"));
+    EXPECT_FALSE(isKnownAudioExtension("png"));  // a container, but not of sound
+    EXPECT_TRUE(isKnownAudioExtension("m4r"));
+}
+
+TEST(CoderEngine, ANameThatIsNoKnownFormatIsReadAsTheWindowReadsIt)
+{
+    // The window picks its options by its own rule; coder must then write that format.
+    const char* const names[] = {"/t/ring.mp3", "/t/Ring.Mp3", "/t/ringmp3", "/t/tone.v2ringmp3", "/t/ring.wma  ",
+                                 "/t/a.b.WAV", "/t/x.amr", "/t/clip.mp3.part", "/t/clip.partwav", "/t/ring",
+                                 "/t/mp3", "/t/np3", "/t/.wma", "/t/ring.mp3 \u00a0", "/t/ring.amr\u3000",
+                                 "/t/ring.amr\u2009\n", "/t/ring.mp\u00b3", "/t/ring.\u00e9mp3", "mp", ""};
+    for (const char* name : names) {
+        const std::optional<QString> options = encodeOptions(QString::fromUtf8(name));
+        std::string windows;
+        if (options)
+            windows = options->contains("wmav1") ? "wma" : options->contains("128k") ? "mp3" : options->contains("8000") ? "amr" : "wav";
+        EXPECT_EQ(formatKeyOf(name), windows) << name;
+    }
 }
 
 } // namespace

@@ -83,7 +83,7 @@ TEST_F(WindowCommandLines, CutToMp3IsMono44100At128kWithExactLength)
     EXPECT_EQ(decodeSamples(out).size(), 5u * 44100u);
 }
 
-TEST_F(WindowCommandLines, NameWithoutDotIsEncodedByItsLastThreeLetters)
+TEST_F(WindowCommandLines, NameWithoutAKnownExtensionIsEncodedByItsLastThreeLetters)
 {
     // The window takes "ringmp3" for an MP3 name, so coder writes one.
     const QString out = path("ringmp3");
@@ -95,6 +95,11 @@ TEST_F(WindowCommandLines, NameWithoutDotIsEncodedByItsLastThreeLetters)
                                     path("toneAMR")});
     ASSERT_EQ(amr.exitCode, 0) << amr.output.constData();
     EXPECT_EQ(probeStream(path("toneAMR"), "codec_name"), "amr_nb");
+    // An extension that is no format: the window still takes its last three letters.
+    const RunResult v2 = runCoder({"-i", path("open.wav"), "-t", "1", "-y", "-ab", "128k", "-ar", "44100", "-ac", "1",
+                                   path("tone.v2ringmp3")});
+    ASSERT_EQ(v2.exitCode, 0) << v2.output.constData();
+    EXPECT_EQ(probeFormat(path("tone.v2ringmp3"), "format_name"), "mp3");
 }
 
 TEST_F(WindowCommandLines, CutToWmaUsesWmav1InAsf)
