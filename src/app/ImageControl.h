@@ -4,7 +4,8 @@
 
 // A picture control laid over a window's skin: it draws its picture (or nothing, so the skin
 // shows through) and reports presses, moves and releases with the pointer position inside it.
-// Moves arrive without a pressed button too, for hover looks. It owns only its picture.
+// Moves arrive without a pressed button too, for hover looks. Given a focus policy it takes
+// the keyboard focus, shows a focus ring, and Space or Enter click it. It owns only its picture.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +31,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     QPixmap picture_;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QPoint>
 #include <QStringList>
 #include <QWidget>
@@ -13,13 +14,28 @@ struct RecentFilesHooks {
     std::function<void(const QString&)> open;  // runs after the menu has closed
 };
 
-// The never-shown window that owns the four pop-up menus of the menu bar. A chosen item posts
-// its command keyword through the function it was given; the menus know no action themselves.
-// Owns its menus and their items.
+// The shared commands the menus show (their owner keeps them; each carries its caption and
+// shortcut, and posts its own keyword when chosen). `editing` follows the Tools menu's own
+// items, a null entry standing for a separator line.
+struct MenuActions {
+    QAction* open;
+    QAction* closeFile;
+    QAction* save;
+    QAction* exit;
+    QAction* randomCut;
+    QAction* sendToFriends;
+    QAction* settings;
+    QAction* about;
+    QAction* help;
+    QList<QAction*> editing;
+};
+
+// The never-shown window that owns the four pop-up menus of the menu bar. Its items are the
+// shared commands: the menus know no action themselves. Owns its menus.
 class frmMenu : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMenu(std::function<void(const QString&)> post, RecentFilesHooks recent = {});
+    explicit frmMenu(const MenuActions& actions, RecentFilesHooks recent = {});
 
     // The pop-up of menu-bar name i (0 File, 1 Tools, 2 Setting, 3 About); null for others.
     QMenu* menuAt(int index) const;
@@ -32,6 +48,7 @@ public:
     QMenu* menuSetting;
     QMenu* menuAbout;
     QAction* menuOpen;
+    QAction* menuClose;
     QAction* menuSave;
     QMenu* menuRecent;  // "Recent Files", refilled each time the File menu opens
     QAction* menuS;
@@ -46,7 +63,5 @@ public:
     void refreshRecent();
 
 private:
-    QAction* item(QMenu* menu, const QString& caption, const QString& keyword);
-    std::function<void(const QString&)> post_;
     RecentFilesHooks recent_;
 };

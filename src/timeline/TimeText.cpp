@@ -1,6 +1,6 @@
 #include "timeline/TimeText.h"
 
-#include "timeline/TimelineBoard.h"
+#include "timeline/TimelineGeometry.h"
 
 #include <algorithm>
 #include <cmath>
