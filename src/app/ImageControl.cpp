@@ -41,7 +41,7 @@ void ImageControl::paintEvent(QPaintEvent*)
         else
             p.drawPixmap(0, 0, picture_);
     }
-    if (hasFocus()) {
+    if (takesKeys()) {
         // The focus ring: a dotted frame just inside the control, in the skin's ink.
         p.setPen(QPen(QColor(11, 77, 109), 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
@@ -52,7 +52,7 @@ void ImageControl::paintEvent(QPaintEvent*)
 bool ImageControl::event(QEvent* event)
 {
     // The focused button takes Space and Enter before the window's shortcuts do.
-    if (event->type() == QEvent::ShortcutOverride && hasFocus() && pressesButton(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && takesKeys() && pressesButton(static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }
@@ -61,7 +61,7 @@ bool ImageControl::event(QEvent* event)
 
 void ImageControl::keyPressEvent(QKeyEvent* event)
 {
-    if (pressesButton(event) && !event->isAutoRepeat()) {
+    if (takesKeys() && pressesButton(event) && !event->isAutoRepeat()) {
         event->accept();
         Q_EMIT clicked();
         return;
@@ -69,14 +69,28 @@ void ImageControl::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+namespace {
+// The focus left with the window (a dialog, a menu) and comes back with it: nothing changes.
+bool windowReason(Qt::FocusReason r)
+{
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+}
+}  // namespace
+
 void ImageControl::focusInEvent(QFocusEvent* event)
 {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        tabbedTo_ = true;
+    else if (!windowReason(event->reason()))
+        tabbedTo_ = false;
     QWidget::focusInEvent(event);
     update();
 }
 
 void ImageControl::focusOutEvent(QFocusEvent* event)
 {
+    if (!windowReason(event->reason()))
+        tabbedTo_ = false;
     QWidget::focusOutEvent(event);
     update();
 }
