@@ -166,6 +166,10 @@ void EditorController::panelAction(int index)
     case 7: window_.closeWindow(); break;
     default: break;
     }
+    // Back from a dialog or a message, the keys work again at once (a window manager would hand
+    // the focus back; without one nothing does).
+    if (index >= 0 && index <= 2 && !shuttingDown_)
+        window_.takeFocus();
 }
 
 void EditorController::transportAction(int index)

@@ -128,10 +128,13 @@ void PlaybackController::playFrom(std::int32_t seconds)
 
 void PlaybackController::seekTo(std::int32_t seconds)
 {
-    cued_ = false;
+    // A poll while the device is reopened must not park the playhead at the start meanwhile.
+    cued_ = true;
     stopAndClose();
-    if (!openTempWav())
+    if (!openTempWav()) {
+        cued_ = false;
         return;
+    }
     playFrom(seconds);
     setPlaying(true);
 }

@@ -333,9 +333,14 @@ TEST(PlaybackController, SeekingPlaysFromTheSecondAndKeepsTheFlags)
     Rig r;
     r.state.playingSelection = kTrue;
     r.state.playPaused = kTrue;
+    r.model.setDuration(364);
+    r.model.setPlayhead(273);
+    r.duringPump = [&] { r.ctl.poll(); };  // a poll tick while the device is reopened
     r.ctl.seekTo(273);
-    EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "open " + r.wav + " alias sound",
-                                             "play sound from 273000"}));
+    r.duringPump = nullptr;
+    EXPECT_EQ(r.model.playhead(), 273);  // not parked at the start meanwhile
+    EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "status sound length",
+                                             "open " + r.wav + " alias sound", "play sound from 273000"}));
     EXPECT_EQ(r.state.playingSelection, kTrue);
     EXPECT_EQ(r.state.playPaused, kTrue);
     EXPECT_TRUE(r.ctl.isPlaying());
