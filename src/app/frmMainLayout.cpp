@@ -114,7 +114,8 @@ void frmMain::buildControls()
     lblTimeRight = label(QStringLiteral("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
     lblFileName = label(QString::fromLatin1(kNoFileCaption), {372, 76, 370, 16}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     lblVersion = label(QString(), {96, 16, 87, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
-    lblText = label(QString(), {18, 538, 147, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    // Wider than designed: the hints name their shortcuts ("Random Music Cutter (Ctrl+R)").
+    lblText = label(QString(), {18, 538, 330, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     QPalette white = lblVersion->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     lblVersion->setPalette(white);

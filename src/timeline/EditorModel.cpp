@@ -36,8 +36,11 @@ void EditorModel::placePlayhead(double seconds)
 
 void EditorModel::setPlayhead(double seconds)
 {
+    // Only a playhead that runs out of the view turns its page: a view the user took elsewhere
+    // while it plays (a zoom to the selection, a scroll) stays where it was put.
+    const bool wasInView = playhead_ >= view_.start && playhead_ <= view_.end();
     placePlayhead(seconds);
-    if (playing_)
+    if (playing_ && wasInView)
         changeView(followingPlayhead(view_, duration_, playhead_));
 }
 
