@@ -24,6 +24,16 @@ const char* const kOpenFilter =
     "WMV Files(*.wmv)|*.wmv|AVI Files(*.avi)|*.avi|MPG Files(*.mpg)|*.mpg|All Files(*.*)|*.*";
 const char* const kSaveFilter =
     "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr";
+
+// Shows a common dialog (ShowOpen or ShowSave); one that cannot be shown counts as cancelled.
+bool chosenIn(CCommonDialogs& dialogs, bool (CCommonDialogs::*show)())
+{
+    try {
+        return (dialogs.*show)();
+    } catch (const DialogError&) {
+        return false;
+    }
+}
 }
 
 // ---- Opening ----
@@ -68,13 +78,7 @@ void EditorController::openFile()
     commonDialogs_->setFilter(QString::fromLatin1(kOpenFilter));
     playback_->stop();
     prepareOpenDialog();
-    bool chosen = false;
-    try {
-        chosen = commonDialogs_->ShowOpen();
-    } catch (const DialogError&) {
-        chosen = false;
-    }
-    if (!chosen)
+    if (!chosenIn(*commonDialogs_, &CCommonDialogs::ShowOpen))
         return;
     const QString name = commonDialogs_->FileName();
     if (name.isEmpty())
@@ -243,13 +247,7 @@ void EditorController::saveRingTone()
     commonDialogs_->setPath(QString());
     commonDialogs_->setFileName(QStringLiteral("cut.mp3"));
     prepareSaveDialog();
-    bool chosen = false;
-    try {
-        chosen = commonDialogs_->ShowSave();
-    } catch (const DialogError&) {
-        chosen = false;
-    }
-    if (!chosen)
+    if (!chosenIn(*commonDialogs_, &CCommonDialogs::ShowSave))
         return;
     const QString asked = commonDialogs_->FileName();
     savePath_ = asked.trimmed();

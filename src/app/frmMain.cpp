@@ -17,6 +17,14 @@
 #include <QScreen>
 
 namespace {
+// A progress panel shows above the timeline and the other controls.
+void showAbove(QWidget* panel, bool shown)
+{
+    panel->setVisible(shown);
+    if (shown)
+        panel->raise();
+}
+
 void setTextColour(QLabel* label, const QColor& colour)
 {
     QPalette pal = label->palette();
@@ -154,9 +162,7 @@ void frmMain::setBar(ImageControl* bar, int fullWidth, double fraction)
 
 void frmMain::showDecodeProgress(bool shown)
 {
-    picPBBack->setVisible(shown);
-    if (shown)
-        picPBBack->raise();
+    showAbove(picPBBack, shown);
 }
 
 void frmMain::setDecodeProgress(double fraction, const QString& text)
@@ -167,9 +173,7 @@ void frmMain::setDecodeProgress(double fraction, const QString& text)
 
 void frmMain::showSaveProgress(bool shown)
 {
-    picPro->setVisible(shown);
-    if (shown)
-        picPro->raise();
+    showAbove(picPro, shown);
 }
 
 void frmMain::setSaveProgress(double fraction, const QString& text)

@@ -21,11 +21,8 @@ const char* const kTransportTips[7] = {"Play", "Stop", "Pause", "Select Start Po
 frmMenu& frmMain::menuWindow()
 {
     if (!menu_) {
-        const EditorActions& a = controller_->actions();
         menu_ = std::make_unique<frmMenu>(
-            MenuActions{a.open, a.closeFile, a.save, a.exit, a.randomCut, a.sendToFriends, a.settings, a.about, a.help,
-                        {a.undo, a.redo, nullptr, a.zoomIn, a.zoomOut, a.zoomSelection, a.zoomWhole, nullptr,
-                         a.loopSelection}},
+            controller_->actions(),
             RecentFilesHooks{[this] { return controller_->recentFiles(); },
                              [this](const QString& name) { controller_->openRecentFile(name); }});
     }

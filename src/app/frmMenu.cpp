@@ -1,11 +1,12 @@
 #include "app/frmMenu.h"
 
+#include "app/EditorActions.h"
 #include "app/FileHistory.h"
 
 #include <QAction>
 #include <QMenu>
 
-frmMenu::frmMenu(const MenuActions& a, RecentFilesHooks recent) : QWidget(nullptr), recent_(std::move(recent))
+frmMenu::frmMenu(const EditorActions& a, RecentFilesHooks recent) : QWidget(nullptr), recent_(std::move(recent))
 {
     setWindowTitle(QStringLiteral("frmMenu"));
     menuFile = new QMenu(QStringLiteral("File"), this);
@@ -20,9 +21,9 @@ frmMenu::frmMenu(const MenuActions& a, RecentFilesHooks recent) : QWidget(nullpt
     menuTools = new QMenu(QStringLiteral("Tools"), this);
     menuTools->addAction(menuRRC = a.randomCut);
     menuTools->addAction(menuSR = a.sendToFriends);
-    if (!a.editing.isEmpty())
-        menuTools->addSeparator();
-    for (QAction* item : a.editing) {
+    // The selection's history, the view and the loop, after the designed items.
+    for (QAction* item : std::initializer_list<QAction*>{nullptr, a.undo, a.redo, nullptr, a.zoomIn, a.zoomOut, a.zoomSelection, a.zoomWhole, nullptr,
+                          a.loopSelection}) {
         if (item)
             menuTools->addAction(item);
         else

@@ -7,6 +7,7 @@
 
 class QAction;
 class QMenu;
+struct EditorActions;
 
 // Where the File menu's recent files come from and what choosing one does; either may be empty.
 struct RecentFilesHooks {
@@ -14,28 +15,13 @@ struct RecentFilesHooks {
     std::function<void(const QString&)> open;  // runs after the menu has closed
 };
 
-// The shared commands the menus show (their owner keeps them; each carries its caption and
-// shortcut, and posts its own keyword when chosen). `editing` follows the Tools menu's own
-// items, a null entry standing for a separator line.
-struct MenuActions {
-    QAction* open;
-    QAction* closeFile;
-    QAction* save;
-    QAction* exit;
-    QAction* randomCut;
-    QAction* sendToFriends;
-    QAction* settings;
-    QAction* about;
-    QAction* help;
-    QList<QAction*> editing;
-};
-
 // The never-shown window that owns the four pop-up menus of the menu bar. Its items are the
-// shared commands: the menus know no action themselves. Owns its menus.
+// editor's shared commands (their owner keeps them; each carries its caption and shortcut and
+// posts its own keyword when chosen): the menus know no action themselves. Owns its menus.
 class frmMenu : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMenu(const MenuActions& actions, RecentFilesHooks recent = {});
+    explicit frmMenu(const EditorActions& actions, RecentFilesHooks recent = {});
 
     // The pop-up of menu-bar name i (0 File, 1 Tools, 2 Setting, 3 About); null for others.
     QMenu* menuAt(int index) const;
