@@ -124,6 +124,9 @@ void PlaybackController::playFrom(std::int32_t seconds)
 {
     const qint64 ms = static_cast<qint64>(seconds) * 1000;
     send(QStringLiteral("play sound from ") + QString::number(ms), 0);
+    // Where it plays now, before the next poll says so (and before the view follows it).
+    if (seconds >= 0 && seconds <= model_.duration())
+        model_.setPlayhead(seconds);
 }
 
 void PlaybackController::seekTo(std::int32_t seconds)
@@ -168,6 +171,7 @@ void PlaybackController::play()
         return;
     if (openTempWav()) {
         send(QStringLiteral("play sound"));
+        model_.setPlayhead(0);
         setPlaying(true);
     }
 }

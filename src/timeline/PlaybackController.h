@@ -41,7 +41,8 @@ public:
     // output. On failure the time label shows 00:00:00 and the failure is reported (once).
     // Returns whether the sound is open.
     bool openTempWav();
-    // "play sound from <seconds x 1000>".
+    // "play sound from <seconds x 1000>"; the playhead stands there at once (a second outside
+    // the file is left to the device, which refuses it).
     void playFrom(std::int32_t seconds);
     // A seek (a click on the track, a released playhead, a key while playing): the sound is
     // closed, opened again and played from `seconds`; the play flags keep their values.

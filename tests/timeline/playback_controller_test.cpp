@@ -363,6 +363,22 @@ TEST(PlaybackController, TheDurationIsLearntWithoutPlaying)
     EXPECT_TRUE(quiet.failures.isEmpty());
 }
 
+TEST(PlaybackController, PlayingKeepsAViewThatShowsWhereItPlays)
+{
+    Rig r;
+    r.model.setDuration(7200);
+    r.model.applyRandomCut(4000, 4030);
+    r.model.zoomToSelection();
+    const TimelineView selection = r.model.view();
+    r.ctl.playSelection();  // the playhead jumps into the view before the view would follow it
+    EXPECT_EQ(r.model.playhead(), 4000);
+    EXPECT_EQ(r.model.view(), selection);
+    r.ctl.stop();
+    r.model.setView({5000, 60});
+    r.ctl.play();  // from the start: the view shows the start
+    EXPECT_EQ(r.model.view().start, 0);
+}
+
 TEST(PlaybackController, ALoopedSelectionPlaysAgainFromItsBegin)
 {
     Rig r;
