@@ -290,6 +290,13 @@ void EditorController::sendToFriends()
                      QStringLiteral("Could not start a mail program for a message to %1.").arg(to));
 }
 
+void EditorController::sendFeedback()
+{
+    const QString to = QString::fromLatin1(kSupportAddress);
+    openThroughShell(QStringLiteral("mailto:") + to + QStringLiteral("?subject=Feedback/Bug Report"),
+                     QStringLiteral("Could not start a mail program. Please write to %1.").arg(to));
+}
+
 void EditorController::openHelp()
 {
     openThroughShell(paths_.helpFile(),

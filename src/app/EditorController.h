@@ -69,6 +69,8 @@ public:
     // Looping of the selection on or off; turned on while the selection is not playing, it
     // starts playing it.
     void setLooping(bool looping);
+    // Opens a mail to the support address (the feedback link); tells when no mail program can.
+    void sendFeedback();
     // Zooms the view by `factor` around the playhead (or the middle when it is out of view).
     void zoomFromKeyboard(double factor);
 

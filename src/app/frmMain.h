@@ -157,7 +157,6 @@ private:
     void buttonMove(bool transport, int index);
     void buttonPress(bool transport, int index);
     void setBar(ImageControl* bar, int fullWidth, double fraction);
-    void openThroughShell(const QString& target, const QString& failureText);
     // The shutdown sequence after the question (see EditorController::shutDown); emits shutDown.
     void shutDownNow();
     void unloadMenu();

@@ -5,8 +5,6 @@
 #include "app/ImageControl.h"
 #include "app/frmMain.h"
 #include "app/frmMenu.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Shell.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -81,10 +79,4 @@ void frmMain::setButtonTips()
             imgButton[i]->setToolTip(tipWithShortcut(QString::fromLatin1(kPanelTips[i]), panel[i]));
     for (int i = 0; i < 7; ++i)
         imgCtrlButton[i]->setToolTip(tipWithShortcut(QString::fromLatin1(kTransportTips[i]), transport[i]));
-}
-
-void frmMain::openThroughShell(const QString& target, const QString& failureText)
-{
-    if (!services_.shell->open(target))
-        services_.boxes->show(failureText, QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
 }

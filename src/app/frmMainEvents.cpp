@@ -27,11 +27,7 @@ void frmMain::wireControls()
     connect(imgExit, &ImageControl::clicked, this, [this] { close(); });
     connect(imgMin, &ImageControl::clicked, this, [this] { showMinimized(); });
     connect(imgOpen, &ImageControl::clicked, this, [this] { imgButton_Click(0); });
-    connect(imgFeedback, &ImageControl::clicked, this, [this] {
-        const QString to = QString::fromLatin1(kSupportAddress);
-        openThroughShell(QStringLiteral("mailto:") + to + QStringLiteral("?subject=Feedback/Bug Report"),
-                         QStringLiteral("Could not start a mail program. Please write to %1.").arg(to));
-    });
+    connect(imgFeedback, &ImageControl::clicked, controller_.get(), &EditorController::sendFeedback);
     for (int i = 0; i < 4; ++i) {
         connect(imgMenu[i], &ImageControl::mouseMove, this, [this, i] {
             for (ImageControl* m : imgMenu)
