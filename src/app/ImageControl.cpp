@@ -77,6 +77,12 @@ bool windowReason(Qt::FocusReason r)
 }
 }  // namespace
 
+void ImageControl::keepFocusFromTab()
+{
+    tabbedTo_ = true;
+    update();
+}
+
 void ImageControl::focusInEvent(QFocusEvent* event)
 {
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)

@@ -63,6 +63,17 @@ void frmMain::wireControls()
     }
 }
 
+bool frmMain::focusNextPrevChild(bool next)
+{
+    // The first Tab stops at the button the window gave the focus to when it appeared.
+    auto* button = qobject_cast<ImageControl*>(focusWidget());
+    if (next && button && button->hasFocus() && !button->takesKeys()) {
+        button->keepFocusFromTab();
+        return true;
+    }
+    return SkinnedWindow::focusNextPrevChild(next);
+}
+
 void frmMain::buttonMove(bool transport, int index)
 {
     if (!isSet(state().buttonHeld)) {

@@ -257,6 +257,8 @@ TEST(EditorKeys, TabWalksTheButtonsAndEnterOrSpacePressesTheFocusedOne)
     EXPECT_EQ(k.lastCommand(), "play sound");
     EXPECT_TRUE(k.rig.dialogs.calls.empty());
     k.w->imgCtrlButton_Click(1);
+    k.key(Qt::Key_Tab);  // the first Tab shows the ring where the focus already is
+    EXPECT_TRUE(k.w->imgButton[0]->takesKeys());
     k.w->imgButton[0]->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(k.w->imgButton[0]->hasFocus());
     QStringList visited;
