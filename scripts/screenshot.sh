@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts TuneSnip under a private Xvfb and saves screenshots of the whole screen, so that the
 # windows' shapes show: docs/splash.png, docs/screenshot.png (the main window at start) and
-# docs/editing.png (a generated tone opened, played and given a random selection, driven with
-# xdotool as a user would). Usage: scripts/screenshot.sh [build dir]  (the program must be built)
+# docs/editing.png (a generated tone opened, played, given a random selection and zoomed to it,
+# driven with xdotool as a user would). Usage: scripts/screenshot.sh [build dir]  (the program must be built)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -36,6 +36,8 @@ xdotool key Return
 sleep 3                            # decode and waveform
 click 37 499 2.5                   # Play
 click 146 81 0.5                   # Random Music Cutter
+xdotool key ctrl+e                 # zoom to the selection
+sleep 0.3
 xdotool mousemove $((X + 300)) $((Y + 300))
 sleep 0.3
 import -window root "$out/editing.png"

@@ -4,6 +4,7 @@
 // Usage: decode_gap_bench <coder> [minutes]   (needs the ffmpeg program to make the input)
 #include "app/ImageControl.h"
 #include "app/frmMain.h"
+#include "timeline/TimelinePanel.h"
 #include "platform/SdlMediaDevice.h"
 #include "support/DialogFakes.h"
 #include "support/Recorders.h"
@@ -103,7 +104,7 @@ int main(int argc, char** argv)
     const qint64 decodeGap = meter.stop();
 
     meter.start();
-    while (!window.imgWave->hasPicture() && total.elapsed() < 120000)
+    while (!window.picOpened->hasWaveform() && total.elapsed() < 120000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const qint64 peaksGap = meter.stop();
 

@@ -1,15 +1,20 @@
-// The zoomable waveform: redraw time of the timeline's pictures (waveform and time ruler) at
-// five zoom levels of a 2-hour sound against the whole-file redraw, and, given a WAV, the time
+// The zoomable waveform: redraw time of the timeline panel (its waveform, time ruler, markers,
+// shade and playhead painted as the window paints them) at five zoom levels of a 2-hour sound
+// against the whole-file redraw, and, given a WAV, the time
 // to build the peak pyramid against the 728-column peak scan of the same file. Runs are paired
 // (peer and subject back to back) and the medians of the per-pair figures are printed.
 // Usage: media_pyramid_bench [wav]. Prints figures and ratios; asserts nothing.
+#include "timeline/EditorModel.h"
 #include "timeline/PeakPyramid.h"
 #include "timeline/TimeRuler.h"
+#include "timeline/TimelineGeometry.h"
+#include "timeline/TimelinePainter.h"
 #include "timeline/WaveformPeaks.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -22,8 +27,8 @@ namespace {
 
 constexpr int kRedrawPairs = 31;
 constexpr int kBuildPairs = 5;
-const QSize kWaveSize(728, 282);
-const QSize kRulerSize(746, 16);
+const QSize kWaveSize(kTrackWidth, kWaveHeight);
+const QSize kRulerSize(kPanelWidth, kRulerHeight);
 const WaveformColours kColours{QColor(38, 150, 170, 190), QColor(14, 96, 120)};
 
 double msOf(const std::function<void()>& work)
@@ -58,11 +63,36 @@ PeakPyramid twoHourPyramid()
     return PeakPyramid(rate, frames, blockFrames, std::move(base));
 }
 
-QImage redraw(const PeakPyramid& pyramid, const TimelineView& view, const RulerStyle& ruler)
+QImage solid(QSize size, QColor c)
 {
-    QImage wave = renderWaveform(pyramid, view, kWaveSize, kColours);
-    QImage marks = renderRuler(view, kRulerSize, ruler);
-    return wave.isNull() || marks.isNull() ? QImage() : wave;
+    QImage i(size, QImage::Format_ARGB32_Premultiplied);
+    i.fill(c);
+    return i;
+}
+
+// The panel's pictures in plain colours (the skin belongs to the window library).
+TimelineArt plainArt()
+{
+    const QSize handle(kHandleWidth, kHandleHeight), line(1, 1);
+    const QColor play(230, 90, 40), begin(40, 160, 90), end(110, 90, 220);
+    return {solid(QSize(kPanelWidth, 360), QColor(250, 253, 254)),
+            solid(handle, play), solid(line, play), solid(handle, play),
+            solid(handle, begin), solid(line, begin), solid(handle, begin),
+            solid(handle, end), solid(line, end), solid(handle, end)};
+}
+
+// One redraw of the panel for the model's view: the waveform and ruler of the view, then the
+// whole panel painted from them.
+QImage redraw(const PeakPyramid& pyramid, const EditorModel& model, const RulerStyle& ruler, const TimelineArt& art)
+{
+    TimelineScene scene;
+    scene.layout = layoutTimeline(model);
+    scene.waveform = renderWaveform(pyramid, model.view(), kWaveSize, kColours);
+    scene.ruler = renderRuler(model.view(), kRulerSize, ruler);
+    QImage panel(kPanelWidth, 360, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&panel);
+    paintTimeline(p, art, scene);
+    return panel;
 }
 
 void redrawBench()
@@ -91,19 +121,29 @@ void redrawBench()
     ruler.tick = QColor(71, 99, 113);
     ruler.text = QColor(71, 99, 113);
 
-    const TimelineView whole = wholeView(7200);
-    std::printf("redraw of waveform %dx%d and ruler %dx%d, median of %d pairs:\n", kWaveSize.width(),
-                kWaveSize.height(), kRulerSize.width(), kRulerSize.height(), kRedrawPairs);
+    const TimelineArt art = plainArt();
+    EditorModel whole;
+    whole.setDuration(7200);
+    whole.applyRandomCut(3590, 3620);
+    whole.setPlayhead(3600);
+    EditorModel zoomed;
+    zoomed.setDuration(7200);
+    zoomed.applyRandomCut(3590, 3620);
+    zoomed.setPlayhead(3600);
+    std::printf("redraw of the timeline panel %dx360 (waveform %dx%d, ruler %dx%d, boundaries), median of %d pairs:\n",
+                kPanelWidth, kWaveSize.width(), kWaveSize.height(), kRulerSize.width(), kRulerSize.height(),
+                kRedrawPairs);
     std::vector<double> legacy;
     for (int i = 0; i < kRedrawPairs; ++i)
         legacy.push_back(msOf([&] { renderWaveform(columns, kWaveSize, kColours); }));
     std::printf("  one-level whole file (today's waveform only): %7.3f ms\n", median(legacy));
     for (double span : {7200.0, 1800.0, 300.0, 60.0, 10.0, kMinViewSpan}) {
         const TimelineView view = boundedView({3600 - span / 2, span}, 7200);
+        zoomed.setView(view);
         std::vector<double> ms, ratio, vsLegacy;
         for (int i = 0; i < kRedrawPairs; ++i) {
-            const double base = msOf([&] { redraw(pyramid, whole, ruler); });
-            const double one = msOf([&] { redraw(pyramid, view, ruler); });
+            const double base = msOf([&] { redraw(pyramid, whole, ruler, art); });
+            const double one = msOf([&] { redraw(pyramid, zoomed, ruler, art); });
             const double old = msOf([&] { renderWaveform(columns, kWaveSize, kColours); });
             ms.push_back(one);
             ratio.push_back(one / base);

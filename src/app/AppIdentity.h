@@ -8,3 +8,5 @@ inline constexpr const char* kSupportAddress = "feedback@tunesnip.example";
 inline constexpr const char* kFriendAddress = "friend@example.com";
 // The reverse-DNS id of the desktop entry, its icons, the AppStream metainfo and the package.
 inline constexpr const char* kAppId = "example.tunesnip.TuneSnip";
+// What the file-name label shows while no file is open.
+inline constexpr const char* kNoFileCaption = "No file open";

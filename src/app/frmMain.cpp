@@ -1,28 +1,30 @@
 #include "app/frmMain.h"
 
 #include "app/AppIdentity.h"
+#include "app/EditorController.h"
 #include "app/GeometryScale.h"
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
 #include "app/WidgetLabelSink.h"
 #include "app/frmMenu.h"
-#include "dialogs/CCommonDialogs.h"
-#include "platform/MediaDevice.h"
-#include "platform/MessageBoxes.h"
 #include "platform/TempFolder.h"
-#include "timeline/PlaybackController.h"
-#include "timeline/TimelineInteraction.h"
+#include "timeline/TimelinePanel.h"
 #include "timeline/WaveformLoader.h"
-#include "transcode/ConsoleRunner.h"
-#include "timeline/WidgetTimelineBoard.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
 
 namespace {
+// A progress panel shows above the timeline and the other controls.
+void showAbove(QWidget* panel, bool shown)
+{
+    panel->setVisible(shown);
+    if (shown)
+        panel->raise();
+}
+
 void setTextColour(QLabel* label, const QColor& colour)
 {
     QPalette pal = label->palette();
@@ -45,42 +47,22 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
     designed_.insert(this, {QRect(0, 0, width(), height()), 0, true});
 
     buildControls();
-    buildTimelinePanel();
-    buildProgressPanels();
-    board_ = std::make_unique<WidgetTimelineBoard>(std::array<QWidget*, kTimelinePicCount>{
-        imgTopPoint, imgLine, imgBottomPoint, imgSelectTop1, imgSelectLine1, imgSelectBottom1,
-        imgSelectTop2, imgSelectLine2, imgSelectBottom2});
     labelSink_ = std::make_unique<WidgetLabelSink>(std::array<QLabel*, 7>{
         lblTime, lblSelBegin, lblSelEnd, lblSelLength, lblViewBegin, lblViewEnd, lblViewLength});
-    playback_ = std::make_unique<PlaybackController>(
-        state_, *services_.media, *board_, *labelSink_, paths_.tempWav, [] { QApplication::processEvents(); },
-        [this](const QString& why) {
-            services_.boxes->show(why, QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
-        });
-    interaction_ = std::make_unique<TimelineInteraction>(state_, *board_, *labelSink_, *playback_, [this](bool on) {
-        if (on)
-            Timer2.start();
-        else
-            Timer2.stop();
-    });
+    controller_ = std::make_unique<EditorController>(paths_, services_, *this, *labelSink_, Timer2, this);
+    objDOS = controller_->decodeRunner();
+    objDOS1 = controller_->saveRunner();
+    buildTimelinePanel();
+    buildProgressPanels();
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
     Form_Load();
     wireControls();
-    wireFileRequests();
-
-    waveform_ = new WaveformLoader(this);
-    connect(waveform_, &WaveformLoader::ready, this, &frmMain::showWaveform);
-    connect(this, &frmMain::fileDecoded, this, [this](const QString& wav) {
-        imgWave->clearPicture();
-        waveform_->request(wav, imgWave->width());
-    });
-    connect(this, &frmMain::fileClosed, this, [this] {
-        waveform_->cancel();
-        imgWave->clearPicture();
-    });
+    wireShortcuts();
+    wireWaveform();
+    setAcceptDrops(true);
     // The poll runs with the window; it parks the playhead until a sound is open.
     Timer2.start();
 }
@@ -88,37 +70,15 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
 frmMain::~frmMain()
 {
     Timer2.stop();
+    // The panel draws the controller's model: it goes first.
+    delete picOpened;
+    picOpened = nullptr;
 }
 
 void frmMain::Form_Load()
 {
-    state_.buttonHeld = kFalse;
+    state().buttonHeld = kFalse;
     transparentColorKey_ = QColor(255, 0, 255);  // the skin's magenta shapes the window (setSkin)
-
-    settings_ = AfterSaveSettings{};
-    if (QFile::exists(paths_.setupIni()))
-        settings_ = loadSetupIni(paths_.setupIni());
-
-    state_.fileIsOpen = kFalse;
-    state_.dragActive = kFalse;
-    state_.playPaused = kFalse;
-
-    objDOS = new ConsoleRunner(*services_.boxes, this);
-    objDOS1 = new ConsoleRunner(*services_.boxes, this);
-    connect(objDOS, &ConsoleRunner::ReceiveOutputs, this, &frmMain::decodeOutput);
-    connect(objDOS, &ConsoleRunner::CommandOver, this, &frmMain::decodeOver);
-    connect(objDOS1, &ConsoleRunner::ReceiveOutputs, this, &frmMain::saveOutput);
-    connect(objDOS1, &ConsoleRunner::CommandOver, this, &frmMain::saveOver);
-
-    state_.playingSelection = kFalse;
-    state_.sourceDurationSeconds = 0;
-    state_.selBeginSeconds = 0;
-    state_.selEndSeconds = 0;
-
-    commonDialogs_ = std::make_unique<CCommonDialogs>(*services_.dialogs, paths_.appDir);
-    commonDialogs_->Init(this);
-
-    placeInitialMarkers(*board_);
 
     // A folder that cannot be made private is left alone: decoding then fails with a message.
     ensurePrivateFolder(paths_.tempDir);
@@ -140,10 +100,22 @@ void frmMain::Form_Load()
     convertGeometry(units, units);
 }
 
-void frmMain::showWaveform(const WaveformPeaks& peaks)
+void frmMain::wireWaveform()
 {
-    const QImage image = renderWaveform(peaks, imgWave->size(), {QColor(38, 150, 170, 190), QColor(14, 96, 120)});
-    imgWave->setPicture(QPixmap::fromImage(image));
+    // The waveform of every zoom is built off the UI thread once a file is decoded.
+    waveform_ = new WaveformLoader(this);
+    connect(waveform_, &WaveformLoader::pyramidReady, picOpened, &TimelinePanel::setPyramid);
+    connect(controller_.get(), &EditorController::fileDecoded, this, [this](const QString& wav) {
+        picOpened->setPyramid(nullptr);
+        waveform_->requestPyramid(wav);
+    });
+    connect(controller_.get(), &EditorController::fileClosed, this, [this] {
+        waveform_->cancel();
+        picOpened->setPyramid(nullptr);
+    });
+    connect(controller_.get(), &EditorController::fileOpened, this, &frmMain::fileOpened);
+    connect(controller_.get(), &EditorController::fileDecoded, this, &frmMain::fileDecoded);
+    connect(controller_.get(), &EditorController::fileClosed, this, &frmMain::fileClosed);
 }
 
 void frmMain::convertGeometry(float unitsX, float unitsY)
@@ -164,4 +136,82 @@ void frmMain::convertGeometry(float unitsX, float unitsY)
             w->setFont(f);
         }
     }
+}
+
+// ---- What the controller owns, by the names the window has always given it ----
+
+EditorModel& frmMain::editor() { return controller_->model(); }
+PlaybackController& frmMain::playback() { return controller_->playback(); }
+CCommonDialogs& frmMain::commonDialogs() { return controller_->commonDialogs(); }
+EditorState& frmMain::state() { return controller_->state(); }
+AfterSaveSettings& frmMain::settings() { return controller_->settings(); }
+
+void frmMain::imgButton_Click(int index) { controller_->panelAction(index); }
+void frmMain::imgCtrlButton_Click(int index) { controller_->transportAction(index); }
+void frmMain::Timer2_Timer() { controller_->poll(); }
+bool frmMain::openGivenFile(const QString& name) { return controller_->openGivenFile(name); }
+void frmMain::stopRunningJob() { controller_->stopRunningJob(); }
+
+// ---- The window's side of the editor ----
+
+void frmMain::setBar(ImageControl* bar, int fullWidth, double fraction)
+{
+    const int w = static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * fullWidth));
+    bar->resize(w, bar->height());
+}
+
+void frmMain::showDecodeProgress(bool shown)
+{
+    showAbove(picPBBack, shown);
+}
+
+void frmMain::setDecodeProgress(double fraction, const QString& text)
+{
+    setBar(imgPB, 361, fraction);
+    lblPB->setText(text);
+}
+
+void frmMain::showSaveProgress(bool shown)
+{
+    showAbove(picPro, shown);
+}
+
+void frmMain::setSaveProgress(double fraction, const QString& text)
+{
+    setBar(imgPro, 281, fraction);
+    lblPro->setText(text);
+}
+
+void frmMain::showTimeline(bool shown)
+{
+    picOpened->setVisible(shown);
+    update();
+}
+
+QString frmMain::fileCaption() const
+{
+    return lblFileName->text();
+}
+
+void frmMain::setFileCaption(const QString& caption)
+{
+    lblFileName->setText(caption);
+}
+
+void frmMain::setControlsEnabled(bool enabled)
+{
+    for (ImageControl* c : imgButton)
+        c->setEnabled(enabled);
+    for (ImageControl* c : imgCtrlButton)
+        c->setEnabled(enabled);
+    for (ImageControl* c : imgMenu)
+        c->setEnabled(enabled);
+    if (!enabled)
+        picOpened->cancelDrag();
+    picOpened->setEnabled(enabled);
+}
+
+void frmMain::takeFocus()
+{
+    activateWindow();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "app/EditorWindow.h"
+#include "app/MainServices.h"
 #include "app/SkinnedWindow.h"
 #include "platform/AppPaths.h"
 #include "settings/SetupIni.h"
@@ -8,51 +10,27 @@
 #include <QStringList>
 #include <QTimer>
 #include <array>
-#include <functional>
 #include <memory>
-#include <random>
 
 class ImageControl;
 class SkinLabel;
 class QLineEdit;
-class QListWidget;
 class QLabel;
-class MessageBoxes;
-class Shell;
-class WidgetTimelineBoard;
 class LabelSink;
-class DialogBackend;
-class MediaDevice;
 class CCommonDialogs;
 class ConsoleRunner;
+class EditorController;
+class EditorModel;
 class PlaybackController;
-class TimelineInteraction;
+class TimelinePanel;
 class frmMenu;
-class FileHistory;
 class WaveformLoader;
-struct WaveformPeaks;
 
-// What the file-name label shows while no file is open.
-inline constexpr const char* kNoFileCaption = "No file open";
-
-// The desktop services the main window talks to; tests pass recording stand-ins. The window
-// borrows them: they must outlive it.
-struct MainServices {
-    MessageBoxes* boxes = nullptr;
-    Shell* shell = nullptr;
-    DialogBackend* dialogs = nullptr;
-    MediaDevice* media = nullptr;
-    // Shows the settings window (non-modal, ownerless, one at a time); may be empty.
-    std::function<void()> showSettings;
-    // Recent files and the dialogs' starting folders; nullptr: nothing is remembered and the
-    // dialogs start where the common dialog wrapper puts them.
-    FileHistory* history = nullptr;
-};
-
-// The main window: its skin, every control at its designed place, the editor state and the
-// run-time settings. Child widgets are owned through Qt's parent ownership; the services are
-// borrowed and must outlive the window.
-class frmMain : public SkinnedWindow {
+// The main window: its skin, every control at its designed place, its chrome (hover looks,
+// moving, minimising, the menus, the shutdown question) and the progress panels. What the
+// controls do is the editor controller's, which it owns; the services are borrowed and must
+// outlive the window. Child widgets are owned through Qt's parent ownership.
+class frmMain : public SkinnedWindow, public EditorWindow {
     Q_OBJECT
 public:
     frmMain(const AppPaths& paths, const MainServices& services, QWidget* parent = nullptr);
@@ -77,29 +55,40 @@ public:
     void imgMenu_Click(int index);
     // One tick of the playback poll.
     void Timer2_Timer();
-    // Opens `name` as if it had been chosen in the open dialog (command line, drop, recent
-    // files): an open file is offered for closing first, and a name that is no file gives the
-    // open dialog's "File not found" message. Does nothing while the transcoder runs. Returns
-    // true when `name` is open afterwards.
+    // Opens `name` as if it had been chosen in the open dialog (see EditorController).
     bool openGivenFile(const QString& name);
-    // Stops a running decode or save (Esc): its transcoder is ended and the run is handled like
-    // a failed one, without a message. Does nothing when no transcoder runs.
+    // Stops a running decode or save (Esc).
     void stopRunningJob();
     // Quits as after "Are you sure to quit?" was answered OK (a quit signal from the system).
     // Asked again while the program already quits, it also stops a save's transcoder.
     void quitWithoutAsking();
 
     const AppPaths& paths() const { return paths_; }
-    PlaybackController& playback() { return *playback_; }
-    CCommonDialogs& commonDialogs() { return *commonDialogs_; }
+    EditorController& controller() { return *controller_; }
+    EditorModel& editor();
+    PlaybackController& playback();
+    CCommonDialogs& commonDialogs();
+    EditorState& state();
+    AfterSaveSettings& settings();
     frmMenu& menuWindow();
     ConsoleRunner* objDOS = nullptr;
     ConsoleRunner* objDOS1 = nullptr;
-    EditorState& state() { return state_; }
-    AfterSaveSettings& settings() { return settings_; }
-    WidgetTimelineBoard& timeline() { return *board_; }
     LabelSink& timeLabels() { return *labelSink_; }
     QColor transparentColorKey() const { return transparentColorKey_; }
+
+    // EditorWindow
+    void showDecodeProgress(bool shown) override;
+    void setDecodeProgress(double fraction, const QString& text) override;
+    void showSaveProgress(bool shown) override;
+    void setSaveProgress(double fraction, const QString& text) override;
+    void showTimeline(bool shown) override;
+    QString fileCaption() const override;
+    void setFileCaption(const QString& caption) override;
+    void setControlsEnabled(bool enabled) override;
+    void takeFocus() override;
+    void postCommand(const QString& keyword) override { postAction(keyword); }
+    void popupMenu(int index) override { imgMenu_Click(index); }
+    void closeWindow() override;
 
     // Controls, by their names.
     ImageControl* imgExit;
@@ -117,18 +106,8 @@ public:
     std::array<ImageControl*, 7> imgCtrlButtonLight{};
     std::array<ImageControl*, 7> imgCtrlButtonPress{};
 
-    QWidget* picOpened;
-    ImageControl* imgWave;       // the open sound's waveform across the track
-    ImageControl* imgSelection;  // shade between the two markers while both are shown
-    ImageControl* imgTopPoint;
-    ImageControl* imgLine;
-    ImageControl* imgBottomPoint;
-    ImageControl* imgSelectTop1;
-    ImageControl* imgSelectLine1;
-    ImageControl* imgSelectBottom1;
-    ImageControl* imgSelectTop2;
-    ImageControl* imgSelectLine2;
-    ImageControl* imgSelectBottom2;
+    // The timeline: the markers, lines, shade, playhead, ruler and waveform drawn from the model.
+    TimelinePanel* picOpened = nullptr;
 
     ImageControl* picPBBack;
     ImageControl* imgPB;
@@ -150,10 +129,7 @@ public:
     SkinLabel* lblVersion;
     SkinLabel* lblText;
 
-    QLineEdit* txtFullTime;
     QLineEdit* txtAction;
-    QLineEdit* txtSave;
-    QListWidget* lstFile;
     QTimer Timer2;
 
 Q_SIGNALS:
@@ -172,53 +148,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void wireControls();
-    void wireTimeline();
+    void wireShortcuts();
+    void wireWaveform();
     void backgroundMove();
     void buttonMove(bool transport, int index);
     void buttonPress(bool transport, int index);
-    void setControlsEnabled(bool enabled);
     void setBar(ImageControl* bar, int fullWidth, double fraction);
-
-    // Panel actions.
-    void openOrCloseFile();
-    void closeCurrentFile();
-    void openFile();
-    void decodeFile(const QString& name);
-    void prepareOpenDialog();
-    void prepareSaveDialog();
-    void rememberSaved(const QString& output);
-    void openRecentFile(const QString& name);
-    QStringList recentFiles() const;
-    void wireFileRequests();
-    bool transcoderRunning() const;
-    void decodeOutput(QString& chunk);
-    void decodeOver();
-    void saveRingTone();
-    void saveOutput(QString& chunk);
-    void saveOver();
-    // Tells that `what` failed, with the transcoder's reason on a line of its own.
-    void tellRunFailure(const QString& what, const QString& ending, const ConsoleRunner& runner);
-    // Opens a document, folder or mail link through the desktop; shows `failureText` (which
-    // names what could not be opened, and for mail the address) when nothing could open it.
-    void openThroughShell(const QString& target, const QString& failureText);
-    // The shutdown sequence after the question: sound, timers, the WAV (unless a save still
-    // reads it), the menu; a decode's transcoder is stopped. Emits shutDown.
+    // The shutdown sequence after the question (see EditorController::shutDown); emits shutDown.
     void shutDownNow();
-    void randomCut();
-    void sendToFriends();
-    void openHelp();
-    void showAbout();
-    bool decodeSucceeded() const;
     void unloadMenu();
-    void showWaveform(const WaveformPeaks& peaks);
-    void updateSelectionShade();
 
     void buildControls();
     void buildTimelinePanel();
     void buildProgressPanels();
+    void setButtonTips();
     void Form_Load();
     // Remembers a control's designed rectangle (pixels at 96 dpi) and font size for conversion.
     void design(QWidget* w, const QRect& r, double fontPoints = 0, bool scaleSize = false);
@@ -231,19 +178,11 @@ private:
 
     AppPaths paths_;
     MainServices services_;
-    EditorState state_;
-    AfterSaveSettings settings_;
     QColor transparentColorKey_;
     QHash<QWidget*, Designed> designed_;
-    std::unique_ptr<WidgetTimelineBoard> board_;
     std::unique_ptr<LabelSink> labelSink_;
-    std::unique_ptr<CCommonDialogs> commonDialogs_;
-    std::unique_ptr<PlaybackController> playback_;
-    std::unique_ptr<TimelineInteraction> interaction_;
+    std::unique_ptr<EditorController> controller_;
     std::unique_ptr<frmMenu> menu_;
-    std::mt19937 random_;
     WaveformLoader* waveform_ = nullptr;
-    bool saveFinished_ = false;
-    bool shuttingDown_ = false;
     bool quitWithoutQuestion_ = false;
 };

@@ -1,21 +1,14 @@
 // The main window's controls wired to their handlers: hover and pressed pictures, the hint
-// line, dragging the window, the timeline handles, and the shutdown sequence.
+// line, dragging the window, and the shutdown sequence.
+#include "app/AppIdentity.h"
+#include "app/EditorController.h"
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
-#include "app/frmMenu.h"
-#include "platform/MediaDevice.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Shell.h"
-#include "app/AppIdentity.h"
-#include "timeline/PlaybackController.h"
-#include "timeline/TimelineInteraction.h"
-#include "transcode/ConsoleRunner.h"
+#include "timeline/TimelinePanel.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QMouseEvent>
 
 void frmMain::wireControls()
@@ -34,11 +27,7 @@ void frmMain::wireControls()
     connect(imgExit, &ImageControl::clicked, this, [this] { close(); });
     connect(imgMin, &ImageControl::clicked, this, [this] { showMinimized(); });
     connect(imgOpen, &ImageControl::clicked, this, [this] { imgButton_Click(0); });
-    connect(imgFeedback, &ImageControl::clicked, this, [this] {
-        const QString to = QString::fromLatin1(kSupportAddress);
-        openThroughShell(QStringLiteral("mailto:") + to + QStringLiteral("?subject=Feedback/Bug Report"),
-                         QStringLiteral("Could not start a mail program. Please write to %1.").arg(to));
-    });
+    connect(imgFeedback, &ImageControl::clicked, controller_.get(), &EditorController::sendFeedback);
     for (int i = 0; i < 4; ++i) {
         connect(imgMenu[i], &ImageControl::mouseMove, this, [this, i] {
             for (ImageControl* m : imgMenu)
@@ -50,67 +39,44 @@ void frmMain::wireControls()
     for (int i = 0; i < 8; ++i) {
         connect(imgButton[i], &ImageControl::mouseMove, this, [this, i] { buttonMove(false, i); });
         connect(imgButton[i], &ImageControl::mouseDown, this, [this, i] { buttonPress(false, i); });
-        connect(imgButton[i], &ImageControl::mouseUp, this, [this] { state_.buttonHeld = kFalse; });
+        connect(imgButton[i], &ImageControl::mouseUp, this, [this] { state().buttonHeld = kFalse; });
         connect(imgButton[i], &ImageControl::clicked, this, [this, i] { imgButton_Click(i); });
     }
     for (int i = 0; i < 7; ++i) {
         connect(imgCtrlButton[i], &ImageControl::mouseMove, this, [this, i] { buttonMove(true, i); });
         connect(imgCtrlButton[i], &ImageControl::mouseDown, this, [this, i] { buttonPress(true, i); });
-        connect(imgCtrlButton[i], &ImageControl::mouseUp, this, [this] { state_.buttonHeld = kFalse; });
+        connect(imgCtrlButton[i], &ImageControl::mouseUp, this, [this] { state().buttonHeld = kFalse; });
         connect(imgCtrlButton[i], &ImageControl::clicked, this, [this, i] { imgCtrlButton_Click(i); });
     }
     connect(lblVersion, &SkinLabel::mouseDown, this, [this] { beginWindowMove(); });
-    auto* stopJob = new QAction(this);
-    stopJob->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(stopJob, &QAction::triggered, this, &frmMain::stopRunningJob);
-    addAction(stopJob);
-    connect(&Timer2, &QTimer::timeout, this, &frmMain::Timer2_Timer);
-    wireTimeline();
+    controller_->attachTimeline(*picOpened);
+    // Tab walks the panel row, the transport row and the timeline's markers.
+    QWidget* previous = nullptr;
+    for (QWidget* w : std::initializer_list<QWidget*>{imgButton[0], imgButton[1], imgButton[2], imgButton[4], imgButton[5], imgButton[6], imgButton[7],
+                       imgCtrlButton[0], imgCtrlButton[1], imgCtrlButton[2], imgCtrlButton[3], imgCtrlButton[4],
+                       imgCtrlButton[5], imgCtrlButton[6], static_cast<QWidget*>(picOpened)}) {
+        if (w != picOpened)
+            w->setFocusPolicy(Qt::TabFocus);
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
-void frmMain::wireTimeline()
+bool frmMain::focusNextPrevChild(bool next)
 {
-    struct MarkerWire {
-        ImageControl* handle;
-        MarkerHandle which;
-    };
-    for (const MarkerWire& m : {MarkerWire{imgSelectTop1, MarkerHandle::Top1}, MarkerWire{imgSelectBottom1, MarkerHandle::Bottom1},
-                                MarkerWire{imgSelectTop2, MarkerHandle::Top2}, MarkerWire{imgSelectBottom2, MarkerHandle::Bottom2}}) {
-        const MarkerHandle which = m.which;
-        connect(m.handle, &ImageControl::mouseDown, this, [this, which](Qt::MouseButton, int x, int) {
-            interaction_->markerPress(which, x);
-        });
-        connect(m.handle, &ImageControl::mouseMove, this, [this, which](Qt::MouseButtons, int x, int) {
-            interaction_->markerMove(which, x);
-            updateSelectionShade();
-        });
-        connect(m.handle, &ImageControl::mouseUp, this, [this, which](Qt::MouseButton, int, int) {
-            interaction_->markerRelease(which);
-        });
+    // The first Tab stops at the button the window gave the focus to when it appeared.
+    auto* button = qobject_cast<ImageControl*>(focusWidget());
+    if (next && button && button->hasFocus() && !button->takesKeys()) {
+        button->keepFocusFromTab();
+        return true;
     }
-    for (auto [handle, which] : {std::pair{imgTopPoint, PlayheadHandle::Top}, std::pair{imgBottomPoint, PlayheadHandle::Bottom}}) {
-        const PlayheadHandle h = which;
-        connect(handle, &ImageControl::mouseDown, this, [this, h](Qt::MouseButton, int x, int) {
-            interaction_->playheadPress(h, x);
-        });
-        connect(handle, &ImageControl::mouseMove, this, [this, h](Qt::MouseButtons, int x, int) {
-            interaction_->playheadMove(h, x);
-        });
-        connect(handle, &ImageControl::mouseUp, this, [this, h](Qt::MouseButton, int, int) {
-            interaction_->playheadRelease(h);
-            Timer2_Timer();  // place the playhead from the device at once
-        });
-    }
-    auto* panel = static_cast<ImageControl*>(picOpened);
-    connect(panel, &ImageControl::mouseDown, this, [this](Qt::MouseButton, int x, int) { interaction_->panelPress(x); });
-    // Clicks on a boundary's line seek like clicks on the panel around it.
-    for (QWidget* line : {imgLine, imgSelectLine1, imgSelectLine2})
-        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return SkinnedWindow::focusNextPrevChild(next);
 }
 
 void frmMain::buttonMove(bool transport, int index)
 {
-    if (!isSet(state_.buttonHeld)) {
+    if (!isSet(state().buttonHeld)) {
         if (transport) {
             for (ImageControl* b : imgCtrlButton)
                 b->clearPicture();
@@ -130,7 +96,7 @@ void frmMain::buttonPress(bool transport, int index)
         imgCtrlButton[index]->setPicture(imgCtrlButtonPress[index]->picture());
     else
         imgButton[index]->clearPicture();
-    state_.buttonHeld = kTrue;
+    state().buttonHeld = kTrue;
 }
 
 void frmMain::backgroundMove()
@@ -144,7 +110,7 @@ void frmMain::backgroundMove()
     for (ImageControl* c : imgCtrlButton)
         c->clearPicture();
     lblText->setText(QString());
-    state_.buttonHeld = kFalse;
+    state().buttonHeld = kFalse;
 }
 
 void frmMain::mousePressEvent(QMouseEvent* event)
@@ -166,48 +132,34 @@ void frmMain::mouseMoveEvent(QMouseEvent* event)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (!shuttingDown_ && !quitWithoutQuestion_ &&
+    if (!controller_->isShuttingDown() && !quitWithoutQuestion_ &&
         services_.boxes->show(QStringLiteral("Are you sure to quit?"), QStringLiteral("Exit"), MsgButtons::OkCancel,
                               MsgIcon::Warning) != MsgResult::Ok &&
-        !shuttingDown_) {  // a quit signal may have arrived while the question was open
+        !controller_->isShuttingDown()) {  // a quit signal may have arrived while the question was open
         event->ignore();
         return;
     }
-    if (!shuttingDown_)
+    if (!controller_->isShuttingDown())
         shutDownNow();
     event->accept();
 }
 
 void frmMain::shutDownNow()
 {
-    shuttingDown_ = true;
-    // A decode's WAV is ours and deleted anyway; a save's transcoder finishes the ring tone.
-    objDOS->stop();
-    services_.media->send(QStringLiteral("stop sound"));
-    services_.media->send(QStringLiteral("close sound"));
-    QApplication::processEvents();
-    Timer2.stop();
-    if (!objDOS1->isRunning() && QFile::exists(paths_.tempWav))
-        QFile::remove(paths_.tempWav);
+    controller_->shutDown();
     unloadMenu();
     Q_EMIT shutDown();
 }
 
 void frmMain::quitWithoutAsking()
 {
-    if (shuttingDown_) {
+    if (controller_->isShuttingDown()) {
         // Asked again while a save still runs: the user wants out now.
-        objDOS1->stop();
+        controller_->stopSaveForQuit();
         return;
     }
     quitWithoutQuestion_ = true;
     close();
-    if (!shuttingDown_)
+    if (!controller_->isShuttingDown())
         shutDownNow();  // the window was not shown: close() sends no close event then
-}
-
-void frmMain::stopRunningJob()
-{
-    objDOS->stop();
-    objDOS1->stop();
 }

@@ -3,11 +3,13 @@
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
 #include "timeline/TimeText.h"
-#include "timeline/TimelineBoard.h"
+#include "app/AppIdentity.h"
+#include "app/EditorController.h"
+#include "timeline/TimelineGeometry.h"
+#include "timeline/TimelinePanel.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace {
 
@@ -30,10 +32,6 @@ ImageControl* store(QWidget* parent, const QString& picture, int index = -1)
 // above the window and is never seen.
 constexpr int kPanelTwips[8][2] = {{360, 970}, {990, 970}, {1920, 970}, {2240, -5970},
                                    {2560, 975}, {3445, 975}, {4150, 975}, {4780, 975}};
-const char* const kPanelTips[8] = {"Open a Media File", "Save Music", "Random Music Cutter", "",
-                                   "Send Music to Your Friends", "Settings", "Help", "Exit"};
-const char* const kTransportTips[7] = {"Play", "Stop", "Pause", "Select Start Position",
-                                       "Select End Position", "Play Selected Section", "Save Music"};
 constexpr QRect kMenuRects[4] = {{18, 42, 48, 18}, {71, 42, 56, 18}, {132, 42, 68, 18}, {206, 42, 62, 18}};
 
 int twipsToPx(int twips)
@@ -84,14 +82,11 @@ void frmMain::buildControls()
     for (int i = 0; i < 8; ++i) {
         imgButton[i] = new ImageControl(this, i);
         design(imgButton[i], {twipsToPx(kPanelTwips[i][0]), twipsToPx(kPanelTwips[i][1]), 37, 32});
-        if (*kPanelTips[i])
-            imgButton[i]->setToolTip(QString::fromLatin1(kPanelTips[i]));
         imgButtonData[i] = store(this, QStringLiteral("button_light_%1").arg(i), i);
     }
     for (int i = 0; i < 7; ++i) {
         imgCtrlButton[i] = new ImageControl(this, i);
         design(imgCtrlButton[i], i < 6 ? QRect(20 + 44 * i, 483, 34, 32) : QRect(643, 483, 108, 32));
-        imgCtrlButton[i]->setToolTip(QString::fromLatin1(kTransportTips[i]));
         imgCtrlButtonLight[i] = store(this, QStringLiteral("ctrl_light_%1").arg(i), i);
         imgCtrlButtonPress[i] = store(this, QStringLiteral("ctrl_press_%1").arg(i), i);
     }
@@ -119,65 +114,31 @@ void frmMain::buildControls()
     lblTimeRight = label(QStringLiteral("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
     lblFileName = label(QString::fromLatin1(kNoFileCaption), {372, 76, 370, 16}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     lblVersion = label(QString(), {96, 16, 87, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
-    lblText = label(QString(), {18, 538, 147, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    // Wider than designed: the hints name their shortcuts ("Random Music Cutter (Ctrl+R)").
+    lblText = label(QString(), {18, 538, 330, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     QPalette white = lblVersion->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     lblVersion->setPalette(white);
 
-    // Hidden fields of the window.
-    txtFullTime = new QLineEdit(QStringLiteral("0"), this);
+    // The command field, written by the menus and read by the dispatcher; never shown.
     txtAction = new QLineEdit(QStringLiteral("Text1"), this);
-    txtSave = new QLineEdit(this);
-    lstFile = new QListWidget(this);
-    for (QWidget* w : {static_cast<QWidget*>(txtFullTime), static_cast<QWidget*>(txtAction),
-                       static_cast<QWidget*>(txtSave), static_cast<QWidget*>(lstFile)})
-        w->hide();
+    txtAction->hide();
 
     Timer2.setInterval(100);
 }
 
 void frmMain::buildTimelinePanel()
 {
-    auto* panel = new ImageControl(this);
-    panel->setPicture(skinPicture(QStringLiteral("timeline")));
-    design(panel, {10, 104, 746, 360});
-    picOpened = panel;
-
-    // The waveform lies on the panel's background, under the handles and lines.
-    imgWave = new ImageControl(panel);
-    imgWave->setGeometry(kLineOffset, 60, kTrackWidth, 282);
-    imgWave->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgSelection = new ImageControl(panel);
-    imgSelection->setGeometry(0, 58, 0, kLineHeight);
-    imgSelection->setStretch(true);
-    QPixmap shade(1, 1);
-    shade.fill(QColor(64, 170, 120, 46));
-    imgSelection->setPicture(shade);
-    imgSelection->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgSelection->hide();
-
-    auto pic = [panel](const QString& name, const QRect& r) {
-        auto* c = new ImageControl(panel);
-        c->setPicture(skinPicture(name));
-        c->setStretch(true);
-        c->setGeometry(r);
-        return c;
-    };
-    imgTopPoint = pic(QStringLiteral("playhead_top"), {0, 52, kHandleWidth, kHandleHeight});
-    imgLine = pic(QStringLiteral("playhead_line"), {kLineOffset, 58, 1, kLineHeight});
-    imgBottomPoint = pic(QStringLiteral("playhead_bottom"), {0, 342, kHandleWidth, kHandleHeight});
-    imgSelectTop1 = pic(QStringLiteral("sel1_top"), {0, 52, kHandleWidth, kHandleHeight});
-    imgSelectLine1 = pic(QStringLiteral("sel1_line"), {kLineOffset, 58, 1, kLineHeight});
-    imgSelectBottom1 = pic(QStringLiteral("sel1_bottom"), {0, 342, kHandleWidth, kHandleHeight});
-    imgSelectTop2 = pic(QStringLiteral("sel2_top"), {0, 52, kHandleWidth, kHandleHeight});
-    imgSelectLine2 = pic(QStringLiteral("sel2_line"), {kLineOffset, 58, 1, kLineHeight});
-    imgSelectBottom2 = pic(QStringLiteral("sel2_bottom"), {0, 342, kHandleWidth, kHandleHeight});
-    for (QWidget* w : {imgSelectTop1, imgSelectLine1, imgSelectBottom1, imgSelectTop2, imgSelectLine2, imgSelectBottom2})
-        w->hide();
-    // Handles lie above their lines so that they stay grabbable where both overlap.
-    for (QWidget* w : {imgTopPoint, imgBottomPoint, imgSelectTop1, imgSelectBottom1, imgSelectTop2, imgSelectBottom2})
-        w->raise();
-    panel->hide();
+    auto art = [](const QString& name) { return skinPicture(name).toImage(); };
+    TimelineArt pictures{art(QStringLiteral("timeline")),
+                         art(QStringLiteral("playhead_top")), art(QStringLiteral("playhead_line")),
+                         art(QStringLiteral("playhead_bottom")), art(QStringLiteral("sel1_top")),
+                         art(QStringLiteral("sel1_line")), art(QStringLiteral("sel1_bottom")),
+                         art(QStringLiteral("sel2_top")), art(QStringLiteral("sel2_line")),
+                         art(QStringLiteral("sel2_bottom"))};
+    picOpened = new TimelinePanel(controller_->model(), std::move(pictures), this);
+    design(picOpened, {10, 104, 746, 360});
+    picOpened->hide();
 }
 
 void frmMain::buildProgressPanels()

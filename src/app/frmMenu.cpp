@@ -1,41 +1,42 @@
 #include "app/frmMenu.h"
 
+#include "app/EditorActions.h"
 #include "app/FileHistory.h"
 
 #include <QAction>
 #include <QMenu>
 
-frmMenu::frmMenu(std::function<void(const QString&)> post, RecentFilesHooks recent)
-    : QWidget(nullptr), post_(std::move(post)), recent_(std::move(recent))
+frmMenu::frmMenu(const EditorActions& a, RecentFilesHooks recent) : QWidget(nullptr), recent_(std::move(recent))
 {
     setWindowTitle(QStringLiteral("frmMenu"));
     menuFile = new QMenu(QStringLiteral("File"), this);
-    menuOpen = item(menuFile, QStringLiteral("Open Audio File(&O)"), QStringLiteral("OpenFile"));
-    menuSave = item(menuFile, QStringLiteral("Save RingTone(&S)"), QStringLiteral("SaveRingTone"));
+    menuFile->addAction(menuOpen = a.open);
+    menuFile->addAction(menuClose = a.closeFile);
+    menuFile->addAction(menuSave = a.save);
     menuRecent = menuFile->addMenu(QStringLiteral("Recent Files(&R)"));
     connect(menuFile, &QMenu::aboutToShow, this, &frmMenu::refreshRecent);
     menuS = menuFile->addSeparator();
-    menuExit = item(menuFile, QStringLiteral("Exit(&E)"), QStringLiteral("Exit"));
+    menuFile->addAction(menuExit = a.exit);
 
     menuTools = new QMenu(QStringLiteral("Tools"), this);
-    menuRRC = item(menuTools, QStringLiteral("Random RingTone Cutter(&R)"), QStringLiteral("RRC"));
-    menuSR = item(menuTools, QStringLiteral("Send RingTone to Friends(&S)"), QStringLiteral("SR"));
+    menuTools->addAction(menuRRC = a.randomCut);
+    menuTools->addAction(menuSR = a.sendToFriends);
+    // The selection's history, the view and the loop, after the designed items.
+    for (QAction* item : std::initializer_list<QAction*>{nullptr, a.undo, a.redo, nullptr, a.zoomIn, a.zoomOut, a.zoomSelection, a.zoomWhole, nullptr,
+                          a.loopSelection}) {
+        if (item)
+            menuTools->addAction(item);
+        else
+            menuTools->addSeparator();
+    }
 
     menuSetting = new QMenu(QStringLiteral("Setting"), this);
-    menuSettings = item(menuSetting, QStringLiteral("Setting(&S)"), QStringLiteral("Setting"));
+    menuSetting->addAction(menuSettings = a.settings);
 
     menuAbout = new QMenu(QStringLiteral("About"), this);
-    menuA = item(menuAbout, QStringLiteral("About(&A)"), QStringLiteral("About"));
-    menuHelp = item(menuAbout, QStringLiteral("Help(&H)"), QStringLiteral("Help"));
+    menuAbout->addAction(menuA = a.about);
+    menuAbout->addAction(menuHelp = a.help);
     refreshRecent();
-}
-
-QAction* frmMenu::item(QMenu* menu, const QString& caption, const QString& keyword)
-{
-    QAction* a = menu->addAction(caption);
-    // Queued: the menu closes first, then the action runs (it may open dialogs of its own).
-    connect(a, &QAction::triggered, this, [this, keyword] { post_(keyword); }, Qt::QueuedConnection);
-    return a;
 }
 
 void frmMenu::refreshRecent()

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QPoint>
 #include <QStringList>
 #include <QWidget>
@@ -6,6 +7,7 @@
 
 class QAction;
 class QMenu;
+struct EditorActions;
 
 // Where the File menu's recent files come from and what choosing one does; either may be empty.
 struct RecentFilesHooks {
@@ -13,13 +15,13 @@ struct RecentFilesHooks {
     std::function<void(const QString&)> open;  // runs after the menu has closed
 };
 
-// The never-shown window that owns the four pop-up menus of the menu bar. A chosen item posts
-// its command keyword through the function it was given; the menus know no action themselves.
-// Owns its menus and their items.
+// The never-shown window that owns the four pop-up menus of the menu bar. Its items are the
+// editor's shared commands (their owner keeps them; each carries its caption and shortcut and
+// posts its own keyword when chosen): the menus know no action themselves. Owns its menus.
 class frmMenu : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMenu(std::function<void(const QString&)> post, RecentFilesHooks recent = {});
+    explicit frmMenu(const EditorActions& actions, RecentFilesHooks recent = {});
 
     // The pop-up of menu-bar name i (0 File, 1 Tools, 2 Setting, 3 About); null for others.
     QMenu* menuAt(int index) const;
@@ -32,6 +34,7 @@ public:
     QMenu* menuSetting;
     QMenu* menuAbout;
     QAction* menuOpen;
+    QAction* menuClose;
     QAction* menuSave;
     QMenu* menuRecent;  // "Recent Files", refilled each time the File menu opens
     QAction* menuS;
@@ -46,7 +49,5 @@ public:
     void refreshRecent();
 
 private:
-    QAction* item(QMenu* menu, const QString& caption, const QString& keyword);
-    std::function<void(const QString&)> post_;
     RecentFilesHooks recent_;
 };

@@ -76,6 +76,9 @@ int main(int argc, char** argv)
         boxes.setOwner(mainWindow.get());
         QObject::connect(mainWindow.get(), &frmMain::shutDown, &app, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();
+        // The keys work at once: the window takes the focus the splash had.
+        mainWindow->activateWindow();
+        mainWindow->raise();
         // A file named on the command line opens once the window is up, as if chosen in the dialog.
         if (!options.file.isEmpty())
             QTimer::singleShot(0, mainWindow.get(), [&] {

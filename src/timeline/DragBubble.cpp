@@ -1,7 +1,7 @@
 #include "timeline/DragBubble.h"
 
 #include "timeline/TimeText.h"
-#include "timeline/TimelineBoard.h"
+#include "timeline/TimelineGeometry.h"
 #include "timeline/TimelineDrag.h"
 #include "timeline/TimelineLayout.h"
 

@@ -1,7 +1,7 @@
 #include "timeline/EditorModel.h"
 
 #include "timeline/TimeText.h"
-#include "timeline/TimelineBoard.h"
+#include "timeline/TimelineGeometry.h"
 
 #include <algorithm>
 
@@ -36,8 +36,11 @@ void EditorModel::placePlayhead(double seconds)
 
 void EditorModel::setPlayhead(double seconds)
 {
+    // Only a playhead that runs out of the view turns its page: a view the user took elsewhere
+    // while it plays (a zoom to the selection, a scroll) stays where it was put.
+    const bool wasInView = playhead_ >= view_.start && playhead_ <= view_.end();
     placePlayhead(seconds);
-    if (playing_)
+    if (playing_ && wasInView)
         changeView(followingPlayhead(view_, duration_, playhead_));
 }
 

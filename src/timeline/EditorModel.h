@@ -40,7 +40,8 @@ public:
     double playhead() const { return playhead_; }
     // The whole second of the playhead: round-half-even, as the current-time label shows it.
     std::int32_t playheadSeconds() const;
-    // The poll's position (F x the played fraction). While playing, the view follows it.
+    // The poll's position (F x the played fraction). While playing, the view follows it when
+    // it runs out of the view.
     void setPlayhead(double seconds);
     bool isPlaying() const { return playing_; }
     void setPlaying(bool playing);

@@ -9,22 +9,15 @@ inline constexpr Flag16 kFalse = 0;
 inline bool isSet(Flag16 f) { return f != 0; }
 inline Flag16 flag(bool b) { return b ? kTrue : kFalse; }
 
-// Every window-wide variable of the editor with its initial value. Owned by the main window;
-// the open, save, playback and timeline rules read and write it. It owns no controls.
+// The window-wide flags of the editor with their initial values: what is open, the transcoder's
+// job and the play flags. The duration, the selection, the playhead and the view are the
+// EditorModel's. Owned by the window's controller; it owns no controls.
 struct EditorState {
     Flag16 fileIsOpen = kFalse;
     QString currentJob;                    // "open file" while the decode runner's job is an open
-    std::int32_t selBeginSeconds = 0;
-    std::int32_t selEndSeconds = 0;        // 0: no end set
     Flag16 playPaused = kFalse;
     Flag16 playingSelection = kFalse;
     float playFraction = 0;                // position / length at the last poll
-    Flag16 dragActive = kFalse;
-    std::int32_t dragAnchorX = 0;
-    QString txtFullTime = QStringLiteral("0");  // full duration in whole seconds, as text
     Flag16 buttonHeld = kFalse;
     std::int32_t sourceDurationSeconds = 0;
-
-    // The full duration as every reader takes it: the leading number of txtFullTime, or 0.
-    double fullSeconds() const;
 };

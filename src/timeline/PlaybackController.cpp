@@ -2,10 +2,10 @@
 
 #include "platform/MediaDevice.h"
 #include "platform/ShortPath.h"
+#include "timeline/EditorModel.h"
 #include "timeline/EditorState.h"
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimeText.h"
-#include "timeline/TimelineBoard.h"
 
 #include <QFile>
 #include <cmath>
@@ -27,10 +27,10 @@ QString openFailureText(int code)
 }
 }  // namespace
 
-PlaybackController::PlaybackController(EditorState& state, MediaDevice& media, TimelineBoard& board,
-                                       LabelSink& labels, QString tempWav, std::function<void()> processEvents,
+PlaybackController::PlaybackController(EditorState& state, EditorModel& model, MediaDevice& media, LabelSink& labels,
+                                       QString tempWav, std::function<void()> processEvents,
                                        std::function<void(const QString&)> reportFailure)
-    : state_(state), media_(media), board_(board), labels_(labels), tempWav_(std::move(tempWav)),
+    : state_(state), model_(model), media_(media), labels_(labels), tempWav_(std::move(tempWav)),
       processEvents_(std::move(processEvents)), reportFailure_(std::move(reportFailure))
 {
 }
@@ -45,8 +45,19 @@ double PlaybackController::replyNumber(const QString& command)
     return leadingNumber(media_.send(command, 128).reply);
 }
 
+void PlaybackController::setPlaying(bool playing)
+{
+    model_.setPlaying(playing);
+}
+
+bool PlaybackController::isPlaying() const
+{
+    return model_.isPlaying();
+}
+
 void PlaybackController::stopAndClose()
 {
+    setPlaying(false);
     send(QStringLiteral("stop sound"));
     send(QStringLiteral("close sound"));
     if (processEvents_)
@@ -57,7 +68,7 @@ void PlaybackController::releaseForSave()
 {
     // Set first: a poll run by stopAndClose's event processing must leave the playhead alone.
     if (isSet(state_.playPaused))
-        playOnFromPlayhead_ = true;
+        cued_ = true;
     stopAndClose();
 }
 
@@ -67,7 +78,7 @@ bool PlaybackController::openTempWav()
     const int code = send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound"));
     if (code == MediaError::Ok) {
         failureReported_ = false;
-        playOnFromPlayhead_ = false;
+        cued_ = false;
         return true;
     }
     labels_.setText(TimeLabel::Time, formatTime(0));
@@ -76,6 +87,21 @@ bool PlaybackController::openTempWav()
         reportFailure_(openFailureText(code));
     }
     return false;
+}
+
+std::int32_t PlaybackController::learnDuration()
+{
+    if (!QFile::exists(tempWav_))
+        return model_.duration();
+    // Quietly: a missing audio output is told when the user plays, not after every open.
+    closeCompletionSound();
+    if (send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound")) != MediaError::Ok)
+        return model_.duration();
+    const auto length = static_cast<float>(replyNumber(QStringLiteral("status sound length")));
+    send(QStringLiteral("close sound"));
+    if (length > 0)
+        model_.setDuration(static_cast<std::int32_t>(std::floor(length / 1000.0)));
+    return model_.duration();
 }
 
 void PlaybackController::playCompletionSound(const QString& path)
@@ -94,43 +120,66 @@ void PlaybackController::closeCompletionSound()
     chimeOpen_ = false;
 }
 
-std::int32_t PlaybackController::playheadSeconds() const
-{
-    return static_cast<std::int32_t>(roundHalfEven(state_.fullSeconds() * state_.playFraction));
-}
-
 void PlaybackController::playFrom(std::int32_t seconds)
 {
     const qint64 ms = static_cast<qint64>(seconds) * 1000;
     send(QStringLiteral("play sound from ") + QString::number(ms), 0);
+    // Where it plays now, before the next poll says so (and before the view follows it).
+    if (seconds >= 0 && seconds <= model_.duration())
+        model_.setPlayhead(seconds);
+}
+
+void PlaybackController::seekTo(std::int32_t seconds)
+{
+    // A poll while the device is reopened must not park the playhead at the start meanwhile.
+    cued_ = true;
+    stopAndClose();
+    if (!openTempWav()) {
+        cued_ = false;
+        return;
+    }
+    playFrom(seconds);
+    setPlaying(true);
+}
+
+void PlaybackController::cuePlayhead()
+{
+    cued_ = true;
+    labels_.setText(TimeLabel::Time, formatTime(model_.playheadSeconds()));
 }
 
 void PlaybackController::play()
 {
-    if (isSet(state_.playPaused) && playOnFromPlayhead_) {
-        // Paused, then a save closed the device: play on from where the pause left off.
-        const std::int32_t at = playheadSeconds();
+    if (cued_) {
+        // Put there by a key, or paused when a save closed the device: play on from the playhead.
+        const std::int32_t at = model_.playheadSeconds();
         stopAndClose();
-        if (QFile::exists(tempWav_) && openTempWav())
+        if (QFile::exists(tempWav_) && openTempWav()) {
             playFrom(at);
+            setPlaying(true);
+        }
         return;
     }
     if (isSet(state_.playPaused)) {
         send(QStringLiteral("resume sound"));
+        setPlaying(true);
         return;
     }
     stop();
     stopAndClose();
     if (!QFile::exists(tempWav_))
         return;
-    if (openTempWav())
+    if (openTempWav()) {
         send(QStringLiteral("play sound"));
+        model_.setPlayhead(0);
+        setPlaying(true);
+    }
 }
 
 void PlaybackController::stop()
 {
     state_.playingSelection = kFalse;
-    playOnFromPlayhead_ = false;
+    cued_ = false;
     stopAndClose();
     state_.playPaused = kFalse;
     labels_.setText(TimeLabel::Time, formatTime(0));
@@ -140,45 +189,24 @@ void PlaybackController::stop()
 void PlaybackController::pause()
 {
     state_.playPaused = kTrue;
+    setPlaying(false);
     send(QStringLiteral("pause sound"));
-}
-
-void PlaybackController::placeMarker(bool begin)
-{
-    const TimelinePic bottom = begin ? TimelinePic::SelectBottom1 : TimelinePic::SelectBottom2;
-    const TimelinePic line = begin ? TimelinePic::SelectLine1 : TimelinePic::SelectLine2;
-    const TimelinePic top = begin ? TimelinePic::SelectTop1 : TimelinePic::SelectTop2;
-    board_.setLeft(bottom, board_.left(TimelinePic::BottomPoint));
-    board_.setVisible(bottom, true);
-    board_.setLeft(line, board_.left(TimelinePic::Line));
-    board_.setVisible(line, true);
-    board_.setLeft(top, board_.left(TimelinePic::TopPoint));
-    board_.setVisible(top, true);
 }
 
 void PlaybackController::setBeginAtPlayhead()
 {
-    const std::int32_t t = playheadSeconds();
-    if (t >= state_.selEndSeconds && state_.selEndSeconds > 0)
-        return;
-    state_.selBeginSeconds = t;
-    placeMarker(true);
-    writeBeginLabels(labels_, state_.selBeginSeconds, state_.selEndSeconds);
+    model_.setBeginAtPlayhead();
 }
 
 void PlaybackController::setEndAtPlayhead()
 {
-    const std::int32_t t = playheadSeconds();
-    if (t < state_.selBeginSeconds)
-        return;
-    state_.selEndSeconds = t;
-    placeMarker(false);
-    writeEndLabels(labels_, state_.selBeginSeconds, state_.selEndSeconds);
+    model_.setEndAtPlayhead();
 }
 
 void PlaybackController::playSelection()
 {
-    if (state_.selBeginSeconds == 0 && state_.selEndSeconds == 0)
+    const Selection& sel = model_.selection();
+    if (sel.begin == 0 && sel.end == 0)
         return;
     stopAndClose();
     if (!QFile::exists(tempWav_))
@@ -186,7 +214,13 @@ void PlaybackController::playSelection()
     if (!openTempWav())
         return;
     state_.playingSelection = kTrue;
-    playFrom(state_.selBeginSeconds);
+    playFrom(model_.selection().begin);
+    setPlaying(true);
+}
+
+void PlaybackController::parkPlayhead()
+{
+    model_.setPlayhead(0);
 }
 
 void PlaybackController::poll()
@@ -194,28 +228,28 @@ void PlaybackController::poll()
     if (chimeOpen_ && media_.send(QStringLiteral("status chime mode"), 128).reply != QLatin1String("playing"))
         closeCompletionSound();
     const double length = replyNumber(QStringLiteral("status sound length"));
-    if (length == 0 && playOnFromPlayhead_)
-        return;  // the playhead stays where the pause left it until Play
     if (length == 0) {
-        board_.setLeft(TimelinePic::TopPoint, 0);
-        board_.setLeft(TimelinePic::BottomPoint, 0);
-        board_.setLeft(TimelinePic::Line, kLineOffset);
+        if (!cued_)
+            parkPlayhead();  // a cued playhead stays where it was put until Play
         return;
     }
     const auto lengthF = static_cast<float>(length);
-    state_.txtFullTime = QString::number(static_cast<qint64>(std::floor(lengthF / 1000.0)));
+    model_.setDuration(static_cast<std::int32_t>(std::floor(lengthF / 1000.0)));
     const double position = replyNumber(QStringLiteral("status sound position"));
     state_.playFraction = static_cast<float>(position) / lengthF;
+    if (cued_)
+        return;  // paused and moved by the keyboard: the playhead shows where Play starts
 
-    const double x = kTrackWidth * static_cast<double>(state_.playFraction);
-    board_.setLeft(TimelinePic::TopPoint, x);
-    board_.setLeft(TimelinePic::BottomPoint, x);
-    board_.setLeft(TimelinePic::Line, x + kLineOffset);
+    const double at = double(model_.duration()) * static_cast<double>(state_.playFraction);
+    model_.setPlayhead(at);
+    labels_.setText(TimeLabel::Time, formatTime(wholeSeconds(at)));
 
-    const double at = state_.fullSeconds() * state_.playFraction;
-    labels_.setText(TimeLabel::Time, formatTime(static_cast<std::int32_t>(roundHalfEven(at))));
-
-    if (at >= state_.selEndSeconds && state_.selEndSeconds != 0 && isSet(state_.playingSelection)) {
+    const Selection& sel = model_.selection();
+    if (at >= sel.end && sel.end != 0 && isSet(state_.playingSelection)) {
+        if (looping_ && sel.end > sel.begin) {
+            playFrom(sel.begin);  // once more from the begin
+            return;
+        }
         stopAndClose();
         state_.playPaused = kFalse;
         labels_.setText(TimeLabel::Time, formatTime(0));

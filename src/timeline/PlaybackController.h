@@ -1,28 +1,30 @@
 #pragma once
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 struct EditorState;
+class EditorModel;
 class LabelSink;
 class MediaDevice;
-class TimelineBoard;
 
 // The transport actions and the 100 ms poll: plays the decoded WAV through the media device
-// under the alias "sound", keeps the duration, the playhead and the current-time label in step,
-// sets the selection at the playhead and stops a selection playback at its end. It also plays
-// the completion sound under the alias "chime" and closes that again once it has ended, or
-// before the decoded WAV is opened, so that an audio output with room for one device is free
-// for the edited sound. It owns nothing: the state, the device, the board and the labels belong
-// to the window.
+// under the alias "sound", keeps the model's duration and playhead and the current-time label in
+// step with the device, sets the selection at the playhead and stops (or, looping, replays) a
+// selection playback at its end. The playhead can be cued while nothing plays: the poll then
+// leaves it where it was put and Play starts there. It also plays the completion sound under the
+// alias "chime" and closes that again once it has ended, or before the decoded WAV is opened, so
+// that an audio output with room for one device is free for the edited sound. It owns nothing:
+// the flags, the model, the device and the labels belong to the window's controller.
 class PlaybackController {
 public:
     // `reportFailure` is told, once until an open succeeds again, why the decoded WAV could not
     // be opened for playing; it may be empty.
-    PlaybackController(EditorState& state, MediaDevice& media, TimelineBoard& board, LabelSink& labels,
+    PlaybackController(EditorState& state, EditorModel& model, MediaDevice& media, LabelSink& labels,
                        QString tempWav, std::function<void()> processEvents,
                        std::function<void(const QString&)> reportFailure = {});
 
-    void play();                // transport 0
+    void play();                // transport 0; from the cued playhead when it was cued
     void stop();                // transport 1
     void pause();               // transport 2
     void setBeginAtPlayhead();  // transport 3
@@ -32,33 +34,52 @@ public:
 
     // "stop sound", "close sound", then the window's pending events.
     void stopAndClose();
-    // Releases the device for a save: as stopAndClose, but a pause is remembered, so that the
-    // next Play plays on from the playhead instead of resuming a device that is closed.
+    // Releases the device for a save: as stopAndClose, but a pause is remembered as a cue, so
+    // that the next Play plays on from the playhead instead of resuming a device that is closed.
     void releaseForSave();
     // "open <decoded WAV> alias sound", after closing a completion sound that still holds the
     // output. On failure the time label shows 00:00:00 and the failure is reported (once).
     // Returns whether the sound is open.
     bool openTempWav();
-    // "play sound from <seconds x 1000>".
+    // "play sound from <seconds x 1000>"; the playhead stands there at once (a second outside
+    // the file is left to the device, which refuses it).
     void playFrom(std::int32_t seconds);
+    // A seek (a click on the track, a released playhead, a key while playing): the sound is
+    // closed, opened again and played from `seconds`; the play flags keep their values.
+    void seekTo(std::int32_t seconds);
+    // The playhead was put somewhere while nothing plays (or while paused): the poll leaves it
+    // there and the next Play starts there.
+    void cuePlayhead();
+    bool isCued() const { return cued_; }
+    // Opens the decoded WAV, asks the device once for its length and closes it again, so the
+    // duration is known without playing. Returns the duration in whole seconds (0 on failure).
+    std::int32_t learnDuration();
+    // Looping of the selection: a selection playback that reaches its end plays again from its
+    // begin instead of stopping.
+    void setLooping(bool looping) { looping_ = looping; }
+    bool isLooping() const { return looping_; }
+    // Sound is coming out: played, not paused, not stopped.
+    bool isPlaying() const;
+
     // Plays `path` under the alias "chime"; it is closed again when it has ended.
     void playCompletionSound(const QString& path);
 
 private:
     int send(const QString& command, int replyCapacity = 128);
     double replyNumber(const QString& command);
-    void placeMarker(bool begin);
     void closeCompletionSound();
-    std::int32_t playheadSeconds() const;
+    void setPlaying(bool playing);
+    void parkPlayhead();
 
     EditorState& state_;
+    EditorModel& model_;
     MediaDevice& media_;
-    TimelineBoard& board_;
     LabelSink& labels_;
     QString tempWav_;
     std::function<void()> processEvents_;
     std::function<void(const QString&)> reportFailure_;
     bool chimeOpen_ = false;
     bool failureReported_ = false;
-    bool playOnFromPlayhead_ = false;  // paused when a save released the device
+    bool cued_ = false;
+    bool looping_ = false;
 };

@@ -1,5 +1,6 @@
 #include "timeline/SelectionLabels.h"
 
+#include "timeline/EditorModel.h"
 #include "timeline/TimeText.h"
 
 void writeBeginLabels(LabelSink& labels, std::int32_t begin, std::int32_t end)
@@ -25,4 +26,14 @@ void clearTimeLabels(LabelSink& labels)
     for (TimeLabel l : {TimeLabel::Time, TimeLabel::SelBegin, TimeLabel::SelEnd, TimeLabel::SelLength,
                         TimeLabel::ViewBegin, TimeLabel::ViewEnd, TimeLabel::ViewLength})
         labels.setText(l, zero);
+}
+
+void connectSelectionLabels(EditorModel& model, LabelSink& labels, QObject* context)
+{
+    QObject::connect(&model, &EditorModel::beginSet, context, [&model, &labels] {
+        writeBeginLabels(labels, model.selection().begin, model.selection().end);
+    });
+    QObject::connect(&model, &EditorModel::endSet, context, [&model, &labels] {
+        writeEndLabels(labels, model.selection().begin, model.selection().end);
+    });
 }

@@ -2,6 +2,9 @@
 #include <QString>
 #include <cstdint>
 
+class EditorModel;
+class QObject;
+
 // The time labels of the main window.
 enum class TimeLabel { Time, SelBegin, SelEnd, SelLength, ViewBegin, ViewEnd, ViewLength };
 
@@ -22,3 +25,7 @@ void writeEndLabels(LabelSink& labels, std::int32_t begin, std::int32_t end);
 
 // Sets lblTime and the six selection labels to "00:00:00".
 void clearTimeLabels(LabelSink& labels);
+
+// Writes the selection labels whenever the model's rules set the begin or the end, in the order
+// above. `context` ends the connection when it is destroyed; `labels` must live as long.
+void connectSelectionLabels(EditorModel& model, LabelSink& labels, QObject* context);

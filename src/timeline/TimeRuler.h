@@ -1,6 +1,6 @@
 #pragma once
 #include "timeline/TimeText.h"
-#include "timeline/TimelineBoard.h"
+#include "timeline/TimelineGeometry.h"
 #include "timeline/TimelineView.h"
 
 #include <QColor>

@@ -1,6 +1,5 @@
 #include "timeline/TimeText.h"
 
-#include "timeline/TimelineBoard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,9 +77,4 @@ std::int32_t wholeSeconds(double seconds)
     if (v <= std::numeric_limits<std::int32_t>::min())
         return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(v);
-}
-
-std::int32_t secondsAtPanelX(double fullSeconds, double x)
-{
-    return secondsAt(fullSeconds, std::clamp(x - kLineOffset, 0.0, double(kTrackWidth)));
 }

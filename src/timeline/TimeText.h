@@ -23,8 +23,3 @@ std::int32_t secondsAt(double fullSeconds, double leftPx);
 
 // round-half-even(v) limited to the signed 32-bit range; 0 for a value that is not finite.
 std::int32_t wholeSeconds(double v);
-
-// Whole seconds under a point x of the timeline panel (pixels from its left edge). A boundary's
-// line is drawn 6 px right of its handles' Left, so time 0 lies under x = 6 and the full
-// duration under x = 734; points left or right of the track give 0 or the full duration.
-std::int32_t secondsAtPanelX(double fullSeconds, double x);

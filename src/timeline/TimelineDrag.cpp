@@ -1,6 +1,6 @@
 #include "timeline/TimelineDrag.h"
 
-#include "timeline/TimelineBoard.h"
+#include "timeline/TimelineGeometry.h"
 #include "timeline/TimeText.h"
 
 TimelineDrag::TimelineDrag(EditorModel& model) : model_(model) {}

@@ -1,7 +1,7 @@
 #include "timeline/TimelineView.h"
 
 #include "timeline/TimeText.h"
-#include "timeline/TimelineBoard.h"
+#include "timeline/TimelineGeometry.h"
 
 #include <algorithm>
 #include <cmath>

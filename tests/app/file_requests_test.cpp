@@ -3,6 +3,8 @@
 #include "app/FileHistory.h"
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
+#include "timeline/EditorModel.h"
+#include "timeline/TimelinePanel.h"
 #include "app/frmMenu.h"
 #include "coder/CoderHarness.h"
 #include "support/MainWindowRig.h"
@@ -204,8 +206,7 @@ TEST(FileRequests, DialogsStartInTheRememberedFoldersAndOfferARingToneName)
     ASSERT_TRUE(win.isOpen());
 
     // First save: the opened file's folder, offering "Song (ring tone).mp3".
-    win.w->state().selBeginSeconds = 0;
-    win.w->state().selEndSeconds = 1;
+    win.w->editor().setEndFromDrag(1);
     win.w->imgButton_Click(1);
     DialogCall save = win.rig.dialogs.calls.back();
     ASSERT_EQ(save.kind, DialogCall::Save);

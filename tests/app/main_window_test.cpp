@@ -4,8 +4,11 @@
 #include "app/frmMenu.h"
 #include "support/MainWindowRig.h"
 #include "timeline/PlaybackController.h"
-#include "timeline/TimelineBoard.h"
-#include "timeline/WidgetTimelineBoard.h"
+#include "timeline/TimelineGeometry.h"
+#include "timeline/TimelineLayout.h"
+#include "timeline/SelectionLabels.h"
+#include "timeline/TimeText.h"
+#include "timeline/TimelinePanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,7 +62,7 @@ TEST(MainWindow, HoverPicturesFollowTheChromeRules)
     EXPECT_TRUE(w->imgOpen->hasPicture());
 
     moveOver(w->imgCtrlButton[3]);
-    EXPECT_EQ(w->lblText->text(), "Select Start Position");
+    EXPECT_EQ(w->lblText->text(), "Select Start Position (B)");  // the hint names the shortcut
     EXPECT_EQ(w->imgCtrlButton[3]->picture().cacheKey(), w->imgCtrlButtonLight[3]->picture().cacheKey());
     moveOver(w->imgButton[5]);
     EXPECT_EQ(w->lblText->text(), "Settings");
@@ -84,7 +87,7 @@ TEST(MainWindow, PressedButtonsHoldTheirLookUntilTheBackgroundIsCrossed)
     EXPECT_EQ(w->imgCtrlButton[1]->picture().cacheKey(), w->imgCtrlButtonPress[1]->picture().cacheKey());
     EXPECT_EQ(w->state().buttonHeld, kTrue);
     moveOver(w->imgCtrlButton[2]);  // another button while one is held: hint only
-    EXPECT_EQ(w->lblText->text(), "Pause");
+    EXPECT_EQ(w->lblText->text(), "Pause (Space)");
     EXPECT_FALSE(w->imgCtrlButton[2]->hasPicture());
     EXPECT_TRUE(w->imgCtrlButton[1]->hasPicture());
     moveOver(w.get(), {380, 300});
@@ -179,7 +182,7 @@ TEST(MainWindow, PanelIndicesReachTheirActions)
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_EQ(rig.boxes.shown[0].text, "Please play the music first");
     EXPECT_EQ(rig.boxes.shown[0].title, "warning");
-    EXPECT_TRUE(w->imgSelectTop1->isHidden());
+    EXPECT_FALSE(w->editor().selection().beginShown);
 
     // Save with no selection does nothing; index 6 of the transport row is the same save.
     w->imgCtrlButton_Click(6);
@@ -195,26 +198,24 @@ TEST(MainWindow, RandomCutterGivesMoreThanFiveSecondsOrGivesUp)
 {
     MainWindowRig rig;
     auto w = rig.make();
-    w->state().txtFullTime = "240";
+    w->editor().setDuration(240);
     for (int run = 0; run < 200; ++run) {
         w->imgButton_Click(2);
-        const EditorState& s = w->state();
-        ASSERT_GE(s.selEndSeconds - s.selBeginSeconds, 6);
-        ASSERT_GE(w->imgSelectTop2->x() - w->imgSelectTop1->x(), 13);
-        ASSERT_EQ(s.dragActive, kFalse);
-        ASSERT_EQ(w->imgSelectLine2->x(), w->imgSelectTop2->x() + 6);
-        ASSERT_EQ(w->imgSelectBottom1->x(), w->imgSelectTop1->x());
+        const Selection& s = w->editor().selection();
+        ASSERT_GE(s.end - s.begin, 6);
+        ASSERT_GE(s.begin, 0);
+        ASSERT_LE(s.end, 240);
+        ASSERT_TRUE(s.beginShown && s.endShown);
     }
-    EXPECT_FALSE(w->imgSelectTop1->isHidden());
-    EXPECT_FALSE(w->imgSelectBottom2->isHidden());
-    w->Timer2_Timer();  // the span between the markers is shaded
-    EXPECT_FALSE(w->imgSelection->isHidden());
-    EXPECT_EQ(w->imgSelection->x(), w->imgSelectLine1->x() + 1);
-    EXPECT_EQ(w->imgSelection->x() + w->imgSelection->width(), w->imgSelectLine2->x());
+    EXPECT_EQ(w->timeLabels().text(TimeLabel::SelBegin), formatTime(w->editor().selection().begin));
+    EXPECT_EQ(w->timeLabels().text(TimeLabel::ViewLength),
+              formatTime(w->editor().selection().end - w->editor().selection().begin));
+    EXPECT_TRUE(layoutTimeline(w->editor()).shadeShown);  // the span between the markers is shaded
     EXPECT_TRUE(rig.boxes.shown.empty());
     EXPECT_TRUE(rig.media.commands.filter("play").isEmpty());  // nothing is played
+    EXPECT_TRUE(w->editor().undo());  // each cut is one step back
 
-    w->state().txtFullTime = "4";  // too short: bounded, with a message
+    w->editor().setDuration(5);  // too short: a message, nothing drawn
     w->imgButton_Click(2);
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_EQ(rig.boxes.shown[0].title, "warning");
@@ -224,23 +225,13 @@ TEST(MainWindow, RandomCutterNeverGivesUpWhenALongerCutExists)
 {
     MainWindowRig rig;
     auto w = rig.make();
-    w->state().txtFullTime = "6";  // one cut only: the whole sound
+    w->editor().setDuration(6);  // one cut only: the whole sound
     for (int run = 0; run < 500; ++run) {
         w->imgButton_Click(2);
         ASSERT_TRUE(rig.boxes.shown.empty()) << "gave up on click " << run;
-        ASSERT_EQ(w->state().selBeginSeconds, 0);
-        ASSERT_EQ(w->state().selEndSeconds, 6);
+        ASSERT_EQ(w->editor().selection().begin, 0);
+        ASSERT_EQ(w->editor().selection().end, 6);
     }
-    // Markers left where an earlier selection put them do not push the new one off the track.
-    w->state().txtFullTime = "60";
-    w->timeline().setLeft(TimelinePic::SelectTop1, 720);
-    for (int run = 0; run < 200; ++run) {
-        w->imgButton_Click(2);
-        ASSERT_LE(w->state().selEndSeconds, 60);
-        ASSERT_GE(w->state().selBeginSeconds, 0);
-        ASSERT_GT(w->state().selEndSeconds - w->state().selBeginSeconds, 5);
-    }
-    EXPECT_TRUE(rig.boxes.shown.empty());
 }
 
 TEST(MainWindow, AShellThatOpensNothingIsToldWithWhatAndToWhom)
@@ -277,27 +268,56 @@ TEST(MainWindow, PlayheadHandlesStopThePollOnPressAndSeekOnRelease)
     auto w = rig.make();
     w->show();
     w->picOpened->show();
-    w->state().txtFullTime = "364";
+    w->editor().setDuration(364);
     QFile wav(rig.paths.tempWav);
     ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
     wav.close();
-    for (ImageControl* handle : {w->imgBottomPoint, w->imgTopPoint}) {
-        SCOPED_TRACE(handle == w->imgTopPoint ? "top" : "bottom");
+    for (int y : {kBottomHandleY + 4, kTopHandleY + 4}) {
+        SCOPED_TRACE(y);
         ASSERT_TRUE(w->Timer2.isActive());
         rig.media.commands.clear();
-        send(handle, QEvent::MouseButtonPress, {6, 4});
+        const int x = int(std::lround(layoutTimeline(w->editor()).playhead.left)) + 6;
+        send(w->picOpened, QEvent::MouseButtonPress, {x, y});
         EXPECT_FALSE(w->Timer2.isActive());  // the poll does not fight the drag
         EXPECT_EQ(rig.media.commands, QStringList({"stop sound", "close sound"}));
-        QMouseEvent move(QEvent::MouseMove, QPointF(6 + 182 - handle->x(), 4), handle->mapToGlobal(QPointF(6, 4)),
+        QMouseEvent move(QEvent::MouseMove, QPointF(6 + 182, y), w->picOpened->mapToGlobal(QPointF(6 + 182, y)),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(handle, &move);
-        EXPECT_EQ(w->imgLine->x(), w->imgBottomPoint->x() + 6);
-        EXPECT_EQ(w->imgTopPoint->x(), w->imgBottomPoint->x());
-        send(handle, QEvent::MouseButtonRelease, {6, 4});
+        QCoreApplication::sendEvent(w->picOpened, &move);
+        EXPECT_EQ(layoutTimeline(w->editor()).playhead.left, 182);
+        send(w->picOpened, QEvent::MouseButtonRelease, {6 + 182, y});
         EXPECT_TRUE(w->Timer2.isActive());
         EXPECT_TRUE(rig.media.commands.contains("open " + rig.paths.tempWav + " alias sound"));
         EXPECT_TRUE(rig.media.commands.contains("play sound from 91000"));
         w->imgCtrlButton_Click(1);
+        w->editor().setPlayhead(0);
+    }
+}
+
+TEST(MainWindow, TrackClicksPlayTheSecondUnderThePointerAndKeepTheSelectionPlayback)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    w->picOpened->show();
+    w->editor().setDuration(364);
+    w->state().playingSelection = kTrue;
+    w->state().playPaused = kTrue;
+    QFile wav(rig.paths.tempWav);
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
+    wav.close();
+    // The second under the pointer plays: the line of 273 s is drawn at 546 + 6.
+    send(w->picOpened, QEvent::MouseButtonPress, {552, 200});
+    EXPECT_EQ(rig.media.commands.mid(rig.media.commands.size() - 4),
+              QStringList({"stop sound", "close sound", "open " + rig.paths.tempWav + " alias sound",
+                           "play sound from 273000"}));
+    EXPECT_EQ(w->state().playingSelection, kTrue);
+    EXPECT_EQ(w->state().playPaused, kTrue);
+    EXPECT_TRUE(w->Timer2.isActive());  // a click does not suspend the poll
+    // The track's edges and the strips beside them play from the start and from the end.
+    for (const auto& [x, ms] : {std::pair{0, "0"}, std::pair{6, "0"}, std::pair{8, "1000"}, std::pair{734, "364000"},
+                                std::pair{745, "364000"}}) {
+        send(w->picOpened, QEvent::MouseButtonPress, {x, 200}, Qt::RightButton);
+        EXPECT_EQ(rig.media.commands.last(), QStringLiteral("play sound from ") + QLatin1String(ms)) << x;
     }
 }
 
@@ -366,8 +386,9 @@ TEST(MainWindow, MenusPopUpUnderTheirNamesAndPostTheirKeywords)
     QStringList file;
     for (QAction* a : m.menuFile->actions())
         file << (a->isSeparator() ? QString("-") : a->text());
-    // The designed items, with the recent files' submenu after Save.
-    EXPECT_EQ(file, QStringList({"Open Audio File(&O)", "Save RingTone(&S)", "Recent Files(&R)", "-", "Exit(&E)"}));
+    // The designed items, with Close after Open and the recent files' submenu after Save.
+    EXPECT_EQ(file, QStringList({"Open Audio File(&O)", "Close Audio File(&C)", "Save RingTone(&S)", "Recent Files(&R)",
+                                 "-", "Exit(&E)"}));
     EXPECT_EQ(m.menuRRC->text(), "Random RingTone Cutter(&R)");
     EXPECT_EQ(m.menuSR->text(), "Send RingTone to Friends(&S)");
     EXPECT_EQ(m.menuSettings->text(), "Setting(&S)");

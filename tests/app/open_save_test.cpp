@@ -2,8 +2,11 @@
 // media device answered or recorded by stand-ins.
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
+#include "app/EditorController.h"
 #include "app/frmMain.h"
 #include "coder/CoderHarness.h"
+#include "timeline/TimelineLayout.h"
+#include "timeline/TimelinePanel.h"
 
 #include <QFileInfo>
 #include "support/MainWindowRig.h"
@@ -47,8 +50,8 @@ struct Opened {
     }
     void select(int begin, int end)
     {
-        w->state().selBeginSeconds = begin;
-        w->state().selEndSeconds = end;
+        w->editor().setBeginFromDrag(begin);
+        w->editor().setEndFromDrag(end);
     }
     // Saves the selection as `name` in the rig's folder; returns the output path.
     QString save(const QString& name)
@@ -83,9 +86,9 @@ TEST(OpenFile, DecodesWithLiveProgressAndShowsTheTimeline)
     // The waveform arrives from the background scan.
     QElapsedTimer t;
     t.start();
-    while (!o.w->imgWave->hasPicture() && t.elapsed() < 10000)
+    while (!o.w->picOpened->hasWaveform() && t.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_TRUE(o.w->imgWave->hasPicture());
+    EXPECT_TRUE(o.w->picOpened->hasWaveform());
 
     // Progress went through percentages up to 100%.
     ASSERT_FALSE(o.percents.isEmpty());
@@ -106,16 +109,16 @@ TEST(OpenFile, SecondClickOffersToCloseAndCancelKeepsTheFile)
     EXPECT_EQ(o.w->state().fileIsOpen, kTrue);
     EXPECT_FALSE(o.w->picOpened->isHidden());
 
-    o.w->state().txtFullTime = "8";
+    o.w->editor().setDuration(8);
     o.select(2, 5);
     o.rig.boxes.answers = {MsgResult::Ok};
     o.w->postAction("OpenFile");  // the menu item asks the same question
     EXPECT_EQ(o.rig.boxes.shown.size(), 2u);
     EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
     EXPECT_TRUE(o.w->picOpened->isHidden());
-    EXPECT_EQ(o.w->state().selEndSeconds, 0);
+    EXPECT_EQ(o.w->editor().selection().end, 0);
     EXPECT_EQ(o.w->lblPB->text(), "0%");
-    EXPECT_EQ(o.w->state().txtFullTime, "0");  // the closed file's duration is forgotten
+    EXPECT_EQ(o.w->editor().duration(), 0);  // the closed file's duration is forgotten
     EXPECT_EQ(o.w->lblFileName->text(), "No file open");
 }
 
@@ -232,7 +235,7 @@ TEST(SaveFile, WritesEachFormatWithTheSettingsActions)
         EXPECT_TRUE(o.w->imgButton[0]->isEnabled());
         EXPECT_TRUE(o.w->imgCtrlButton[6]->isEnabled());
         EXPECT_TRUE(o.w->imgMenu[3]->isEnabled());
-        EXPECT_EQ(o.w->txtSave->text(), out);
+        EXPECT_EQ(o.w->controller().savePath(), out);
         EXPECT_EQ(o.rig.shell.opened, c.openFolder == 0 ? QStringList({o.rig.root.path() + "/"}) : QStringList());
         const bool played = o.rig.media.commands.contains("open " + o.rig.paths.soundWav() + " alias chime") &&
                             o.rig.media.commands.last() == "play chime";
@@ -475,21 +478,20 @@ TEST(OpenFile, ClosingForgetsTheFileItsSoundAndItsMarkers)
     o.rig.media.lengthMs = 8000;
     o.w->imgCtrlButton_Click(0);
     o.w->Timer2_Timer();
-    ASSERT_EQ(o.w->txtFullTime->text(), "8");
+    ASSERT_EQ(o.w->editor().duration(), 8);
     o.w->imgButton_Click(2);  // a random selection on the open file
-    ASSERT_GT(o.w->state().selEndSeconds, 5);
+    ASSERT_GT(o.w->editor().selection().end, 5);
 
     o.rig.boxes.answers = {MsgResult::Ok};
     o.w->imgButton_Click(0);
-    EXPECT_EQ(o.w->state().txtFullTime, "0");
-    EXPECT_EQ(o.w->txtFullTime->text(), "0");
+    EXPECT_EQ(o.w->editor().duration(), 0);
     EXPECT_FALSE(o.rig.media.open);  // the closed file no longer plays
     EXPECT_FALSE(QFile::exists(o.rig.paths.tempWav));
-    EXPECT_EQ(o.w->imgSelectTop1->x(), 0);  // the markers where start-up puts them
-    EXPECT_EQ(o.w->imgSelectLine1->x(), 6);
-    EXPECT_EQ(o.w->imgSelectTop2->x(), 728);
-    EXPECT_EQ(o.w->imgSelectLine2->x(), 734);
-    EXPECT_TRUE(o.w->imgSelectTop2->isHidden());
+    const TimelineLayout l = layoutTimeline(o.w->editor());
+    EXPECT_EQ(l.begin.left, 0);  // the markers where start-up puts them, hidden
+    EXPECT_EQ(l.end.left, 728);
+    EXPECT_FALSE(l.begin.drawn || l.end.drawn);
+    EXPECT_FALSE(o.w->editor().canUndo());
 
     // Nothing of the closed file can be cut.
     o.w->imgButton_Click(2);
@@ -503,7 +505,7 @@ TEST(OpenFile, ClosingForgetsTheFileItsSoundAndItsMarkers)
     o.w->imgCtrlButton_Click(0);
     o.w->Timer2_Timer();
     EXPECT_TRUE(o.rig.media.commands.filter("alias sound").isEmpty());
-    EXPECT_EQ(o.w->txtFullTime->text(), "0");
+    EXPECT_EQ(o.w->editor().duration(), 0);
 }
 
 TEST(SaveFile, PlayAfterASaveMadeWhilePausedPlaysOnFromThePlayhead)

@@ -1,16 +1,20 @@
 // From a file to ring tones as a user makes them: the real transcoder, the real media device
-// on SDL's dummy driver, and real mouse drags on the timeline's handles.
+// on SDL's dummy driver, real mouse drags on the timeline's handles and real keys.
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
 #include "coder/CoderHarness.h"
 #include "platform/SdlMediaDevice.h"
 #include "support/MainWindowRig.h"
+#include "timeline/TimelineGeometry.h"
+#include "timeline/TimelineLayout.h"
+#include "timeline/TimelinePanel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -33,27 +37,45 @@ struct RealRig {
     SdlMediaDevice media;
     MainWindowRig rig{true};
     std::unique_ptr<frmMain> w;
+    // Opens a sine tone of `seconds`; a long one is small: 8 kHz mono at 8 kbit/s.
     explicit RealRig(int seconds)
     {
         rig.realMedia = &media;
         w = rig.make();
         w->show();
+        QApplication::setActiveWindow(w.get());
         const QString input = rig.root.filePath("tone.mp3");
-        EXPECT_TRUE(ffmpeg({"-f", "lavfi", "-i", QString("sine=frequency=660:duration=%1").arg(seconds), "-ar", "44100",
-                            "-b:a", "128k", input}));
+        const bool longFile = seconds > 600;
+        EXPECT_TRUE(ffmpeg({"-f", "lavfi", "-i",
+                            QString("sine=frequency=660:duration=%1:sample_rate=%2").arg(seconds).arg(longFile ? 8000 : 44100),
+                            "-ar", longFile ? "8000" : "44100", "-b:a", longFile ? "8k" : "128k", input}));
         rig.dialogs.openAnswers.push_back(input);
         w->imgButton_Click(0);
         EXPECT_EQ(w->state().fileIsOpen, kTrue);
     }
-    // Drags a handle with the mouse so that its Left ends at `target`.
-    void dragTo(ImageControl* handle, int target)
+    double left(Boundary b) const { return layoutTimeline(w->editor()).of(b).left; }
+    // Drags a marker by its upper or lower handle with the mouse so that its Left ends at `target`.
+    void dragTo(Boundary b, bool bottom, double target)
     {
-        const QPoint grab(6, 4);
-        const int dx = target - handle->x();
-        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grab);
-        QTest::mouseMove(handle, grab + QPoint(dx / 2, 0));
-        QTest::mouseMove(handle, grab + QPoint(dx - dx / 2, 0));  // relative to where it is now
-        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grab);
+        const int y = bottom ? kBottomHandleY + 4 : kTopHandleY + 4;
+        const int x = int(std::lround(left(b))) + 6;
+        const int to = int(std::lround(x + target - left(b)));
+        QTest::mousePress(w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+        QTest::mouseMove(w->picOpened, QPoint((x + to) / 2, y));
+        QTest::mouseMove(w->picOpened, QPoint(to, y));
+        QTest::mouseRelease(w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(to, y));
+    }
+    void ctrlWheel(int panelX, int notches)
+    {
+        const QPointF at(panelX, 200);
+        QWheelEvent e(at, w->picOpened->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w->picOpened, &e);
+    }
+    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(w.get(), Qt::Key(k), mods);
+        QCoreApplication::processEvents();  // menu commands run once the key is done
     }
 };
 
@@ -62,31 +84,29 @@ struct RealRig {
 TEST(RingToneEndToEnd, MarkAndSaveInFourFormats)
 {
     RealRig r(60);
-    r.w->imgCtrlButton_Click(0);  // Play: the poll learns the duration
-    ASSERT_TRUE(waitFor([&] { return r.w->txtFullTime->text() == "60"; }, 3000));
+    EXPECT_EQ(r.w->editor().duration(), 60);  // known as soon as the file is open
+    r.w->imgCtrlButton_Click(0);
 
     // Seek by clicks on the timeline and mark at the playhead with the transport buttons.
     QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(364, 200));
-    ASSERT_TRUE(waitFor([&] { return r.w->imgTopPoint->x() >= 364; }, 2000));
+    ASSERT_TRUE(waitFor([&] { return r.left(Boundary::Playhead) >= 358; }, 2000));
     r.w->imgCtrlButton_Click(4);
-    EXPECT_NEAR(r.w->state().selEndSeconds, 30, 2);
-    EXPECT_FALSE(r.w->imgSelectTop2->isHidden());
+    EXPECT_NEAR(r.w->editor().selection().end, 30, 2);
+    EXPECT_TRUE(r.w->editor().selection().endShown);
     QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(91, 200));
-    ASSERT_TRUE(waitFor([&] { return r.w->imgTopPoint->x() >= 91 && r.w->imgTopPoint->x() < 200; }, 2000));
+    ASSERT_TRUE(waitFor([&] { return r.left(Boundary::Playhead) >= 85 && r.left(Boundary::Playhead) < 200; }, 2000));
     r.w->imgCtrlButton_Click(3);
-    EXPECT_NEAR(r.w->state().selBeginSeconds, 8, 2);
+    EXPECT_NEAR(r.w->editor().selection().begin, 8, 2);
     EXPECT_EQ(r.w->lblSelBegin->text(), r.w->lblViewBegin->text());
 
     // Then drag the markers to 10 s and 40 s, by an upper and a lower handle.
     r.w->imgCtrlButton_Click(1);
-    r.dragTo(r.w->imgSelectTop1, 121);
-    EXPECT_EQ(r.w->imgSelectTop1->x(), 121);
-    EXPECT_EQ(r.w->imgSelectLine1->x(), 127);
-    EXPECT_EQ(r.w->imgSelectBottom1->x(), 121);
-    r.dragTo(r.w->imgSelectBottom2, 485);
-    EXPECT_EQ(r.w->imgSelectTop2->x(), 485);
-    EXPECT_EQ(r.w->state().selBeginSeconds, 10);
-    EXPECT_EQ(r.w->state().selEndSeconds, 40);
+    r.dragTo(Boundary::Begin, false, 121);
+    EXPECT_NEAR(r.left(Boundary::Begin), 121.33, 0.01);  // 10 s, where its second is drawn
+    r.dragTo(Boundary::End, true, 485);
+    EXPECT_NEAR(r.left(Boundary::End), 485.33, 0.01);
+    EXPECT_EQ(r.w->editor().selection().begin, 10);
+    EXPECT_EQ(r.w->editor().selection().end, 40);
     EXPECT_EQ(r.w->lblSelLength->text(), "00:00:30");
     EXPECT_EQ(r.w->lblViewLength->text(), "00:00:30");
 
@@ -112,16 +132,14 @@ TEST(RingToneEndToEnd, MarkAndSaveInFourFormats)
     // The completion sound does not pass for the edited sound: its duration stays known.
     for (int i = 0; i < 3; ++i)
         r.w->Timer2_Timer();
-    EXPECT_EQ(r.w->txtFullTime->text(), "60");
+    EXPECT_EQ(r.w->editor().duration(), 60);
 }
 
 TEST(RingToneEndToEnd, SelectionPlaybackStopsWithinAPollOfItsEnd)
 {
     RealRig r(6);
-    r.w->imgCtrlButton_Click(0);
-    ASSERT_TRUE(waitFor([&] { return r.w->txtFullTime->text() == "6"; }, 3000));
-    r.w->state().selBeginSeconds = 1;
-    r.w->state().selEndSeconds = 2;
+    ASSERT_EQ(r.w->editor().duration(), 6);
+    r.w->editor().applyRandomCut(1, 2);
     r.w->imgCtrlButton_Click(5);
     EXPECT_EQ(r.w->state().playingSelection, kTrue);
     QElapsedTimer t;
@@ -132,7 +150,7 @@ TEST(RingToneEndToEnd, SelectionPlaybackStopsWithinAPollOfItsEnd)
     EXPECT_LT(t.elapsed(), 3000);
     EXPECT_EQ(r.w->lblTime->text(), "00:00:00");
     EXPECT_NE(r.media.send("status sound length").code, 0);  // the device is closed
-    ASSERT_TRUE(waitFor([&] { return r.w->imgTopPoint->x() == 0; }, 500));
+    ASSERT_TRUE(waitFor([&] { return r.left(Boundary::Playhead) == 0; }, 500));
 }
 
 TEST(RingToneEndToEnd, PlaysAgainAfterTheCompletionSoundAndTellsWhenTheOutputIsTaken)
@@ -140,10 +158,8 @@ TEST(RingToneEndToEnd, PlaysAgainAfterTheCompletionSoundAndTellsWhenTheOutputIsT
     // SDL's dummy driver has room for one device, like many sound cards without a mixer.
     RealRig r(6);
     ASSERT_TRUE(QFile::copy(QStringLiteral(TS_APP_DIR "/sound.wav"), r.rig.paths.soundWav()));
-    r.w->imgCtrlButton_Click(0);
-    ASSERT_TRUE(waitFor([&] { return r.w->txtFullTime->text() == "6"; }, 3000));
-    r.w->state().selBeginSeconds = 1;
-    r.w->state().selEndSeconds = 3;
+    ASSERT_EQ(r.w->editor().duration(), 6);
+    r.w->editor().applyRandomCut(1, 3);
     const QString out = r.rig.root.filePath("cut.mp3");
     r.rig.dialogs.saveAnswers.push_back(out);
     r.w->imgButton_Click(1);  // default settings: the folder opens and the completion sound plays
@@ -168,8 +184,41 @@ TEST(RingToneEndToEnd, PlaysAgainAfterTheCompletionSoundAndTellsWhenTheOutputIsT
     EXPECT_EQ(r.rig.boxes.shown.size(), 1u);
     waitFor([] { return false; }, 300);
     EXPECT_EQ(r.w->lblTime->text(), "00:00:00");
-    EXPECT_EQ(r.w->imgTopPoint->x(), 0);
+    EXPECT_EQ(r.left(Boundary::Playhead), 0);
     r.media.send("close other");
     r.w->imgCtrlButton_Click(0);
     EXPECT_TRUE(waitFor([&] { return r.w->lblTime->text() == "00:00:01"; }, 4000));
+}
+
+TEST(RingToneEndToEnd, ThirtySecondsCutFromATwoHourFileWithZoomAndKeys)
+{
+    RealRig r(7200);
+    ASSERT_EQ(r.w->editor().duration(), 7200);  // without playing
+    // At the whole file a pixel is about 10 s: the markers cannot come 30 s close. Zoom in.
+    r.ctrlWheel(6 + 364, 8);
+    const TimelineView v = r.w->editor().view();
+    ASSERT_NEAR(v.span, 7200 / 16.0, 1e-6);
+    EXPECT_NEAR(v.timeAt(364), 3600, 1e-6);  // around the pointer
+    // Seek near the view's left edge, mark begin and end there with the keys, stop.
+    QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(6 + 100, 200));
+    const std::int32_t at = r.w->editor().playheadSeconds();
+    EXPECT_EQ(at, v.secondsAt(100));
+    r.key(Qt::Key_B);
+    r.key(Qt::Key_E);
+    r.w->imgCtrlButton_Click(1);
+    const std::int32_t begin = r.w->editor().selection().begin;
+    ASSERT_NEAR(begin, at, 1);
+    ASSERT_EQ(r.w->editor().selection().end, begin);
+    // Drag the end marker (it lies above the begin marker) 30 seconds to the right.
+    r.dragTo(Boundary::End, false, r.w->editor().view().pixelOf(begin + 30));
+    ASSERT_EQ(r.w->editor().selection().end, begin + 30);
+    EXPECT_EQ(r.w->lblSelLength->text(), "00:00:30");
+
+    r.w->settings() = {1, 1};
+    const QString out = r.rig.root.filePath("ring.mp3");
+    r.rig.dialogs.saveAnswers.push_back(out);
+    r.key(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QFile::exists(out));
+    EXPECT_NEAR(probeFormat(out, "duration").toDouble(), 30.0, 0.06);
+    EXPECT_TRUE(r.rig.boxes.shown.empty());
 }

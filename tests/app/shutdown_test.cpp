@@ -2,6 +2,8 @@
 // shutDown ends the application's event loop, as in main), and quitting on a signal.
 #include "app/ImageControl.h"
 #include "app/frmMain.h"
+#include "timeline/EditorModel.h"
+#include "timeline/TimelinePanel.h"
 #include "platform/QuitSignals.h"
 #include "support/MainWindowRig.h"
 #include "support/ProcessProbes.h"
@@ -80,8 +82,7 @@ TEST(Shutdown, QuittingDuringASaveWaitsForTheRingToneWithoutSpinning)
     q.rig.dialogs.openAnswers.push_back(q.input);
     q.w->imgButton_Click(0);  // decoded by the real transcoder
     ASSERT_EQ(q.w->state().fileIsOpen, kTrue);
-    q.w->state().selBeginSeconds = 0;
-    q.w->state().selEndSeconds = 1;
+    q.w->editor().setEndFromDrag(1);
     q.rig.useCoderScript("echo 'time=0.00 '; sleep 1.5; exec REAL_CODER \"$@\"");
     const QString out = q.rig.root.filePath("ring.wav");
     bool asked = false;
@@ -145,8 +146,7 @@ TEST(Shutdown, ASecondQuitSignalDuringASaveStopsItToo)
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, q.w.get(), &frmMain::quitWithoutAsking);
     q.rig.dialogs.openAnswers.push_back(q.input);
     q.w->imgButton_Click(0);
-    q.w->state().selBeginSeconds = 0;
-    q.w->state().selEndSeconds = 1;
+    q.w->editor().setEndFromDrag(1);
     q.rig.useCoderScript("echo 'time=0.00 '; sleep 30; exec REAL_CODER \"$@\"");
     bool raised = false;
     QObject::connect(q.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString&) {

@@ -4,7 +4,9 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "support/MainWindowRig.h"
-#include "timeline/WidgetTimelineBoard.h"
+#include "app/EditorController.h"
+#include "timeline/TimelineLayout.h"
+#include "timeline/TimelinePanel.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -103,17 +105,14 @@ TEST(Startup, MainWindowStartsEmptyWithDesignedLabelsAndMarkers)
 
     const EditorState& s = w->state();
     EXPECT_EQ(s.fileIsOpen, 0);
-    EXPECT_EQ(s.dragActive, 0);
     EXPECT_EQ(s.playPaused, 0);
     EXPECT_EQ(s.playingSelection, 0);
     EXPECT_EQ(s.buttonHeld, 0);
-    EXPECT_EQ(s.selBeginSeconds, 0);
-    EXPECT_EQ(s.selEndSeconds, 0);
+    EXPECT_EQ(w->editor().selection(), Selection{});
     EXPECT_EQ(s.sourceDurationSeconds, 0);
     EXPECT_EQ(s.currentJob, "");
-    EXPECT_EQ(w->txtFullTime->text(), "0");
+    EXPECT_EQ(w->editor().duration(), 0);
     EXPECT_EQ(w->txtAction->text(), "Text1");
-    EXPECT_TRUE(w->txtFullTime->isHidden());
     EXPECT_TRUE(w->txtAction->isHidden());
     EXPECT_TRUE(w->picOpened->isHidden());
     EXPECT_TRUE(w->picPBBack->isHidden());
@@ -122,20 +121,14 @@ TEST(Startup, MainWindowStartsEmptyWithDesignedLabelsAndMarkers)
     EXPECT_EQ(w->lblPro->text(), "0%");
     EXPECT_EQ(w->Timer2.interval(), 100);
 
-    // Begin marker at 0 (line 6), end marker at 728 (line 734), both hidden.
-    EXPECT_EQ(w->imgSelectTop1->x(), 0);
-    EXPECT_EQ(w->imgSelectLine1->x(), 6);
-    EXPECT_EQ(w->imgSelectBottom1->x(), 0);
-    EXPECT_EQ(w->imgSelectTop2->x(), 728);
-    EXPECT_EQ(w->imgSelectBottom2->x(), 728);
-    EXPECT_EQ(w->imgSelectLine2->x(), 734);
-    for (QWidget* m : {w->imgSelectTop1, w->imgSelectLine1, w->imgSelectBottom1, w->imgSelectTop2,
-                       w->imgSelectLine2, w->imgSelectBottom2})
-        EXPECT_TRUE(m->isHidden());
-    EXPECT_EQ(w->imgLine->x(), 6);
-    EXPECT_EQ(w->imgTopPoint->size(), QSize(13, 8));
-    EXPECT_EQ(w->imgLine->size(), QSize(1, 284));
-    EXPECT_EQ(w->imgBottomPoint->y(), 342);
+    // Begin marker at 0 (line 6), end marker at 728 (line 734), both hidden; the playhead at 0.
+    const TimelineLayout l = layoutTimeline(w->editor());
+    EXPECT_EQ(l.begin.left, 0);
+    EXPECT_EQ(l.end.left, 728);
+    EXPECT_FALSE(l.begin.drawn);
+    EXPECT_FALSE(l.end.drawn);
+    EXPECT_EQ(l.playhead.left, 0);
+    EXPECT_EQ(w->picOpened->geometry(), QRect(10, 104, 746, 360));
 
     // Controls at their designed places; panel button 3 is out of sight.
     EXPECT_EQ(w->imgExit->geometry(), QRect(729, 12, 22, 22));
@@ -151,8 +144,11 @@ TEST(Startup, MainWindowStartsEmptyWithDesignedLabelsAndMarkers)
     EXPECT_EQ(w->picOpened->geometry(), QRect(10, 104, 746, 360));
     EXPECT_EQ(w->imgPB->width(), 361);
     EXPECT_EQ(w->picPro->width(), 281);
-    EXPECT_EQ(w->imgButton[1]->toolTip(), "Save Music");
-    EXPECT_EQ(w->imgCtrlButton[3]->toolTip(), "Select Start Position");
+    // The designed tips, each followed by its shortcut where it has one.
+    EXPECT_EQ(w->imgButton[1]->toolTip(), "Save Music (Ctrl+S)");
+    EXPECT_EQ(w->imgButton[5]->toolTip(), "Settings");
+    EXPECT_EQ(w->imgCtrlButton[3]->toolTip(), "Select Start Position (B)");
+    EXPECT_EQ(w->imgCtrlButton[1]->toolTip(), "Stop");
     EXPECT_EQ(w->imgFeedback->toolTip(), "Send Bug Report & Feedback to us");
     // Hover stores carry pictures but are never visible.
     EXPECT_FALSE(w->skin().isNull());  // the artwork is compiled in
@@ -200,8 +196,8 @@ TEST(Startup, GeometryConversionKeepsPixelsAndMarkers)
     w->convertGeometry(12, 12);
     EXPECT_EQ(w->imgButton[0]->geometry(), QRect(24, 65, 37, 32));
     EXPECT_EQ(w->lblTime->geometry(), QRect(301, 490, 75, 23));
-    EXPECT_EQ(w->imgSelectTop2->x(), 728);
-    EXPECT_EQ(w->imgSelectLine2->x(), 734);
+    EXPECT_EQ(layoutTimeline(w->editor()).end.left, 728);
+    EXPECT_EQ(w->picOpened->size(), QSize(746, 360));
     EXPECT_NEAR(w->lblTime->font().pointSizeF(), 14.25 * 12 / 15, 0.01);
     w->convertGeometry(15, 15);
     EXPECT_NEAR(w->lblTime->font().pointSizeF(), 14.25, 0.01);

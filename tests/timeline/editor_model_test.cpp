@@ -157,8 +157,15 @@ TEST(EditorModel, TheViewFollowsThePlayheadOnlyWhilePlaying)
     EXPECT_EQ(r.model.view(), (TimelineView{75, 60}));
     r.model.setPlayhead(135.5);
     EXPECT_EQ(r.model.view(), (TimelineView{135.5, 60}));
+    r.model.setView({3000, 60});  // the user looks elsewhere while it plays: the view stays there
+    r.model.setPlayhead(136);
+    r.model.setPlayhead(196);
+    EXPECT_EQ(r.model.view(), (TimelineView{3000, 60}));
+    r.model.setView({150, 60});  // until the playhead runs through it again
+    r.model.setPlayhead(211);
+    EXPECT_EQ(r.model.view(), (TimelineView{211, 60}));
     r.model.setPlaying(false);
     r.model.setPlayhead(1000);
-    EXPECT_EQ(r.model.view(), (TimelineView{135.5, 60}));
+    EXPECT_EQ(r.model.view(), (TimelineView{211, 60}));
     EXPECT_EQ(r.model.keyboardAnchor(), 364);  // out of view: zoom around the middle
 }

@@ -1,7 +1,8 @@
 #include "support/RecordingLabels.h"
+#include "timeline/EditorModel.h"
 #include "timeline/EditorState.h"
 #include "timeline/SelectionLabels.h"
-#include "timeline/TimelineBoard.h"
+#include "timeline/TimelineLayout.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -11,18 +12,17 @@ namespace {
 QString w(TimeLabel l, const char* t) { return QString::number(static_cast<int>(l)) + "=" + t; }
 }
 
-TEST(EditorState, StartsEmptyAndReadsTheDurationText)
+TEST(EditorState, StartsEmpty)
 {
     EditorState s;
     EXPECT_EQ(s.fileIsOpen, kFalse);
-    EXPECT_EQ(s.txtFullTime, "0");
-    EXPECT_EQ(s.fullSeconds(), 0);
-    s.txtFullTime = "364";
-    EXPECT_EQ(s.fullSeconds(), 364);
-    s.txtFullTime = "not a number";
-    EXPECT_EQ(s.fullSeconds(), 0);
+    EXPECT_EQ(s.playPaused, kFalse);
+    EXPECT_EQ(s.playFraction, 0);
     EXPECT_EQ(flag(true), -1);
     EXPECT_TRUE(isSet(kTrue));
+    EditorModel m;
+    EXPECT_EQ(m.duration(), 0);  // unknown until the sound is measured
+    EXPECT_EQ(m.selection(), Selection{});
 }
 
 TEST(SelectionLabels, BeginWritesLengthOnlyForAPositiveSelection)
@@ -53,51 +53,35 @@ TEST(SelectionLabels, EndAlwaysWritesTheLengthAndViewsCopyTheFirstRow)
         EXPECT_EQ(labels.text(first), labels.text(second));
 }
 
-TEST(TimelineBoard, InitialPlacementAndEditorReset)
+TEST(EditorReset, ClosingForgetsTheFileAndPutsTheMarkersWhereStartUpDoes)
 {
-    PlainTimelineBoard board;
-    placeInitialMarkers(board);
-    EXPECT_EQ(board.left(TimelinePic::SelectTop1), 0);
-    EXPECT_EQ(board.left(TimelinePic::SelectLine1), 6);
-    EXPECT_EQ(board.left(TimelinePic::SelectTop2), 728);
-    EXPECT_EQ(board.left(TimelinePic::SelectLine2), 734);
-    EXPECT_EQ(board.width(TimelinePic::SelectTop1), 13);
-
-    EditorState s;
-    s.selBeginSeconds = 10;
-    s.selEndSeconds = 30;
-    s.txtFullTime = "60";
-    s.playPaused = kTrue;
-    s.playingSelection = kTrue;
-    s.playFraction = 0.5f;
-    for (TimelinePic p : {TimelinePic::SelectTop1, TimelinePic::SelectLine2})
-        board.setVisible(p, true);
-    board.setLeft(TimelinePic::TopPoint, 364);
-    board.setLeft(TimelinePic::Line, 370);
-    board.setLeft(TimelinePic::BottomPoint, 364);
-    board.setLeft(TimelinePic::SelectTop1, 100);  // markers of the closed file
-    board.setLeft(TimelinePic::SelectLine1, 106);
-    board.setLeft(TimelinePic::SelectBottom2, 300);
+    EditorModel m;
+    EXPECT_EQ(layoutTimeline(m).begin.left, 0);  // start-up: begin at 0, end at 728, both hidden
+    EXPECT_EQ(layoutTimeline(m).end.left, 728);
+    m.setDuration(60);
+    m.applyRandomCut(10, 30);
+    m.setPlayhead(30);
+    m.zoomAround(364, 4);
     RecordingLabels labels;
     labels.texts[TimeLabel::Time] = "00:00:30";
     labels.texts[TimeLabel::SelLength] = "00:00:20";
 
-    resetEditor(s, board, labels);
-    EXPECT_EQ(s.selBeginSeconds, 0);
-    EXPECT_EQ(s.selEndSeconds, 0);
-    EXPECT_EQ(s.txtFullTime, "0");  // the closed file's duration is forgotten
-    EXPECT_EQ(s.playPaused, kTrue);
-    EXPECT_EQ(s.playingSelection, kTrue);
-    EXPECT_FLOAT_EQ(s.playFraction, 0.5f);
-    EXPECT_EQ(board.left(TimelinePic::TopPoint), 0);
-    EXPECT_EQ(board.left(TimelinePic::Line), 6);
-    EXPECT_EQ(board.left(TimelinePic::BottomPoint), 0);
-    EXPECT_EQ(board.left(TimelinePic::SelectTop1), 0);  // back where start-up puts them
-    EXPECT_EQ(board.left(TimelinePic::SelectLine1), 6);
-    EXPECT_EQ(board.left(TimelinePic::SelectBottom2), 728);
-    for (int i = 3; i < kTimelinePicCount; ++i)
-        EXPECT_FALSE(board.isVisible(static_cast<TimelinePic>(i)));
-    for (TimeLabel l : {TimeLabel::Time, TimeLabel::SelBegin, TimeLabel::SelEnd, TimeLabel::SelLength,
+    // What closing a file does: the duration is forgotten, the model and the labels reset.
+    m.setDuration(0);
+    m.reset();
+    clearTimeLabels(labels);
+    EXPECT_EQ(m.selection(), Selection{});
+    EXPECT_EQ(m.playhead(), 0);
+    EXPECT_FALSE(m.isZoomed());
+    EXPECT_FALSE(m.canUndo());
+    const TimelineLayout l = layoutTimeline(m);
+    EXPECT_EQ(l.begin.left, 0);
+    EXPECT_EQ(l.end.left, 728);
+    EXPECT_FALSE(l.begin.drawn);
+    EXPECT_FALSE(l.end.drawn);
+    EXPECT_FALSE(l.shadeShown);
+    EXPECT_EQ(l.playhead.left, 0);
+    for (TimeLabel t : {TimeLabel::Time, TimeLabel::SelBegin, TimeLabel::SelEnd, TimeLabel::SelLength,
                         TimeLabel::ViewBegin, TimeLabel::ViewEnd, TimeLabel::ViewLength})
-        EXPECT_EQ(labels.text(l), "00:00:00");
+        EXPECT_EQ(labels.text(t), "00:00:00");
 }

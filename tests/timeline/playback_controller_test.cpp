@@ -1,9 +1,10 @@
 #include "support/FakeMedia.h"
 #include "support/RecordingLabels.h"
+#include "timeline/EditorModel.h"
 #include "timeline/EditorState.h"
 #include "timeline/PlaybackController.h"
 #include "timeline/SelectionLabels.h"
-#include "timeline/TimelineBoard.h"
+#include "timeline/TimelineLayout.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,8 +19,8 @@ struct Rig {
     QTemporaryDir dir;
     QString wav;
     EditorState state;
+    EditorModel model;
     FakeMedia media;
-    PlainTimelineBoard board;
     RecordingLabels labels;
     int pumps = 0;
     std::function<void()> duringPump;  // what the window's event processing runs meanwhile
@@ -28,7 +29,7 @@ struct Rig {
     Rig()
         : wav(dir.filePath("open-1.wav")),
           ctl(
-              state, media, board, labels, wav,
+              state, model, media, labels, wav,
               [this] {
                   ++pumps;
                   if (duringPump)
@@ -39,8 +40,10 @@ struct Rig {
         QFile f(wav);
         f.open(QIODevice::WriteOnly);
         f.write("RIFF");
-        placeInitialMarkers(board);
+        connectSelectionLabels(model, labels, &model);
     }
+    // Where the playhead and the markers are drawn (track pixels of the view).
+    double left(Boundary b) const { return layoutTimeline(model).of(b).left; }
     // Plays, then lets the device report the given length and position to one poll.
     void playAt(double lengthMs, double positionMs)
     {
@@ -104,26 +107,23 @@ TEST(PlaybackController, PauseAndResumeKeepThePausedFlagUntilStop)
 TEST(PlaybackController, PollKeepsDurationPlayheadAndTimeLabel)
 {
     Rig r;
-    r.state.txtFullTime = "17";
+    r.model.setDuration(17);
     r.labels.texts[TimeLabel::Time] = "00:00:09";
     r.ctl.poll();  // nothing open: playhead parked, the rest untouched
-    EXPECT_EQ(r.board.left(TimelinePic::TopPoint), 0);
-    EXPECT_EQ(r.board.left(TimelinePic::Line), 6);
-    EXPECT_EQ(r.state.txtFullTime, "17");
+    EXPECT_EQ(r.left(Boundary::Playhead), 0);
+    EXPECT_EQ(r.model.duration(), 17);
     EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:09");
 
     r.playAt(60500, 15125);  // 60.5 s, at a quarter
-    EXPECT_EQ(r.state.txtFullTime, "60");
+    EXPECT_EQ(r.model.duration(), 60);
     EXPECT_FLOAT_EQ(r.state.playFraction, 0.25f);
-    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::TopPoint), 182);
-    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::BottomPoint), 182);
-    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::Line), 188);
+    EXPECT_DOUBLE_EQ(r.left(Boundary::Playhead), 182);  // 728 x the fraction, line at 188
     EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:15");
 
     // At the end of the file the playhead stays at the right end with the full time.
     r.media.positionMs = 60500;
     r.ctl.poll();
-    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::TopPoint), 728);
+    EXPECT_DOUBLE_EQ(r.left(Boundary::Playhead), 728);
     EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:01:00");
 }
 
@@ -132,36 +132,34 @@ TEST(PlaybackController, SetsTheSelectionAtThePlayheadWithItsGuards)
     Rig r;
     r.playAt(60000, 10000);  // 10 s of 60
     r.ctl.setBeginAtPlayhead();
-    EXPECT_EQ(r.state.selBeginSeconds, 10);
-    EXPECT_TRUE(r.board.isVisible(TimelinePic::SelectTop1));
-    EXPECT_TRUE(r.board.isVisible(TimelinePic::SelectLine1));
-    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::SelectTop1), r.board.left(TimelinePic::TopPoint));
-    EXPECT_DOUBLE_EQ(r.board.left(TimelinePic::SelectLine1), r.board.left(TimelinePic::Line));
+    EXPECT_EQ(r.model.selection().begin, 10);
+    EXPECT_TRUE(layoutTimeline(r.model).begin.drawn);
+    EXPECT_NEAR(r.left(Boundary::Begin), r.left(Boundary::Playhead), 1e-3);
     EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:00:10");
     EXPECT_EQ(r.labels.text(TimeLabel::ViewBegin), "00:00:10");
 
     r.media.positionMs = 30000;
     r.ctl.poll();
     r.ctl.setEndAtPlayhead();
-    EXPECT_EQ(r.state.selEndSeconds, 30);
+    EXPECT_EQ(r.model.selection().end, 30);
     EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:00:20");
     EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:00:20");
-    EXPECT_TRUE(r.board.isVisible(TimelinePic::SelectBottom2));
+    EXPECT_TRUE(layoutTimeline(r.model).end.drawn);
 
     r.media.positionMs = 5000;  // an end before the begin is ignored
     r.ctl.poll();
     r.ctl.setEndAtPlayhead();
-    EXPECT_EQ(r.state.selEndSeconds, 30);
+    EXPECT_EQ(r.model.selection().end, 30);
 
     r.media.positionMs = 30000;  // a begin at or after the end is ignored
     r.ctl.poll();
     r.ctl.setBeginAtPlayhead();
-    EXPECT_EQ(r.state.selBeginSeconds, 10);
+    EXPECT_EQ(r.model.selection().begin, 10);
 
     r.media.positionMs = 10000;  // an end equal to the begin is accepted
     r.ctl.poll();
     r.ctl.setEndAtPlayhead();
-    EXPECT_EQ(r.state.selEndSeconds, 10);
+    EXPECT_EQ(r.model.selection().end, 10);
 }
 
 TEST(PlaybackController, BeginWithoutAnEndKeepsTheLengthLabels)
@@ -170,7 +168,7 @@ TEST(PlaybackController, BeginWithoutAnEndKeepsTheLengthLabels)
     r.labels.texts[TimeLabel::SelLength] = "00:00:07";
     r.playAt(60000, 20000);
     r.ctl.setBeginAtPlayhead();
-    EXPECT_EQ(r.state.selBeginSeconds, 20);
+    EXPECT_EQ(r.model.selection().begin, 20);
     EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:00:07");
     EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:00:07");
 }
@@ -181,9 +179,8 @@ TEST(PlaybackController, SelectionPlaysFromItsBeginAndStopsAtItsEnd)
     r.ctl.playSelection();  // 0/0: nothing
     EXPECT_TRUE(r.media.commands.isEmpty());
 
-    r.state.txtFullTime = "60";
-    r.state.selBeginSeconds = 0;
-    r.state.selEndSeconds = 12;
+    r.model.setDuration(60);
+    r.model.setEndFromDrag(12);
     r.ctl.playSelection();
     EXPECT_EQ(r.media.commands.last(), "play sound from 0");
     EXPECT_EQ(r.media.capacities.last(), 0);  // sent without a reply buffer
@@ -200,9 +197,9 @@ TEST(PlaybackController, SelectionPlaysFromItsBeginAndStopsAtItsEnd)
     EXPECT_EQ(r.state.playPaused, kFalse);
     EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:00");
     r.ctl.poll();  // the next tick parks the playhead
-    EXPECT_EQ(r.board.left(TimelinePic::TopPoint), 0);
+    EXPECT_EQ(r.left(Boundary::Playhead), 0);
 
-    r.state.selBeginSeconds = 15;
+    r.model.setBeginFromDrag(15);
     r.ctl.playSelection();
     EXPECT_EQ(r.media.commands.last(), "play sound from 15000");
 }
@@ -247,8 +244,8 @@ TEST(PlaybackController, AFailedOpenIsToldOnceAndShowsNothingPlaying)
     EXPECT_TRUE(r.failures[0].contains("no audio output"));
     EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:00");
     EXPECT_FALSE(r.media.commands.contains("play sound"));
-    r.state.txtFullTime = "60";
-    r.state.selEndSeconds = 10;
+    r.model.setDuration(60);
+    r.model.setEndFromDrag(10);
     r.ctl.playSelection();  // fails again: not told twice
     EXPECT_EQ(r.failures.size(), 1);
     EXPECT_EQ(r.state.playingSelection, kFalse);
@@ -267,16 +264,16 @@ TEST(PlaybackController, AFailedOpenIsToldOnceAndShowsNothingPlaying)
 TEST(PlaybackController, PlayAfterASaveThatClosedAPausedSoundPlaysOnFromThePlayhead)
 {
     Rig r;
-    r.state.txtFullTime = "60";
+    r.model.setDuration(60);
     r.playAt(60000, 24000);  // paused at 24 s
     r.ctl.pause();
     r.duringPump = [&] { r.ctl.poll(); };  // a poll tick while the device is being released
     r.ctl.releaseForSave();
     r.duringPump = nullptr;
     EXPECT_FALSE(r.media.open);
-    EXPECT_NEAR(r.board.left(TimelinePic::TopPoint), 728 * 0.4, 0.01);
+    EXPECT_NEAR(r.left(Boundary::Playhead), 728 * 0.4, 0.01);
     r.ctl.poll();  // the playhead stays where the pause left it
-    EXPECT_NEAR(r.board.left(TimelinePic::TopPoint), 728 * 0.4, 0.01);
+    EXPECT_NEAR(r.left(Boundary::Playhead), 728 * 0.4, 0.01);
     r.media.commands.clear();
     r.ctl.play();
     EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "open " + r.wav + " alias sound",
@@ -292,4 +289,112 @@ TEST(PlaybackController, PlayAfterASaveThatClosedAPausedSoundPlaysOnFromThePlayh
     r.media.commands.clear();
     r.ctl.play();
     EXPECT_EQ(r.media.commands.last(), "play sound");
+}
+
+TEST(PlaybackController, ACuedPlayheadStaysAndPlayStartsThere)
+{
+    Rig r;
+    r.playAt(60000, 0);
+    r.ctl.stop();
+    r.ctl.poll();
+    EXPECT_EQ(r.model.playhead(), 0);
+    r.model.movePlayheadBy(10);  // a key while nothing plays: only the playhead moves
+    r.ctl.cuePlayhead();
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:10");
+    r.ctl.poll();  // nothing open: the cued playhead is not parked
+    EXPECT_EQ(r.model.playhead(), 10);
+    EXPECT_FALSE(r.ctl.isPlaying());
+    r.media.commands.clear();
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands.last(), "play sound from 10000");
+    EXPECT_TRUE(r.ctl.isPlaying());
+    EXPECT_FALSE(r.ctl.isCued());
+
+    // Paused, then moved: the poll of the paused device does not pull the playhead back.
+    r.media.positionMs = 10000;
+    r.ctl.poll();
+    r.ctl.pause();
+    r.model.movePlayheadBy(-5);
+    r.ctl.cuePlayhead();
+    r.ctl.poll();
+    EXPECT_EQ(r.model.playhead(), 5);
+    r.ctl.play();
+    EXPECT_EQ(r.media.commands.last(), "play sound from 5000");
+    // Stop forgets a cue; the next poll parks the playhead.
+    r.model.movePlayheadBy(20);
+    r.ctl.cuePlayhead();
+    r.ctl.stop();
+    r.ctl.poll();
+    EXPECT_EQ(r.model.playhead(), 0);
+}
+
+TEST(PlaybackController, SeekingPlaysFromTheSecondAndKeepsTheFlags)
+{
+    Rig r;
+    r.state.playingSelection = kTrue;
+    r.state.playPaused = kTrue;
+    r.model.setDuration(364);
+    r.model.setPlayhead(273);
+    r.duringPump = [&] { r.ctl.poll(); };  // a poll tick while the device is reopened
+    r.ctl.seekTo(273);
+    r.duringPump = nullptr;
+    EXPECT_EQ(r.model.playhead(), 273);  // not parked at the start meanwhile
+    EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "status sound length",
+                                             "open " + r.wav + " alias sound", "play sound from 273000"}));
+    EXPECT_EQ(r.state.playingSelection, kTrue);
+    EXPECT_EQ(r.state.playPaused, kTrue);
+    EXPECT_TRUE(r.ctl.isPlaying());
+}
+
+TEST(PlaybackController, TheDurationIsLearntWithoutPlaying)
+{
+    Rig r;
+    r.media.lengthMs = 7199500;  // a device that knows its length as soon as the sound is open
+    EXPECT_EQ(r.ctl.learnDuration(), 7199);
+    EXPECT_EQ(r.model.duration(), 7199);
+    EXPECT_EQ(r.media.commands, QStringList({"open " + r.wav + " alias sound", "status sound length", "close sound"}));
+    EXPECT_FALSE(r.media.open);
+    EXPECT_TRUE(r.media.commands.filter("play sound").isEmpty());
+
+    // No output at all: nothing told (Play tells it), the duration stays unknown.
+    Rig quiet;
+    quiet.media.openFailures["sound"] = MediaError::Hardware;
+    EXPECT_EQ(quiet.ctl.learnDuration(), 0);
+    EXPECT_TRUE(quiet.failures.isEmpty());
+}
+
+TEST(PlaybackController, PlayingKeepsAViewThatShowsWhereItPlays)
+{
+    Rig r;
+    r.model.setDuration(7200);
+    r.model.applyRandomCut(4000, 4030);
+    r.model.zoomToSelection();
+    const TimelineView selection = r.model.view();
+    r.ctl.playSelection();  // the playhead jumps into the view before the view would follow it
+    EXPECT_EQ(r.model.playhead(), 4000);
+    EXPECT_EQ(r.model.view(), selection);
+    r.ctl.stop();
+    r.model.setView({5000, 60});
+    r.ctl.play();  // from the start: the view shows the start
+    EXPECT_EQ(r.model.view().start, 0);
+}
+
+TEST(PlaybackController, ALoopedSelectionPlaysAgainFromItsBegin)
+{
+    Rig r;
+    r.model.setDuration(60);
+    r.model.applyRandomCut(20, 30);
+    r.ctl.setLooping(true);
+    r.ctl.playSelection();
+    r.media.lengthMs = 60000;
+    r.media.positionMs = 30050;
+    r.media.commands.clear();
+    r.ctl.poll();
+    EXPECT_EQ(r.media.commands.last(), "play sound from 20000");
+    EXPECT_TRUE(r.media.open);
+    EXPECT_EQ(r.state.playingSelection, kTrue);
+    r.ctl.setLooping(false);  // the pass that plays now is the last
+    r.ctl.poll();
+    EXPECT_FALSE(r.media.open);
+    EXPECT_EQ(r.state.playingSelection, kFalse);
 }

@@ -1,38 +1,44 @@
-// The main window's file actions: opening (decoding into the temporary WAV), closing, and
-// saving the selection through the transcoder.
+// The editor's file commands: opening (decoding into the temporary WAV), closing, saving the
+// selection through the transcoder, and the ways to a file besides the open dialog.
 #include "app/AppIdentity.h"
-#include "app/ImageControl.h"
-#include "app/SkinLabel.h"
-#include "app/frmMain.h"
+#include "app/EditorController.h"
+#include "app/EditorWindow.h"
+#include "app/FileHistory.h"
+#include "app/OpenRequests.h"
 #include "dialogs/CCommonDialogs.h"
 #include "platform/MessageBoxes.h"
-#include "platform/Shell.h"
 #include "platform/TempFolder.h"
 #include "timeline/PlaybackController.h"
-#include "timeline/WidgetTimelineBoard.h"
+#include "timeline/SelectionLabels.h"
 #include "transcode/ConsoleRunner.h"
 #include "transcode/ProgressParsing.h"
 #include "transcode/RunFailure.h"
 #include "transcode/TranscodeCommands.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 
 namespace {
-constexpr int kDecodeBarWidth = 361;
-constexpr int kSaveBarWidth = 281;
 const char* const kOpenFilter =
     "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr|"
     "WMV Files(*.wmv)|*.wmv|AVI Files(*.avi)|*.avi|MPG Files(*.mpg)|*.mpg|All Files(*.*)|*.*";
 const char* const kSaveFilter =
     "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr";
+
+// Shows a common dialog (ShowOpen or ShowSave); one that cannot be shown counts as cancelled.
+bool chosenIn(CCommonDialogs& dialogs, bool (CCommonDialogs::*show)())
+{
+    try {
+        return (dialogs.*show)();
+    } catch (const DialogError&) {
+        return false;
+    }
+}
 }
 
 // ---- Opening ----
 
-void frmMain::openOrCloseFile()
+void EditorController::openOrCloseFile()
 {
     if (isSet(state_.fileIsOpen))
         closeCurrentFile();
@@ -40,43 +46,39 @@ void frmMain::openOrCloseFile()
         openFile();
 }
 
-void frmMain::closeCurrentFile()
+void EditorController::closeCurrentFile()
 {
+    if (!isSet(state_.fileIsOpen) || transcoderRunning())
+        return;
     if (services_.boxes->show(QStringLiteral("Current Audio file will be closed, are you sure?"),
                               QStringLiteral("Close Current File"), MsgButtons::OkCancel,
                               MsgIcon::None) != MsgResult::Ok)
         return;
     // The closed file's sound goes with it: nothing can play, or be cut from, a closed file.
+    setLooping(false);
     playback_->stop();
     QFile::remove(paths_.tempWav);
-    picOpened->hide();
-    resetEditor(state_, *board_, *labelSink_);
-    txtFullTime->setText(state_.txtFullTime);
-    setBar(imgPB, kDecodeBarWidth, 0);
-    lblPB->setText(QStringLiteral("0%"));
-    lblFileName->setText(QString::fromLatin1(kNoFileCaption));
+    window_.showTimeline(false);
+    model_.setDuration(0);
+    model_.reset();
+    clearTimeLabels(labels_);
+    window_.setDecodeProgress(0, QStringLiteral("0%"));
+    window_.setFileCaption(QString::fromLatin1(kNoFileCaption));
     state_.fileIsOpen = kFalse;
     Q_EMIT fileClosed();
-    update();
 }
 
-void frmMain::openFile()
+void EditorController::openFile()
 {
     // Two transcoders must never write the same WAV: a second open waits for the first.
-    if (objDOS->isRunning())
+    if (objDOS_->isRunning())
         return;
     commonDialogs_->setFileName(QString());
     commonDialogs_->setTitle(QStringLiteral("Open Files"));
     commonDialogs_->setFilter(QString::fromLatin1(kOpenFilter));
     playback_->stop();
     prepareOpenDialog();
-    bool chosen = false;
-    try {
-        chosen = commonDialogs_->ShowOpen();
-    } catch (const DialogError&) {
-        chosen = false;
-    }
-    if (!chosen)
+    if (!chosenIn(*commonDialogs_, &CCommonDialogs::ShowOpen))
         return;
     const QString name = commonDialogs_->FileName();
     if (name.isEmpty())
@@ -84,7 +86,7 @@ void frmMain::openFile()
     decodeFile(name);
 }
 
-void frmMain::decodeFile(const QString& name)
+void EditorController::decodeFile(const QString& name)
 {
     // A named pipe or a device would keep the transcoder reading for ever.
     if (!QFileInfo(name).isFile()) {
@@ -100,24 +102,20 @@ void frmMain::decodeFile(const QString& name)
                               QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Error);
         return;
     }
-    const QString shownBefore = lblFileName->text();
-    lblFileName->setText(fileNameCaption(name));
-    lstFile->clear();
-    lstFile->addItem(name);
+    const QString shownBefore = window_.fileCaption();
+    window_.setFileCaption(fileNameCaption(name));
     const QString command = decodeCommand(paths_.coder(), name, paths_.tempWav);
 
     // An old WAV must not pass for the new file's sound if this decode fails.
     QFile::remove(paths_.tempWav);
-    setControlsEnabled(false);
-    setBar(imgPB, kDecodeBarWidth, 0);
-    lblPB->setText(QStringLiteral("0%"));
-    picPBBack->show();
-    picPBBack->raise();
+    setRunning(true);
+    window_.setDecodeProgress(0, QStringLiteral("0%"));
+    window_.showDecodeProgress(true);
     state_.currentJob = QStringLiteral("open file");
-    activateWindow();  // back from the dialog: Esc must reach this window while the transcoder runs
-    objDOS->setCommandLine(command);
-    objDOS->ExecuteCommand(QString());
-    setControlsEnabled(true);
+    window_.takeFocus();  // back from the dialog: Esc must reach the window while the transcoder runs
+    objDOS_->setCommandLine(command);
+    objDOS_->ExecuteCommand(QString());
+    setRunning(false);
 
     if (shuttingDown_) {
         // The user quit while the transcoder ran: its WAV must not outlive the program.
@@ -126,39 +124,40 @@ void frmMain::decodeFile(const QString& name)
     }
     if (!decodeSucceeded()) {
         // Not started (the runner has said why), stopped by the user, or failed: nothing is open.
-        picPBBack->hide();
-        picOpened->hide();
-        lstFile->clear();
+        window_.showDecodeProgress(false);
+        window_.showTimeline(false);
         QFile::remove(paths_.tempWav);
-        lblFileName->setText(shownBefore);
-        const RunExit e = objDOS->lastExit();
+        window_.setFileCaption(shownBefore);
+        const RunExit e = objDOS_->lastExit();
         if (e.started && !e.stopped)
-            tellRunFailure(QStringLiteral("Could not open \"%1\"").arg(name), saysNoSound(objDOS->Outputs())
+            tellRunFailure(QStringLiteral("Could not open \"%1\"").arg(name), saysNoSound(objDOS_->Outputs())
                                ? QStringLiteral(": it holds no sound that can be decoded.")
                                : QStringLiteral("."),
-                           *objDOS);
+                           *objDOS_);
         return;
     }
     state_.fileIsOpen = kTrue;
+    // The duration is known at once, so the markers and the random cutter work before playing.
+    playback_->learnDuration();
     Q_EMIT fileOpened(name);
     Q_EMIT fileDecoded(paths_.tempWav);
 }
 
-void frmMain::tellRunFailure(const QString& what, const QString& ending, const ConsoleRunner& runner)
+void EditorController::tellRunFailure(const QString& what, const QString& ending, const ConsoleRunner& runner)
 {
     const QString detail = runFailureDetail(runner.lastExit(), runner.Outputs());
     services_.boxes->show(what + ending + QStringLiteral("\r\n\r\n") + detail, QString::fromLatin1(kProductName),
                           MsgButtons::Ok, MsgIcon::Error);
 }
 
-bool frmMain::decodeSucceeded() const
+bool EditorController::decodeSucceeded() const
 {
-    const RunExit e = objDOS->lastExit();
+    const RunExit e = objDOS_->lastExit();
     const QFileInfo wav(paths_.tempWav);
     return e.started && !e.stopped && e.exited && e.signal == 0 && e.exitCode == 0 && wav.exists() && wav.size() > 44;
 }
 
-void frmMain::decodeOutput(QString& chunk)
+void EditorController::decodeOutput(QString& chunk)
 {
     if (state_.currentJob != QLatin1String("open file"))
         return;
@@ -167,49 +166,92 @@ void frmMain::decodeOutput(QString& chunk)
     if (!t)
         return;
     const ProgressDisplay p = progressFor(*t, state_.sourceDurationSeconds);
-    setBar(imgPB, kDecodeBarWidth, p.fraction);
-    lblPB->setText(p.text);
+    window_.setDecodeProgress(p.fraction, p.text);
 }
 
-void frmMain::decodeOver()
+void EditorController::decodeOver()
 {
-    if (state_.currentJob == QLatin1String("open file")) {
-        lstFile->clear();
-        state_.sourceDurationSeconds = 0;
-        picPBBack->hide();
-        if (decodeSucceeded() && !shuttingDown_)
-            picOpened->show();
+    if (state_.currentJob != QLatin1String("open file"))
+        return;
+    state_.sourceDurationSeconds = 0;
+    window_.showDecodeProgress(false);
+    if (decodeSucceeded() && !shuttingDown_)
+        window_.showTimeline(true);
+}
+
+// ---- The other ways to a file ----
+
+bool EditorController::transcoderRunning() const
+{
+    return objDOS_->isRunning() || objDOS1_->isRunning();
+}
+
+bool EditorController::openGivenFile(const QString& name)
+{
+    if (name.isEmpty() || transcoderRunning())
+        return false;
+    const QString notFound = fileNotFoundText(name);
+    if (!notFound.isEmpty()) {
+        services_.boxes->show(notFound, QStringLiteral("Open Files"), MsgButtons::Ok, MsgIcon::Warning);
+        return false;
     }
-    // The panels keep their designed pixel size at every density (the window converts its
-    // geometry once at load), so nothing is resized here.
+    if (isSet(state_.fileIsOpen)) {
+        closeCurrentFile();
+        if (isSet(state_.fileIsOpen))
+            return false;  // the user kept the open file
+    }
+    playback_->stop();
+    decodeFile(QFileInfo(name).absoluteFilePath());
+    return isSet(state_.fileIsOpen);
+}
+
+void EditorController::openRecentFile(const QString& name)
+{
+    if (services_.history && !fileNotFoundText(name).isEmpty())
+        services_.history->forget(name);
+    openGivenFile(name);
+}
+
+QStringList EditorController::recentFiles() const
+{
+    return services_.history ? services_.history->recentFiles() : QStringList();
+}
+
+void EditorController::prepareOpenDialog()
+{
+    if (services_.history)
+        commonDialogs_->setInitDir(services_.history->openDialogFolder());
+}
+
+void EditorController::prepareSaveDialog()
+{
+    if (!services_.history)
+        return;
+    commonDialogs_->setPath(services_.history->saveDialogFolder());
+    commonDialogs_->setSuggestedName(services_.history->suggestedSaveName());
 }
 
 // ---- Saving ----
 
-void frmMain::saveRingTone()
+void EditorController::saveRingTone()
 {
     if (!isSet(state_.fileIsOpen))
         return;  // nothing to cut from
-    if (static_cast<std::int64_t>(state_.selEndSeconds) - state_.selBeginSeconds < 1)
+    const Selection& sel = model_.selection();
+    if (static_cast<std::int64_t>(sel.end) - sel.begin < 1)
         return;
-    if (objDOS1->isRunning())
+    if (objDOS1_->isRunning())
         return;
     commonDialogs_->setFilter(QString::fromLatin1(kSaveFilter));
     commonDialogs_->setTitle(QStringLiteral("Save As"));
     commonDialogs_->setPath(QString());
     commonDialogs_->setFileName(QStringLiteral("cut.mp3"));
     prepareSaveDialog();
-    bool chosen = false;
-    try {
-        chosen = commonDialogs_->ShowSave();
-    } catch (const DialogError&) {
-        chosen = false;
-    }
-    if (!chosen)
+    if (!chosenIn(*commonDialogs_, &CCommonDialogs::ShowSave))
         return;
     const QString asked = commonDialogs_->FileName();
-    txtSave->setText(asked.trimmed());
-    const QString output = txtSave->text();
+    savePath_ = asked.trimmed();
+    const QString output = savePath_;
     if (output.isEmpty())
         return;
     if (!encodeOptions(output)) {
@@ -229,55 +271,53 @@ void frmMain::saveRingTone()
         return;
 
     playback_->releaseForSave();
-    const QString command = encodeCommand(paths_.coder(), paths_.tempWav, state_.selBeginSeconds,
-                                          state_.selEndSeconds - state_.selBeginSeconds, output);
-    setControlsEnabled(false);
-    setBar(imgPro, kSaveBarWidth, 0);
-    lblPro->setText(QStringLiteral("0%"));
-    picPro->show();
-    picPro->raise();
+    const QString command = encodeCommand(paths_.coder(), paths_.tempWav, model_.selection().begin,
+                                          model_.selection().end - model_.selection().begin, output);
+    setRunning(true);
+    window_.setSaveProgress(0, QStringLiteral("0%"));
+    window_.showSaveProgress(true);
     saveFinished_ = false;
-    activateWindow();
-    objDOS1->setCommandLine(command);
-    objDOS1->ExecuteCommand(QString());
+    window_.takeFocus();
+    objDOS1_->setCommandLine(command);
+    objDOS1_->ExecuteCommand(QString());
     if (!saveFinished_) {
         // The transcoder could not be started (the runner has said why): undo what the run set up.
-        picPro->hide();
-        setControlsEnabled(true);
+        window_.showSaveProgress(false);
+        setRunning(false);
     }
     if (shuttingDown_)
         QFile::remove(paths_.tempWav);  // kept for the transcoder until it was done
 }
 
-void frmMain::saveOutput(QString& chunk)
+void EditorController::saveOutput(QString& chunk)
 {
     readDuration(chunk, state_.sourceDurationSeconds);
     const std::optional<std::int32_t> t = readTimeSeconds(chunk);
     if (!t)
         return;
-    const ProgressDisplay p = progressFor(*t, state_.selEndSeconds - state_.selBeginSeconds);
-    setBar(imgPro, kSaveBarWidth, p.fraction);
-    lblPro->setText(p.text);
+    const ProgressDisplay p = progressFor(*t, model_.selection().end - model_.selection().begin);
+    window_.setSaveProgress(p.fraction, p.text);
 }
 
-void frmMain::saveOver()
+void EditorController::saveOver()
 {
     saveFinished_ = true;
-    picPro->hide();
-    setControlsEnabled(true);
+    window_.showSaveProgress(false);
+    setRunning(false);
 
     if (shuttingDown_)
         return;  // the user quit meanwhile: the file is written, nothing more is wanted
-    const QString output = txtSave->text();
-    const RunExit e = objDOS1->lastExit();
+    const QString output = savePath_;
+    const RunExit e = objDOS1_->lastExit();
     if (e.stopped)
         return;  // stopped by the user: nothing was saved, nothing more to do
     const QFileInfo out(output);
     if (!(e.exited && e.signal == 0 && e.exitCode == 0 && out.exists() && out.size() > 0)) {
-        tellRunFailure(QStringLiteral("Could not save \"%1\"").arg(output), QStringLiteral("."), *objDOS1);
+        tellRunFailure(QStringLiteral("Could not save \"%1\"").arg(output), QStringLiteral("."), *objDOS1_);
         return;
     }
-    rememberSaved(output);
+    if (services_.history)
+        services_.history->noteSaved(output);
     if (settings_.openFolderAfterSave == 0)
         openThroughShell(folderOf(output), QStringLiteral("Could not open the folder \"%1\": no file manager was found.")
                                                .arg(folderOf(output)));
@@ -290,4 +330,3 @@ void frmMain::saveOver()
         playback_->playCompletionSound(snd);
     }
 }
-

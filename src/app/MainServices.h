@@ -1,0 +1,22 @@
+#pragma once
+#include <functional>
+
+class MessageBoxes;
+class Shell;
+class DialogBackend;
+class MediaDevice;
+class FileHistory;
+
+// The desktop services the main window talks to; tests pass recording stand-ins. The window
+// borrows them: they must outlive it.
+struct MainServices {
+    MessageBoxes* boxes = nullptr;
+    Shell* shell = nullptr;
+    DialogBackend* dialogs = nullptr;
+    MediaDevice* media = nullptr;
+    // Shows the settings window (non-modal, ownerless, one at a time); may be empty.
+    std::function<void()> showSettings;
+    // Recent files and the dialogs' starting folders; nullptr: nothing is remembered and the
+    // dialogs start where the common dialog wrapper puts them.
+    FileHistory* history = nullptr;
+};

@@ -1,8 +1,0 @@
-#include "timeline/EditorState.h"
-
-#include "timeline/TimeText.h"
-
-double EditorState::fullSeconds() const
-{
-    return leadingNumber(txtFullTime);
-}

@@ -1,0 +1,74 @@
+#pragma once
+#include "timeline/EditorModel.h"
+#include "timeline/PeakPyramid.h"
+#include "timeline/TimelineDrag.h"
+#include "timeline/TimelinePainter.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+// The timeline panel: draws the editor model (boundaries, shade, waveform, ruler, drag bubble)
+// and turns the pointer and the keys into changes of it. Handles are dragged with TimelineDrag;
+// the wheel scrolls the view and, with Ctrl, zooms it around the pointer; a marker taken with a
+// click or with Tab moves by a second (ten with Shift) with the arrow keys. Seeking is left to
+// whoever listens to its signals. Owns its drag and its cached pictures; borrows the model.
+class TimelinePanel : public QWidget {
+    Q_OBJECT
+public:
+    TimelinePanel(EditorModel& model, TimelineArt art, QWidget* parent = nullptr);
+
+    // The waveform of the open sound at every zoom; null forgets it.
+    void setPyramid(std::shared_ptr<const PeakPyramid> pyramid);
+    bool hasWaveform() const { return pyramid_ && !pyramid_->isEmpty(); }
+    // Draws the "Loop" badge while the selection loops.
+    void setLooping(bool looping);
+    // The marker the arrow keys move; nothing when none is taken.
+    std::optional<Boundary> takenMarker() const { return taken_; }
+    // Takes a shown marker (and the keyboard focus), or lets go of it with nothing.
+    void takeMarker(std::optional<Boundary> marker);
+    const TimelineDrag& drag() const { return drag_; }
+    // Ends a drag without changing anything (the window lost the pointer, a run started).
+    void cancelDrag();
+    // The panel as it is drawn now.
+    QImage grabScene() const;
+
+Q_SIGNALS:
+    // A playhead handle was pressed: the poll should stop and the sound be closed.
+    void playheadTaken();
+    // The playhead was let go at `seconds`: play from there.
+    void playheadReleased(std::int32_t seconds);
+    // A press on the panel outside the handles, at the panel's x (any button).
+    void trackPressed(double panelX);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool event(QEvent* event) override;
+
+private:
+    TimelineScene scene() const;
+    const QImage& waveform() const;
+    const QImage& ruler() const;
+    bool markerShown(Boundary marker) const;
+    void followSelection();
+
+    EditorModel& model_;
+    TimelineArt art_;
+    TimelineDrag drag_;
+    std::shared_ptr<const PeakPyramid> pyramid_;
+    std::optional<Boundary> taken_;
+    bool looping_ = false;
+    mutable QImage waveImage_;
+    mutable TimelineView waveView_;
+    mutable QImage rulerImage_;
+    mutable TimelineView rulerView_;
+};

@@ -1,0 +1,339 @@
+// Every command of the editor from the keyboard, as QTest key events on the real main window:
+// playing, the playhead, the selection and its undo, the view, the files, the menus, Tab and
+// the focused button; and no key but Esc while the transcoder runs.
+#include "app/EditorController.h"
+#include "app/ImageControl.h"
+#include "app/SkinLabel.h"
+#include "app/frmMain.h"
+#include "app/frmMenu.h"
+#include "support/MainWindowRig.h"
+#include "timeline/PlaybackController.h"
+#include "timeline/TimelinePanel.h"
+#include "transcode/ConsoleRunner.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Keys {
+    MainWindowRig rig;
+    std::unique_ptr<frmMain> w = rig.make();
+    explicit Keys(std::int32_t duration = 600)
+    {
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QFile wav(rig.paths.tempWav);  // a decoded sound to play
+        wav.open(QIODevice::WriteOnly);
+        wav.close();
+        rig.media.lengthMs = duration * 1000.0;
+        w->editor().setDuration(duration);
+        w->picOpened->show();
+    }
+    EditorModel& model() { return w->editor(); }
+    // A key as the user presses it; menu commands run once the key is done.
+    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key(k), mods);  // to the focused control
+        QCoreApplication::processEvents();
+    }
+    QString lastCommand() const { return rig.media.commands.isEmpty() ? QString() : rig.media.commands.last(); }
+    // The title of the menu that pops up while `press` runs (closed again at once).
+    QString menuShownBy(const std::function<void()>& press)
+    {
+        QString title;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                title = m->title();
+                m->close();
+            }
+        });
+        poll.start(5);
+        press();
+        QCoreApplication::processEvents();
+        return title;
+    }
+};
+
+}  // namespace
+
+TEST(EditorKeys, SpacePlaysAndPausesAndPlayResumes)
+{
+    Keys k;
+    k.key(Qt::Key_Space);
+    EXPECT_EQ(k.lastCommand(), "play sound");
+    EXPECT_TRUE(k.w->playback().isPlaying());
+    k.key(Qt::Key_Space);
+    EXPECT_EQ(k.lastCommand(), "pause sound");
+    EXPECT_EQ(k.w->state().playPaused, kTrue);
+    k.key(Qt::Key_Space);
+    EXPECT_EQ(k.lastCommand(), "resume sound");
+}
+
+TEST(EditorKeys, ThePlayheadMovesBySecondsAndJumpsAndSeeksOnlyWhilePlaying)
+{
+    Keys k;
+    k.model().applyRandomCut(100, 200);
+    k.rig.media.commands.clear();
+    k.key(Qt::Key_Right);
+    EXPECT_EQ(k.model().playhead(), 1);
+    k.key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(k.model().playhead(), 11);
+    k.key(Qt::Key_Left);
+    EXPECT_EQ(k.model().playhead(), 10);
+    k.key(Qt::Key_Left, Qt::ShiftModifier);
+    k.key(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(k.model().playhead(), 0);  // not before the start
+    k.key(Qt::Key_End);
+    EXPECT_EQ(k.model().playhead(), 600);
+    k.key(Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(k.model().playhead(), 100);
+    k.key(Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(k.model().playhead(), 200);
+    EXPECT_EQ(k.w->lblTime->text(), "00:03:20");
+    k.w->Timer2_Timer();  // nothing plays: the poll leaves the moved playhead alone
+    EXPECT_EQ(k.model().playhead(), 200);
+    EXPECT_TRUE(k.rig.media.commands.filter("play").isEmpty());  // stopped: only the playhead moved
+
+    k.key(Qt::Key_Space);  // Play starts where the playhead stands
+    EXPECT_EQ(k.lastCommand(), "play sound from 200000");
+    k.key(Qt::Key_Right, Qt::ShiftModifier);  // while playing, a move seeks
+    EXPECT_EQ(k.lastCommand(), "play sound from 210000");
+    k.key(Qt::Key_Home);
+    EXPECT_EQ(k.lastCommand(), "play sound from 0");
+}
+
+TEST(EditorKeys, BeginEndPlaySelectionLoopAndUndo)
+{
+    Keys k;
+    k.model().setPlayhead(30);
+    k.key(Qt::Key_B);
+    EXPECT_EQ(k.model().selection().begin, 30);
+    EXPECT_TRUE(k.model().selection().beginShown);
+    k.model().setPlayhead(75);
+    k.key(Qt::Key_E);
+    EXPECT_EQ(k.model().selection().end, 75);
+    EXPECT_EQ(k.w->lblSelLength->text(), "00:00:45");
+    k.model().setPlayhead(40);
+    k.key(Qt::Key_BracketLeft);
+    EXPECT_EQ(k.model().selection().begin, 40);
+    k.model().setPlayhead(70);
+    k.key(Qt::Key_BracketRight);
+    EXPECT_EQ(k.model().selection().end, 70);
+
+    k.key(Qt::Key_P);
+    EXPECT_EQ(k.lastCommand(), "play sound from 40000");
+    EXPECT_EQ(k.w->state().playingSelection, kTrue);
+
+    k.w->imgCtrlButton_Click(1);
+    k.key(Qt::Key_L);  // looping on: the selection plays, and plays again at its end
+    EXPECT_TRUE(k.w->playback().isLooping());
+    EXPECT_TRUE(k.w->controller().actions().loopSelection->isChecked());
+    EXPECT_EQ(k.lastCommand(), "play sound from 40000");
+    k.rig.media.positionMs = 70050;
+    k.w->Timer2_Timer();
+    EXPECT_EQ(k.lastCommand(), "play sound from 40000");
+    k.key(Qt::Key_L);
+    EXPECT_FALSE(k.w->playback().isLooping());
+
+    // Four changes back, and forward again with either redo key.
+    k.key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(k.model().selection().end, 75);
+    EXPECT_EQ(k.w->lblSelEnd->text(), "00:01:15");
+    k.key(Qt::Key_Z, Qt::ControlModifier);
+    k.key(Qt::Key_Z, Qt::ControlModifier);
+    k.key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(k.model().selection(), Selection{});
+    EXPECT_FALSE(k.w->controller().actions().undo->isEnabled());
+    k.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(k.model().selection().begin, 30);
+    k.key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(k.model().selection().end, 75);
+}
+
+TEST(EditorKeys, ZoomAroundThePlayheadToTheSelectionAndBack)
+{
+    Keys k(7200);
+    k.model().setPlayhead(1800);  // Left 182
+    k.key(Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_NEAR(k.model().view().span, 3600, 1e-6);
+    EXPECT_NEAR(k.model().view().pixelOf(1800), 182, 1e-6);  // the playhead keeps its place
+    k.key(Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_NEAR(k.model().view().span, 1800, 1e-6);
+    k.key(Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_NEAR(k.model().view().span, 3600, 1e-6);
+    k.model().applyRandomCut(4000, 4030);
+    k.key(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_NEAR(k.model().view().span, 33, 1e-6);  // the selection and a twentieth on each side
+    EXPECT_NEAR(k.model().view().start, 3998.5, 1e-6);
+    k.key(Qt::Key_0, Qt::ControlModifier);
+    EXPECT_FALSE(k.model().isZoomed());
+}
+
+TEST(EditorKeys, FileHelpAndQuitKeysGoThroughTheirCommands)
+{
+    Keys k;
+    k.key(Qt::Key_O, Qt::ControlModifier);  // cancelled open dialog
+    ASSERT_EQ(k.rig.dialogs.calls.size(), 1u);
+    EXPECT_EQ(k.rig.dialogs.calls[0].kind, DialogCall::Open);
+    EXPECT_EQ(k.w->txtAction->text(), "OpenFile");  // posted like the menu item
+
+    k.w->state().fileIsOpen = kTrue;
+    k.model().applyRandomCut(10, 40);
+    k.key(Qt::Key_S, Qt::ControlModifier);  // cancelled save dialog
+    ASSERT_EQ(k.rig.dialogs.calls.size(), 2u);
+    EXPECT_EQ(k.rig.dialogs.calls[1].kind, DialogCall::Save);
+
+    k.key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_NE(k.model().selection(), (Selection{10, 40, true, true}));  // a new random cut
+    EXPECT_GT(k.model().selection().end - k.model().selection().begin, 5);
+
+    k.key(Qt::Key_F1);
+    EXPECT_EQ(k.rig.shell.opened, QStringList({k.rig.paths.helpFile()}));
+
+    k.rig.boxes.answers = {MsgResult::Cancel};
+    k.key(Qt::Key_W, Qt::ControlModifier);  // close the file: asked, kept
+    ASSERT_EQ(k.rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(k.rig.boxes.shown[0].text, "Current Audio file will be closed, are you sure?");
+    EXPECT_EQ(k.w->state().fileIsOpen, kTrue);
+
+    for (const auto& [key, mods] : {std::pair{Qt::Key_Q, Qt::ControlModifier}, std::pair{Qt::Key_F4, Qt::AltModifier}}) {
+        k.rig.boxes.answers = {MsgResult::Cancel};
+        k.key(key, mods);
+        EXPECT_EQ(k.rig.boxes.shown.back().text, "Are you sure to quit?");
+        EXPECT_TRUE(k.w->isVisible());
+    }
+    EXPECT_EQ(k.rig.boxes.shown.size(), 3u);
+    k.rig.boxes.answers = {MsgResult::Ok};
+    k.key(Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(k.w->state().fileIsOpen, kFalse);
+    EXPECT_EQ(k.model().duration(), 0);
+}
+
+TEST(EditorKeys, AltLettersOpenTheFourMenusWhichShowEachShortcut)
+{
+    Keys k;
+    const std::pair<Qt::Key, const char*> menus[] = {
+        {Qt::Key_F, "File"}, {Qt::Key_T, "Tools"}, {Qt::Key_S, "Setting"}, {Qt::Key_A, "About"}};
+    for (const auto& [letter, title] : menus)
+        EXPECT_EQ(k.menuShownBy([&, l = letter] { k.key(l, Qt::AltModifier); }), title);
+
+    frmMenu& m = k.w->menuWindow();
+    EXPECT_EQ(m.menuOpen->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(m.menuSave->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(m.menuClose->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+    EXPECT_EQ(m.menuExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(m.menuRRC->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_EQ(m.menuHelp->shortcut(), QKeySequence(Qt::Key_F1));
+    for (QMenu* menu : {m.menuFile, m.menuTools, m.menuAbout})
+        for (QAction* a : menu->actions())
+            EXPECT_TRUE(a->isSeparator() || a->menu() || a->shortcut().isEmpty() || a->isShortcutVisibleInContextMenu());
+    QStringList tools;
+    for (QAction* a : m.menuTools->actions())
+        if (!a->isSeparator())
+            tools << a->shortcut().toString();
+    EXPECT_TRUE(tools.contains("Ctrl+Z"));
+    EXPECT_TRUE(tools.contains("Ctrl+E"));
+    EXPECT_TRUE(tools.contains("L"));
+
+    // The hint line names the shortcut of the button under the pointer.
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), k.w->imgCtrlButton[0]->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(k.w->imgCtrlButton[0], &move);
+    EXPECT_EQ(k.w->lblText->text(), "Play (Space)");
+}
+
+TEST(EditorKeys, TabWalksTheButtonsAndEnterOrSpacePressesTheFocusedOne)
+{
+    Keys k;
+    // The focus the window gives its first button when it opens does not take Space from Play.
+    k.w->imgButton[0]->setFocus(Qt::ActiveWindowFocusReason);
+    k.key(Qt::Key_Space);
+    EXPECT_EQ(k.lastCommand(), "play sound");
+    EXPECT_TRUE(k.rig.dialogs.calls.empty());
+    k.w->imgCtrlButton_Click(1);
+    k.key(Qt::Key_Tab);  // the first Tab shows the ring where the focus already is
+    EXPECT_TRUE(k.w->imgButton[0]->takesKeys());
+    k.w->imgButton[0]->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(k.w->imgButton[0]->hasFocus());
+    QStringList visited;
+    for (int i = 0; i < 14; ++i) {
+        if (auto* c = qobject_cast<ImageControl*>(QApplication::focusWidget()))
+            visited << c->toolTip();
+        k.key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(visited.size(), 14);
+    EXPECT_TRUE(visited.contains("Play (Space)"));
+    EXPECT_FALSE(visited.contains(""));  // the hidden panel button is no stop
+
+    // The focus ring: the focused button draws a frame over its bare picture.
+    k.w->imgCtrlButton[1]->setFocus(Qt::TabFocusReason);
+    const QImage ringed = k.w->imgCtrlButton[1]->grab().toImage();
+    k.w->imgCtrlButton[0]->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(ringed, k.w->imgCtrlButton[1]->grab().toImage());
+
+    k.rig.media.commands.clear();
+    k.key(Qt::Key_Return);  // the focused Play button
+    EXPECT_EQ(k.lastCommand(), "play sound");
+    k.w->imgCtrlButton[1]->setFocus(Qt::TabFocusReason);
+    k.key(Qt::Key_Space);  // Space presses the focused Stop instead of pausing
+    EXPECT_FALSE(k.rig.media.open);
+    EXPECT_FALSE(k.rig.media.commands.contains("pause sound"));
+}
+
+TEST(EditorKeys, AMarkerTakenWithAClickMovesWithTheArrowsInsteadOfThePlayhead)
+{
+    Keys k;
+    k.model().applyRandomCut(100, 200);
+    const int x = int(std::lround(k.model().view().pixelOf(100))) + 6;
+    QTest::mouseClick(k.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(x, 56));
+    ASSERT_EQ(k.w->picOpened->takenMarker(), Boundary::Begin);
+    k.key(Qt::Key_Right);
+    k.key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(k.model().selection().begin, 111);
+    EXPECT_EQ(k.model().playhead(), 0);
+    EXPECT_EQ(k.w->lblSelBegin->text(), "00:01:51");
+    // A click on the track lets go of it: the arrows move the playhead again.
+    QTest::mouseClick(k.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    const double at = k.model().playhead();
+    k.key(Qt::Key_Right);
+    EXPECT_EQ(k.model().selection().begin, 111);
+    EXPECT_EQ(k.model().playhead(), at + 1);
+}
+
+TEST(EditorKeys, OnlyEscapeWorksWhileTheTranscoderRuns)
+{
+    Keys k;
+    QFile::remove(k.rig.paths.tempWav);
+    const QString input = k.rig.root.filePath("in.mp3");
+    QFile(input).open(QIODevice::WriteOnly);
+    k.rig.useCoderScript("echo 'time=0.00 '; exec sleep 60");
+    bool pressed = false;
+    QObject::connect(k.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+        if (std::exchange(pressed, true))
+            return;
+        k.rig.media.commands.clear();
+        for (const auto& [key, mods] : {std::pair{Qt::Key_Space, Qt::NoModifier}, std::pair{Qt::Key_O, Qt::ControlModifier},
+                                        std::pair{Qt::Key_R, Qt::ControlModifier}, std::pair{Qt::Key_F, Qt::AltModifier},
+                                        std::pair{Qt::Key_Equal, Qt::ControlModifier}})
+            k.key(key, mods);
+        EXPECT_TRUE(k.rig.media.commands.isEmpty());
+        EXPECT_EQ(k.rig.dialogs.calls.size(), 1u);  // the open that runs now, no other
+        EXPECT_EQ(k.model().selection(), Selection{});
+        EXPECT_FALSE(k.model().isZoomed());
+        EXPECT_FALSE(k.w->picOpened->isEnabled());
+        k.key(Qt::Key_Escape);
+    });
+    k.rig.dialogs.openAnswers.push_back(input);
+    k.key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_TRUE(pressed);
+    EXPECT_TRUE(k.w->objDOS->lastExit().stopped);
+    EXPECT_EQ(k.w->state().fileIsOpen, kFalse);
+    EXPECT_TRUE(k.w->controller().actions().playPause->isEnabled());  // every key back
+    EXPECT_TRUE(k.w->picOpened->isEnabled());
+}
