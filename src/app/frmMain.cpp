@@ -14,6 +14,7 @@
 #include "timeline/TimelineInteraction.h"
 #include "timeline/WaveformLoader.h"
 #include "transcode/ConsoleRunner.h"
+#include "transcode/SelectionPreview.h"
 #include "timeline/WidgetTimelineBoard.h"
 
 #include <QApplication>
@@ -57,6 +58,10 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
         [this](const QString& why) {
             services_.boxes->show(why, QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
         });
+    // With fades or loudness on, "Play selection" plays the selection as a save will write it.
+    preview_ = std::make_unique<SelectionPreview>(*services_.boxes, paths_.coder(), paths_.tempWav, paths_.previewWav,
+                                                  effects_);
+    playback_->setSelectionSound([this](std::int32_t begin, std::int32_t end) { return preview_->prepare(begin, end); });
     interaction_ = std::make_unique<TimelineInteraction>(state_, *board_, *labelSink_, *playback_, [this](bool on) {
         if (on)
             Timer2.start();
@@ -80,6 +85,7 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
     connect(this, &frmMain::fileClosed, this, [this] {
         waveform_->cancel();
         imgWave->clearPicture();
+        preview_->discard();
     });
     // The poll runs with the window; it parks the playhead until a sound is open.
     Timer2.start();
@@ -98,6 +104,7 @@ void frmMain::Form_Load()
     settings_ = AfterSaveSettings{};
     if (QFile::exists(paths_.setupIni()))
         settings_ = loadSetupIni(paths_.setupIni());
+    effects_ = loadEffectsIni(paths_.effectsIni());
 
     state_.fileIsOpen = kFalse;
     state_.dragActive = kFalse;

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/SkinnedWindow.h"
 #include "platform/AppPaths.h"
+#include "settings/EffectsSettings.h"
 #include "settings/SetupIni.h"
 #include "timeline/EditorState.h"
 
@@ -26,6 +27,7 @@ class MediaDevice;
 class CCommonDialogs;
 class ConsoleRunner;
 class PlaybackController;
+class SelectionPreview;
 class TimelineInteraction;
 class frmMenu;
 class FileHistory;
@@ -97,6 +99,7 @@ public:
     ConsoleRunner* objDOS1 = nullptr;
     EditorState& state() { return state_; }
     AfterSaveSettings& settings() { return settings_; }
+    EffectsSettings& effects() { return effects_; }
     WidgetTimelineBoard& timeline() { return *board_; }
     LabelSink& timeLabels() { return *labelSink_; }
     QColor transparentColorKey() const { return transparentColorKey_; }
@@ -233,12 +236,14 @@ private:
     MainServices services_;
     EditorState state_;
     AfterSaveSettings settings_;
+    EffectsSettings effects_;
     QColor transparentColorKey_;
     QHash<QWidget*, Designed> designed_;
     std::unique_ptr<WidgetTimelineBoard> board_;
     std::unique_ptr<LabelSink> labelSink_;
     std::unique_ptr<CCommonDialogs> commonDialogs_;
     std::unique_ptr<PlaybackController> playback_;
+    std::unique_ptr<SelectionPreview> preview_;
     std::unique_ptr<TimelineInteraction> interaction_;
     std::unique_ptr<frmMenu> menu_;
     std::mt19937 random_;

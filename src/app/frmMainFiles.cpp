@@ -11,8 +11,10 @@
 #include "timeline/PlaybackController.h"
 #include "timeline/WidgetTimelineBoard.h"
 #include "transcode/ConsoleRunner.h"
+#include "transcode/PhoneLength.h"
 #include "transcode/ProgressParsing.h"
 #include "transcode/RunFailure.h"
+#include "transcode/SaveFormats.h"
 #include "transcode/TranscodeCommands.h"
 
 #include <QFileInfo>
@@ -26,8 +28,6 @@ constexpr int kSaveBarWidth = 281;
 const char* const kOpenFilter =
     "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr|"
     "WMV Files(*.wmv)|*.wmv|AVI Files(*.avi)|*.avi|MPG Files(*.mpg)|*.mpg|All Files(*.*)|*.*";
-const char* const kSaveFilter =
-    "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr";
 }
 
 // ---- Opening ----
@@ -194,7 +194,7 @@ void frmMain::saveRingTone()
         return;
     if (objDOS1->isRunning())
         return;
-    commonDialogs_->setFilter(QString::fromLatin1(kSaveFilter));
+    commonDialogs_->setFilter(saveDialogFilter());
     commonDialogs_->setTitle(QStringLiteral("Save As"));
     commonDialogs_->setPath(QString());
     commonDialogs_->setFileName(QStringLiteral("cut.mp3"));
@@ -213,7 +213,7 @@ void frmMain::saveRingTone()
     if (output.isEmpty())
         return;
     if (!encodeOptions(output)) {
-        services_.boxes->show(QStringLiteral("Cannot save \"%1\": the name must end in .mp3, .wma, .wav or .amr.").arg(output),
+        services_.boxes->show(QStringLiteral("Cannot save \"%1\": the name must end in %2.").arg(output, saveExtensionsText()),
                               QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
@@ -228,9 +228,13 @@ void frmMain::saveRingTone()
                               QStringLiteral("Save As"), MsgButtons::OkCancel, MsgIcon::Warning) != MsgResult::Ok)
         return;
 
+    const std::int32_t length = state_.selEndSeconds - state_.selBeginSeconds;
+    if (!confirmPhoneLength(*services_.boxes, output, length))
+        return;
+
     playback_->releaseForSave();
-    const QString command = encodeCommand(paths_.coder(), paths_.tempWav, state_.selBeginSeconds,
-                                          state_.selEndSeconds - state_.selBeginSeconds, output);
+    const QString command = encodeCommand(paths_.coder(), paths_.tempWav, state_.selBeginSeconds, length, output,
+                                          effects_);
     setControlsEnabled(false);
     setBar(imgPro, kSaveBarWidth, 0);
     lblPro->setText(QStringLiteral("0%"));

@@ -8,6 +8,7 @@
 #include "timeline/TimelineBoard.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -63,6 +64,7 @@ void PlaybackController::releaseForSave()
 
 bool PlaybackController::openTempWav()
 {
+    selectionSoundOpen_ = false;
     closeCompletionSound();
     const int code = send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound"));
     if (code == MediaError::Ok) {
@@ -176,6 +178,8 @@ void PlaybackController::setEndAtPlayhead()
     writeEndLabels(labels_, state_.selBeginSeconds, state_.selEndSeconds);
 }
 
+void PlaybackController::setSelectionSound(SelectionSoundSource source) { selectionSound_ = std::move(source); }
+
 void PlaybackController::playSelection()
 {
     if (state_.selBeginSeconds == 0 && state_.selEndSeconds == 0)
@@ -183,10 +187,67 @@ void PlaybackController::playSelection()
     stopAndClose();
     if (!QFile::exists(tempWav_))
         return;
+    const std::optional<QString> sound =
+        selectionSound_ ? selectionSound_(state_.selBeginSeconds, state_.selEndSeconds) : std::optional<QString>(QString());
+    if (!sound)
+        return;
+    if (!sound->isEmpty()) {
+        if (openSelectionSound(*sound))
+            send(QStringLiteral("play sound"));
+        return;
+    }
     if (!openTempWav())
         return;
     state_.playingSelection = kTrue;
     playFrom(state_.selBeginSeconds);
+}
+
+bool PlaybackController::openSelectionSound(const QString& path)
+{
+    // Opened under "sound" like the decoded sound, so that Stop, Pause, a seek and a save close
+    // it as they close that.
+    closeCompletionSound();
+    const int code = send(QStringLiteral("open ") + shortPathOf(path) + QStringLiteral(" alias sound"));
+    if (code != MediaError::Ok) {
+        labels_.setText(TimeLabel::Time, formatTime(0));
+        if (reportFailure_)
+            reportFailure_(openFailureText(code));
+        return false;
+    }
+    selectionSoundOpen_ = true;
+    selectionSoundBegin_ = state_.selBeginSeconds;
+    playOnFromPlayhead_ = false;
+    state_.playingSelection = kTrue;
+    return true;
+}
+
+void PlaybackController::pollSelectionSound(double lengthMs)
+{
+    // The WAV holds the selection alone: its position is counted from the selection's begin,
+    // and the file's duration stays that of the decoded sound.
+    const double position = replyNumber(QStringLiteral("status sound position"));
+    const double at = selectionSoundBegin_ + position / 1000.0;
+    const double full = state_.fullSeconds();
+    if (full > 0) {
+        state_.playFraction = static_cast<float>(std::min(at / full, 1.0));
+        placePlayhead(state_.playFraction);
+    }
+    labels_.setText(TimeLabel::Time, formatTime(static_cast<std::int32_t>(roundHalfEven(at))));
+    if (position >= lengthMs) {
+        stopAndClose();
+        selectionSoundOpen_ = false;
+        state_.playPaused = kFalse;
+        labels_.setText(TimeLabel::Time, formatTime(0));
+        state_.playingSelection = kFalse;
+    }
+}
+
+void PlaybackController::placePlayhead(double fraction)
+{
+    const double x = kTrackWidth * fraction;
+    board_.setLeft(TimelinePic::TopPoint, x);
+    board_.setLeft(TimelinePic::BottomPoint, x);
+    board_.setLeft(TimelinePic::Line, x + kLineOffset);
 }
 
 void PlaybackController::poll()
@@ -194,6 +255,11 @@ void PlaybackController::poll()
     if (chimeOpen_ && media_.send(QStringLiteral("status chime mode"), 128).reply != QLatin1String("playing"))
         closeCompletionSound();
     const double length = replyNumber(QStringLiteral("status sound length"));
+    if (length > 0 && selectionSoundOpen_) {
+        pollSelectionSound(length);
+        return;
+    }
+    selectionSoundOpen_ = false;  // closed meanwhile (Stop, a seek, a save)
     if (length == 0 && playOnFromPlayhead_)
         return;  // the playhead stays where the pause left it until Play
     if (length == 0) {
@@ -207,10 +273,7 @@ void PlaybackController::poll()
     const double position = replyNumber(QStringLiteral("status sound position"));
     state_.playFraction = static_cast<float>(position) / lengthF;
 
-    const double x = kTrackWidth * static_cast<double>(state_.playFraction);
-    board_.setLeft(TimelinePic::TopPoint, x);
-    board_.setLeft(TimelinePic::BottomPoint, x);
-    board_.setLeft(TimelinePic::Line, x + kLineOffset);
+    placePlayhead(state_.playFraction);
 
     const double at = state_.fullSeconds() * state_.playFraction;
     labels_.setText(TimeLabel::Time, formatTime(static_cast<std::int32_t>(roundHalfEven(at))));

@@ -1,8 +1,15 @@
 #pragma once
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 struct EditorState;
+
+// What "Play selection" plays for the selection [begin, end) in whole seconds: the empty text for
+// the decoded sound from the selection's begin, the path of a WAV that holds just the selection
+// (with its effects), or nullopt for nothing.
+using SelectionSoundSource = std::function<std::optional<QString>(std::int32_t begin, std::int32_t end)>;
 class LabelSink;
 class MediaDevice;
 class TimelineBoard;
@@ -43,11 +50,18 @@ public:
     void playFrom(std::int32_t seconds);
     // Plays `path` under the alias "chime"; it is closed again when it has ended.
     void playCompletionSound(const QString& path);
+    // Where "Play selection" takes its sound from; without a source it plays the decoded sound.
+    // While a WAV of just the selection plays, the playhead and the time label follow it across
+    // the selection, and its end stops the playback as the selection's end does.
+    void setSelectionSound(SelectionSoundSource source);
 
 private:
     int send(const QString& command, int replyCapacity = 128);
     double replyNumber(const QString& command);
     void placeMarker(bool begin);
+    bool openSelectionSound(const QString& path);
+    void pollSelectionSound(double lengthMs);
+    void placePlayhead(double fraction);
     void closeCompletionSound();
     std::int32_t playheadSeconds() const;
 
@@ -61,4 +75,7 @@ private:
     bool chimeOpen_ = false;
     bool failureReported_ = false;
     bool playOnFromPlayhead_ = false;  // paused when a save released the device
+    SelectionSoundSource selectionSound_;
+    bool selectionSoundOpen_ = false;  // "sound" holds a WAV of just the selection
+    std::int32_t selectionSoundBegin_ = 0;
 };

@@ -16,6 +16,7 @@ namespace {
 class FrmSettingTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
+    EffectsSettings effects;
     QString ini() const { return dir.filePath("setup.ini"); }
     QByteArray file() const
     {
@@ -50,7 +51,7 @@ void drag(QWidget* target, QPoint pos, QPoint delta)
 TEST_F(FrmSettingTest, FirstStartShowsTheDefaultsInTheDesignedLayout)
 {
     AfterSaveSettings values;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     EXPECT_EQ(w.size(), QSize(418, 251));
     EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(w.cmbOF()->currentText(), "Open the folder");
@@ -82,7 +83,7 @@ TEST_F(FrmSettingTest, ConfirmingStoresTheChoicesAndCloses)
 {
     AfterSaveSettings values;
     {
-        frmSetting w(values, ini());
+        frmSetting w(values, effects, ini());
         w.show();
         w.cmbOF()->setCurrentIndex(1);
         w.cmbRS()->setCurrentIndex(1);
@@ -92,7 +93,7 @@ TEST_F(FrmSettingTest, ConfirmingStoresTheChoicesAndCloses)
     EXPECT_EQ(file(), "1\r\n1\r\n");
     EXPECT_EQ(values.openFolderAfterSave, 1);
     EXPECT_EQ(values.playSoundAfterSave, 1);
-    frmSetting again(values, ini());  // the next opening shows them again
+    frmSetting again(values, effects, ini());  // the next opening shows them again
     EXPECT_EQ(again.cmbOF()->currentText(), "Do Nothing");
     EXPECT_EQ(again.cmbRS()->currentText(), "No");
 }
@@ -102,7 +103,7 @@ TEST_F(FrmSettingTest, AValueNamingNoEntryLeavesNoSelectionAndStoresMinusOne)
     AfterSaveSettings values;
     values.openFolderAfterSave = 7;
     values.playSoundAfterSave = -1;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     EXPECT_EQ(w.cmbOF()->currentIndex(), -1);
     EXPECT_EQ(w.cmbRS()->currentIndex(), -1);
     w.cmbRS()->setCurrentIndex(0);
@@ -122,7 +123,7 @@ TEST_F(FrmSettingTest, BackAndTheCloseGlyphKeepValuesAndFile)
     AfterSaveSettings values;
     values.playSoundAfterSave = 1;
     for (int way = 0; way < 2; ++way) {
-        frmSetting w(values, ini());
+        frmSetting w(values, effects, ini());
         w.show();
         w.cmbOF()->setCurrentIndex(1);
         w.cmbRS()->setCurrentIndex(0);
@@ -137,7 +138,7 @@ TEST_F(FrmSettingTest, BackAndTheCloseGlyphKeepValuesAndFile)
 TEST_F(FrmSettingTest, AnUnwritableFileStillAppliesTheValuesAndCloses)
 {
     AfterSaveSettings values;
-    frmSetting w(values, dir.filePath("missing/folder/setup.ini"));
+    frmSetting w(values, effects, dir.filePath("missing/folder/setup.ini"));
     w.show();
     w.cmbOF()->setCurrentIndex(1);
     click(w.cmdOK());
@@ -148,7 +149,7 @@ TEST_F(FrmSettingTest, AnUnwritableFileStillAppliesTheValuesAndCloses)
 TEST_F(FrmSettingTest, DraggingStartsOnlyFromTheBackground)
 {
     AfterSaveSettings values;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     int systemMoves = 0;
     w.dragger().setSystemMove([&](QWidget&) {
         ++systemMoves;
@@ -187,7 +188,7 @@ TEST_F(FrmSettingTest, DraggingStartsOnlyFromTheBackground)
 TEST_F(FrmSettingTest, TheShapeLeavesOutTheMagentaWithoutAPinkFringe)
 {
     AfterSaveSettings values;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     const QImage& bg = w.background();
     ASSERT_EQ(bg.size(), QSize(418, 251));
     const QRgb key = qRgb(255, 0, 255);
@@ -224,7 +225,7 @@ TEST_F(FrmSettingTest, KeepsDarkTextOnItsLightArtworkUnderADarkDesktopTheme)
     dark.setColor(QPalette::Base, Qt::black);
     QApplication::setPalette(dark);
     AfterSaveSettings values;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     QApplication::setPalette(old);
     EXPECT_LT(w.cmdOK()->palette().color(QPalette::ButtonText).lightness(), 100);
     EXPECT_LT(w.cmbOF()->palette().color(QPalette::Text).lightness(), 100);
@@ -241,7 +242,7 @@ TEST_F(FrmSettingTest, KeepsDarkTextOnItsLightArtworkUnderADarkDesktopTheme)
 TEST_F(FrmSettingTest, LauncherShowsOneWindowAtATimeAndReloads)
 {
     AfterSaveSettings values;
-    SettingsWindowLauncher launcher(values, ini());
+    SettingsWindowLauncher launcher(values, effects, ini());
     EXPECT_EQ(launcher.window(), nullptr);
     launcher.show();
     frmSetting* first = launcher.window();
