@@ -1,5 +1,6 @@
 #include "controls/SkinButton.h"
 #include "settings/SettingsWindowLauncher.h"
+#include "settings/SettingsPageTab.h"
 #include "settings/frmSetting.h"
 
 #include <QApplication>
@@ -264,4 +265,60 @@ TEST_F(FrmSettingTest, LauncherShowsOneWindowAtATimeAndReloads)
     ASSERT_NE(launcher.window(), nullptr);
     EXPECT_EQ(launcher.window()->cmbOF()->currentIndex(), 1);
     EXPECT_EQ(launcher.window()->cmbRS()->currentIndex(), 1);
+}
+
+TEST_F(FrmSettingTest, TheRingTonePageSetsTheEffectsAndStoresThemBesideSetupIni)
+{
+    AfterSaveSettings values;
+    frmSetting w(values, effects, ini());
+    w.show();
+    // It opens on the after-save page, as it always did.
+    EXPECT_EQ(w.page(), 0);
+    EXPECT_TRUE(w.cmbOF()->isVisible());
+    EXPECT_FALSE(w.cmbLoudness()->isVisible());
+    const QImage first = w.background();
+
+    click(w.pageTab(1));
+    EXPECT_EQ(w.page(), 1);
+    EXPECT_FALSE(w.cmbOF()->isVisible());
+    EXPECT_FALSE(w.cmbRS()->isVisible());
+    for (QComboBox* list : {w.cmbFadeIn(), w.cmbFadeOut(), w.cmbLoudness()}) {
+        EXPECT_TRUE(list->isVisible());
+        EXPECT_EQ(list->currentText(), "Off");
+    }
+    EXPECT_FALSE(w.background().isNull());
+    EXPECT_NE(w.background(), first);
+    EXPECT_EQ(w.background().size(), first.size());
+    EXPECT_EQ(w.cmbFadeIn()->geometry(), QRect(46, 80, 150, 22));
+    EXPECT_EQ(w.cmbFadeOut()->geometry(), QRect(209, 80, 150, 22));
+    EXPECT_EQ(w.cmbLoudness()->geometry(), QRect(46, 148, 313, 22));
+    QStringList fades;
+    for (int i = 0; i < w.cmbFadeIn()->count(); ++i)
+        fades << w.cmbFadeIn()->itemText(i);
+    EXPECT_EQ(fades, QStringList({"Off", "0.5 s", "1 s", "2 s", "3 s"}));
+    // Turning loudness on offers -16 LUFS first; EBU R 128's -23 is named.
+    EXPECT_EQ(w.cmbLoudness()->itemText(1), QString::fromUtf8("\u221216 LUFS, for phones"));
+    EXPECT_TRUE(w.cmbLoudness()->itemText(3).contains("EBU R 128"));
+
+    w.cmbFadeIn()->setCurrentIndex(2);
+    w.cmbFadeOut()->setCurrentIndex(4);
+    w.cmbLoudness()->setCurrentIndex(1);
+    click(w.cmdOK());
+    EXPECT_EQ(effects, (EffectsSettings{1000, 3000, -16}));
+    QFile stored(dir.filePath("effects.ini"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), "1000\r\n3000\r\n-16\r\n");
+    EXPECT_EQ(file(), "0\r\n0\r\n");  // setup.ini: its two lines, nothing more
+
+    // The next opening shows them; Back forgets a change.
+    frmSetting again(values, effects, ini());
+    again.show();
+    click(again.pageTab(1));
+    EXPECT_EQ(again.cmbFadeIn()->currentText(), "1 s");
+    EXPECT_EQ(again.cmbFadeOut()->currentText(), "3 s");
+    again.cmbLoudness()->setCurrentIndex(0);
+    click(again.cmbBack());
+    EXPECT_EQ(effects.loudnessLufs, -16);
+    click(again.pageTab(0));
+    EXPECT_TRUE(again.cmbOF()->isVisibleTo(&again));
 }
