@@ -1,27 +1,21 @@
 #include "coder/Transcoder.h"
 
 #include "coder/AmrSink.h"
-#include "coder/AudioFilter.h"
-#include "coder/CutWindow.h"
+#include "coder/CutReader.h"
 #include "coder/EncodedFileSink.h"
 #include "coder/FilterChain.h"
+#include "coder/FilteredWrite.h"
 #include "coder/InputDecoder.h"
-#include "coder/Loudness.h"
 #include "coder/TempOutput.h"
 
 #include <cinttypes>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <sys/stat.h>
 
 namespace coder {
 namespace {
-
-// Frames handed to writers that take any size: large enough to keep per-call costs small.
-constexpr int anySizeChunk = 8192;
 
 std::string inputHeader(const InputDecoder& in, const std::string& name)
 {
@@ -63,12 +57,6 @@ void drain(Resampler& resampler, AudioSink& sink, AVFrame& frame, bool end, std:
     }
 }
 
-// What one reading of a cut found.
-struct CutRead {
-    std::int64_t decodedFrames = 0;
-    bool kept = false;  // some sample of the input lies in the cut
-};
-
 // Decodes the cut of `in` and writes it to sink in the frames it takes, without filters;
 // `progress` runs after each decoded frame.
 CutRead writeCut(InputDecoder& in, const CutWindow& window, AudioSink& sink, const std::string& name,
@@ -109,113 +97,6 @@ CutRead writeCut(InputDecoder& in, const CutWindow& window, AudioSink& sink, con
         drain(*resampler, sink, *out, true, written);
     }
     return read;
-}
-
-// Decodes the cut of `in` and hands each kept piece, converted to `shape` (any number of samples
-// per frame), to `consume`; at the end also what the conversion held back.
-CutRead readCut(InputDecoder& in, const CutWindow& window, const SampleShape& shape, const std::string& name,
-                const std::function<void(AVFrame&)>& consume)
-{
-    CutRead read;
-    std::unique_ptr<Resampler> resampler;
-    FramePtr out = makeFrame();
-    auto emptyQueue = [&] {
-        while (resampler->queued() > 0) {
-            resampler->pop(*out, anySizeChunk);
-            consume(*out);
-        }
-    };
-    while (const AVFrame* frame = in.nextFrame()) {
-        ++read.decodedFrames;
-        const FrameSlice slice = window.slice(in.framePosition(), frame->nb_samples);
-        if (slice.count > 0) {
-            if (!resampler)
-                resampler = std::make_unique<Resampler>(*frame, shape, name);
-            resampler->adaptTo(*frame);
-            emptyQueue();
-            read.kept = true;
-            if (resampler->convertDirect(*frame, slice.offset, slice.count, *out) > 0)
-                consume(*out);
-        }
-        if (slice.done)
-            break;
-    }
-    if (resampler) {
-        resampler->flush();
-        emptyQueue();
-    }
-    return read;
-}
-
-// Feeds the pieces of a cut into a filter chain with their positions, and hands on what comes out.
-class ChainFeeder {
-public:
-    ChainFeeder(AudioFilter& filter, std::function<void(AVFrame&)> take)
-        : filter_(filter)
-        , take_(std::move(take))
-    {
-    }
-    void operator()(AVFrame& piece)
-    {
-        piece.pts = position_;
-        position_ += piece.nb_samples;
-        filter_.push(&piece);
-        drain();
-    }
-    void finish()
-    {
-        filter_.push(nullptr);
-        drain();
-    }
-
-private:
-    void drain()
-    {
-        while (filter_.pull(*out_))
-            take_(*out_);
-    }
-
-    AudioFilter& filter_;
-    std::function<void(AVFrame&)> take_;
-    FramePtr out_ = makeFrame();
-    std::int64_t position_ = 0;
-};
-
-CutWindow cutWindowOf(const CoderOptions& options, int sampleRate)
-{
-    return CutWindow(options.inputSeek + options.outputStart, options.duration, sampleRate);
-}
-
-// Reads the cut of options.input again through `chain` and an EBU R 128 meter.
-LoudnessReading measureCut(const CoderOptions& options, const SampleShape& shape, const std::string& chain)
-{
-    InputDecoder in(options.input);
-    const CutWindow window = cutWindowOf(options, in.sampleRate());
-    if (window.start() > 0)
-        in.seekToSample(window.start());
-    AudioFilter meter(shape, joinChains(chain, "ebur128=peak=true:metadata=1"), shape, options.output, false);
-    LoudnessReading reading;
-    ChainFeeder feed(meter, [&reading](AVFrame& measured) {
-        // Each reading holds the loudness and the highest peak so far.
-        if (const AVDictionaryEntry* e = av_dict_get(measured.metadata, "lavfi.r128.I", nullptr, 0))
-            reading.integrated = std::strtod(e->value, nullptr);
-        if (const AVDictionaryEntry* e = av_dict_get(measured.metadata, "lavfi.r128.true_peak", nullptr, 0))
-            reading.truePeak = 20 * std::log10(std::max(std::strtod(e->value, nullptr), 1e-10));
-    });
-    if (readCut(in, window, shape, options.output, std::ref(feed)).kept)
-        feed.finish();
-    return reading;
-}
-
-// The chain the output is written through: the -af chain with its loudnorm step worked out by
-// measuring the cut as it will be written (after the conversion to the output's rate and channels).
-std::string workedOutChain(const FilterChain& chain, const CoderOptions& options, const SampleShape& shape)
-{
-    if (!chain.loudness)
-        return chain.before;
-    const LoudnessMeter meter = [&](const std::string& c) { return measureCut(options, shape, c); };
-    const std::string step = loudnessStep(*chain.loudness, shape.sampleRate, chain.before, meter);
-    return joinChains(joinChains(chain.before, step), chain.after);
 }
 
 } // namespace
@@ -271,26 +152,9 @@ int transcode(InputDecoder& in, const CoderOptions& options, ProgressPrinter& pr
 
     std::int64_t written = 0;
     const double outRate = sink->shape().sampleRate;
-    CutRead read;
-    if (chain) {
-        // Filters work on the samples as they will be written: converted first, in floats.
-        const SampleShape floats{sink->shape().sampleRate, sink->shape().layout, AV_SAMPLE_FMT_FLTP, 0};
-        AudioFilter filter(floats, workedOutChain(*chain, options, floats), sink->shape(), options.output);
-        ChainFeeder feed(filter, [&](AVFrame& filtered) {
-            sink->write(filtered);
-            written += filtered.nb_samples;
-        });
-        read = readCut(in, window, floats, options.output, [&](AVFrame& piece) {
-            feed(piece);
-            printer.update(sink->bytesWritten(), static_cast<double>(written) / outRate);
-        });
-        if (read.kept)
-            feed.finish();
-    } else {
-        read = writeCut(in, window, *sink, options.output, written, [&] {
-            printer.update(sink->bytesWritten(), static_cast<double>(written) / outRate);
-        });
-    }
+    const auto progress = [&] { printer.update(sink->bytesWritten(), static_cast<double>(written) / outRate); };
+    const CutRead read = chain ? writeFiltered(in, options, *chain, *sink, written, progress)
+                               : writeCut(in, window, *sink, options.output, written, progress);
     if (!read.kept) {
         if (read.decodedFrames == 0 && !seeked)
             throw CoderError(options.input + ": not a media file (no audio could be decoded)");
