@@ -1,10 +1,8 @@
 #include "settings/EffectsSettings.h"
 
-#include "platform/XdgDirs.h"
+#include "settings/SettingsFile.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QList<int> fadeChoicesMs() { return {0, 500, 1000, 2000, 3000}; }
 
@@ -32,24 +30,10 @@ EffectsSettings parseEffectsIni(const QByteArray& contents)
     return s;
 }
 
-EffectsSettings loadEffectsIni(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parseEffectsIni(file.read(4096));
-}
+EffectsSettings loadEffectsIni(const QString& path) { return parseEffectsIni(readSettingsFile(path)); }
 
 bool storeEffectsIni(const QString& path, const EffectsSettings& values)
 {
-    if (!makePrivateParentFolders(path))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray data = QByteArray::number(values.fadeInMs) + "\r\n" + QByteArray::number(values.fadeOutMs) +
-                            "\r\n" + QByteArray::number(values.loudnessLufs) + "\r\n";
-    if (file.write(data) != data.size())
-        return false;
-    return file.commit();
+    return writeSettingsFile(path, QByteArray::number(values.fadeInMs) + "\r\n" + QByteArray::number(values.fadeOutMs) +
+                                       "\r\n" + QByteArray::number(values.loudnessLufs) + "\r\n");
 }
