@@ -255,7 +255,6 @@ TEST(RingToneEndToEnd, PlaySelectionPlaysTheSelectionWithItsEffects)
     r.w->imgCtrlButton_Click(5);
     // The rendered selection is what plays, under the usual alias.
     ASSERT_TRUE(QFile::exists(r.rig.paths.previewWav));
-    EXPECT_NEAR(judgeLoudness(r.rig.paths.previewWav).integrated, -23, 1.0);
     EXPECT_EQ(r.w->state().playingSelection, kTrue);
     EXPECT_EQ(r.media.send("status sound length").reply.toDouble(), 2000);
     // The playhead crosses the selection and stops at its end.
