@@ -21,51 +21,16 @@ ffmpeg -nostdin -v error -f lavfi -i "anoisesrc=d=600:c=pink:r=44100:a=0.3:seed=
 ffmpeg -nostdin -v error -f lavfi -i "sine=frequency=440:duration=3600:sample_rate=44100" -ac 2 \
   -c:a pcm_s16le "$work/long.wav"
 
-# Prints "wall cpu" in seconds for one run of "$@"; cpu is user + system time.
-time_once() {
-  local out
-  out=$( { TIMEFORMAT='%R %U %S'; time "$@" </dev/null >/dev/null 2>&1 || echo "failed: $*" >&2; } 2>&1 )
-  case $out in failed*) echo "$out" >&2; exit 1 ;; esac
-  local wall user sys
-  read -r wall user sys <<<"$out"
-  awk -v w="$wall" -v u="$user" -v s="$sys" 'BEGIN {printf "%.3f %.3f\n", w, u + s}'
-}
+. "$(dirname "$0")/paired-runs.sh"
 
 # Runs one case with the same arguments for both programs, $runs pairs, and prints the figures.
 compare() {
   local label=$1 target=$2
   shift 2
-  local results="" pair c f
-  for pair in $(seq "$runs"); do
-    if [ $((pair % 2)) -eq 1 ]; then
-      c=$(time_once "$coder" "$@"); f=$(time_once ffmpeg -nostdin "$@")
-    else
-      f=$(time_once ffmpeg -nostdin "$@"); c=$(time_once "$coder" "$@")
-    fi
-    results+="$c $f"$'\n'
-  done
-  awk -v l="$label" -v t="$target" '
-    function median(a, n,   i, j, x, b) {
-      for (i = 1; i <= n; i++) b[i] = a[i]
-      for (i = 2; i <= n; i++) { x = b[i]; for (j = i - 1; j >= 1 && b[j] > x; j--) b[j + 1] = b[j]; b[j + 1] = x }
-      return n % 2 ? b[(n + 1) / 2] : (b[n / 2] + b[n / 2 + 1]) / 2
-    }
-    function lo(a, n,   i, m) { m = a[1]; for (i = 2; i <= n; i++) if (a[i] < m) m = a[i]; return m }
-    function hi(a, n,   i, m) { m = a[1]; for (i = 2; i <= n; i++) if (a[i] > m) m = a[i]; return m }
-    NF == 4 {
-      n++
-      cw[n] = $1; cc[n] = $2; fw[n] = $3; fc[n] = $4
-      rw[n] = $3 > 0 ? $1 / $3 : 0; rc[n] = $4 > 0 ? $2 / $4 : 0
-    }
-    END {
-      printf "%s (target <= %s)\n", l, t
-      printf "  wall  coder  %7.3f s [%.3f-%.3f]  ffmpeg %7.3f s [%.3f-%.3f]  ratio of medians %5.2f  median of pair ratios %5.2f\n",
-        median(cw, n), lo(cw, n), hi(cw, n), median(fw, n), lo(fw, n), hi(fw, n),
-        median(cw, n) / median(fw, n), median(rw, n)
-      printf "  cpu   coder  %7.3f s [%.3f-%.3f]  ffmpeg %7.3f s [%.3f-%.3f]  ratio of medians %5.2f  median of pair ratios %5.2f\n",
-        median(cc, n), lo(cc, n), hi(cc, n), median(fc, n), lo(fc, n), hi(fc, n),
-        median(cc, n) / median(fc, n), median(rc, n)
-    }' <<<"$results"
+  args=("$@")
+  run_a() { "$coder" "${args[@]}"; }
+  run_b() { ffmpeg -nostdin "${args[@]}"; }
+  paired_compare "$label" "$target" coder ffmpeg
 }
 
 # Write the new media out before timing, so that no run pays for flushing them, and keep them

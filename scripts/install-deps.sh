@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config git
   qt6-base-dev libqt6printsupport6 qt6-qpa-plugins
   libsdl2-dev
-  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libavfilter-dev
   libopencore-amrnb-dev
   libgtest-dev
   ffmpeg

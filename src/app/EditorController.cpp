@@ -16,6 +16,7 @@
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimelinePanel.h"
 #include "transcode/ConsoleRunner.h"
+#include "transcode/SelectionPreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,7 @@ EditorController::EditorController(const AppPaths& paths, const MainServices& se
     settings_ = AfterSaveSettings{};
     if (QFile::exists(paths_.setupIni()))
         settings_ = loadSetupIni(paths_.setupIni());
+    effects_ = loadEffectsIni(paths_.effectsIni());
     objDOS_ = new ConsoleRunner(*services_.boxes, this);
     objDOS1_ = new ConsoleRunner(*services_.boxes, this);
     connect(objDOS_, &ConsoleRunner::ReceiveOutputs, this, &EditorController::decodeOutput);
@@ -44,6 +46,11 @@ EditorController::EditorController(const AppPaths& paths, const MainServices& se
     playback_ = std::make_unique<PlaybackController>(
         state_, model_, *services_.media, labels_, paths_.tempWav, [] { QApplication::processEvents(); },
         [this](const QString& why) { warn(why, QString::fromLatin1(kProductName)); });
+    // With fades or loudness on, "Play selection" plays the selection as a save will write it.
+    preview_ = std::make_unique<SelectionPreview>(*services_.boxes, paths_.coder(), paths_.tempWav, paths_.previewWav,
+                                                  effects_);
+    playback_->setSelectionSound([this](std::int32_t begin, std::int32_t end) { return preview_->prepare(begin, end); });
+    connect(this, &EditorController::fileClosed, this, [this] { preview_->discard(); });
     connectSelectionLabels(model_, labels_, this);
     connect(&poll_, &QTimer::timeout, this, &EditorController::poll);
     connect(&model_, &EditorModel::historyChanged, this, [this] {

@@ -2,6 +2,7 @@
 #include "app/EditorActions.h"
 #include "app/MainServices.h"
 #include "platform/AppPaths.h"
+#include "settings/EffectsSettings.h"
 #include "settings/SetupIni.h"
 #include "timeline/EditorModel.h"
 #include "timeline/EditorState.h"
@@ -18,6 +19,7 @@ class EditorWindow;
 class LabelSink;
 class PlaybackController;
 class QTimer;
+class SelectionPreview;
 class QWidget;
 class TimelinePanel;
 
@@ -39,6 +41,7 @@ public:
     PlaybackController& playback() { return *playback_; }
     CCommonDialogs& commonDialogs() { return *commonDialogs_; }
     AfterSaveSettings& settings() { return settings_; }
+    EffectsSettings& effects() { return effects_; }
     ConsoleRunner* decodeRunner() const { return objDOS_; }
     ConsoleRunner* saveRunner() const { return objDOS1_; }
     const EditorActions& actions() const { return actions_; }
@@ -140,8 +143,10 @@ private:
     EditorState state_;
     EditorModel model_;
     AfterSaveSettings settings_;
+    EffectsSettings effects_;
     std::unique_ptr<CCommonDialogs> commonDialogs_;
     std::unique_ptr<PlaybackController> playback_;
+    std::unique_ptr<SelectionPreview> preview_;
     ConsoleRunner* objDOS_ = nullptr;
     ConsoleRunner* objDOS1_ = nullptr;
     EditorActions actions_;

@@ -11,8 +11,10 @@
 #include "timeline/PlaybackController.h"
 #include "timeline/SelectionLabels.h"
 #include "transcode/ConsoleRunner.h"
+#include "transcode/PhoneLength.h"
 #include "transcode/ProgressParsing.h"
 #include "transcode/RunFailure.h"
+#include "transcode/SaveFormats.h"
 #include "transcode/TranscodeCommands.h"
 
 #include <QFile>
@@ -22,9 +24,6 @@ namespace {
 const char* const kOpenFilter =
     "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr|"
     "WMV Files(*.wmv)|*.wmv|AVI Files(*.avi)|*.avi|MPG Files(*.mpg)|*.mpg|All Files(*.*)|*.*";
-const char* const kSaveFilter =
-    "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr";
-
 // Shows a common dialog (ShowOpen or ShowSave); one that cannot be shown counts as cancelled.
 bool chosenIn(CCommonDialogs& dialogs, bool (CCommonDialogs::*show)())
 {
@@ -242,7 +241,7 @@ void EditorController::saveRingTone()
         return;
     if (objDOS1_->isRunning())
         return;
-    commonDialogs_->setFilter(QString::fromLatin1(kSaveFilter));
+    commonDialogs_->setFilter(saveDialogFilter());
     commonDialogs_->setTitle(QStringLiteral("Save As"));
     commonDialogs_->setPath(QString());
     commonDialogs_->setFileName(QStringLiteral("cut.mp3"));
@@ -255,7 +254,7 @@ void EditorController::saveRingTone()
     if (output.isEmpty())
         return;
     if (!encodeOptions(output)) {
-        services_.boxes->show(QStringLiteral("Cannot save \"%1\": the name must end in .mp3, .wma, .wav or .amr.").arg(output),
+        services_.boxes->show(QStringLiteral("Cannot save \"%1\": the name must end in %2.").arg(output, saveExtensionsText()),
                               QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
@@ -270,9 +269,12 @@ void EditorController::saveRingTone()
                               QStringLiteral("Save As"), MsgButtons::OkCancel, MsgIcon::Warning) != MsgResult::Ok)
         return;
 
+    const std::int32_t length = sel.end - sel.begin;
+    if (!confirmPhoneLength(*services_.boxes, output, length))
+        return;
+
     playback_->releaseForSave();
-    const QString command = encodeCommand(paths_.coder(), paths_.tempWav, model_.selection().begin,
-                                          model_.selection().end - model_.selection().begin, output);
+    const QString command = encodeCommand(paths_.coder(), paths_.tempWav, sel.begin, length, output, effects_);
     setRunning(true);
     window_.setSaveProgress(0, QStringLiteral("0%"));
     window_.showSaveProgress(true);

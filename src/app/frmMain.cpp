@@ -145,6 +145,7 @@ PlaybackController& frmMain::playback() { return controller_->playback(); }
 CCommonDialogs& frmMain::commonDialogs() { return controller_->commonDialogs(); }
 EditorState& frmMain::state() { return controller_->state(); }
 AfterSaveSettings& frmMain::settings() { return controller_->settings(); }
+EffectsSettings& frmMain::effects() { return controller_->effects(); }
 
 void frmMain::imgButton_Click(int index) { controller_->panelAction(index); }
 void frmMain::imgCtrlButton_Click(int index) { controller_->transportAction(index); }

@@ -3,6 +3,7 @@
 #include "app/MainServices.h"
 #include "app/SkinnedWindow.h"
 #include "platform/AppPaths.h"
+#include "settings/EffectsSettings.h"
 #include "settings/SetupIni.h"
 #include "timeline/EditorState.h"
 
@@ -70,6 +71,7 @@ public:
     CCommonDialogs& commonDialogs();
     EditorState& state();
     AfterSaveSettings& settings();
+    EffectsSettings& effects();
     frmMenu& menuWindow();
     ConsoleRunner* objDOS = nullptr;
     ConsoleRunner* objDOS1 = nullptr;

@@ -72,7 +72,8 @@ int main(int argc, char** argv)
                                       settingsWindow->show();
                               }, &history};
         mainWindow = std::make_unique<frmMain>(paths, services);
-        settingsWindow = std::make_unique<SettingsWindowLauncher>(mainWindow->settings(), paths.setupIni());
+        settingsWindow = std::make_unique<SettingsWindowLauncher>(mainWindow->settings(), mainWindow->effects(),
+                                                                  paths.setupIni());
         boxes.setOwner(mainWindow.get());
         QObject::connect(mainWindow.get(), &frmMain::shutDown, &app, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();

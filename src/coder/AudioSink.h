@@ -2,6 +2,7 @@
 #pragma once
 
 #include "coder/OutputName.h"
+#include "coder/OutputTags.h"
 #include "coder/Resampler.h"
 
 #include <cstdint>
@@ -21,6 +22,7 @@ struct OutputRequest {
     int sourceRate = 0;
     ChannelLayout sourceLayout;
     AVSampleFormat sourceFormat = AV_SAMPLE_FMT_NONE;
+    Tags tags;                 // written where the container has a place for them
 };
 
 // An output being written. Owns its file until finish() or destruction; knows nothing of the

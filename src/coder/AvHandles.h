@@ -3,6 +3,7 @@
 
 extern "C" {
 #include <libavcodec/avcodec.h>
+#include <libavfilter/avfilter.h>
 #include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
 #include <libswresample/swresample.h>
@@ -56,6 +57,9 @@ struct AvioFreer {
         avio_context_free(&c);
     }
 };
+struct FilterGraphFreer {
+    void operator()(AVFilterGraph* g) const { avfilter_graph_free(&g); }
+};
 struct FifoFreer {
     void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
 };
@@ -67,6 +71,7 @@ using SwrPtr = std::unique_ptr<SwrContext, SwrFreer>;
 using FramePtr = std::unique_ptr<AVFrame, FrameFreer>;
 using PacketPtr = std::unique_ptr<AVPacket, PacketFreer>;
 using FifoPtr = std::unique_ptr<AVAudioFifo, FifoFreer>;
+using FilterGraphPtr = std::unique_ptr<AVFilterGraph, FilterGraphFreer>;
 using AvioPtr = std::unique_ptr<AVIOContext, AvioFreer>;
 
 // Owns one channel layout (a custom order holds an allocated map): copies are deep.

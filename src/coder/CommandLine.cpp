@@ -138,8 +138,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             haveOutput = true;
             continue;
         }
-        static const char* const valueOptions[] = {"-i", "-ss", "-t", "-ab", "-b:a", "-ar", "-ac",
-                                                   "-acodec", "-c:a", "-codec:a"};
+        static const char* const valueOptions[] = {"-i", "-ss", "-t", "-ab", "-b:a", "-ar", "-ac", "-acodec",
+                                                   "-c:a", "-codec:a", "-af", "-filter:a", "-metadata"};
         bool known = false;
         for (const char* name : valueOptions)
             known = known || a == name;
@@ -179,6 +179,17 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             o.channels = parsePositiveInt(value, 8);
             if (!o.channels)
                 return fail("invalid channel count for -ac: " + value);
+        } else if (a == "-af" || a == "-filter:a") {
+            if (value.empty())
+                return fail("empty filter chain for " + a);
+            if (!o.audioFilters.empty())
+                return fail("more than one filter chain given (join the filters with commas)");
+            o.audioFilters = value;
+        } else if (a == "-metadata") {
+            const auto eq = value.find('=');
+            if (eq == std::string::npos || eq == 0)
+                return fail("-metadata needs key=value: " + value);
+            o.metadata.emplace_back(value.substr(0, eq), value.substr(eq + 1));
         } else {
             o.codecName = value;  // -acodec, -c:a, -codec:a
             if (value.empty())

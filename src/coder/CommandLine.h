@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace coder {
@@ -20,6 +21,9 @@ struct CoderOptions {
     std::optional<int> sampleRate;  // -ar
     std::optional<int> channels;    // -ac
     std::string codecName;          // -acodec / -c:a
+    std::string audioFilters;       // -af / -filter:a, FFmpeg's filter-chain syntax
+    // -metadata key=value, in the order given; an empty value removes the tag.
+    std::vector<std::pair<std::string, std::string>> metadata;
 };
 
 struct ParseResult {

@@ -150,6 +150,13 @@ EncodedFileSink::EncodedFileSink(const OutputRequest& request)
     stream_->time_base = encoder_->time_base;
     checkAv(avcodec_parameters_from_context(stream_->codecpar, encoder_.get()), request.name);
 
+    for (const auto& [key, value] : request.tags) {
+        checkAv(av_dict_set(&raw->metadata, key.c_str(), value.c_str(), 0), "out of memory");
+        // Ogg keeps its comments with the stream, not the file.
+        if (std::string(container->name) == "ogg")
+            checkAv(av_dict_set(&stream_->metadata, key.c_str(), value.c_str(), 0), "out of memory");
+    }
+
     int ret = avio_open(&raw->pb, fileUrl(request.writePath).c_str(), AVIO_FLAG_WRITE);
     if (ret < 0)
         throw CoderError(request.name + ": cannot write (" + avErrorText(ret) + ")");

@@ -8,8 +8,10 @@ namespace coder {
 // Owns the muxer, its file and the encoder. The container follows the name's extension:
 // .wav is 16-bit PCM (RF64 past 4 GiB), .mp3 LAME with its gapless header, .wma ASF with
 // wmav2 unless another codec is asked for, .m4r an iPod MP4 with AAC, others as libavformat
-// guesses them with its default audio codec. The source's channel layout is kept unless another
-// channel count is asked for or the codec cannot store it.
+// guesses them with its default audio codec (.m4a AAC in an iPod MP4, .ogg Vorbis, .flac FLAC).
+// The source's channel layout is kept unless another channel count is asked for or the codec
+// cannot store it. The request's tags go into the container's own tags (Vorbis comments of the
+// stream in Ogg).
 class EncodedFileSink : public AudioSink {
 public:
     // Opens the encoder and the file and writes the header; throws CoderError naming the output.

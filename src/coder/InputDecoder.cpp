@@ -143,6 +143,20 @@ void InputDecoder::countAmrFrames()
         throw CoderError(path_ + ": read error (" + avErrorText(static_cast<int>(back)) + ")");
 }
 
+SourceTags InputDecoder::sourceTags() const
+{
+    auto find = [this](const char* key) -> std::string {
+        const AVDictionary* const places[] = {format_->metadata, stream()->metadata};
+        for (const AVDictionary* tags : places) {
+            const AVDictionaryEntry* e = av_dict_get(tags, key, nullptr, 0);
+            if (e && e->value && *e->value)
+                return e->value;
+        }
+        return {};
+    };
+    return SourceTags{find("artist"), find("album")};
+}
+
 bool InputDecoder::seekToSample(std::int64_t startSample)
 {
     if (startSample <= 0)

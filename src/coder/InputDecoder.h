@@ -3,6 +3,7 @@
 
 #include "coder/AvHandles.h"
 #include "coder/InputBytes.h"
+#include "coder/OutputTags.h"
 #include "coder/StreamDecoder.h"
 
 #include <cstdint>
@@ -41,6 +42,8 @@ public:
     const StreamDecoder& decoder() const { return *decoder_; }
     const AVStream* stream() const { return format_->streams[streamIndex_]; }
     int damagedPackets() const { return damaged_; }
+    // The artist and album the container names (its own tags, else the audio stream's).
+    SourceTags sourceTags() const;
     bool endedOnDamage() const { return endedOnDamage_; }
 
 private:

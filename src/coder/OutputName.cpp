@@ -67,13 +67,17 @@ std::string formatKeyOf(const std::string& name)
     // Any other name is taken as the window takes it: by its last three characters, blanks
     // at the end removed, whatever comes before them.
     const std::string trimmed = withoutTrailingBlanks(name);
-    if (trimmed.size() < 3)
-        return {};
-    std::string tail = trimmed.substr(trimmed.size() - 3);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (tail == "mp3" || tail == "wma" || tail == "wav" || tail == "amr")
-        return tail;
+    auto tail = [&trimmed](std::size_t n) {
+        std::string t = trimmed.size() < n ? std::string() : trimmed.substr(trimmed.size() - n);
+        std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return t;
+    };
+    // The four first formats first, so that no name they took changes hands.
+    for (const char* key : {"mp3", "wma", "wav", "amr", "m4r", "m4a", "ogg"})
+        if (tail(3) == key)
+            return key;
+    if (tail(4) == "flac")
+        return "flac";
     return {};
 }
 

@@ -13,8 +13,8 @@ bool isKnownAudioExtension(const std::string& ext);
 
 // The format a name asks for: its extension when that is a known audio format; for any other
 // name the window's rule, the last three characters after removing blanks at the end, when
-// they are "mp3", "wma", "wav" or "amr" in any case ("tone.v2ringmp3" and "ringmp3" are MP3).
-// Lower case; "" when neither.
+// they are "mp3", "wma", "wav", "amr", "m4r", "m4a" or "ogg" in any case ("tone.v2ringmp3" and
+// "ringmp3" are MP3), else the last four when they are "flac". Lower case; "" when neither.
 std::string formatKeyOf(const std::string& name);
 
 } // namespace coder

@@ -1,20 +1,21 @@
 #include "coder/Transcoder.h"
 
 #include "coder/AmrSink.h"
-#include "coder/CutWindow.h"
+#include "coder/CutReader.h"
 #include "coder/EncodedFileSink.h"
+#include "coder/FilterChain.h"
+#include "coder/FilteredWrite.h"
 #include "coder/InputDecoder.h"
 #include "coder/TempOutput.h"
 
 #include <cinttypes>
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <sys/stat.h>
 
 namespace coder {
 namespace {
-
-// Frames handed to writers that take any size: large enough to keep per-call costs small.
-constexpr int anySizeChunk = 8192;
 
 std::string inputHeader(const InputDecoder& in, const std::string& name)
 {
@@ -56,6 +57,48 @@ void drain(Resampler& resampler, AudioSink& sink, AVFrame& frame, bool end, std:
     }
 }
 
+// Decodes the cut of `in` and writes it to sink in the frames it takes, without filters;
+// `progress` runs after each decoded frame.
+CutRead writeCut(InputDecoder& in, const CutWindow& window, AudioSink& sink, const std::string& name,
+                 std::int64_t& written, const std::function<void()>& progress)
+{
+    CutRead read;
+    std::unique_ptr<Resampler> resampler;
+    FramePtr out = makeFrame();
+    while (const AVFrame* frame = in.nextFrame()) {
+        ++read.decodedFrames;
+        const FrameSlice slice = window.slice(in.framePosition(), frame->nb_samples);
+        if (slice.count > 0) {
+            if (!resampler)
+                resampler = std::make_unique<Resampler>(*frame, sink.shape(), name);
+            resampler->adaptTo(*frame);
+            read.kept = true;
+            if (sink.shape().frameSize == 0) {
+                // Any frame size will do: skip the queue and its copies, once what a change of
+                // input shape left in it has gone out.
+                if (resampler->queued() > 0)
+                    drain(*resampler, sink, *out, true, written);
+                const int n = resampler->convertDirect(*frame, slice.offset, slice.count, *out);
+                if (n > 0) {
+                    sink.write(*out);
+                    written += n;
+                }
+            } else {
+                resampler->push(*frame, slice.offset, slice.count);
+                drain(*resampler, sink, *out, false, written);
+            }
+        }
+        progress();
+        if (slice.done)
+            break;
+    }
+    if (resampler) {
+        resampler->flush();
+        drain(*resampler, sink, *out, true, written);
+    }
+    return read;
+}
+
 } // namespace
 
 std::unique_ptr<AudioSink> openSink(const OutputRequest& request)
@@ -76,12 +119,20 @@ int transcode(InputDecoder& in, const CoderOptions& options, ProgressPrinter& pr
 {
     printer.text(inputHeader(in, options.input));
 
+    std::optional<FilterChain> chain;
+    if (!options.audioFilters.empty()) {
+        FilterChainParse parsed = parseFilterChain(options.audioFilters);
+        if (!parsed.chain)
+            throw CoderError(options.output + ": " + parsed.error);
+        chain = std::move(parsed.chain);
+    }
+
     struct stat st {};
     if (!options.overwrite && ::stat(options.output.c_str(), &st) == 0)
         throw CoderError(options.output + ": already exists (use -y to overwrite)");
 
     const double startSeconds = options.inputSeek + options.outputStart;
-    const CutWindow window(startSeconds, options.duration, in.sampleRate());
+    const CutWindow window = cutWindowOf(options, in.sampleRate());
     const bool seeked = window.start() > 0 && in.seekToSample(window.start());
 
     TempOutput temp(options.output);
@@ -95,52 +146,23 @@ int transcode(InputDecoder& in, const CoderOptions& options, ProgressPrinter& pr
     request.sourceRate = in.sampleRate();
     request.sourceLayout = in.decoder().layout();
     request.sourceFormat = in.decoder().sampleFormat();
+    request.tags = outputTags(in.sourceTags(), options);
     std::unique_ptr<AudioSink> sink = openSink(request);
     printer.text(sink->describe());
 
-    std::unique_ptr<Resampler> resampler;
-    FramePtr out = makeFrame();
     std::int64_t written = 0;
-    std::int64_t decodedFrames = 0;
-    bool kept = false;
     const double outRate = sink->shape().sampleRate;
-    while (const AVFrame* frame = in.nextFrame()) {
-        ++decodedFrames;
-        const FrameSlice slice = window.slice(in.framePosition(), frame->nb_samples);
-        if (slice.count > 0) {
-            if (!resampler)
-                resampler = std::make_unique<Resampler>(*frame, sink->shape(), options.output);
-            resampler->adaptTo(*frame);
-            kept = true;
-            if (sink->shape().frameSize == 0) {
-                // Any frame size will do: skip the queue and its copies, once what a change of
-                // input shape left in it has gone out.
-                if (resampler->queued() > 0)
-                    drain(*resampler, *sink, *out, true, written);
-                const int n = resampler->convertDirect(*frame, slice.offset, slice.count, *out);
-                if (n > 0) {
-                    sink->write(*out);
-                    written += n;
-                }
-            } else {
-                resampler->push(*frame, slice.offset, slice.count);
-                drain(*resampler, *sink, *out, false, written);
-            }
-        }
-        printer.update(sink->bytesWritten(), static_cast<double>(written) / outRate);
-        if (slice.done)
-            break;
-    }
-    if (!kept) {
-        if (decodedFrames == 0 && !seeked)
+    const auto progress = [&] { printer.update(sink->bytesWritten(), static_cast<double>(written) / outRate); };
+    const CutRead read = chain ? writeFiltered(in, options, *chain, *sink, written, progress)
+                               : writeCut(in, window, *sink, options.output, written, progress);
+    if (!read.kept) {
+        if (read.decodedFrames == 0 && !seeked)
             throw CoderError(options.input + ": not a media file (no audio could be decoded)");
         char at[64];
         std::snprintf(at, sizeof at, "%.3f", startSeconds);
         throw CoderError(options.output + ": nothing to write, the start " + at + " s is at or past the end of "
                          + options.input);
     }
-    resampler->flush();
-    drain(*resampler, *sink, *out, true, written);
     sink->finish();
     temp.commit(options.overwrite);
     printer.finish(sink->bytesWritten(), static_cast<double>(written) / outRate);

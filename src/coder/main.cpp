@@ -24,7 +24,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "coder: %s\n", parsed.error.c_str());
         if (args.empty())
             std::fprintf(stderr, "usage: coder [-ss S] -i INPUT [-ss S] [-t S] [-y] [-vn] [-ab RATE] [-ar HZ] "
-                                 "[-ac N] [-acodec NAME] OUTPUT\n");
+                                 "[-ac N] [-acodec NAME] [-af FILTERS] [-metadata KEY=VALUE] OUTPUT\n");
         return 2;
     }
     coder::ProgressPrinter printer(stdout);

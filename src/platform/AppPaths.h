@@ -13,14 +13,17 @@ struct AppPaths {
     QString appDir;       // folder of the running executable, no trailing slash
     QString tempDir;      // private per-user temporary folder, no trailing slash
     QString tempWav;      // this instance's decoded WAV inside tempDir
+    QString previewWav;   // this instance's selection with its effects, inside tempDir
     QString coderFile;    // the transcoder
     QString setupIniFile; // the after-save settings
+    QString effectsIniFile; // the ring-tone effects, beside setup.ini
     QString soundFile;    // the completion sound
     QString helpPage;     // the help page
     QString historyFile;  // recent files and dialog folders; empty: nothing is remembered
 
     QString coder() const { return coderFile; }
     QString setupIni() const { return setupIniFile; }
+    QString effectsIni() const { return effectsIniFile; }
     QString soundWav() const { return soundFile; }
     QString helpFile() const { return helpPage; }
 

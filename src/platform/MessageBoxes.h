@@ -1,8 +1,8 @@
 #pragma once
 #include <QString>
 
-// Buttons, icons and answers of a message box.
-enum class MsgButtons { Ok, OkCancel };
+// Buttons, icons and answers of a message box. With YesNo, Ok is the answer Yes and Cancel No.
+enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgIcon { None, Information, Warning, Error };
 enum class MsgResult { Ok, Cancel };
 

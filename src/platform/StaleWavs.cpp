@@ -12,12 +12,13 @@ int removeStaleWavs(const QString& tempDir)
 {
     if (!ensurePrivateFolder(tempDir))
         return 0;  // not ours to clean
-    static const QRegularExpression instanceWav(QStringLiteral("^open-([0-9]{1,10})\\.wav$"));
+    static const QRegularExpression instanceWav(QStringLiteral("^(?:open|preview)-([0-9]{1,10})\\.wav$"));
     const QString self = ownProcessName();
     const qint64 ownPid = QCoreApplication::applicationPid();
     int removed = 0;
     const QDir dir(tempDir);
-    for (const QString& name : dir.entryList({QStringLiteral("open-*.wav")}, QDir::Files | QDir::System)) {
+    for (const QString& name : dir.entryList({QStringLiteral("open-*.wav"), QStringLiteral("preview-*.wav")},
+                                                      QDir::Files | QDir::System)) {
         const QRegularExpressionMatch m = instanceWav.match(name);
         if (!m.hasMatch())
             continue;

@@ -5,8 +5,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-SettingsWindowLauncher::SettingsWindowLauncher(AfterSaveSettings& values, QString setupIniPath)
-    : values_(values), setupIniPath_(std::move(setupIniPath))
+SettingsWindowLauncher::SettingsWindowLauncher(AfterSaveSettings& values, EffectsSettings& effects,
+                                               QString setupIniPath)
+    : values_(values), effects_(effects), setupIniPath_(std::move(setupIniPath))
 {
 }
 
@@ -15,7 +16,7 @@ SettingsWindowLauncher::~SettingsWindowLauncher() { delete window_.data(); }
 void SettingsWindowLauncher::show()
 {
     if (!window_) {
-        window_ = new frmSetting(values_, setupIniPath_);  // ownerless; deletes itself on close
+        window_ = new frmSetting(values_, effects_, setupIniPath_);  // ownerless; deletes itself on close
         window_->setAttribute(Qt::WA_DeleteOnClose);
         // Without an owner nothing places it: put it in the middle of the screen.
         if (const QScreen* screen = QGuiApplication::primaryScreen())

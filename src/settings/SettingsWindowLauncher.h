@@ -1,4 +1,5 @@
 #pragma once
+#include "settings/EffectsSettings.h"
 #include "settings/SetupIni.h"
 
 #include <QPointer>
@@ -12,7 +13,7 @@ class frmSetting;
 // Does not own the run-time values, which must outlive it.
 class SettingsWindowLauncher {
 public:
-    SettingsWindowLauncher(AfterSaveSettings& values, QString setupIniPath);
+    SettingsWindowLauncher(AfterSaveSettings& values, EffectsSettings& effects, QString setupIniPath);
     ~SettingsWindowLauncher();
     SettingsWindowLauncher(const SettingsWindowLauncher&) = delete;
     SettingsWindowLauncher& operator=(const SettingsWindowLauncher&) = delete;
@@ -23,6 +24,7 @@ public:
 
 private:
     AfterSaveSettings& values_;
+    EffectsSettings& effects_;
     QString setupIniPath_;
     QPointer<frmSetting> window_;
 };

@@ -1,10 +1,9 @@
 #include "settings/SetupIni.h"
 
-#include "platform/XdgDirs.h"
+#include "settings/SettingsFile.h"
 #include "timeline/TimeText.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QList>
 
 namespace {
 
@@ -67,24 +66,10 @@ AfterSaveSettings parseSetupIni(const QByteArray& contents)
     return s;
 }
 
-AfterSaveSettings loadSetupIni(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parseSetupIni(file.read(4096));
-}
+AfterSaveSettings loadSetupIni(const QString& path) { return parseSetupIni(readSettingsFile(path)); }
 
 bool storeSetupIni(const QString& path, const AfterSaveSettings& values)
 {
-    if (!makePrivateParentFolders(path))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray data = QByteArray::number(values.openFolderAfterSave) + "\r\n" +
-                            QByteArray::number(values.playSoundAfterSave) + "\r\n";
-    if (file.write(data) != data.size())
-        return false;
-    return file.commit();
+    return writeSettingsFile(path, QByteArray::number(values.openFolderAfterSave) + "\r\n" +
+                                       QByteArray::number(values.playSoundAfterSave) + "\r\n");
 }

@@ -1,5 +1,7 @@
 #include "settings/frmSetting.h"
 
+#include "settings/SettingsPageTab.h"
+
 #include "platform/SkinShape.h"
 
 #include "controls/FormDescription.h"
@@ -65,12 +67,45 @@ QPalette lightPalette(QPalette p)
     return p;
 }
 
+QString fadeText(int ms)
+{
+    return ms == 0 ? QStringLiteral("Off") : QString::number(ms / 1000.0) + QStringLiteral(" s");
+}
+
+QString loudnessText(int lufs)
+{
+    switch (lufs) {
+    case 0: return QStringLiteral("Off");
+    case -16: return QStringLiteral("\u221216 LUFS, for phones");
+    case -14: return QStringLiteral("\u221214 LUFS, as loud as streaming");
+    case -23: return QStringLiteral("\u221223 LUFS, EBU R 128");
+    default: return QStringLiteral("%1 LUFS").arg(lufs);
+    }
+}
+
+// Fills a list with the texts of `choices`, each entry carrying its value.
+void fill(QComboBox* list, const QList<int>& choices, QString (*text)(int))
+{
+    for (int v : choices)
+        list->addItem(text(v), v);
+}
+
+// The entry of `value`; a value that names no entry leaves the list without a selection.
+void select(QComboBox* list, int value) { list->setCurrentIndex(list->findData(value)); }
+
+// The value of the chosen entry; off (0) when none is chosen.
+int chosen(const QComboBox* list) { return list->currentIndex() < 0 ? 0 : list->currentData().toInt(); }
+
 }  // namespace
 
-frmSetting::frmSetting(AfterSaveSettings& values, QString setupIniPath, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), values_(values), setupIniPath_(std::move(setupIniPath)),
-      cmbOF_(new QComboBox(this)), cmbRS_(new QComboBox(this)), cmdOK_(new SkinButton(QStringLiteral("cmdOK"), this)),
-      cmbBack_(new SkinButton(QStringLiteral("cmbBack"), this)), Image1_(new QLabel(this)), dragger_(*this)
+frmSetting::frmSetting(AfterSaveSettings& values, EffectsSettings& effects, QString setupIniPath, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), values_(values), effects_(effects),
+      setupIniPath_(std::move(setupIniPath)), cmbOF_(new QComboBox(this)), cmbRS_(new QComboBox(this)),
+      cmbFadeIn_(new QComboBox(this)), cmbFadeOut_(new QComboBox(this)), cmbLoudness_(new QComboBox(this)),
+      tabAfterSave_(new SettingsPageTab(QStringLiteral("tabAfterSave"), this)),
+      tabEffects_(new SettingsPageTab(QStringLiteral("tabEffects"), this)),
+      cmdOK_(new SkinButton(QStringLiteral("cmdOK"), this)), cmbBack_(new SkinButton(QStringLiteral("cmbBack"), this)),
+      Image1_(new QLabel(this)), dragger_(*this)
 {
     initSettingsResources();
     setObjectName(QStringLiteral("frmSetting"));
@@ -78,9 +113,19 @@ frmSetting::frmSetting(AfterSaveSettings& values, QString setupIniPath, QWidget*
     setPalette(lightPalette(palette()));
     cmbOF_->setObjectName(QStringLiteral("cmbOF"));
     cmbRS_->setObjectName(QStringLiteral("cmbRS"));
+    cmbFadeIn_->setObjectName(QStringLiteral("cmbFadeIn"));
+    cmbFadeOut_->setObjectName(QStringLiteral("cmbFadeOut"));
+    cmbLoudness_->setObjectName(QStringLiteral("cmbLoudness"));
     Image1_->setObjectName(QStringLiteral("Image1"));
     cmbOF_->addItems({QStringLiteral("Open the folder"), QStringLiteral("Do Nothing")});
     cmbRS_->addItems({QStringLiteral("Yes"), QStringLiteral("No")});
+    fill(cmbFadeIn_, fadeChoicesMs(), fadeText);
+    fill(cmbFadeOut_, fadeChoicesMs(), fadeText);
+    fill(cmbLoudness_, loudnessChoicesLufs(), loudnessText);
+    tabAfterSave_->setToolTip(QStringLiteral("What happens after saving a cut"));
+    tabEffects_->setToolTip(QStringLiteral("Fades and loudness of the ring tone"));
+    connect(tabAfterSave_, &QAbstractButton::clicked, this, [this] { showPage(0); });
+    connect(tabEffects_, &QAbstractButton::clicked, this, [this] { showPage(1); });
     Image1_->installEventFilter(this);
     Image1_->setCursor(Qt::PointingHandCursor);
     connect(cmdOK_, &SkinButton::Click, this, &frmSetting::cmdOK_Click);
@@ -111,11 +156,26 @@ void frmSetting::Form_Load()
     setWindowOpacity(250.0 / 255.0);
 
     // A value that names no entry leaves that list without a selection.
-    const auto select = [](QComboBox* list, int index) {
+    const auto selectIndex = [](QComboBox* list, int index) {
         list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
     };
-    select(cmbOF_, values_.openFolderAfterSave);
-    select(cmbRS_, values_.playSoundAfterSave);
+    selectIndex(cmbOF_, values_.openFolderAfterSave);
+    selectIndex(cmbRS_, values_.playSoundAfterSave);
+    select(cmbFadeIn_, effects_.fadeInMs);
+    select(cmbFadeOut_, effects_.fadeOutMs);
+    select(cmbLoudness_, effects_.loudnessLufs);
+    showPage(0);
+}
+
+void frmSetting::showPage(int page)
+{
+    page_ = page == 1 ? 1 : 0;
+    for (QComboBox* list : {cmbOF_, cmbRS_})
+        list->setVisible(page_ == 0);
+    for (QComboBox* list : {cmbFadeIn_, cmbFadeOut_, cmbLoudness_})
+        list->setVisible(page_ == 1);
+    pageTab(page_)->setChecked(true);
+    update();
 }
 
 void frmSetting::applyForm(const FormDescription& form)
@@ -125,8 +185,13 @@ void frmSetting::applyForm(const FormDescription& form)
         setFixedSize(r.size());
         if (const auto picture = self->value(QStringLiteral("picture")))
             background_ = pictureFromFormText(*picture).convertToFormat(QImage::Format_RGB32);
+        if (const auto picture = self->value(QStringLiteral("effectspicture")))
+            effectsBackground_ = pictureFromFormText(*picture).convertToFormat(QImage::Format_RGB32);
     }
-    for (QComboBox* list : {cmbOF_, cmbRS_})
+    for (SettingsPageTab* tab : {tabAfterSave_, tabEffects_})
+        if (const FormControl* c = form.find(tab->objectName()))
+            tab->setGeometry(geometryOf(*c, tab->geometry()));
+    for (QComboBox* list : {cmbOF_, cmbRS_, cmbFadeIn_, cmbFadeOut_, cmbLoudness_})
         if (const FormControl* c = form.find(list->objectName())) {
             list->setGeometry(geometryOf(*c, list->geometry()));
             if (const auto f = c->value(QStringLiteral("font")))
@@ -151,6 +216,10 @@ void frmSetting::cmdOK_Click()
     values_.openFolderAfterSave = static_cast<std::int16_t>(cmbOF_->currentIndex());
     values_.playSoundAfterSave = static_cast<std::int16_t>(cmbRS_->currentIndex());
     storeSetupIni(setupIniPath_, values_);  // a file that cannot be written changes nothing here
+    effects_.fadeInMs = chosen(cmbFadeIn_);
+    effects_.fadeOutMs = chosen(cmbFadeOut_);
+    effects_.loudnessLufs = chosen(cmbLoudness_);
+    storeEffectsIni(effectsIniBeside(setupIniPath_), effects_);
     close();
 }
 
@@ -161,10 +230,10 @@ void frmSetting::Image1_Click() { close(); }
 void frmSetting::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (background_.isNull())
+    if (background().isNull())
         painter.fillRect(rect(), palette().window());
     else
-        painter.drawImage(0, 0, background_);
+        painter.drawImage(0, 0, background());
 }
 
 void frmSetting::mousePressEvent(QMouseEvent* event)

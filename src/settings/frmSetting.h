@@ -1,4 +1,5 @@
 #pragma once
+#include "settings/EffectsSettings.h"
 #include "settings/SetupIni.h"
 #include "settings/SettingsWindowDragger.h"
 
@@ -7,25 +8,38 @@
 
 class QComboBox;
 class QLabel;
+class SettingsPageTab;
 class SkinButton;
 struct FormDescription;
 
 // The settings window: a frameless window shaped by the magenta of its background picture, with
-// the lists cmbOF and cmbRS, the skinned buttons cmdOK and cmbBack and the close glyph Image1,
-// laid out by its form description. OK stores the two choices into the run-time values and
-// setup.ini; Back and the glyph close without storing. Does not own the run-time values.
+// the skinned buttons cmdOK and cmbBack and the close glyph Image1, laid out by its form
+// description, and two pages chosen by the tabs in its header: the after-save settings (the
+// lists cmbOF and cmbRS; the page it opens on) and the ring-tone effects (cmbFadeIn, cmbFadeOut,
+// cmbLoudness). OK stores every choice into the run-time values, the after-save ones into
+// setup.ini and the effects into effects.ini beside it; Back and the glyph close without storing.
+// Does not own the run-time values.
 class frmSetting : public QWidget {
     Q_OBJECT
 public:
-    frmSetting(AfterSaveSettings& values, QString setupIniPath, QWidget* parent = nullptr);
+    frmSetting(AfterSaveSettings& values, EffectsSettings& effects, QString setupIniPath, QWidget* parent = nullptr);
     ~frmSetting() override;
 
     QComboBox* cmbOF() const { return cmbOF_; }
     QComboBox* cmbRS() const { return cmbRS_; }
+    QComboBox* cmbFadeIn() const { return cmbFadeIn_; }
+    QComboBox* cmbFadeOut() const { return cmbFadeOut_; }
+    QComboBox* cmbLoudness() const { return cmbLoudness_; }
+    // The header's tab of page 0 (after saving) or 1 (ring-tone effects).
+    SettingsPageTab* pageTab(int page) const { return page == 0 ? tabAfterSave_ : tabEffects_; }
+    int page() const { return page_; }
+    // Shows page 0 or 1: its picture and its lists.
+    void showPage(int page);
     SkinButton* cmdOK() const { return cmdOK_; }
     SkinButton* cmbBack() const { return cmbBack_; }
     QLabel* Image1() const { return Image1_; }
-    const QImage& background() const { return background_; }
+    // The picture of the page shown.
+    const QImage& background() const { return page_ == 0 ? background_ : effectsBackground_; }
     SettingsWindowDragger& dragger() { return dragger_; }
 
     // The visible shape of a picture: every pixel but the magenta (255, 0, 255) ones.
@@ -46,10 +60,18 @@ private:
     void Image1_Click();
 
     AfterSaveSettings& values_;
+    EffectsSettings& effects_;
     QString setupIniPath_;
     QImage background_;
+    QImage effectsBackground_;
     QComboBox* cmbOF_;
     QComboBox* cmbRS_;
+    QComboBox* cmbFadeIn_;
+    QComboBox* cmbFadeOut_;
+    QComboBox* cmbLoudness_;
+    SettingsPageTab* tabAfterSave_;
+    SettingsPageTab* tabEffects_;
+    int page_ = 0;
     SkinButton* cmdOK_;
     SkinButton* cmbBack_;
     QLabel* Image1_;

@@ -8,6 +8,7 @@
 #include "timeline/TimeText.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -74,6 +75,7 @@ void PlaybackController::releaseForSave()
 
 bool PlaybackController::openTempWav()
 {
+    selectionSoundOpen_ = false;
     closeCompletionSound();
     const int code = send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound"));
     if (code == MediaError::Ok) {
@@ -211,11 +213,76 @@ void PlaybackController::playSelection()
     stopAndClose();
     if (!QFile::exists(tempWav_))
         return;
+    const std::optional<QString> sound =
+        selectionSound_ ? selectionSound_(sel.begin, sel.end) : std::optional<QString>(QString());
+    if (!sound)
+        return;
+    if (!sound->isEmpty()) {
+        if (openSelectionSound(*sound)) {
+            send(QStringLiteral("play sound"));
+            model_.setPlayhead(sel.begin);
+            setPlaying(true);
+        }
+        return;
+    }
     if (!openTempWav())
         return;
     state_.playingSelection = kTrue;
     playFrom(model_.selection().begin);
     setPlaying(true);
+}
+
+void PlaybackController::setSelectionSound(SelectionSoundSource source) { selectionSound_ = std::move(source); }
+
+bool PlaybackController::openSelectionSound(const QString& path)
+{
+    // Opened under "sound" like the decoded sound, so that Stop, Pause, a seek and a save close
+    // it as they close that.
+    closeCompletionSound();
+    const int code = send(QStringLiteral("open ") + shortPathOf(path) + QStringLiteral(" alias sound"));
+    if (code != MediaError::Ok) {
+        labels_.setText(TimeLabel::Time, formatTime(0));
+        if (!failureReported_ && reportFailure_) {
+            failureReported_ = true;
+            reportFailure_(openFailureText(code));
+        }
+        return false;
+    }
+    failureReported_ = false;
+    selectionSoundOpen_ = true;
+    selectionSoundBegin_ = model_.selection().begin;
+    cued_ = false;
+    state_.playingSelection = kTrue;
+    return true;
+}
+
+void PlaybackController::pollSelectionSound(double lengthMs)
+{
+    // The WAV holds the selection alone: its position is counted from the selection's begin,
+    // and the file's duration stays that of the decoded sound.
+    const double position = replyNumber(QStringLiteral("status sound position"));
+    const double at = std::min(selectionSoundBegin_ + position / 1000.0, double(model_.duration()));
+    if (model_.duration() > 0)
+        state_.playFraction = static_cast<float>(at / model_.duration());
+    model_.setPlayhead(at);
+    labels_.setText(TimeLabel::Time, formatTime(wholeSeconds(at)));
+    if (position < lengthMs)
+        return;
+    if (looping_) {
+        send(QStringLiteral("play sound from 0"), 0);  // once more from the selection's begin
+        model_.setPlayhead(selectionSoundBegin_);
+        return;
+    }
+    endSelectionPlayback();
+}
+
+void PlaybackController::endSelectionPlayback()
+{
+    stopAndClose();
+    selectionSoundOpen_ = false;
+    state_.playPaused = kFalse;
+    labels_.setText(TimeLabel::Time, formatTime(0));
+    state_.playingSelection = kFalse;
 }
 
 void PlaybackController::parkPlayhead()
@@ -228,6 +295,11 @@ void PlaybackController::poll()
     if (chimeOpen_ && media_.send(QStringLiteral("status chime mode"), 128).reply != QLatin1String("playing"))
         closeCompletionSound();
     const double length = replyNumber(QStringLiteral("status sound length"));
+    if (length > 0 && selectionSoundOpen_) {
+        pollSelectionSound(length);
+        return;
+    }
+    selectionSoundOpen_ = false;  // closed meanwhile (Stop, a seek, a save)
     if (length == 0) {
         if (!cued_)
             parkPlayhead();  // a cued playhead stays where it was put until Play
@@ -250,9 +322,6 @@ void PlaybackController::poll()
             playFrom(sel.begin);  // once more from the begin
             return;
         }
-        stopAndClose();
-        state_.playPaused = kFalse;
-        labels_.setText(TimeLabel::Time, formatTime(0));
-        state_.playingSelection = kFalse;
+        endSelectionPlayback();
     }
 }

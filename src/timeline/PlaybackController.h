@@ -2,11 +2,17 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 struct EditorState;
 class EditorModel;
 class LabelSink;
 class MediaDevice;
+
+// What "Play selection" plays for the selection [begin, end) in whole seconds: the empty text for
+// the decoded sound from the selection's begin, the path of a WAV that holds just the selection
+// (with its effects), or nullopt for nothing.
+using SelectionSoundSource = std::function<std::optional<QString>(std::int32_t begin, std::int32_t end)>;
 
 // The transport actions and the 100 ms poll: plays the decoded WAV through the media device
 // under the alias "sound", keeps the model's duration and playhead and the current-time label in
@@ -63,6 +69,10 @@ public:
 
     // Plays `path` under the alias "chime"; it is closed again when it has ended.
     void playCompletionSound(const QString& path);
+    // Where "Play selection" takes its sound from; without a source it plays the decoded sound.
+    // While a WAV of just the selection plays, the playhead and the time label follow it across
+    // the selection, and its end stops (or, looping, replays) it as the selection's end does.
+    void setSelectionSound(SelectionSoundSource source);
 
 private:
     int send(const QString& command, int replyCapacity = 128);
@@ -70,6 +80,9 @@ private:
     void closeCompletionSound();
     void setPlaying(bool playing);
     void parkPlayhead();
+    bool openSelectionSound(const QString& path);
+    void pollSelectionSound(double lengthMs);
+    void endSelectionPlayback();
 
     EditorState& state_;
     EditorModel& model_;
@@ -82,4 +95,7 @@ private:
     bool failureReported_ = false;
     bool cued_ = false;
     bool looping_ = false;
+    SelectionSoundSource selectionSound_;
+    bool selectionSoundOpen_ = false;  // "sound" holds a WAV of just the selection
+    std::int32_t selectionSoundBegin_ = 0;
 };

@@ -1,6 +1,8 @@
 #include "transcode/TranscodeCommands.h"
 
 #include "transcode/CommandLine.h"
+#include "transcode/EffectChain.h"
+#include "transcode/SaveFormats.h"
 
 namespace {
 // The program path and the temporary WAV stay unquoted as usual, but an application folder
@@ -22,27 +24,37 @@ QString decodeCommand(const QString& coderPath, const QString& input, const QStr
 
 std::optional<QString> encodeOptions(const QString& outputPath)
 {
-    const QString ext = outputPath.trimmed().right(3).toUpper();
-    if (ext == QLatin1String("MP3"))
-        return QStringLiteral(" -y -ab 128k -ar 44100 -ac 1 ");
-    if (ext == QLatin1String("WMA"))
-        return QStringLiteral(" -y -acodec wmav1 ");
-    if (ext == QLatin1String("WAV"))
-        return QStringLiteral(" -y ");
-    if (ext == QLatin1String("AMR"))
-        return QStringLiteral(" -y -ar 8000 -ab 7.4k -ac 1 ");
+    if (const SaveFormat* format = saveFormatFor(outputPath))
+        return QString::fromLatin1(format->options);
     return std::nullopt;
 }
 
+namespace {
+QString cutOf(const QString& coderPath, const QString& tempWav, std::int32_t beginSeconds, std::int32_t lengthSeconds)
+{
+    return bareOrQuoted(coderPath) + QStringLiteral(" -i ") + bareOrQuoted(tempWav) + QStringLiteral(" -ss ") +
+           QString::number(beginSeconds) + QStringLiteral(" -t ") + QString::number(lengthSeconds);
+}
+}
+
 QString encodeCommand(const QString& coderPath, const QString& tempWav, std::int32_t beginSeconds,
-                      std::int32_t lengthSeconds, const QString& outputPath)
+                      std::int32_t lengthSeconds, const QString& outputPath, const EffectsSettings& effects)
 {
     const std::optional<QString> options = encodeOptions(outputPath);
     if (!options)
         return {};
-    return bareOrQuoted(coderPath) + QStringLiteral(" -i ") + bareOrQuoted(tempWav) + QStringLiteral(" -ss ") +
-           QString::number(beginSeconds) + QStringLiteral(" -t ") + QString::number(lengthSeconds) + *options +
+    return cutOf(coderPath, tempWav, beginSeconds, lengthSeconds) + *options + effectOptions(effects, lengthSeconds) +
            quoteArgument(outputPath);
+}
+
+QString previewCommand(const QString& coderPath, const QString& tempWav, std::int32_t beginSeconds,
+                       std::int32_t lengthSeconds, const QString& previewWav, const EffectsSettings& effects)
+{
+    const QString chain = effectOptions(effects, lengthSeconds);
+    if (chain.isEmpty())
+        return {};
+    return cutOf(coderPath, tempWav, beginSeconds, lengthSeconds) + QStringLiteral(" -y ") + chain +
+           bareOrQuoted(previewWav);
 }
 
 QString fileNameCaption(const QString& name)

@@ -1,4 +1,6 @@
 #pragma once
+#include "settings/EffectsSettings.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -9,15 +11,23 @@
 // "<coder> -i <input> -y -vn <tempWav>": decodes `input` into the temporary WAV.
 QString decodeCommand(const QString& coderPath, const QString& input, const QString& tempWav);
 
-// The encoder options for an output name, chosen by its last three characters in capitals
-// (blanks removed): " -y -ab 128k -ar 44100 -ac 1 " for MP3, " -y -acodec wmav1 " for WMA,
-// " -y " for WAV, " -y -ar 8000 -ab 7.4k -ac 1 " for AMR; nullopt for any other name.
+// The encoder options for an output name, of the format saveFormatFor picks by its last
+// letters: " -y -ab 128k -ar 44100 -ac 1 " for MP3, " -y -acodec wmav1 " for WMA, " -y " for WAV,
+// " -y -ar 8000 -ab 7.4k -ac 1 " for AMR, and those of M4R, M4A, OGG and FLAC (SaveFormats.h);
+// nullopt for any other name.
 std::optional<QString> encodeOptions(const QString& outputPath);
 
-// "<coder> -i <tempWav> -ss <begin> -t <length><options><output>"; empty text when the output's
-// extension is none of the four.
+// "<coder> -i <tempWav> -ss <begin> -t <length><options><effects><output>", where <effects> is
+// "-af <chain> " when an effect is on and nothing otherwise, so that with every effect off the
+// line is exactly what it always was; empty text when the output's name is no format.
 QString encodeCommand(const QString& coderPath, const QString& tempWav, std::int32_t beginSeconds,
-                      std::int32_t lengthSeconds, const QString& outputPath);
+                      std::int32_t lengthSeconds, const QString& outputPath, const EffectsSettings& effects = {});
+
+// "<coder> -i <tempWav> -ss <begin> -t <length> -y -af <chain> <previewWav>": the selection as
+// a save with these effects would sound, as a WAV in the source's shape; empty text when every
+// effect is off (the decoded sound itself is then what a save holds).
+QString previewCommand(const QString& coderPath, const QString& tempWav, std::int32_t beginSeconds,
+                       std::int32_t lengthSeconds, const QString& previewWav, const EffectsSettings& effects);
 
 // The file name as the window shows it: whole up to 35 characters, else the first 32 and "...".
 QString fileNameCaption(const QString& name);

@@ -136,7 +136,7 @@ TEST_F(Installed, SettingsAreStoredInTheUsersConfigFolderNotBesideTheProgram)
     MainWindowRig rig;
     {
         frmMain w(paths, rig.services());
-        SettingsWindowLauncher launcher(w.settings(), paths.setupIni());
+        SettingsWindowLauncher launcher(w.settings(), w.effects(), paths.setupIni());
         launcher.show();
         frmSetting* s = launcher.window();
         ASSERT_NE(s, nullptr);

@@ -254,10 +254,11 @@ TEST(SaveFile, RefusesOrReportsWhatCannotBeSaved)
     Opened o(4);
     o.select(1, 3);
     o.rig.media.commands.clear();
-    // An extension that is none of the four: refused before anything is disabled or released.
-    o.save("ring.ogg");
+    // An extension that is no format: refused before anything is disabled or released.
+    o.save("ring.opus");
     ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
-    EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("ring.ogg"));
+    EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("ring.opus"));
+    EXPECT_TRUE(o.rig.boxes.shown[0].text.contains(".amr, .m4r, .m4a, .ogg or .flac"));
     EXPECT_TRUE(o.rig.media.commands.filter("close").isEmpty());
     EXPECT_TRUE(o.w->imgButton[1]->isEnabled());
     EXPECT_TRUE(o.w->picPro->isHidden());

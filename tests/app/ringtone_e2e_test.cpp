@@ -4,6 +4,7 @@
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
 #include "coder/CoderHarness.h"
+#include "dialogs/DialogBackend.h"
 #include "platform/SdlMediaDevice.h"
 #include "support/MainWindowRig.h"
 #include "timeline/TimelineGeometry.h"
@@ -15,12 +16,17 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 
+using coder_test::decodeSamples;
 using coder_test::ffmpeg;
+using coder_test::judgeLoudness;
 using coder_test::probeFormat;
 using coder_test::probeStream;
+using coder_test::probeTag;
 
 namespace {
 
@@ -37,8 +43,9 @@ struct RealRig {
     SdlMediaDevice media;
     MainWindowRig rig{true};
     std::unique_ptr<frmMain> w;
-    // Opens a sine tone of `seconds`; a long one is small: 8 kHz mono at 8 kbit/s.
-    explicit RealRig(int seconds)
+    // Opens a sine tone of `seconds` with the tags `tags` ("-metadata", "artist=..."); a long one
+    // is small: 8 kHz mono at 8 kbit/s.
+    explicit RealRig(int seconds, const QStringList& tags = {})
     {
         rig.realMedia = &media;
         w = rig.make();
@@ -46,9 +53,12 @@ struct RealRig {
         QApplication::setActiveWindow(w.get());
         const QString input = rig.root.filePath("tone.mp3");
         const bool longFile = seconds > 600;
-        EXPECT_TRUE(ffmpeg({"-f", "lavfi", "-i",
-                            QString("sine=frequency=660:duration=%1:sample_rate=%2").arg(seconds).arg(longFile ? 8000 : 44100),
-                            "-ar", longFile ? "8000" : "44100", "-b:a", longFile ? "8k" : "128k", input}));
+        EXPECT_TRUE(ffmpeg(QStringList{"-f", "lavfi", "-i",
+                                       QString("sine=frequency=660:duration=%1:sample_rate=%2")
+                                           .arg(seconds)
+                                           .arg(longFile ? 8000 : 44100),
+                                       "-ar", longFile ? "8000" : "44100", "-b:a", longFile ? "8k" : "128k"} +
+                           tags + QStringList{input}));
         rig.dialogs.openAnswers.push_back(input);
         w->imgButton_Click(0);
         EXPECT_EQ(w->state().fileIsOpen, kTrue);
@@ -221,4 +231,86 @@ TEST(RingToneEndToEnd, ThirtySecondsCutFromATwoHourFileWithZoomAndKeys)
     ASSERT_TRUE(QFile::exists(out));
     EXPECT_NEAR(probeFormat(out, "duration").toDouble(), 30.0, 0.06);
     EXPECT_TRUE(r.rig.boxes.shown.empty());
+}
+
+TEST(RingToneEndToEnd, PhoneReadyToneWithFadesLoudnessAndTheSourcesTags)
+{
+    RealRig r(60, {"-metadata", "artist=The Callers", "-metadata", "album=Rings"});
+    ASSERT_EQ(r.w->editor().duration(), 60);  // known without playing
+    r.w->settings() = {1, 1};  // nothing after the save
+    r.w->effects() = EffectsSettings{500, 1000, -16};
+    r.w->editor().applyRandomCut(10, 40);
+    const QString out = r.rig.root.filePath("Morning Call.m4r");
+    r.rig.dialogs.saveAnswers.push_back(out);
+    r.w->imgCtrlButton_Click(6);
+    ASSERT_TRUE(QFile::exists(out));
+    EXPECT_TRUE(r.rig.boxes.shown.empty());  // 30 s: no question
+    // The dialog offered the four first formats, then the phones' formats.
+    const QList<FilterEntry> filters = r.rig.dialogs.calls.back().file.filters;
+    ASSERT_EQ(filters.size(), 8);
+    EXPECT_EQ(filters[3].description, "AMR Files(*.amr)");
+    EXPECT_EQ(filters[4].description, "M4R iPhone ring tone(*.m4r)");
+    EXPECT_EQ(filters[7].pattern, "*.flac");
+
+    EXPECT_EQ(probeStream(out, "codec_name"), "aac");
+    EXPECT_EQ(probeStream(out, "sample_rate"), "44100");
+    EXPECT_EQ(probeStream(out, "channels"), "2");
+    EXPECT_NEAR(probeFormat(out, "duration").toDouble(), 30.0, 1024 / 44100.0);
+    EXPECT_EQ(probeTag(out, "title"), "Morning Call");
+    EXPECT_EQ(probeTag(out, "artist"), "The Callers");
+    EXPECT_EQ(probeTag(out, "album"), "Rings");
+    const auto judged = judgeLoudness(out);
+    EXPECT_NEAR(judged.integrated, -16, 1.0);
+    EXPECT_LE(judged.truePeak, -1.0);
+    const std::vector<std::int16_t> s = decodeSamples(out);
+    ASSERT_GT(s.size(), 44100u * 2u);
+    int first = 0;
+    for (std::size_t i = 0; i < 882; ++i)
+        first = std::max(first, std::abs(static_cast<int>(s[i])));
+    EXPECT_LT(first, 328);  // the first 10 ms under -40 dBFS
+
+    // 35 s asks (No keeps the file unwritten, Yes saves); 45 s is refused with the limit.
+    r.w->editor().applyRandomCut(10, 45);
+    const QString longer = r.rig.root.filePath("longer.m4r");
+    r.rig.boxes.answers = {MsgResult::Cancel};
+    r.rig.dialogs.saveAnswers.push_back(longer);
+    r.w->imgButton_Click(1);
+    ASSERT_EQ(r.rig.boxes.shown.size(), 1u);
+    EXPECT_TRUE(r.rig.boxes.shown[0].text.startsWith("iPhone plays ring tones of up to 30 seconds"));
+    EXPECT_FALSE(QFile::exists(longer));
+    r.rig.boxes.answers = {MsgResult::Ok};
+    r.rig.dialogs.saveAnswers.push_back(longer);
+    r.w->imgButton_Click(1);
+    EXPECT_NEAR(probeFormat(longer, "duration").toDouble(), 35.0, 1024 / 44100.0);
+    r.w->editor().applyRandomCut(10, 55);
+    const QString tooLong = r.rig.root.filePath("too long.m4r");
+    r.rig.dialogs.saveAnswers.push_back(tooLong);
+    r.w->imgButton_Click(1);
+    ASSERT_EQ(r.rig.boxes.shown.size(), 3u);
+    EXPECT_TRUE(r.rig.boxes.shown[2].text.contains("at most 40 seconds"));
+    EXPECT_FALSE(QFile::exists(tooLong));
+    EXPECT_TRUE(r.w->imgButton[1]->isEnabled());
+}
+
+TEST(RingToneEndToEnd, PlaySelectionPlaysTheSelectionWithItsEffects)
+{
+    RealRig r(20);
+    ASSERT_EQ(r.w->editor().duration(), 20);
+    r.w->effects() = EffectsSettings{500, 500, -23};
+    r.w->editor().applyRandomCut(5, 7);
+    r.w->imgCtrlButton_Click(5);
+    // The rendered selection is what plays, under the usual alias.
+    ASSERT_TRUE(QFile::exists(r.rig.paths.previewWav));
+    EXPECT_EQ(r.w->state().playingSelection, kTrue);
+    EXPECT_EQ(r.media.send("status sound length").reply.toDouble(), 2000);
+    // The playhead crosses the selection and stops at its end.
+    EXPECT_TRUE(waitFor([&] { return r.w->lblTime->text() == "00:00:06"; }, 3000));
+    EXPECT_GE(r.w->editor().playhead(), 5);
+    ASSERT_TRUE(waitFor([&] { return r.w->state().playingSelection == kFalse; }, 4000));
+    EXPECT_EQ(r.w->editor().duration(), 20);
+    EXPECT_TRUE(r.rig.boxes.shown.empty());
+    // Closing the file takes the rendered selection with it.
+    r.rig.boxes.answers = {MsgResult::Ok};
+    r.w->imgButton_Click(0);
+    EXPECT_FALSE(QFile::exists(r.rig.paths.previewWav));
 }

@@ -7,6 +7,7 @@
 #include <QProcess>
 
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <grp.h>
 #include <unistd.h>
@@ -124,6 +125,29 @@ QString probeStream(const QString& path, const QString& field)
 QString probeFormat(const QString& path, const QString& field)
 {
     return probe(path, "format=" + field, {});
+}
+
+QString probeTag(const QString& path, const QString& key)
+{
+    const QString own = probe(path, "format_tags=" + key, {});
+    return own.isEmpty() ? probe(path, "stream_tags=" + key, {"-select_streams", "a:0"}) : own;
+}
+
+LoudnessJudgement judgeLoudness(const QString& path)
+{
+    const RunResult r = runProgram(QStringLiteral("ffmpeg"), {"-nostats", "-hide_banner", "-i", path, "-af",
+                                                              "ebur128=peak=true", "-f", "null", "-"});
+    LoudnessJudgement j{std::nan(""), std::nan("")};
+    // The summary at the end: "    I:         -16.0 LUFS" and "    Peak:       -1.9 dBFS".
+    const QList<QByteArray> lines = r.output.split('\n');
+    for (const QByteArray& line : lines) {
+        const QByteArray t = line.trimmed();
+        if (line.startsWith("    I:"))
+            j.integrated = t.mid(2).trimmed().split(' ').value(0).toDouble();
+        else if (line.startsWith("    Peak:"))
+            j.truePeak = t.mid(5).trimmed().split(' ').value(0).toDouble();
+    }
+    return j;
 }
 
 std::vector<std::int16_t> decodeSamples(const QString& path)

@@ -42,6 +42,18 @@ bool ffmpeg(const QStringList& args);
 QString probeStream(const QString& path, const QString& field);
 QString probeFormat(const QString& path, const QString& field);
 
+// A tag of a file as ffprobe reads it: the container's own ("format_tags"), else the first audio
+// stream's (Ogg keeps its comments there); "" when neither has it.
+QString probeTag(const QString& path, const QString& key);
+
+// The ffmpeg program's EBU R 128 reading of a whole file (its ebur128 filter with true peaks):
+// integrated loudness in LUFS and true peak in dBTP; NaN when it could not be read.
+struct LoudnessJudgement {
+    double integrated;
+    double truePeak;
+};
+LoudnessJudgement judgeLoudness(const QString& path);
+
 // Decodes a file with ffmpeg to 16-bit interleaved samples.
 std::vector<std::int16_t> decodeSamples(const QString& path);
 

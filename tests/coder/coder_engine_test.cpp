@@ -3,6 +3,7 @@
 #include "coder/AmrSink.h"
 #include "coder/CutWindow.h"
 #include "coder/ProgressPrinter.h"
+#include "transcode/SaveFormats.h"
 #include "transcode/TranscodeCommands.h"
 
 #include <gtest/gtest.h>
@@ -145,6 +146,13 @@ TEST(CoderEngine, ANameThatIsNoKnownFormatIsReadAsTheWindowReadsIt)
         if (options)
             windows = options->contains("wmav1") ? "wma" : options->contains("128k") ? "mp3" : options->contains("8000") ? "amr" : "wav";
         EXPECT_EQ(formatKeyOf(name), windows) << name;
+    }
+    // The ring-tone formats by the same rule, extension or last letters alike.
+    const char* const newer[] = {"/t/ring.m4r",  "/t/Ring.M4A",  "/t/tone.v2ogg", "/t/ringflac",
+                                 "/t/a.b.FLAC ", "/t/ringlac",   "/t/tone.flac.part", "/t/x.m4rr"};
+    for (const char* name : newer) {
+        const SaveFormat* format = saveFormatFor(QString::fromUtf8(name));
+        EXPECT_EQ(formatKeyOf(name), format ? format->key : "") << name;
     }
 }
 

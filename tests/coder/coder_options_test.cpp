@@ -39,6 +39,21 @@ TEST(CoderOptions, TheWindowsCommandLinesParse)
     EXPECT_EQ(r.options->bitRate, 7400);
 }
 
+TEST(CoderOptions, FiltersAndTagsInFFmpegsForm)
+{
+    auto r = parseCommandLine({"-i", "/tmp/x/open.wav", "-ss", "12", "-t", "30", "-y", "-acodec", "aac", "-ab", "128k",
+                               "-ar", "44100", "-ac", "2", "-af", "afade=t=in:st=0:d=1:curve=hsin,loudnorm=I=-16:TP=-1",
+                               "-metadata", "title=My = Tone", "-metadata", "album=", "/home/u/ring.m4r"});
+    ASSERT_TRUE(r.options) << r.error;
+    EXPECT_EQ(r.options->audioFilters, "afade=t=in:st=0:d=1:curve=hsin,loudnorm=I=-16:TP=-1");
+    using Tag = std::pair<std::string, std::string>;
+    EXPECT_EQ(r.options->metadata, (std::vector<Tag>{{"title", "My = Tone"}, {"album", ""}}));
+    EXPECT_EQ(r.options->codecName, "aac");
+    r = parseCommandLine({"-i", "in.wav", "-filter:a", "volume=2", "out.wav"});
+    ASSERT_TRUE(r.options) << r.error;
+    EXPECT_EQ(r.options->audioFilters, "volume=2");
+}
+
 TEST(CoderOptions, SeekBeforeInputIsAnInputSeek)
 {
     auto r = parseCommandLine({"-ss", "3.5", "-i", "in.wav", "-ss", "1", "out.wav"});
@@ -80,6 +95,10 @@ TEST(CoderOptions, MistakesAreRefusedWithTheirArgument)
         {{"-i", "in.wav", "a.wav", "b.wav"}, "after the output"},
         {{"-ab", "128k", "-i", "in.wav", "out.mp3"}, "after -i"},
         {{"-i", "", "out.wav"}, "empty input"},
+        {{"-i", "in.wav", "-af", "", "out.wav"}, "empty filter chain"},
+        {{"-i", "in.wav", "-af", "volume=1", "-af", "anull", "out.wav"}, "more than one filter chain"},
+        {{"-i", "in.wav", "-metadata", "title", "out.wav"}, "key=value"},
+        {{"-i", "in.wav", "-metadata", "=x", "out.wav"}, "key=value"},
     };
     for (const Case& c : cases) {
         const auto r = parseCommandLine(c.args);

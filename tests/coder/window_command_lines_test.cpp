@@ -1,5 +1,6 @@
 // The five command lines the window runs and the console output it reads, checked with ffprobe.
 #include "coder/CoderHarness.h"
+#include "transcode/TranscodeCommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -168,6 +169,39 @@ TEST_F(WindowCommandLines, OtherExtensionsGetTheirContainersDefaultCodec)
         EXPECT_EQ(probeStream(out, "codec_name"), c.codec) << c.name;
         EXPECT_NEAR(number(probeFormat(out, "duration")), 2.0, 0.05) << c.name;
     }
+}
+
+TEST_F(WindowCommandLines, RingToneFormatsAreWhatPhonesTakeAndAsLongAsTheSelection)
+{
+    struct Case {
+        const char* name;
+        const char* format;
+        const char* codec;
+        const char* channels;
+        double frame;  // one codec frame, in seconds
+    };
+    for (const Case& c : {Case{"ring.m4r", "mov,mp4,m4a,3gp,3g2,mj2", "aac", "2", 1024 / 44100.0},
+                          Case{"ring.m4a", "mov,mp4,m4a,3gp,3g2,mj2", "aac", "2", 1024 / 44100.0},
+                          Case{"ring.ogg", "ogg", "vorbis", "2", 2048 / 44100.0},
+                          Case{"ring.flac", "flac", "flac", "2", 4608 / 44100.0}}) {
+        SCOPED_TRACE(c.name);
+        const QString out = path(c.name);
+        // The window's own options for the name.
+        QStringList args = {"-i", path("open.wav"), "-ss", "2", "-t", "7"};
+        args += encodeOptions(out).value().split(' ', Qt::SkipEmptyParts);
+        const RunResult r = runCoder(args + QStringList{out});
+        ASSERT_EQ(r.exitCode, 0) << r.output.constData();
+        EXPECT_EQ(probeFormat(out, "format_name"), c.format);
+        EXPECT_EQ(probeStream(out, "codec_name"), c.codec);
+        EXPECT_EQ(probeStream(out, "sample_rate"), "44100");
+        EXPECT_EQ(probeStream(out, "channels"), c.channels);
+        EXPECT_NEAR(number(probeFormat(out, "duration")), 7.0, c.frame);
+    }
+    // The iPhone's ring tone is AAC-LC in an MP4 of the brand its music store uses.
+    EXPECT_EQ(probeStream(path("ring.m4r"), "profile"), "LC");
+    EXPECT_EQ(probeTag(path("ring.m4r"), "major_brand"), "M4A");  // "M4A " with its blank trimmed
+    EXPECT_NEAR(number(probeStream(path("ring.m4r"), "bit_rate")), 128000, 16000);
+    EXPECT_EQ(probeStream(path("ring.ogg"), "bit_rate"), "128000");  // Vorbis's nominal rate
 }
 
 TEST_F(WindowCommandLines, OpensTheUsualAudioAndVideoFormats)

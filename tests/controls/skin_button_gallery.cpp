@@ -1,7 +1,7 @@
 // A viewing aid, not a test: draws every button style in every state into one picture, and can
 // show the settings window on the current display, so that a person can look at them.
 //   skin_button_gallery <out.png>            styles x states (plain and custom colours)
-//   skin_button_gallery --settings <secs>    the settings window, open for that many seconds
+//   skin_button_gallery --settings <secs> [page]   the settings window (page 0 or 1), open for that many seconds
 #include "controls/SkinButton.h"
 #include "controls/SkinToolTip.h"
 #include "settings/frmSetting.h"
@@ -94,7 +94,9 @@ int main(int argc, char** argv)
     const QStringList args = app.arguments();
     if (args.size() >= 3 && args[1] == "--settings") {
         AfterSaveSettings values;
-        frmSetting w(values, QStringLiteral("/tmp/gallery-setup.ini"));
+        EffectsSettings effects{1000, 2000, -16};
+        frmSetting w(values, effects, QStringLiteral("/tmp/gallery-setup.ini"));
+        w.showPage(args.size() >= 4 ? args[3].toInt() : 0);  // --settings <seconds> [page]
         w.move(40, 40);
         w.show();
         QTimer::singleShot(args[2].toInt() * 1000, &app, &QApplication::quit);

@@ -56,8 +56,15 @@ TEST(StaleWavs, RemovesOnlyTheWavsOfInstancesThatAreGone)
     touch(wav(999999999));
     touch(dir + "/open-x.wav");
     touch(dir + "/notes.txt");
+    // A selection rendered with its effects goes with its instance too.
+    const QString preview = dir + QStringLiteral("/preview-%1.wav").arg(dead);
+    const QString ownPreview = dir + QStringLiteral("/preview-%1.wav").arg(QCoreApplication::applicationPid());
+    touch(preview);
+    touch(ownPreview);
 
-    EXPECT_EQ(removeStaleWavs(dir), 3);
+    EXPECT_EQ(removeStaleWavs(dir), 4);
+    EXPECT_FALSE(QFile::exists(preview));
+    EXPECT_TRUE(QFile::exists(ownPreview));
     EXPECT_TRUE(QFile::exists(wav(QCoreApplication::applicationPid())));  // ours
     EXPECT_TRUE(QFile::exists(wav(running)));
     EXPECT_FALSE(QFile::exists(wav(other)));  // the pid was taken by something else

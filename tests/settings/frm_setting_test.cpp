@@ -1,5 +1,6 @@
 #include "controls/SkinButton.h"
 #include "settings/SettingsWindowLauncher.h"
+#include "settings/SettingsPageTab.h"
 #include "settings/frmSetting.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ namespace {
 class FrmSettingTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
+    EffectsSettings effects;
     QString ini() const { return dir.filePath("setup.ini"); }
     QByteArray file() const
     {
@@ -50,7 +52,7 @@ void drag(QWidget* target, QPoint pos, QPoint delta)
 TEST_F(FrmSettingTest, FirstStartShowsTheDefaultsInTheDesignedLayout)
 {
     AfterSaveSettings values;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     EXPECT_EQ(w.size(), QSize(418, 251));
     EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(w.cmbOF()->currentText(), "Open the folder");
@@ -82,7 +84,7 @@ TEST_F(FrmSettingTest, ConfirmingStoresTheChoicesAndCloses)
 {
     AfterSaveSettings values;
     {
-        frmSetting w(values, ini());
+        frmSetting w(values, effects, ini());
         w.show();
         w.cmbOF()->setCurrentIndex(1);
         w.cmbRS()->setCurrentIndex(1);
@@ -92,7 +94,7 @@ TEST_F(FrmSettingTest, ConfirmingStoresTheChoicesAndCloses)
     EXPECT_EQ(file(), "1\r\n1\r\n");
     EXPECT_EQ(values.openFolderAfterSave, 1);
     EXPECT_EQ(values.playSoundAfterSave, 1);
-    frmSetting again(values, ini());  // the next opening shows them again
+    frmSetting again(values, effects, ini());  // the next opening shows them again
     EXPECT_EQ(again.cmbOF()->currentText(), "Do Nothing");
     EXPECT_EQ(again.cmbRS()->currentText(), "No");
 }
@@ -102,7 +104,7 @@ TEST_F(FrmSettingTest, AValueNamingNoEntryLeavesNoSelectionAndStoresMinusOne)
     AfterSaveSettings values;
     values.openFolderAfterSave = 7;
     values.playSoundAfterSave = -1;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     EXPECT_EQ(w.cmbOF()->currentIndex(), -1);
     EXPECT_EQ(w.cmbRS()->currentIndex(), -1);
     w.cmbRS()->setCurrentIndex(0);
@@ -122,7 +124,7 @@ TEST_F(FrmSettingTest, BackAndTheCloseGlyphKeepValuesAndFile)
     AfterSaveSettings values;
     values.playSoundAfterSave = 1;
     for (int way = 0; way < 2; ++way) {
-        frmSetting w(values, ini());
+        frmSetting w(values, effects, ini());
         w.show();
         w.cmbOF()->setCurrentIndex(1);
         w.cmbRS()->setCurrentIndex(0);
@@ -137,7 +139,7 @@ TEST_F(FrmSettingTest, BackAndTheCloseGlyphKeepValuesAndFile)
 TEST_F(FrmSettingTest, AnUnwritableFileStillAppliesTheValuesAndCloses)
 {
     AfterSaveSettings values;
-    frmSetting w(values, dir.filePath("missing/folder/setup.ini"));
+    frmSetting w(values, effects, dir.filePath("missing/folder/setup.ini"));
     w.show();
     w.cmbOF()->setCurrentIndex(1);
     click(w.cmdOK());
@@ -148,7 +150,7 @@ TEST_F(FrmSettingTest, AnUnwritableFileStillAppliesTheValuesAndCloses)
 TEST_F(FrmSettingTest, DraggingStartsOnlyFromTheBackground)
 {
     AfterSaveSettings values;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     int systemMoves = 0;
     w.dragger().setSystemMove([&](QWidget&) {
         ++systemMoves;
@@ -187,7 +189,7 @@ TEST_F(FrmSettingTest, DraggingStartsOnlyFromTheBackground)
 TEST_F(FrmSettingTest, TheShapeLeavesOutTheMagentaWithoutAPinkFringe)
 {
     AfterSaveSettings values;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     const QImage& bg = w.background();
     ASSERT_EQ(bg.size(), QSize(418, 251));
     const QRgb key = qRgb(255, 0, 255);
@@ -224,7 +226,7 @@ TEST_F(FrmSettingTest, KeepsDarkTextOnItsLightArtworkUnderADarkDesktopTheme)
     dark.setColor(QPalette::Base, Qt::black);
     QApplication::setPalette(dark);
     AfterSaveSettings values;
-    frmSetting w(values, ini());
+    frmSetting w(values, effects, ini());
     QApplication::setPalette(old);
     EXPECT_LT(w.cmdOK()->palette().color(QPalette::ButtonText).lightness(), 100);
     EXPECT_LT(w.cmbOF()->palette().color(QPalette::Text).lightness(), 100);
@@ -241,7 +243,7 @@ TEST_F(FrmSettingTest, KeepsDarkTextOnItsLightArtworkUnderADarkDesktopTheme)
 TEST_F(FrmSettingTest, LauncherShowsOneWindowAtATimeAndReloads)
 {
     AfterSaveSettings values;
-    SettingsWindowLauncher launcher(values, ini());
+    SettingsWindowLauncher launcher(values, effects, ini());
     EXPECT_EQ(launcher.window(), nullptr);
     launcher.show();
     frmSetting* first = launcher.window();
@@ -263,4 +265,60 @@ TEST_F(FrmSettingTest, LauncherShowsOneWindowAtATimeAndReloads)
     ASSERT_NE(launcher.window(), nullptr);
     EXPECT_EQ(launcher.window()->cmbOF()->currentIndex(), 1);
     EXPECT_EQ(launcher.window()->cmbRS()->currentIndex(), 1);
+}
+
+TEST_F(FrmSettingTest, TheRingTonePageSetsTheEffectsAndStoresThemBesideSetupIni)
+{
+    AfterSaveSettings values;
+    frmSetting w(values, effects, ini());
+    w.show();
+    // It opens on the after-save page, as it always did.
+    EXPECT_EQ(w.page(), 0);
+    EXPECT_TRUE(w.cmbOF()->isVisible());
+    EXPECT_FALSE(w.cmbLoudness()->isVisible());
+    const QImage first = w.background();
+
+    click(w.pageTab(1));
+    EXPECT_EQ(w.page(), 1);
+    EXPECT_FALSE(w.cmbOF()->isVisible());
+    EXPECT_FALSE(w.cmbRS()->isVisible());
+    for (QComboBox* list : {w.cmbFadeIn(), w.cmbFadeOut(), w.cmbLoudness()}) {
+        EXPECT_TRUE(list->isVisible());
+        EXPECT_EQ(list->currentText(), "Off");
+    }
+    EXPECT_FALSE(w.background().isNull());
+    EXPECT_NE(w.background(), first);
+    EXPECT_EQ(w.background().size(), first.size());
+    EXPECT_EQ(w.cmbFadeIn()->geometry(), QRect(46, 80, 150, 22));
+    EXPECT_EQ(w.cmbFadeOut()->geometry(), QRect(209, 80, 150, 22));
+    EXPECT_EQ(w.cmbLoudness()->geometry(), QRect(46, 148, 313, 22));
+    QStringList fades;
+    for (int i = 0; i < w.cmbFadeIn()->count(); ++i)
+        fades << w.cmbFadeIn()->itemText(i);
+    EXPECT_EQ(fades, QStringList({"Off", "0.5 s", "1 s", "2 s", "3 s"}));
+    // Turning loudness on offers -16 LUFS first; EBU R 128's -23 is named.
+    EXPECT_EQ(w.cmbLoudness()->itemText(1), QString::fromUtf8("\u221216 LUFS, for phones"));
+    EXPECT_TRUE(w.cmbLoudness()->itemText(3).contains("EBU R 128"));
+
+    w.cmbFadeIn()->setCurrentIndex(2);
+    w.cmbFadeOut()->setCurrentIndex(4);
+    w.cmbLoudness()->setCurrentIndex(1);
+    click(w.cmdOK());
+    EXPECT_EQ(effects, (EffectsSettings{1000, 3000, -16}));
+    QFile stored(dir.filePath("effects.ini"));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(stored.readAll(), "1000\r\n3000\r\n-16\r\n");
+    EXPECT_EQ(file(), "0\r\n0\r\n");  // setup.ini: its two lines, nothing more
+
+    // The next opening shows them; Back forgets a change.
+    frmSetting again(values, effects, ini());
+    again.show();
+    click(again.pageTab(1));
+    EXPECT_EQ(again.cmbFadeIn()->currentText(), "1 s");
+    EXPECT_EQ(again.cmbFadeOut()->currentText(), "3 s");
+    again.cmbLoudness()->setCurrentIndex(0);
+    click(again.cmbBack());
+    EXPECT_EQ(effects.loudnessLufs, -16);
+    click(again.pageTab(0));
+    EXPECT_TRUE(again.cmbOF()->isVisibleTo(&again));
 }

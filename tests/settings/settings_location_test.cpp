@@ -86,6 +86,8 @@ TEST(SettingsLocation, AppPathsOfAnInstalledProgramPutSettingsAndHistoryUnderXdg
     EXPECT_EQ(p.setupIni(), root.filePath("home/.config/tunesnip/setup.ini"));
     EXPECT_EQ(p.historyFile, root.filePath("home/.local/state/tunesnip/history.ini"));
     EXPECT_EQ(p.tempWav, "/run/user/1/tunesnip/open-9.wav");
+    EXPECT_EQ(p.previewWav, "/run/user/1/tunesnip/preview-9.wav");
+    EXPECT_EQ(p.effectsIni(), root.filePath("home/.config/tunesnip/effects.ini"));  // beside setup.ini
 
     // The build folder, writable: everything beside the program, as it always was.
     const QString app = root.filePath("build/app");
@@ -95,5 +97,6 @@ TEST(SettingsLocation, AppPathsOfAnInstalledProgramPutSettingsAndHistoryUnderXdg
     const AppPaths b = AppPaths::forProgram(app, "/tmp/t", 9, xdg);
     EXPECT_EQ(b.coder(), app + "/data/coder");
     EXPECT_EQ(b.setupIni(), app + "/setup.ini");
+    EXPECT_EQ(b.effectsIni(), app + "/effects.ini");
     EXPECT_EQ(b.soundWav(), app + "/sound.wav");
 }

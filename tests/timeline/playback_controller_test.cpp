@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <map>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -397,4 +399,72 @@ TEST(PlaybackController, ALoopedSelectionPlaysAgainFromItsBegin)
     r.ctl.poll();
     EXPECT_FALSE(r.media.open);
     EXPECT_EQ(r.state.playingSelection, kFalse);
+}
+
+TEST(PlaybackController, ASelectionWithItsEffectsPlaysItsOwnWavAcrossTheSelection)
+{
+    Rig r;
+    const QString preview = r.dir.filePath("preview-1.wav");
+    QFile(preview).open(QIODevice::WriteOnly);
+    std::vector<std::pair<int, int>> asked;
+    std::optional<QString> answer = preview;
+    r.ctl.setSelectionSound([&](std::int32_t begin, std::int32_t end) {
+        asked.emplace_back(begin, end);
+        return answer;
+    });
+    r.playAt(60000, 0);  // the decoded sound is 60 s long
+    r.model.applyRandomCut(10, 20);
+    r.media.commands.clear();
+    r.ctl.playSelection();
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{10, 20}}));
+    EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "open " + preview + " alias sound", "play sound"}));
+    EXPECT_EQ(r.state.playingSelection, kTrue);
+
+    // Its position counts from the selection's begin; the decoded sound's duration stays.
+    r.media.lengthMs = 10000;
+    r.media.positionMs = 5000;
+    r.ctl.poll();
+    EXPECT_EQ(r.model.duration(), 60);
+    EXPECT_FLOAT_EQ(r.state.playFraction, 0.25f);
+    EXPECT_DOUBLE_EQ(r.model.playhead(), 15);
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:15");
+    // Its end is the selection's end.
+    r.media.positionMs = 10000;
+    r.ctl.poll();
+    EXPECT_EQ(r.state.playingSelection, kFalse);
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:00");
+    EXPECT_FALSE(r.media.open);
+
+    // Stop while it plays: the next Play plays the decoded sound as always.
+    r.ctl.playSelection();
+    r.ctl.stop();
+    r.ctl.play();
+    r.media.lengthMs = 60000;
+    r.media.positionMs = 30000;
+    r.ctl.poll();
+    EXPECT_FLOAT_EQ(r.state.playFraction, 0.5f);
+
+    // Nothing to play (the rendering failed): the device stays closed.
+    answer = std::nullopt;
+    r.media.commands.clear();
+    r.ctl.playSelection();
+    EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound"}));
+    // Every effect off: the decoded sound from the selection's begin, as before.
+    answer = QString();
+    r.media.commands.clear();
+    r.ctl.playSelection();
+    EXPECT_EQ(r.media.commands.mid(2), QStringList({"open " + r.wav + " alias sound", "play sound from 10000"}));
+
+    // Looping: its end plays it again from the start of the WAV, the selection's begin.
+    answer = preview;
+    r.ctl.setLooping(true);
+    r.ctl.playSelection();
+    r.media.lengthMs = 10000;
+    r.media.positionMs = 10000;
+    r.media.commands.clear();
+    r.ctl.poll();
+    EXPECT_EQ(r.media.commands.last(), "play sound from 0");
+    EXPECT_TRUE(r.media.open);
+    EXPECT_EQ(r.state.playingSelection, kTrue);
+    EXPECT_DOUBLE_EQ(r.model.playhead(), 10);
 }

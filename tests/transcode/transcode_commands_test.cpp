@@ -29,7 +29,8 @@ TEST(TranscodeCommands, EncodeOptionsFollowTheLastThreeCharacters)
     EXPECT_EQ(encodeOptions("/t/ring.wma  ").value(), " -y -acodec wmav1 ");
     EXPECT_EQ(encodeOptions("/t/ring.WAV").value(), " -y ");
     EXPECT_EQ(encodeOptions("/t/ring.amr").value(), " -y -ar 8000 -ab 7.4k -ac 1 ");
-    EXPECT_FALSE(encodeOptions("/t/ring.ogg").has_value());
+    EXPECT_FALSE(encodeOptions("/t/ring.opus").has_value());
+    EXPECT_FALSE(encodeOptions("/t/ring.mp4").has_value());
     EXPECT_FALSE(encodeOptions("/t/ring").has_value());
     EXPECT_FALSE(encodeOptions("").has_value());
 }
@@ -41,7 +42,7 @@ TEST(TranscodeCommands, EncodeCommandCutsBeginAndLength)
     EXPECT_EQ(encodeCommand(coder, wav, 12, 30, "/home/u/Tones/ring.mp3"),
               "/app/data/coder -i /tmp/ts/open-1.wav -ss 12 -t 30 -y -ab 128k -ar 44100 -ac 1 \"/home/u/Tones/ring.mp3\"");
     EXPECT_EQ(encodeCommand(coder, wav, 0, 1, "/t/a b.wav"), "/app/data/coder -i /tmp/ts/open-1.wav -ss 0 -t 1 -y \"/t/a b.wav\"");
-    EXPECT_EQ(encodeCommand(coder, wav, 0, 1, "/t/x.flac"), "");
+    EXPECT_EQ(encodeCommand(coder, wav, 0, 1, "/t/x.opus"), "");
     const QStringList argv = splitCommandLine(encodeCommand(coder, wav, 5, 10, "/t/-\"odd\" name.amr"));
     EXPECT_EQ(argv.last(), "/t/-\"odd\" name.amr");
     EXPECT_EQ(argv.mid(1, 6), QStringList({"-i", wav, "-ss", "5", "-t", "10"}));

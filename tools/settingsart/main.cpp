@@ -1,6 +1,8 @@
-// Draws the artwork of the settings window into the folder given as the only argument:
-// background.png (418 x 251, magenta outside the window's shape), close.png (15 x 19, cut from
-// the background's header with the glyph on it), ok.png and back.png (32 x 32 button icons).
+// Draws the artwork of the settings window into the folder given as the only argument: its two
+// pages, background.png (after saving) and effects.png (ring-tone effects), 418 x 251 each,
+// magenta outside the window's shape, with the page tabs in the header (the page's own tab lit);
+// close.png (15 x 19, cut from the header with the glyph on it); ok.png and back.png (32 x 32
+// button icons).
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -51,7 +53,40 @@ void drawGear(QPainter& p, QPointF c, double r, const QColor& color)
     p.fillPath(gear.subtracted(hole), color);
 }
 
-QImage drawBackground()
+// The page tabs in the header, where the window's form puts their click areas.
+const QRect kTabs[2] = {QRect(148, 13, 110, 25), QRect(264, 13, 110, 25)};
+const char* const kTabNames[2] = {"After saving", "Ring tone"};
+
+void drawTabs(QPainter& p, int active)
+{
+    for (int i = 0; i < 2; ++i) {
+        const QRectF r = QRectF(kTabs[i]).adjusted(0.5, 0.5, -0.5, -0.5);
+        if (i == active) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 238));
+            p.drawRoundedRect(r, 12, 12);
+            p.setPen(kNavy);
+            p.setFont(uiFont(12, true));
+        } else {
+            p.setPen(QPen(QColor(255, 255, 255, 90), 1));
+            p.setBrush(QColor(255, 255, 255, 28));
+            p.drawRoundedRect(r, 12, 12);
+            p.setPen(QColor(206, 234, 238));
+            p.setFont(uiFont(12, false));
+        }
+        p.drawText(kTabs[i], Qt::AlignCenter, QString::fromLatin1(kTabNames[i]));
+    }
+}
+
+// The text of one page's card: a bold heading, a grey hint, the divider.
+struct CardText {
+    const char* top;
+    const char* topRight;  // a second heading on the right half, or nullptr
+    const char* hint;
+    const char* bottom;
+};
+
+QImage drawPage(int page, const CardText& text)
 {
     QImage img(kW, kH, QImage::Format_RGB32);
     img.fill(kBody);
@@ -75,12 +110,9 @@ QImage drawBackground()
         p.setPen(Qt::white);
         p.setFont(uiFont(17, true));
         p.drawText(QRect(50, 0, 300, kHeader), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Settings"));
-        p.setPen(QColor(190, 226, 232));
-        p.setFont(uiFont(11, false));
-        p.drawText(QRect(140, 0, 230, kHeader), Qt::AlignVCenter | Qt::AlignLeft,
-                   QStringLiteral("What happens after saving a cut"));
+        drawTabs(p, page);
 
-        // A white card holds the two lists and their explanations.
+        // A white card holds the lists and their explanations.
         const QRectF card(28.5, 58.5, 361, 124);
         p.setPen(QPen(QColor(200, 212, 222), 1));
         p.setBrush(Qt::white);
@@ -90,12 +122,13 @@ QImage drawBackground()
 
         p.setFont(uiFont(12, true));
         p.setPen(kInk);
-        p.drawText(QRect(46, 61, 310, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("When a cut has been saved:"));
-        p.drawText(QRect(46, 128, 310, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Play the completion sound:"));
+        p.drawText(QRect(46, 61, 310, 18), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text.top));
+        if (text.topRight)
+            p.drawText(QRect(209, 61, 150, 18), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text.topRight));
+        p.drawText(QRect(46, 128, 313, 18), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text.bottom));
         p.setFont(uiFont(10, false));
         p.setPen(QColor(104, 124, 140));
-        p.drawText(QRect(46, 104, 313, 14), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Show the folder that holds the new file, or leave it be."));
+        p.drawText(QRect(46, 104, 313, 14), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text.hint));
 
         // The outline of the window, inside its shape.
         p.setBrush(Qt::NoBrush);
@@ -185,8 +218,13 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path()))
         return 1;
-    const QImage background = drawBackground();
-    const bool ok = save(background, out, "background.png") && save(drawClose(background), out, "close.png")
+    const QImage background = drawPage(0, {"When a cut has been saved:", nullptr,
+                                            "Show the folder that holds the new file, or leave it be.",
+                                            "Play the completion sound:"});
+    const QImage effects = drawPage(1, {"Fade in:", "Fade out:", "Fades soften the start and the end of the tone.",
+                                        "Loudness (peaks held under \u22121 dBTP):"});
+    const bool ok = save(background, out, "background.png") && save(effects, out, "effects.png")
+        && save(drawClose(background), out, "close.png")
         && save(drawBadge(QColor(92, 196, 120), QColor(30, 140, 70), true), out, "ok.png")
         && save(drawBadge(QColor(96, 170, 226), QColor(30, 100, 170), false), out, "back.png");
     return ok ? 0 : 1;

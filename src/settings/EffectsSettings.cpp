@@ -1,0 +1,39 @@
+#include "settings/EffectsSettings.h"
+
+#include "settings/SettingsFile.h"
+
+#include <QFileInfo>
+
+QList<int> fadeChoicesMs() { return {0, 500, 1000, 2000, 3000}; }
+
+QList<int> loudnessChoicesLufs() { return {0, -16, -14, -23}; }
+
+QString effectsIniBeside(const QString& setupIniPath)
+{
+    return QFileInfo(setupIniPath).path() + QStringLiteral("/effects.ini");
+}
+
+EffectsSettings parseEffectsIni(const QByteArray& contents)
+{
+    QList<QByteArray> lines = contents.split('\n');
+    const auto record = [&](int i, const QList<int>& offered) {
+        if (i >= lines.size())
+            return 0;
+        bool ok = false;
+        const int v = lines[i].trimmed().toInt(&ok);
+        return ok && offered.contains(v) ? v : 0;
+    };
+    EffectsSettings s;
+    s.fadeInMs = record(0, fadeChoicesMs());
+    s.fadeOutMs = record(1, fadeChoicesMs());
+    s.loudnessLufs = record(2, loudnessChoicesLufs());
+    return s;
+}
+
+EffectsSettings loadEffectsIni(const QString& path) { return parseEffectsIni(readSettingsFile(path)); }
+
+bool storeEffectsIni(const QString& path, const EffectsSettings& values)
+{
+    return writeSettingsFile(path, QByteArray::number(values.fadeInMs) + "\r\n" + QByteArray::number(values.fadeOutMs) +
+                                       "\r\n" + QByteArray::number(values.loudnessLufs) + "\r\n");
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The ring-tone effects: a fade in, a fade out and a loudness target. All start off, so that a
+// save runs the very command line it ran before they existed.
+struct EffectsSettings {
+    int fadeInMs = 0;      // 0: off; else one of fadeChoicesMs()
+    int fadeOutMs = 0;     // 0: off; else one of fadeChoicesMs()
+    int loudnessLufs = 0;  // 0: off; else one of loudnessChoicesLufs()
+
+    // Whether any effect is on.
+    bool any() const { return fadeInMs > 0 || fadeOutMs > 0 || loudnessLufs != 0; }
+    bool operator==(const EffectsSettings&) const = default;
+};
+
+// The fade lengths offered, in milliseconds, "off" (0) first: 0, 500, 1000, 2000, 3000.
+QList<int> fadeChoicesMs();
+// The loudness targets offered, in LUFS, "off" (0) first and then the one offered when loudness
+// is turned on: 0, -16 (phones), -14 (streaming), -23 (EBU R 128).
+QList<int> loudnessChoicesLufs();
+// The true-peak ceiling whenever loudness is on, in dBTP.
+inline constexpr int kTruePeakCeiling = -1;
+
+// effects.ini beside setup.ini, in the same folder (which is where SettingsLocation put
+// setup.ini), so that setup.ini keeps exactly its two lines for every TuneSnip that reads it.
+QString effectsIniBeside(const QString& setupIniPath);
+
+// Reads effects.ini: three records, one per line (fade in in ms, fade out in ms, loudness in
+// LUFS), each a plain decimal integer. A missing record, a value that is not offered or text that
+// is not a number reads as off. Never fails.
+EffectsSettings parseEffectsIni(const QByteArray& contents);
+EffectsSettings loadEffectsIni(const QString& path);
+
+// Writes the three records, each ended by CR LF, in ASCII, replacing the file; missing folders
+// above it are made first (mode 0700). Returns false when it cannot be written; the old file is
+// then left as it was.
+bool storeEffectsIni(const QString& path, const EffectsSettings& values);
