@@ -77,12 +77,6 @@ bool windowReason(Qt::FocusReason r)
 }
 }  // namespace
 
-void ImageControl::keepFocusFromTab()
-{
-    tabbedTo_ = true;
-    update();
-}
-
 void ImageControl::focusInEvent(QFocusEvent* event)
 {
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)

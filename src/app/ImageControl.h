@@ -21,9 +21,6 @@ public:
     void setStretch(bool stretch);
     // Tab brought the focus here, and it still is here: Space and Enter click the control.
     bool takesKeys() const { return hasFocus() && tabbedTo_; }
-    // Tab was pressed while this control had the focus without having been tabbed to: it keeps
-    // the focus, now as if Tab had brought it.
-    void keepFocusFromTab();
 
 Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, int x, int y);

@@ -37,6 +37,7 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
     : SkinnedWindow(parent), paths_(paths), services_(services)
 {
     setWindowTitle(QString::fromLatin1(kProductName));
+    setFocusPolicy(Qt::ClickFocus);  // holds the focus while no control has it (showEvent)
     setWindowIcon(QIcon(QStringLiteral(":/skin/main/app_icon_256.png")));
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSizeF(8.25);

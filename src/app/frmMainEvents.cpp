@@ -63,15 +63,13 @@ void frmMain::wireControls()
     }
 }
 
-bool frmMain::focusNextPrevChild(bool next)
+void frmMain::showEvent(QShowEvent* event)
 {
-    // The first Tab stops at the button the window gave the focus to when it appeared.
-    auto* button = qobject_cast<ImageControl*>(focusWidget());
-    if (next && button && button->hasFocus() && !button->takesKeys()) {
-        button->keepFocusFromTab();
-        return true;
-    }
-    return SkinnedWindow::focusNextPrevChild(next);
+    SkinnedWindow::showEvent(event);
+    // The window keeps the keyboard focus itself until Tab brings it to a control, so that a
+    // button never takes Space or Enter from the window's shortcuts without the user's doing.
+    if (!focusWidget())
+        setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::buttonMove(bool transport, int index)

@@ -251,13 +251,17 @@ TEST(EditorKeys, AltLettersOpenTheFourMenusWhichShowEachShortcut)
 TEST(EditorKeys, TabWalksTheButtonsAndEnterOrSpacePressesTheFocusedOne)
 {
     Keys k;
-    // The focus the window gives its first button when it opens does not take Space from Play.
-    k.w->imgButton[0]->setFocus(Qt::ActiveWindowFocusReason);
+    // The window keeps the focus when it appears, also when the desktop activates it again: no
+    // button takes Space from Play.
+    EXPECT_EQ(QApplication::focusWidget(), k.w.get());
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(k.w.get());
+    EXPECT_EQ(QApplication::focusWidget(), k.w.get());
     k.key(Qt::Key_Space);
     EXPECT_EQ(k.lastCommand(), "play sound");
     EXPECT_TRUE(k.rig.dialogs.calls.empty());
     k.w->imgCtrlButton_Click(1);
-    k.key(Qt::Key_Tab);  // the first Tab shows the ring where the focus already is
+    k.key(Qt::Key_Tab);  // the first Tab brings the ring to the first button
     EXPECT_TRUE(k.w->imgButton[0]->takesKeys());
     k.w->imgButton[0]->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(k.w->imgButton[0]->hasFocus());
