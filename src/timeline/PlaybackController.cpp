@@ -133,19 +133,26 @@ void PlaybackController::playFrom(std::int32_t seconds)
 
 void PlaybackController::seekTo(std::int32_t seconds)
 {
+    seekTarget_ = seconds;
+    if (seeking_)
+        return;  // asked again while the device is reopened: the seek under way goes there
     // A poll while the device is reopened must not park the playhead at the start meanwhile.
     cued_ = true;
+    seeking_ = true;
     stopAndClose();
+    seeking_ = false;
     if (!openTempWav()) {
         cued_ = false;
         return;
     }
-    playFrom(seconds);
+    playFrom(seekTarget_);
     setPlaying(true);
 }
 
 void PlaybackController::cuePlayhead()
 {
+    if (seeking_)
+        seekTarget_ = model_.playheadSeconds();  // a key moved it while the device is reopened
     cued_ = true;
     labels_.setText(TimeLabel::Time, formatTime(model_.playheadSeconds()));
 }

@@ -51,7 +51,9 @@ public:
     // the file is left to the device, which refuses it).
     void playFrom(std::int32_t seconds);
     // A seek (a click on the track, a released playhead, a key while playing): the sound is
-    // closed, opened again and played from `seconds`; the play flags keep their values.
+    // closed, opened again and played from `seconds`; the play flags keep their values. Seeks
+    // and cues that arrive while the device is being reopened (keys pressed in quick
+    // succession) are not lost: the seek under way plays from the newest of them.
     void seekTo(std::int32_t seconds);
     // The playhead was put somewhere while nothing plays (or while paused): the poll leaves it
     // there and the next Play starts there.
@@ -95,6 +97,8 @@ private:
     bool failureReported_ = false;
     bool cued_ = false;
     bool looping_ = false;
+    bool seeking_ = false;          // seekTo is reopening the device
+    std::int32_t seekTarget_ = 0;   // where the seek under way plays from
     SelectionSoundSource selectionSound_;
     bool selectionSoundOpen_ = false;  // "sound" holds a WAV of just the selection
     std::int32_t selectionSoundBegin_ = 0;

@@ -348,6 +348,39 @@ TEST(PlaybackController, SeekingPlaysFromTheSecondAndKeepsTheFlags)
     EXPECT_TRUE(r.ctl.isPlaying());
 }
 
+TEST(PlaybackController, SeeksAndKeysWhileTheDeviceIsReopenedAreNotLost)
+{
+    // Keys pressed in quick succession arrive while a seek's device is closed and reopened: the
+    // seek plays from where the last of them put the playhead.
+    Rig r;
+    r.model.setDuration(600);
+    r.model.setPlayhead(100);
+    int nested = 0;
+    r.duringPump = [&] {
+        if (nested++ > 0)
+            return;
+        r.model.movePlayheadBy(10);  // the next key: nothing plays at this moment, so a cue
+        r.ctl.cuePlayhead();
+        r.model.movePlayheadBy(10);
+        r.ctl.cuePlayhead();
+    };
+    r.ctl.seekTo(r.model.movePlayheadBy(10));  // the first key, while playing
+    EXPECT_EQ(r.media.commands.filter("play sound from"), QStringList({"play sound from 130000"}));
+    EXPECT_EQ(r.model.playhead(), 130);
+    EXPECT_TRUE(r.ctl.isPlaying());
+
+    // A click on the track meanwhile is a seek of its own: the newest place wins, one reopening.
+    nested = 0;
+    r.media.commands.clear();
+    r.duringPump = [&] {
+        if (nested++ == 0)
+            r.ctl.seekTo(400);
+    };
+    r.ctl.seekTo(200);
+    EXPECT_EQ(r.media.commands.filter("play sound from"), QStringList({"play sound from 400000"}));
+    EXPECT_EQ(r.media.commands.filter("open ").size(), 1);
+}
+
 TEST(PlaybackController, TheDurationIsLearntWithoutPlaying)
 {
     Rig r;
