@@ -73,7 +73,7 @@ int main(int argc, char** argv)
                               }, &history};
         mainWindow = std::make_unique<frmMain>(paths, services);
         settingsWindow = std::make_unique<SettingsWindowLauncher>(mainWindow->settings(), mainWindow->effects(),
-                                                                  paths.setupIni());
+                                                                  paths.setupIni(), mainWindow.get());
         boxes.setOwner(mainWindow.get());
         QObject::connect(mainWindow.get(), &frmMain::shutDown, &app, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();

@@ -6,14 +6,19 @@
 #include <QString>
 
 class frmSetting;
+class QWidget;
 
 // Shows the settings window non-modal and without an owner, one at a time: a new window when
 // none is open (it reloads the lists from the run-time values), else the open one is raised.
-// The window deletes itself when closed; the launcher closes one still open when it ends.
-// Does not own the run-time values, which must outlive it.
+// The window deletes itself when closed; the launcher closes one still open when it ends. When
+// it closes and no window of the program is active (no window manager hands the focus on), the
+// window it was opened from takes the keyboard again. Does not own the run-time values, which
+// must outlive it.
 class SettingsWindowLauncher {
 public:
-    SettingsWindowLauncher(AfterSaveSettings& values, EffectsSettings& effects, QString setupIniPath);
+    // `returnTo` is the window the settings window was opened from; it may be null.
+    SettingsWindowLauncher(AfterSaveSettings& values, EffectsSettings& effects, QString setupIniPath,
+                           QWidget* returnTo = nullptr);
     ~SettingsWindowLauncher();
     SettingsWindowLauncher(const SettingsWindowLauncher&) = delete;
     SettingsWindowLauncher& operator=(const SettingsWindowLauncher&) = delete;
@@ -27,4 +32,5 @@ private:
     EffectsSettings& effects_;
     QString setupIniPath_;
     QPointer<frmSetting> window_;
+    QPointer<QWidget> returnTo_;
 };

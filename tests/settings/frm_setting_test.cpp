@@ -267,6 +267,23 @@ TEST_F(FrmSettingTest, LauncherShowsOneWindowAtATimeAndReloads)
     EXPECT_EQ(launcher.window()->cmbRS()->currentIndex(), 1);
 }
 
+TEST_F(FrmSettingTest, ClosingGivesTheKeysBackToTheWindowItWasOpenedFrom)
+{
+    // With no window manager to hand the focus on, the main window's keys would stay dead.
+    QWidget main;
+    main.show();
+    AfterSaveSettings values;
+    SettingsWindowLauncher launcher(values, effects, ini(), &main);
+    launcher.show();
+    QApplication::setActiveWindow(launcher.window());
+    ASSERT_EQ(QApplication::activeWindow(), launcher.window());
+    click(launcher.window()->cmbBack());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(launcher.window(), nullptr);
+    QCoreApplication::processEvents();  // the window system's answer to the activation
+    EXPECT_EQ(QApplication::activeWindow(), &main);
+}
+
 TEST_F(FrmSettingTest, TheRingTonePageSetsTheEffectsAndStoresThemBesideSetupIni)
 {
     AfterSaveSettings values;
