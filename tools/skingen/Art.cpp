@@ -98,7 +98,7 @@ void gettingStarted(QPainter &p, bool docHot)
         x += QFontMetricsF(f).horizontalAdvance(s);
     };
     run3(QStringLiteral("Save"), strong, pal::text);
-    run3(QStringLiteral(" your ring tone as MP3, WMA, WAV or AMR"), step, pal::text);
+    run3(QStringLiteral(" your ring tone as MP3, M4R, OGG and more"), step, pal::text);
 
     // Illustration on the right: what a marked selection looks like.
     const QRectF ill(478, 178, 252, 150);
