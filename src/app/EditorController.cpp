@@ -15,6 +15,7 @@
 #include "timeline/RandomCut.h"
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimelinePanel.h"
+#include "timeline/TimeText.h"
 #include "transcode/ConsoleRunner.h"
 #include "transcode/SelectionPreview.h"
 
@@ -182,11 +183,11 @@ void EditorController::panelAction(int index)
 void EditorController::transportAction(int index)
 {
     switch (index) {
-    case 0: playback_->play(); break;
+    case 0: playOrTellWhy(); break;
     case 1: playback_->stop(); break;
     case 2: playback_->pause(); break;
-    case 3: playback_->setBeginAtPlayhead(); break;
-    case 4: playback_->setEndAtPlayhead(); break;
+    case 3: setBeginOrTellWhy(); break;
+    case 4: setEndOrTellWhy(); break;
     case 5: playSelection(); break;
     case 6: panelAction(1); break;
     default: break;
@@ -205,7 +206,31 @@ void EditorController::playPause()
     if (playback_->isPlaying())
         playback_->pause();
     else
-        playback_->play();
+        playOrTellWhy();
+}
+
+void EditorController::playOrTellWhy()
+{
+    if (isSet(state_.fileIsOpen) && playback_->isCued() && !isSet(state_.playPaused) && model_.duration() > 0 &&
+        model_.playheadSeconds() >= model_.duration()) {
+        Q_EMIT hint(QStringLiteral("The playhead is at the end of the file: press Home to play from the start."));
+        return;
+    }
+    playback_->play();
+}
+
+void EditorController::setBeginOrTellWhy()
+{
+    if (!model_.setBeginAtPlayhead())
+        Q_EMIT hint(QStringLiteral("The begin was not set: it must lie before the end (%1). Move the playhead back.")
+                        .arg(formatTime(model_.selection().end)));
+}
+
+void EditorController::setEndOrTellWhy()
+{
+    if (!model_.setEndAtPlayhead())
+        Q_EMIT hint(QStringLiteral("The end was not set: it must not lie before the begin (%1). Move the playhead on.")
+                        .arg(formatTime(model_.selection().begin)));
 }
 
 void EditorController::playSelection()

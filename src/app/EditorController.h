@@ -107,6 +107,8 @@ Q_SIGNALS:
     // The user closed the current file.
     void fileClosed();
     void loopingChanged(bool looping);
+    // A command did nothing, and `text` says why (for the hint line; no box is shown).
+    void hint(const QString& text);
 
 private:
     void wireActions();
@@ -133,6 +135,10 @@ private:
     void openHelp();
     void showAbout();
     void afterKeyboardMove(std::int32_t seconds);
+    // Play, unless the playhead waits at the file's end, where nothing would sound: then says so.
+    void playOrTellWhy();
+    void setBeginOrTellWhy();
+    void setEndOrTellWhy();
     void seekTo(std::int32_t seconds);
 
     AppPaths paths_;

@@ -240,11 +240,15 @@ void EditorController::prepareSaveDialog()
 
 void EditorController::saveRingTone()
 {
-    if (!isSet(state_.fileIsOpen))
-        return;  // nothing to cut from
-    const Selection& sel = model_.selection();
-    if (static_cast<std::int64_t>(sel.end) - sel.begin < 1)
+    if (!isSet(state_.fileIsOpen)) {
+        Q_EMIT hint(QStringLiteral("Nothing to save: open a file first."));
         return;
+    }
+    const Selection& sel = model_.selection();
+    if (static_cast<std::int64_t>(sel.end) - sel.begin < 1) {
+        Q_EMIT hint(QStringLiteral("Nothing to save: mark a begin and an end first (B and E)."));
+        return;
+    }
     if (objDOS1_->isRunning())
         return;
     commonDialogs_->setFilter(saveDialogFilter());

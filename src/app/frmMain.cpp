@@ -114,6 +114,7 @@ void frmMain::wireWaveform()
         waveform_->cancel();
         picOpened->setPyramid(nullptr);
     });
+    connect(controller_.get(), &EditorController::hint, lblText, &QLabel::setText);
     connect(controller_.get(), &EditorController::fileOpened, this, &frmMain::fileOpened);
     connect(controller_.get(), &EditorController::fileDecoded, this, &frmMain::fileDecoded);
     connect(controller_.get(), &EditorController::fileClosed, this, &frmMain::fileClosed);
