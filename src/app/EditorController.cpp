@@ -126,9 +126,10 @@ void EditorController::attachTimeline(TimelinePanel& panel)
 
 void EditorController::setRunning(bool running)
 {
-    // While a transcoder runs, only Esc works; the buttons, the menus and the timeline rest.
+    // While a transcoder runs, only Esc and quitting work; the buttons, the menus and the
+    // timeline rest.
     for (QAction* act : actions_.all())
-        if (act != actions_.stopJob)
+        if (act != actions_.stopJob && act != actions_.exit)
             act->setEnabled(!running);
     if (!running) {
         actions_.undo->setEnabled(model_.canUndo());
@@ -338,22 +339,28 @@ void EditorController::openHelp()
 
 // ---- Quitting ----
 
+QString EditorController::quitQuestion() const
+{
+    if (objDOS1_->isRunning())
+        return QStringLiteral("Saving \"%1\" is not finished.\r\nQuit anyway? The save stops and the file is left as it "
+                              "was before.")
+            .arg(savePath_);
+    return QStringLiteral("Are you sure to quit?");
+}
+
 void EditorController::shutDown()
 {
     shuttingDown_ = true;
-    // A decode's WAV is ours and deleted anyway; a save's transcoder finishes the ring tone.
+    // A decode's WAV is ours and deleted anyway. A save is stopped at once: the transcoder
+    // writes its output whole or not at all, so the target stays as it was and no part is left.
     objDOS_->stop();
+    objDOS1_->stop();
     services_.media->send(QStringLiteral("stop sound"));
     services_.media->send(QStringLiteral("close sound"));
     QApplication::processEvents();
     poll_.stop();
     if (!objDOS1_->isRunning() && QFile::exists(paths_.tempWav))
         QFile::remove(paths_.tempWav);
-}
-
-void EditorController::stopSaveForQuit()
-{
-    objDOS1_->stop();
 }
 
 void EditorController::stopRunningJob()

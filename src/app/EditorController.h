@@ -90,11 +90,13 @@ public:
     // Stops a running decode or save (Esc): its transcoder is ended and the run is handled like
     // a failed one, without a message. Does nothing when no transcoder runs.
     void stopRunningJob();
-    // The program quits: the sound is closed, the poll stopped, a decode's transcoder stopped and
-    // the WAV removed unless a save still reads it. Later runs' ends do nothing visible.
+    // The question the window asks before it quits: "Are you sure to quit?", or, while a save
+    // runs, one that names the file being saved and tells that quitting stops the save.
+    QString quitQuestion() const;
+    // The program quits: the sound is closed, the poll stopped, a running decode or save stopped
+    // (a stopped save leaves its target as it was) and the WAV removed once no transcoder reads
+    // it. Later runs' ends do nothing visible.
     void shutDown();
-    // Asked again while the program already quits: a save's transcoder is stopped too.
-    void stopSaveForQuit();
     bool isShuttingDown() const { return shuttingDown_; }
     // The output path of the last save that was started.
     const QString& savePath() const { return savePath_; }

@@ -61,7 +61,6 @@ public:
     // Stops a running decode or save (Esc).
     void stopRunningJob();
     // Quits as after "Are you sure to quit?" was answered OK (a quit signal from the system).
-    // Asked again while the program already quits, it also stops a save's transcoder.
     void quitWithoutAsking();
 
     const AppPaths& paths() const { return paths_; }

@@ -12,6 +12,7 @@
 #include "transcode/ConsoleRunner.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -55,7 +56,11 @@ struct Keys {
         });
         poll.start(5);
         press();
-        QCoreApplication::processEvents();
+        // The menu pops up once the key is done (a queued call): wait for it, not for a time.
+        QElapsedTimer waited;
+        waited.start();
+        while (title.isEmpty() && waited.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return title;
     }
 };
