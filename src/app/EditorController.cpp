@@ -303,7 +303,13 @@ void EditorController::randomCut()
 
 void EditorController::showAbout()
 {
-    services_.boxes->show(QString::fromUtf8(kOwnershipLine) + QStringLiteral("\r\n") + QString::fromLatin1(kWebAddress),
+    const QString version = QStringLiteral("%1 %2.%3.%4")
+                                .arg(QString::fromLatin1(kProductName))
+                                .arg(TUNESNIP_VERSION_MAJOR)
+                                .arg(TUNESNIP_VERSION_MINOR)
+                                .arg(TUNESNIP_VERSION_PATCH);
+    services_.boxes->show(version + QStringLiteral("\r\n") + QString::fromUtf8(kOwnershipLine) + QStringLiteral("\r\n") +
+                              QString::fromLatin1(kWebAddress),
                           QStringLiteral("About"), MsgButtons::Ok, MsgIcon::None);
 }
 

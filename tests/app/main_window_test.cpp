@@ -332,7 +332,9 @@ TEST(MainWindow, DispatcherRunsEveryKeywordEveryTime)
     w->postAction("About");
     w->postAction("About");  // the same choice twice runs twice
     ASSERT_EQ(rig.boxes.shown.size(), 2u);
-    EXPECT_EQ(rig.boxes.shown[0].text, QString::fromUtf8("\xC2\xA9 2026 TuneSnip developers\r\nwww.tunesnip.example"));
+    EXPECT_EQ(rig.boxes.shown[0].text,
+              QStringLiteral("TuneSnip %1.%2.%3\r\n").arg(TUNESNIP_VERSION_MAJOR).arg(TUNESNIP_VERSION_MINOR).arg(TUNESNIP_VERSION_PATCH) +
+                  QString::fromUtf8("\xC2\xA9 2026 TuneSnip developers\r\nwww.tunesnip.example"));
     EXPECT_EQ(rig.boxes.shown[0].title, "About");
     EXPECT_EQ(rig.boxes.shown[0].icon, MsgIcon::None);
     EXPECT_EQ(w->txtAction->text(), "About");

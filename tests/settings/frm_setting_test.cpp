@@ -123,12 +123,17 @@ TEST_F(FrmSettingTest, BackAndTheCloseGlyphKeepValuesAndFile)
     }
     AfterSaveSettings values;
     values.playSoundAfterSave = 1;
-    for (int way = 0; way < 2; ++way) {
+    for (int way = 0; way < 3; ++way) {
         frmSetting w(values, effects, ini());
         w.show();
+        QApplication::setActiveWindow(&w);
         w.cmbOF()->setCurrentIndex(1);
         w.cmbRS()->setCurrentIndex(0);
-        click(way == 0 ? static_cast<QWidget*>(w.cmbBack()) : w.Image1());
+        w.cmbRS()->setFocus();
+        if (way == 2)
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Escape);  // to the focused list: closes like Back
+        else
+            click(way == 0 ? static_cast<QWidget*>(w.cmbBack()) : w.Image1());
         EXPECT_FALSE(w.isVisible()) << way;
         EXPECT_EQ(values.openFolderAfterSave, 0);
         EXPECT_EQ(values.playSoundAfterSave, 1);
