@@ -49,6 +49,10 @@ void frmMain::wireControls()
         connect(imgCtrlButton[i], &ImageControl::clicked, this, [this, i] { imgCtrlButton_Click(i); });
     }
     connect(lblVersion, &SkinLabel::mouseDown, this, [this] { beginWindowMove(); });
+    connect(lblEffects, &SkinLabel::mouseDown, this, [this] {
+        if (services_.showRingToneSettings)
+            services_.showRingToneSettings();
+    });
     controller_->attachTimeline(*picOpened);
     // Tab walks the panel row, the transport row and the timeline's markers.
     QWidget* previous = nullptr;

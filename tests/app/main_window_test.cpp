@@ -413,3 +413,20 @@ TEST(MainWindow, MenusPopUpUnderTheirNamesAndPostTheirKeywords)
     EXPECT_TRUE(w->isVisible());
     EXPECT_NE(w->menuWindow().menuFile, nullptr);
 }
+
+TEST(MainWindow, TheEffectsThatAreOnShowBesideSaveAndAClickOpensTheirSettings)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    EXPECT_EQ(w->lblEffects->text(), "");  // all off: nothing to tell
+    w->effects() = EffectsSettings{1000, 1000, -16};
+    w->showEffectsSummary();
+    EXPECT_EQ(w->lblEffects->text(), QString::fromUtf8("Fade 1 s \u00b7 \u221216 LUFS"));
+    EXPECT_TRUE(w->lblEffects->isVisible());
+    // The whole text fits its box.
+    EXPECT_LE(w->lblEffects->fontMetrics().horizontalAdvance(w->lblEffects->text()), w->lblEffects->width());
+    click(w->lblEffects);
+    EXPECT_EQ(rig.ringTonePageShown, 1);
+    EXPECT_EQ(rig.settingsShown, 0);
+}

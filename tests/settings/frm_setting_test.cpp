@@ -344,3 +344,23 @@ TEST_F(FrmSettingTest, TheRingTonePageSetsTheEffectsAndStoresThemBesideSetupIni)
     click(again.pageTab(0));
     EXPECT_TRUE(again.cmbOF()->isVisibleTo(&again));
 }
+
+TEST_F(FrmSettingTest, TheLauncherOpensTheRingTonePageWhenAskedAndTellsWhenItCloses)
+{
+    AfterSaveSettings values;
+    SettingsWindowLauncher launcher(values, effects, ini());
+    int closed = 0;
+    launcher.setOnClosed([&] { ++closed; });
+    launcher.show(1);
+    ASSERT_NE(launcher.window(), nullptr);
+    EXPECT_EQ(launcher.window()->page(), 1);
+    launcher.window()->cmbLoudness()->setCurrentIndex(1);
+    click(launcher.window()->cmdOK());
+    QApplication::processEvents();  // the window deletes itself later
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(launcher.window(), nullptr);
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(effects.loudnessLufs, -16);
+    launcher.show();
+    EXPECT_EQ(launcher.window()->page(), 0);  // a new window opens on its first page
+}
