@@ -107,7 +107,7 @@ void EditorController::decodeFile(const QString& name)
         return;
     }
     const QString shownBefore = window_.fileCaption();
-    window_.setFileCaption(fileNameCaption(name));
+    window_.setFileCaption(name);  // the window elides a long path in the middle
     const QString command = decodeCommand(paths_.coder(), name, paths_.tempWav);
 
     // An old WAV must not pass for the new file's sound if this decode fails.

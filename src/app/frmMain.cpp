@@ -4,6 +4,7 @@
 #include "app/EditorController.h"
 #include "app/GeometryScale.h"
 #include "app/ImageControl.h"
+#include "app/PathLabel.h"
 #include "app/SkinLabel.h"
 #include "app/WidgetLabelSink.h"
 #include "app/frmMenu.h"
@@ -86,7 +87,7 @@ void frmMain::Form_Load()
 
     for (SkinLabel* l : {lblTime, lblSelBegin, lblSelEnd, lblSelLength, lblViewBegin, lblViewEnd, lblViewLength, lblText})
         setTextColour(l, QColor(11, 77, 109));
-    for (SkinLabel* l : {lblTimeLeft, lblFileName, lblTimeRight})
+    for (SkinLabel* l : {lblTimeLeft, static_cast<SkinLabel*>(lblFileName), lblTimeRight})
         setTextColour(l, QColor(71, 99, 113));
 
     setTextColour(lblEffects, QColor(22, 128, 138));
@@ -200,12 +201,12 @@ void frmMain::showTimeline(bool shown)
 
 QString frmMain::fileCaption() const
 {
-    return lblFileName->text();
+    return lblFileName->path();
 }
 
 void frmMain::setFileCaption(const QString& caption)
 {
-    lblFileName->setText(caption);
+    lblFileName->setPath(caption);
 }
 
 void frmMain::setControlsEnabled(bool enabled)

@@ -15,6 +15,7 @@
 
 class ImageControl;
 class SkinLabel;
+class PathLabel;
 class QLineEdit;
 class QLabel;
 class LabelSink;
@@ -128,7 +129,7 @@ public:
     SkinLabel* lblViewLength;
     SkinLabel* lblTimeLeft;
     SkinLabel* lblTimeRight;
-    SkinLabel* lblFileName;
+    PathLabel* lblFileName;
     SkinLabel* lblVersion;
     SkinLabel* lblText;
     // The ring-tone effects that are on, in a few words; a click opens their settings.

@@ -1,5 +1,6 @@
 // The widget tree of the main window: every control at its designed place and size.
 #include "app/ImageControl.h"
+#include "app/PathLabel.h"
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
 #include "timeline/TimeText.h"
@@ -112,7 +113,9 @@ void frmMain::buildControls()
     lblViewLength = label(QStringLiteral("00:00:00"), {572, 514, 44, 13}, 8.25, centre);
     lblTimeLeft = label(QStringLiteral("Start"), {14, 467, 40, 13}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     lblTimeRight = label(QStringLiteral("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
-    lblFileName = label(QString::fromLatin1(kNoFileCaption), {372, 76, 370, 16}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    lblFileName = new PathLabel(QString::fromLatin1(kNoFileCaption), this);
+    design(lblFileName, {372, 76, 370, 16}, 8.25);
+    lblFileName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblVersion = label(QString(), {96, 16, 87, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     // Wider than designed: the hints name their shortcuts ("Random Music Cutter (Ctrl+R)").
     lblText = label(QString(), {18, 538, 330, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);

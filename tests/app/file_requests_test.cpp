@@ -2,6 +2,7 @@
 // command line, a drop, the recent files of the File menu; and where its dialogs start.
 #include "app/FileHistory.h"
 #include "app/SkinLabel.h"
+#include "app/PathLabel.h"
 #include "app/frmMain.h"
 #include "timeline/EditorModel.h"
 #include "timeline/TimelinePanel.h"
@@ -81,7 +82,7 @@ TEST(FileRequests, AFileNamedAsOnTheCommandLineOpensWithoutTheDialog)
     EXPECT_TRUE(win.rig.dialogs.calls.empty());
     EXPECT_TRUE(win.rig.boxes.shown.empty());
     EXPECT_FALSE(win.w->picOpened->isHidden());
-    EXPECT_EQ(win.w->lblFileName->text(), song.size() >= 36 ? song.left(32) + "..." : song);
+    EXPECT_EQ(win.w->lblFileName->path(), song);
     EXPECT_EQ(win.rig.history.recentFiles(), QStringList{song});
 
     // Another name while a file is open: offered for closing first; Cancel keeps the open one.

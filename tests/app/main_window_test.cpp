@@ -1,5 +1,6 @@
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
+#include "app/PathLabel.h"
 #include "app/frmMain.h"
 #include "app/frmMenu.h"
 #include "support/MainWindowRig.h"

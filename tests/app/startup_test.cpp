@@ -1,6 +1,7 @@
 #include "app/Fonts.h"
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
+#include "app/PathLabel.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "support/MainWindowRig.h"
@@ -97,7 +98,7 @@ TEST(Startup, MainWindowStartsEmptyWithDesignedLabelsAndMarkers)
     // A neutral hint, not a path that cannot exist here, in the label's own colour and font.
     EXPECT_EQ(w->lblFileName->text(), "No file open");
     EXPECT_EQ(w->lblFileName->font(), w->lblTimeLeft->font());
-    for (QLabel* l : {w->lblTimeLeft, w->lblTimeRight, w->lblFileName})
+    for (QLabel* l : std::initializer_list<QLabel*>{w->lblTimeLeft, w->lblTimeRight, w->lblFileName})
         EXPECT_EQ(textColour(l), QColor(71, 99, 113));
     EXPECT_EQ(w->lblVersion->text(), QString("- Ver %1.%2.%3").arg(TUNESNIP_VERSION_MAJOR).arg(TUNESNIP_VERSION_MINOR).arg(TUNESNIP_VERSION_PATCH));
     EXPECT_EQ(w->lblVersion->geometry(), QRect(96, 16, 87, 14));
