@@ -1,6 +1,6 @@
 // TuneSnip: the splash window, then the main window.
-#include "app/AppIdentity.h"
-#include "app/FileHistory.h"
+#include "editor/AppIdentity.h"
+#include "editor/FileHistory.h"
 #include "app/Fonts.h"
 #include "app/StartOptions.h"
 #include "app/frmMain.h"

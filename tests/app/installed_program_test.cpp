@@ -1,7 +1,7 @@
 // The program installed into a prefix with `cmake --install`: every file in its place, the
 // desktop entry and metainfo valid, the installed program finding its transcoder from any
 // prefix, and its settings kept per user although the program's folder is writable (as root).
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 #include "app/frmMain.h"
 #include "coder/CoderHarness.h"
 #include "settings/SettingsWindowLauncher.h"

@@ -1,4 +1,4 @@
-#include "platform/AppPaths.h"
+#include "editor/AppPaths.h"
 #include "platform/TempFolder.h"
 
 #include <QFile>

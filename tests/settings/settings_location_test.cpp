@@ -2,7 +2,7 @@
 // folder, which wins once it holds one.
 #include "settings/SettingsLocation.h"
 
-#include "platform/AppPaths.h"
+#include "editor/AppPaths.h"
 
 #include <QDir>
 #include <QFile>

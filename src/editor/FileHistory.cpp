@@ -1,4 +1,4 @@
-#include "app/FileHistory.h"
+#include "editor/FileHistory.h"
 
 #include "platform/XdgDirs.h"
 

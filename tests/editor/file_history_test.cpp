@@ -1,5 +1,5 @@
 // Recent files, the dialogs' starting folders and the offered ring tone name.
-#include "app/FileHistory.h"
+#include "editor/FileHistory.h"
 
 #include <QDir>
 #include <QFile>
