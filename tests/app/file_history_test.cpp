@@ -101,7 +101,7 @@ TEST(RecentFiles, AHugeListIsReadInOnePassAndALargerStoreReadsAsEmpty)
     // first eight different ones are the recent files. Comparing every name with every name
     // kept before it would take minutes here, past this test's time limit.
     const QString digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    auto name = [&](int k) { return QString{digits[k / 3844], digits[k / 62 % 62], digits[k % 62]}; };
+    auto name = [&](int k) { return QString(digits[k / 3844]) + digits[k / 62 % 62] + digits[k % 62]; };
     QStringList names{"", name(0), name(0), name(1), name(0), name(2), name(1)};
     for (int k = 3; k < 200000; ++k)
         names << name(k);

@@ -74,7 +74,7 @@ TEST(XdgDirs, UserDirsFileGivesTheMusicFolder)
 TEST(XdgDirs, MusicFolderOnlyWhenItExistsElseHome)
 {
     QTemporaryDir root;
-    const XdgDirs d{root.path(), root.filePath(".config"), root.filePath(".local/state")};
+    const XdgDirs d{root.path(), root.filePath(".config"), root.filePath(".local/state"), root.filePath(".cache")};
     EXPECT_EQ(musicFolder(d), "");                // no file, no ~/Music
     EXPECT_EQ(musicOrHome(d), root.path());
     QDir().mkpath(root.filePath("Music"));
@@ -88,7 +88,7 @@ TEST(XdgDirs, MusicFolderOnlyWhenItExistsElseHome)
 TEST(XdgDirs, AUserDirsFileThatIsNoRegularFileIsPassedOver)
 {
     QTemporaryDir root;
-    const XdgDirs d{root.path(), root.filePath(".config"), root.filePath(".local/state")};
+    const XdgDirs d{root.path(), root.filePath(".config"), root.filePath(".local/state"), root.filePath(".cache")};
     QDir().mkpath(root.filePath("Music"));
     QDir().mkpath(root.filePath(".config"));
     const QString dirsFile = root.filePath(".config/user-dirs.dirs");

@@ -78,7 +78,8 @@ TEST(SettingsLocation, AppPathsOfAnInstalledProgramPutSettingsAndHistoryUnderXdg
     QDir().mkpath(prefix + "/bin");
     QDir().mkpath(prefix + "/share/tunesnip");
     QDir().mkpath(prefix + "/libexec/tunesnip");
-    const XdgDirs xdg{root.filePath("home"), root.filePath("home/.config"), root.filePath("home/.local/state")};
+    const XdgDirs xdg{root.filePath("home"), root.filePath("home/.config"), root.filePath("home/.local/state"),
+                      root.filePath("home/.cache")};
     const AppPaths p = AppPaths::forProgram(prefix + "/bin", "/run/user/1/tunesnip", 9, xdg);
     EXPECT_EQ(p.coder(), prefix + "/libexec/tunesnip/coder");
     EXPECT_EQ(p.soundWav(), prefix + "/share/tunesnip/sound.wav");
