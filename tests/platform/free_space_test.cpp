@@ -1,7 +1,7 @@
 // The room left on the file system of a folder, which the decode checks before it writes.
 #include "platform/FreeSpace.h"
 
-#include "support/OwnMountNamespace.h"
+#include "support/ChildProcess.h"
 
 #include <QDir>
 #include <QFile>
