@@ -3,7 +3,6 @@
 #include <QByteArrayView>
 
 #include <algorithm>
-
 #include <utility>
 
 namespace {

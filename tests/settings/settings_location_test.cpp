@@ -120,14 +120,14 @@ TEST(SettingsLocation, AppPathsOfAnInstalledProgramPutSettingsAndHistoryUnderXdg
     QDir().mkpath(prefix + "/libexec/tunesnip");
     const XdgDirs xdg{root.filePath("home"), root.filePath("home/.config"), root.filePath("home/.local/state"),
                       root.filePath("home/.cache")};
-    const AppPaths p = AppPaths::forProgram(prefix + "/bin", "/run/user/1/tunesnip", 9, xdg);
+    const AppPaths p = AppPaths::forProgram(prefix + "/bin", "/home/ann/.cache/tunesnip", 9, xdg);
     EXPECT_EQ(p.coder(), prefix + "/libexec/tunesnip/coder");
     EXPECT_EQ(p.soundWav(), prefix + "/share/tunesnip/sound.wav");
     EXPECT_EQ(p.helpFile(), prefix + "/share/tunesnip/help.html");
     EXPECT_EQ(p.setupIni(), root.filePath("home/.config/tunesnip/setup.ini"));
     EXPECT_EQ(p.historyFile, root.filePath("home/.local/state/tunesnip/history.ini"));
-    EXPECT_EQ(p.tempWav, "/run/user/1/tunesnip/open-9.wav");
-    EXPECT_EQ(p.previewWav, "/run/user/1/tunesnip/preview-9.wav");
+    EXPECT_EQ(p.tempWav, "/home/ann/.cache/tunesnip/open-9.wav");
+    EXPECT_EQ(p.previewWav, "/home/ann/.cache/tunesnip/preview-9.wav");
     EXPECT_EQ(p.effectsIni(), root.filePath("home/.config/tunesnip/effects.ini"));  // beside setup.ini
 
     // The build folder, writable: everything beside the program, as it always was.
