@@ -76,3 +76,12 @@ TEST(EffectsSettings, AFifoIsNeverWaitedOnAndLeavesEveryEffectOff)
     EXPECT_FALSE(isFifo(effects));
     EXPECT_EQ(loadEffectsIni(effects), (EffectsSettings{500, 0, -16}));
 }
+
+TEST(EffectsSettings, ASummaryNamesWhatIsOnInAFewWords)
+{
+    EXPECT_EQ(effectsSummary({}), "");
+    EXPECT_EQ(effectsSummary({1000, 1000, -16}), QString::fromUtf8("Fade 1 s \u00b7 \u221216 LUFS"));
+    EXPECT_EQ(effectsSummary({500, 2000, 0}), QString::fromUtf8("Fade in 0.5 s \u00b7 Fade out 2 s"));
+    EXPECT_EQ(effectsSummary({0, 3000, 0}), "Fade out 3 s");
+    EXPECT_EQ(effectsSummary({0, 0, -23}), QString::fromUtf8("\u221223 LUFS"));
+}
