@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     FakeDialogBackend dialogs;
     SdlMediaDevice media;
     frmMain window(AppPaths::make(root.filePath("app"), root.filePath("tmp"), 1),
-                   MainServices{&boxes, &shell, &dialogs, &media, {}});
+                   MainServices{&boxes, &shell, &dialogs, &media, {}, nullptr, {}});
     window.show();
     spin(200);
 

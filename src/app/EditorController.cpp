@@ -15,6 +15,7 @@
 #include "timeline/RandomCut.h"
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimelinePanel.h"
+#include "timeline/TimeText.h"
 #include "transcode/ConsoleRunner.h"
 #include "transcode/SelectionPreview.h"
 
@@ -125,9 +126,10 @@ void EditorController::attachTimeline(TimelinePanel& panel)
 
 void EditorController::setRunning(bool running)
 {
-    // While a transcoder runs, only Esc works; the buttons, the menus and the timeline rest.
+    // While a transcoder runs, only Esc and quitting work; the buttons, the menus and the
+    // timeline rest.
     for (QAction* act : actions_.all())
-        if (act != actions_.stopJob)
+        if (act != actions_.stopJob && act != actions_.exit)
             act->setEnabled(!running);
     if (!running) {
         actions_.undo->setEnabled(model_.canUndo());
@@ -182,11 +184,11 @@ void EditorController::panelAction(int index)
 void EditorController::transportAction(int index)
 {
     switch (index) {
-    case 0: playback_->play(); break;
+    case 0: playOrTellWhy(); break;
     case 1: playback_->stop(); break;
     case 2: playback_->pause(); break;
-    case 3: playback_->setBeginAtPlayhead(); break;
-    case 4: playback_->setEndAtPlayhead(); break;
+    case 3: setBeginOrTellWhy(); break;
+    case 4: setEndOrTellWhy(); break;
     case 5: playSelection(); break;
     case 6: panelAction(1); break;
     default: break;
@@ -205,7 +207,31 @@ void EditorController::playPause()
     if (playback_->isPlaying())
         playback_->pause();
     else
-        playback_->play();
+        playOrTellWhy();
+}
+
+void EditorController::playOrTellWhy()
+{
+    if (isSet(state_.fileIsOpen) && playback_->isCued() && !isSet(state_.playPaused) && model_.duration() > 0 &&
+        model_.playheadSeconds() >= model_.duration()) {
+        Q_EMIT hint(QStringLiteral("The playhead is at the end of the file: press Home to play from the start."));
+        return;
+    }
+    playback_->play();
+}
+
+void EditorController::setBeginOrTellWhy()
+{
+    if (!model_.setBeginAtPlayhead())
+        Q_EMIT hint(QStringLiteral("The begin was not set: it must lie before the end (%1). Move the playhead back.")
+                        .arg(formatTime(model_.selection().end)));
+}
+
+void EditorController::setEndOrTellWhy()
+{
+    if (!model_.setEndAtPlayhead())
+        Q_EMIT hint(QStringLiteral("The end was not set: it must not lie before the begin (%1). Move the playhead on.")
+                        .arg(formatTime(model_.selection().begin)));
 }
 
 void EditorController::playSelection()
@@ -277,7 +303,13 @@ void EditorController::randomCut()
 
 void EditorController::showAbout()
 {
-    services_.boxes->show(QString::fromUtf8(kOwnershipLine) + QStringLiteral("\r\n") + QString::fromLatin1(kWebAddress),
+    const QString version = QStringLiteral("%1 %2.%3.%4")
+                                .arg(QString::fromLatin1(kProductName))
+                                .arg(TUNESNIP_VERSION_MAJOR)
+                                .arg(TUNESNIP_VERSION_MINOR)
+                                .arg(TUNESNIP_VERSION_PATCH);
+    services_.boxes->show(version + QStringLiteral("\r\n") + QString::fromUtf8(kOwnershipLine) + QStringLiteral("\r\n") +
+                              QString::fromLatin1(kWebAddress),
                           QStringLiteral("About"), MsgButtons::Ok, MsgIcon::None);
 }
 
@@ -313,22 +345,28 @@ void EditorController::openHelp()
 
 // ---- Quitting ----
 
+QString EditorController::quitQuestion() const
+{
+    if (objDOS1_->isRunning())
+        return QStringLiteral("Saving \"%1\" is not finished.\r\nQuit anyway? The save stops and the file is left as it "
+                              "was before.")
+            .arg(savePath_);
+    return QStringLiteral("Are you sure to quit?");
+}
+
 void EditorController::shutDown()
 {
     shuttingDown_ = true;
-    // A decode's WAV is ours and deleted anyway; a save's transcoder finishes the ring tone.
+    // A decode's WAV is ours and deleted anyway. A save is stopped at once: the transcoder
+    // writes its output whole or not at all, so the target stays as it was and no part is left.
     objDOS_->stop();
+    objDOS1_->stop();
     services_.media->send(QStringLiteral("stop sound"));
     services_.media->send(QStringLiteral("close sound"));
     QApplication::processEvents();
     poll_.stop();
     if (!objDOS1_->isRunning() && QFile::exists(paths_.tempWav))
         QFile::remove(paths_.tempWav);
-}
-
-void EditorController::stopSaveForQuit()
-{
-    objDOS1_->stop();
 }
 
 void EditorController::stopRunningJob()

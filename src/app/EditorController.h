@@ -90,11 +90,13 @@ public:
     // Stops a running decode or save (Esc): its transcoder is ended and the run is handled like
     // a failed one, without a message. Does nothing when no transcoder runs.
     void stopRunningJob();
-    // The program quits: the sound is closed, the poll stopped, a decode's transcoder stopped and
-    // the WAV removed unless a save still reads it. Later runs' ends do nothing visible.
+    // The question the window asks before it quits: "Are you sure to quit?", or, while a save
+    // runs, one that names the file being saved and tells that quitting stops the save.
+    QString quitQuestion() const;
+    // The program quits: the sound is closed, the poll stopped, a running decode or save stopped
+    // (a stopped save leaves its target as it was) and the WAV removed once no transcoder reads
+    // it. Later runs' ends do nothing visible.
     void shutDown();
-    // Asked again while the program already quits: a save's transcoder is stopped too.
-    void stopSaveForQuit();
     bool isShuttingDown() const { return shuttingDown_; }
     // The output path of the last save that was started.
     const QString& savePath() const { return savePath_; }
@@ -107,6 +109,8 @@ Q_SIGNALS:
     // The user closed the current file.
     void fileClosed();
     void loopingChanged(bool looping);
+    // A command did nothing, and `text` says why (for the hint line; no box is shown).
+    void hint(const QString& text);
 
 private:
     void wireActions();
@@ -133,6 +137,10 @@ private:
     void openHelp();
     void showAbout();
     void afterKeyboardMove(std::int32_t seconds);
+    // Play, unless the playhead waits at the file's end, where nothing would sound: then says so.
+    void playOrTellWhy();
+    void setBeginOrTellWhy();
+    void setEndOrTellWhy();
     void seekTo(std::int32_t seconds);
 
     AppPaths paths_;

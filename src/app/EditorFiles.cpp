@@ -21,7 +21,12 @@
 #include <QFileInfo>
 
 namespace {
+// The first entry, chosen by default, covers every kind of file the transcoder reads (any audio
+// or video container FFmpeg decodes and AMR); the original entries follow unchanged.
 const char* const kOpenFilter =
+    "All supported files|"
+    "*.mp3;*.wma;*.wav;*.amr;*.wmv;*.avi;*.mpg;*.mpeg;*.m4a;*.m4r;*.m4b;*.mp4;*.m4v;*.aac;*.ogg;*.oga;*.opus;"
+    "*.flac;*.aif;*.aiff;*.ape;*.wv;*.mka;*.mkv;*.webm;*.mov;*.3gp;*.3g2;*.ac3;*.mp2;*.asf;*.flv;*.ts;*.vob|"
     "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr|"
     "WMV Files(*.wmv)|*.wmv|AVI Files(*.avi)|*.avi|MPG Files(*.mpg)|*.mpg|All Files(*.*)|*.*";
 // Shows a common dialog (ShowOpen or ShowSave); one that cannot be shown counts as cancelled.
@@ -108,6 +113,7 @@ void EditorController::decodeFile(const QString& name)
     // An old WAV must not pass for the new file's sound if this decode fails.
     QFile::remove(paths_.tempWav);
     setRunning(true);
+    state_.sourceDurationSeconds = 0;  // each run learns its own input's length
     window_.setDecodeProgress(0, QStringLiteral("0%"));
     window_.showDecodeProgress(true);
     state_.currentJob = QStringLiteral("open file");
@@ -234,11 +240,15 @@ void EditorController::prepareSaveDialog()
 
 void EditorController::saveRingTone()
 {
-    if (!isSet(state_.fileIsOpen))
-        return;  // nothing to cut from
-    const Selection& sel = model_.selection();
-    if (static_cast<std::int64_t>(sel.end) - sel.begin < 1)
+    if (!isSet(state_.fileIsOpen)) {
+        Q_EMIT hint(QStringLiteral("Nothing to save: open a file first."));
         return;
+    }
+    const Selection& sel = model_.selection();
+    if (static_cast<std::int64_t>(sel.end) - sel.begin < 1) {
+        Q_EMIT hint(QStringLiteral("Nothing to save: mark a begin and an end first (B and E)."));
+        return;
+    }
     if (objDOS1_->isRunning())
         return;
     commonDialogs_->setFilter(saveDialogFilter());
@@ -276,6 +286,7 @@ void EditorController::saveRingTone()
     playback_->releaseForSave();
     const QString command = encodeCommand(paths_.coder(), paths_.tempWav, sel.begin, length, output, effects_);
     setRunning(true);
+    state_.sourceDurationSeconds = 0;
     window_.setSaveProgress(0, QStringLiteral("0%"));
     window_.showSaveProgress(true);
     saveFinished_ = false;
@@ -304,6 +315,7 @@ void EditorController::saveOutput(QString& chunk)
 void EditorController::saveOver()
 {
     saveFinished_ = true;
+    state_.sourceDurationSeconds = 0;
     window_.showSaveProgress(false);
     setRunning(false);
 

@@ -19,4 +19,6 @@ struct MainServices {
     // Recent files and the dialogs' starting folders; nullptr: nothing is remembered and the
     // dialogs start where the common dialog wrapper puts them.
     FileHistory* history = nullptr;
+    // Shows the settings window on its ring-tone page; may be empty.
+    std::function<void()> showRingToneSettings;
 };

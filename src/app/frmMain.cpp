@@ -89,6 +89,8 @@ void frmMain::Form_Load()
     for (SkinLabel* l : {lblTimeLeft, lblFileName, lblTimeRight})
         setTextColour(l, QColor(71, 99, 113));
 
+    setTextColour(lblEffects, QColor(22, 128, 138));
+    showEffectsSummary();
     lblVersion->setText(QStringLiteral("- Ver %1.%2.%3")
                             .arg(TUNESNIP_VERSION_MAJOR)
                             .arg(TUNESNIP_VERSION_MINOR)
@@ -114,6 +116,7 @@ void frmMain::wireWaveform()
         waveform_->cancel();
         picOpened->setPyramid(nullptr);
     });
+    connect(controller_.get(), &EditorController::hint, lblText, &QLabel::setText);
     connect(controller_.get(), &EditorController::fileOpened, this, &frmMain::fileOpened);
     connect(controller_.get(), &EditorController::fileDecoded, this, &frmMain::fileDecoded);
     connect(controller_.get(), &EditorController::fileClosed, this, &frmMain::fileClosed);
@@ -153,6 +156,11 @@ void frmMain::imgCtrlButton_Click(int index) { controller_->transportAction(inde
 void frmMain::Timer2_Timer() { controller_->poll(); }
 bool frmMain::openGivenFile(const QString& name) { return controller_->openGivenFile(name); }
 void frmMain::stopRunningJob() { controller_->stopRunningJob(); }
+
+void frmMain::showEffectsSummary()
+{
+    lblEffects->setText(effectsSummary(controller_->effects()));
+}
 
 // ---- The window's side of the editor ----
 

@@ -60,8 +60,9 @@ public:
     bool openGivenFile(const QString& name);
     // Stops a running decode or save (Esc).
     void stopRunningJob();
+    // Shows the effects that are on (or nothing) beside Save, as they are now.
+    void showEffectsSummary();
     // Quits as after "Are you sure to quit?" was answered OK (a quit signal from the system).
-    // Asked again while the program already quits, it also stops a save's transcoder.
     void quitWithoutAsking();
 
     const AppPaths& paths() const { return paths_; }
@@ -130,6 +131,8 @@ public:
     SkinLabel* lblFileName;
     SkinLabel* lblVersion;
     SkinLabel* lblText;
+    // The ring-tone effects that are on, in a few words; a click opens their settings.
+    SkinLabel* lblEffects;
 
     QLineEdit* txtAction;
     QTimer Timer2;

@@ -49,6 +49,10 @@ void frmMain::wireControls()
         connect(imgCtrlButton[i], &ImageControl::clicked, this, [this, i] { imgCtrlButton_Click(i); });
     }
     connect(lblVersion, &SkinLabel::mouseDown, this, [this] { beginWindowMove(); });
+    connect(lblEffects, &SkinLabel::mouseDown, this, [this] {
+        if (services_.showRingToneSettings)
+            services_.showRingToneSettings();
+    });
     controller_->attachTimeline(*picOpened);
     // Tab walks the panel row, the transport row and the timeline's markers.
     QWidget* previous = nullptr;
@@ -131,7 +135,7 @@ void frmMain::mouseMoveEvent(QMouseEvent* event)
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (!controller_->isShuttingDown() && !quitWithoutQuestion_ &&
-        services_.boxes->show(QStringLiteral("Are you sure to quit?"), QStringLiteral("Exit"), MsgButtons::OkCancel,
+        services_.boxes->show(controller_->quitQuestion(), QStringLiteral("Exit"), MsgButtons::OkCancel,
                               MsgIcon::Warning) != MsgResult::Ok &&
         !controller_->isShuttingDown()) {  // a quit signal may have arrived while the question was open
         event->ignore();
@@ -151,11 +155,8 @@ void frmMain::shutDownNow()
 
 void frmMain::quitWithoutAsking()
 {
-    if (controller_->isShuttingDown()) {
-        // Asked again while a save still runs: the user wants out now.
-        controller_->stopSaveForQuit();
+    if (controller_->isShuttingDown())
         return;
-    }
     quitWithoutQuestion_ = true;
     close();
     if (!controller_->isShuttingDown())

@@ -116,6 +116,10 @@ void frmMain::buildControls()
     lblVersion = label(QString(), {96, 16, 87, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     // Wider than designed: the hints name their shortcuts ("Random Music Cutter (Ctrl+R)").
     lblText = label(QString(), {18, 538, 330, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    // Beside the feedback link, under Save: the effects a save will add.
+    lblEffects = label(QString(), {392, 538, 250, 14}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
+    lblEffects->setCursor(Qt::PointingHandCursor);
+    lblEffects->setToolTip(QStringLiteral("Ring-tone effects of every save: click to change them"));
     QPalette white = lblVersion->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     lblVersion->setPalette(white);

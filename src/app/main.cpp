@@ -70,10 +70,14 @@ int main(int argc, char** argv)
         MainServices services{&messages, &shell, &dialogs, &media, [&] {
                                   if (settingsWindow)
                                       settingsWindow->show();
-                              }, &history};
+                              }, &history, [&] {
+                                  if (settingsWindow)
+                                      settingsWindow->show(1);
+                              }};
         mainWindow = std::make_unique<frmMain>(paths, services);
         settingsWindow = std::make_unique<SettingsWindowLauncher>(mainWindow->settings(), mainWindow->effects(),
                                                                   paths.setupIni(), mainWindow.get());
+        settingsWindow->setOnClosed([&] { mainWindow->showEffectsSummary(); });
         boxes.setOwner(mainWindow.get());
         QObject::connect(mainWindow.get(), &frmMain::shutDown, &app, &QApplication::quit, Qt::QueuedConnection);
         mainWindow->show();

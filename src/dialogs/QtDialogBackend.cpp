@@ -1,13 +1,20 @@
 #include "dialogs/QtDialogBackend.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStringList>
+#include <QTreeView>
 
 #include <utility>
 
@@ -17,9 +24,65 @@ void makeModal(QDialog& dialog, QWidget* owner)
     dialog.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
 }
 
+// Qt's file dialog reads a name that holds a double quote as a list of quoted names, so
+// `we"ird.m4r` came back as `ird.m4r`. A save takes exactly one name: this dialog returns the
+// name box's text as typed, byte for byte, and asks about replacing that very file.
+class ExactNameFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    // The name chosen with a quote in it; empty when Qt's own reading was used.
+    const QString& exactName() const { return exactName_; }
+
+protected:
+    void accept() override
+    {
+        const QLineEdit* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (acceptMode() != AcceptSave || !edit || !edit->text().contains(QLatin1Char('"'))) {
+            QFileDialog::accept();
+            return;
+        }
+        const QString typed = edit->text();
+        QString path = QDir::isAbsolutePath(typed) ? typed : directory().absoluteFilePath(typed);
+        if (!defaultSuffix().isEmpty() && QFileInfo(path).suffix().isEmpty())
+            path += QLatin1Char('.') + defaultSuffix();
+        const QFileInfo info(path);
+        if (info.isDir() || !info.dir().exists())
+            return;  // as Qt does for a folder or a missing folder: the dialog stays
+        if (info.exists() && !testOption(DontConfirmOverwrite) &&
+            QMessageBox::warning(this, windowTitle(),
+                                 QCoreApplication::translate("QFileDialog",
+                                                             "%1 already exists.\nDo you want to replace it?")
+                                     .arg(info.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+        exactName_ = path;
+        QDialog::accept();
+    }
+
+private:
+    QString exactName_;
+};
+
+// The detail view shows each column whole: the names take what is left after the size, type
+// and date columns have their contents' width.
+void showColumnsWhole(QFileDialog& dialog)
+{
+    dialog.setViewMode(QFileDialog::Detail);
+    if (auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = tree->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+}
+
 std::optional<QString> runFileDialog(QWidget* owner, const FileRequest& request, bool save)
 {
-    QFileDialog dialog(owner, request.title, request.directory);
+    ExactNameFileDialog dialog(owner, request.title, request.directory);
+    dialog.resize(760, 460);
+    showColumnsWhole(dialog);
     makeModal(dialog, owner);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -39,6 +102,8 @@ std::optional<QString> runFileDialog(QWidget* owner, const FileRequest& request,
         dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    if (!dialog.exactName().isEmpty())
+        return dialog.exactName();
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty() || files.first().isEmpty())
         return std::nullopt;

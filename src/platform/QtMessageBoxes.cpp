@@ -1,6 +1,8 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 MsgResult QtMessageBoxes::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
 {
@@ -26,6 +28,11 @@ MsgResult QtMessageBoxes::show(const QString& text, const QString& title, MsgBut
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    // The window that had the keys gets them back: a window manager would hand them back, but
+    // without one nothing does, and the window's shortcuts would be dead after the box.
+    const QPointer<QWidget> returnTo = QApplication::activeWindow() ? QApplication::activeWindow() : owner_.data();
     const int answer = box.exec();
+    if (returnTo && returnTo->isVisible() && QApplication::activeWindow() != returnTo)
+        returnTo->activateWindow();
     return answer == QMessageBox::Ok || answer == QMessageBox::Yes ? MsgResult::Ok : MsgResult::Cancel;
 }

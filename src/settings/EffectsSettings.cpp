@@ -37,3 +37,26 @@ bool storeEffectsIni(const QString& path, const EffectsSettings& values)
     return writeSettingsFile(path, QByteArray::number(values.fadeInMs) + "\r\n" + QByteArray::number(values.fadeOutMs) +
                                        "\r\n" + QByteArray::number(values.loudnessLufs) + "\r\n");
 }
+
+namespace {
+QString seconds(int ms)
+{
+    return QString::number(ms / 1000.0) + QStringLiteral(" s");
+}
+}  // namespace
+
+QString effectsSummary(const EffectsSettings& effects)
+{
+    QStringList parts;
+    if (effects.fadeInMs > 0 && effects.fadeInMs == effects.fadeOutMs) {
+        parts << QStringLiteral("Fade ") + seconds(effects.fadeInMs);
+    } else {
+        if (effects.fadeInMs > 0)
+            parts << QStringLiteral("Fade in ") + seconds(effects.fadeInMs);
+        if (effects.fadeOutMs > 0)
+            parts << QStringLiteral("Fade out ") + seconds(effects.fadeOutMs);
+    }
+    if (effects.loudnessLufs != 0)
+        parts << QStringLiteral("\u2212%1 LUFS").arg(-effects.loudnessLufs);
+    return parts.join(QStringLiteral(" \u00b7 "));
+}

@@ -37,3 +37,8 @@ EffectsSettings loadEffectsIni(const QString& path);
 // above it are made first (mode 0700). Returns false when it cannot be written; the old file is
 // then left as it was.
 bool storeEffectsIni(const QString& path, const EffectsSettings& values);
+
+// The effects in a few words for the main window, "Fade 1 s · −16 LUFS" (one fade length for two equal
+// fades, "Fade in 0.5 s · Fade out 2 s" for two different ones, a lone fade named by its side); the
+// empty text when every effect is off.
+QString effectsSummary(const EffectsSettings& effects);

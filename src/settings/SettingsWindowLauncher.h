@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class frmSetting;
 class QWidget;
 
@@ -23,7 +25,11 @@ public:
     SettingsWindowLauncher(const SettingsWindowLauncher&) = delete;
     SettingsWindowLauncher& operator=(const SettingsWindowLauncher&) = delete;
 
-    void show();
+    // Shows the window; on page 0 (after saving) or 1 (ring-tone effects) when `page` names one,
+    // else a new window on page 0 and an open one as it is.
+    void show(int page = -1);
+    // Called whenever the window closes (stored or not), so that what shows the values can follow.
+    void setOnClosed(std::function<void()> onClosed) { onClosed_ = std::move(onClosed); }
     // The open window, or nullptr.
     frmSetting* window() const;
 
@@ -33,4 +39,5 @@ private:
     QString setupIniPath_;
     QPointer<frmSetting> window_;
     QPointer<QWidget> returnTo_;
+    std::function<void()> onClosed_;
 };

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -224,6 +225,15 @@ void frmSetting::cmdOK_Click()
 }
 
 void frmSetting::cmbBack_Click() { close(); }
+
+void frmSetting::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmbBack_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 void frmSetting::Image1_Click() { close(); }
 

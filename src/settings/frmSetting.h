@@ -51,6 +51,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Esc closes the window like Back, without storing.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Form_Load();

@@ -102,6 +102,10 @@ void EditorModel::writeMarker(Boundary marker, std::int32_t seconds, bool show)
     const bool begin = marker == Boundary::Begin;
     (begin ? next.begin : next.end) = seconds;
     (begin ? next.beginShown : next.endShown) |= show;
+    // An end set without a begin cuts from the begin's place (the file's start): that begin is
+    // shown with it, so the timeline draws exactly what a save would write.
+    if (!begin && show)
+        next.beginShown = true;
     commit(next);
     if (begin)
         Q_EMIT beginSet();

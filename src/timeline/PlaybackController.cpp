@@ -157,8 +157,27 @@ void PlaybackController::cuePlayhead()
     labels_.setText(TimeLabel::Time, formatTime(model_.playheadSeconds()));
 }
 
+namespace {
+// Marks a start under way for as long as it runs.
+class StartGuard {
+public:
+    explicit StartGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~StartGuard() { flag_ = false; }
+    StartGuard(const StartGuard&) = delete;
+    StartGuard& operator=(const StartGuard&) = delete;
+
+private:
+    bool& flag_;
+};
+}  // namespace
+
 void PlaybackController::play()
 {
+    // Pressed again while a start processes the window's events (key repeat, quick clicks):
+    // the start under way does what was asked, and a second open of the device would fail.
+    if (starting_)
+        return;
+    const StartGuard guard(starting_);
     if (cued_) {
         // Put there by a key, or paused when a save closed the device: play on from the playhead.
         const std::int32_t at = model_.playheadSeconds();
@@ -217,6 +236,10 @@ void PlaybackController::playSelection()
     const Selection& sel = model_.selection();
     if (sel.begin == 0 && sel.end == 0)
         return;
+    // Pressed again while this start runs: it plays the selection from its begin anyway.
+    if (starting_)
+        return;
+    const StartGuard guard(starting_);
     stopAndClose();
     if (!QFile::exists(tempWav_))
         return;

@@ -98,6 +98,7 @@ private:
     bool cued_ = false;
     bool looping_ = false;
     bool seeking_ = false;          // seekTo is reopening the device
+    bool starting_ = false;         // play() or playSelection() is opening the device
     std::int32_t seekTarget_ = 0;   // where the seek under way plays from
     SelectionSoundSource selectionSound_;
     bool selectionSoundOpen_ = false;  // "sound" holds a WAV of just the selection

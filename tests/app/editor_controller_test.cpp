@@ -12,6 +12,7 @@
 #include "transcode/ConsoleRunner.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -55,7 +56,11 @@ struct Keys {
         });
         poll.start(5);
         press();
-        QCoreApplication::processEvents();
+        // The menu pops up once the key is done (a queued call): wait for it, not for a time.
+        QElapsedTimer waited;
+        waited.start();
+        while (title.isEmpty() && waited.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return title;
     }
 };
@@ -340,4 +345,38 @@ TEST(EditorKeys, OnlyEscapeWorksWhileTheTranscoderRuns)
     EXPECT_EQ(k.w->state().fileIsOpen, kFalse);
     EXPECT_TRUE(k.w->controller().actions().playPause->isEnabled());  // every key back
     EXPECT_TRUE(k.w->picOpened->isEnabled());
+}
+
+TEST(EditorKeys, ACommandThatDoesNothingSaysWhyInTheHintLine)
+{
+    Keys k(60);
+    k.key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(k.w->lblText->text(), "Nothing to save: open a file first.");
+    k.w->state().fileIsOpen = kTrue;
+    k.key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(k.w->lblText->text(), "Nothing to save: mark a begin and an end first (B and E).");
+    EXPECT_TRUE(k.rig.dialogs.calls.empty());  // no dialog, and no box either
+    EXPECT_TRUE(k.rig.boxes.shown.empty());
+
+    k.model().setPlayhead(20);
+    k.key(Qt::Key_E);
+    k.model().setPlayhead(30);
+    k.key(Qt::Key_B);  // after the end: refused
+    EXPECT_EQ(k.model().selection().begin, 0);
+    EXPECT_EQ(k.w->lblText->text(), "The begin was not set: it must lie before the end (00:00:20). Move the playhead back.");
+    k.model().setBeginFromDrag(10);
+    k.model().setPlayhead(5);
+    k.key(Qt::Key_E);  // before the begin: refused
+    EXPECT_EQ(k.model().selection().end, 20);
+    EXPECT_EQ(k.w->lblText->text(), "The end was not set: it must not lie before the begin (00:00:10). Move the playhead on.");
+
+    k.key(Qt::Key_End);
+    k.rig.media.commands.clear();
+    k.key(Qt::Key_Space);  // nothing would sound from the very end
+    EXPECT_EQ(k.w->lblText->text(), "The playhead is at the end of the file: press Home to play from the start.");
+    EXPECT_FALSE(k.w->playback().isPlaying());
+    k.key(Qt::Key_Home);
+    k.key(Qt::Key_Space);
+    EXPECT_TRUE(k.w->playback().isPlaying());
+    EXPECT_TRUE(k.rig.boxes.shown.empty());
 }

@@ -332,7 +332,9 @@ TEST(MainWindow, DispatcherRunsEveryKeywordEveryTime)
     w->postAction("About");
     w->postAction("About");  // the same choice twice runs twice
     ASSERT_EQ(rig.boxes.shown.size(), 2u);
-    EXPECT_EQ(rig.boxes.shown[0].text, QString::fromUtf8("\xC2\xA9 2026 TuneSnip developers\r\nwww.tunesnip.example"));
+    EXPECT_EQ(rig.boxes.shown[0].text,
+              QStringLiteral("TuneSnip %1.%2.%3\r\n").arg(TUNESNIP_VERSION_MAJOR).arg(TUNESNIP_VERSION_MINOR).arg(TUNESNIP_VERSION_PATCH) +
+                  QString::fromUtf8("\xC2\xA9 2026 TuneSnip developers\r\nwww.tunesnip.example"));
     EXPECT_EQ(rig.boxes.shown[0].title, "About");
     EXPECT_EQ(rig.boxes.shown[0].icon, MsgIcon::None);
     EXPECT_EQ(w->txtAction->text(), "About");
@@ -410,4 +412,21 @@ TEST(MainWindow, MenusPopUpUnderTheirNamesAndPostTheirKeywords)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w->isVisible());
     EXPECT_NE(w->menuWindow().menuFile, nullptr);
+}
+
+TEST(MainWindow, TheEffectsThatAreOnShowBesideSaveAndAClickOpensTheirSettings)
+{
+    MainWindowRig rig;
+    auto w = rig.make();
+    w->show();
+    EXPECT_EQ(w->lblEffects->text(), "");  // all off: nothing to tell
+    w->effects() = EffectsSettings{1000, 1000, -16};
+    w->showEffectsSummary();
+    EXPECT_EQ(w->lblEffects->text(), QString::fromUtf8("Fade 1 s \u00b7 \u221216 LUFS"));
+    EXPECT_TRUE(w->lblEffects->isVisible());
+    // The whole text fits its box.
+    EXPECT_LE(w->lblEffects->fontMetrics().horizontalAdvance(w->lblEffects->text()), w->lblEffects->width());
+    click(w->lblEffects);
+    EXPECT_EQ(rig.ringTonePageShown, 1);
+    EXPECT_EQ(rig.settingsShown, 0);
 }

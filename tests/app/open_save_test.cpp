@@ -79,7 +79,13 @@ TEST(OpenFile, DecodesWithLiveProgressAndShowsTheTimeline)
     // The dialog was asked as designed, and the name reached the transcoder as one argument.
     ASSERT_EQ(o.rig.dialogs.calls.size(), 1u);
     EXPECT_EQ(o.rig.dialogs.calls[0].file.title, "Open Files");
-    EXPECT_EQ(o.rig.dialogs.calls[0].file.filters.size(), 8);
+    // "All supported files" first, chosen by default; the eight original entries follow.
+    const QList<FilterEntry>& filters = o.rig.dialogs.calls[0].file.filters;
+    ASSERT_EQ(filters.size(), 9);
+    EXPECT_EQ(filters[0].description, "All supported files");
+    EXPECT_EQ(o.rig.dialogs.calls[0].file.selectedFilter, 0);
+    EXPECT_EQ(filters[1].description, "MP3 Files(*.mp3)");
+    EXPECT_EQ(filters[8].description, "All Files(*.*)");
     EXPECT_TRUE(o.w->objDOS->CommandLine().startsWith(o.rig.paths.coder() + " -i \""));
     EXPECT_TRUE(o.w->objDOS->CommandLine().endsWith(" -y -vn " + o.rig.paths.tempWav));
 
@@ -523,4 +529,46 @@ TEST(SaveFile, PlayAfterASaveMadeWhilePausedPlaysOnFromThePlayhead)
     o.w->imgCtrlButton_Click(0);
     EXPECT_EQ(o.rig.media.commands.last(), "play sound from 5000");
     EXPECT_TRUE(o.rig.media.open);
+}
+
+TEST(OpenFile, EachDecodeCountsItsProgressFromZeroAfterASave)
+{
+    Opened o;
+    o.select(2, 5);
+    ASSERT_TRUE(QFile::exists(o.save("first.mp3")));
+    o.rig.boxes.answers = {MsgResult::Ok};  // the close question
+    o.w->controller().closeCurrentFile();
+    o.percents.clear();
+    // A long input whose first progress line says 10 s of 100 s are done.
+    o.rig.useCoderScript("printf '  Duration: 00:01:40.00, start: 0.000000\\ntime=10.00 \\n'; sleep 0.3; "
+                         "exec REAL_CODER \"$@\"");
+    o.openIt();
+    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);
+    ASSERT_TRUE(o.percents.contains("10%")) << o.percents.join(' ').toStdString();
+    EXPECT_FALSE(o.percents.contains("100%"));  // 8 s of the script's 100 s were decoded
+}
+
+TEST(OpenFile, TheFirstFilterOfTheOpenDialogCoversEveryFormatTheTranscoderReads)
+{
+    Opened o(1, false);
+    o.rig.dialogs.openAnswers.push_back(QString());  // cancelled: only the request is looked at
+    o.w->imgButton_Click(0);
+    ASSERT_EQ(o.rig.dialogs.calls.size(), 1u);
+    const QStringList patterns = o.rig.dialogs.calls[0].file.filters.value(0).pattern.split(';');
+    // Files made by other tools in the formats people bring, each decoded by the transcoder.
+    const std::pair<const char*, QStringList> made[] = {
+        {"song.m4a", {"-c:a", "aac"}},       {"song.ogg", {"-c:a", "libvorbis"}}, {"song.opus", {"-c:a", "libopus"}},
+        {"song.flac", {}},                    {"song.aiff", {}},                    {"clip.mp4", {"-c:a", "aac"}},
+        {"clip.mkv", {"-c:a", "libvorbis"}}, {"clip.webm", {"-c:a", "libopus"}},  {"clip.mov", {"-c:a", "aac"}},
+        {"song.wav", {}},                     {"song.mp3", {}},                     {"song.wma", {"-c:a", "wmav2"}}};
+    for (const auto& [name, codec] : made) {
+        SCOPED_TRACE(name);
+        const QString path = o.rig.root.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(ffmpeg(QStringList{"-f", "lavfi", "-i", "sine=frequency=440:duration=1"} + codec + QStringList{path}));
+        EXPECT_TRUE(QDir::match(patterns, QFileInfo(path).fileName()));
+        ConsoleRunner probe(o.rig.boxes);
+        probe.setCommandLine(o.rig.paths.coder() + " -i " + path + " -y -vn " + o.rig.root.filePath("probe.wav"));
+        probe.ExecuteCommand(QString());
+        EXPECT_EQ(probe.lastExit().exitCode, 0) << probe.Outputs().toStdString();
+    }
 }

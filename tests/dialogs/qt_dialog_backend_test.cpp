@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -265,4 +268,77 @@ TEST_F(RealDialogs, DefaultPrinterCheckNeverCrashes)
     if (anyPrinter)
         answerNext<QDialog>([](QDialog* d) { d->reject(); });
     EXPECT_FALSE(backend.pageSetup(&owner));
+}
+
+TEST_F(RealDialogs, SaveReturnsANameWithQuotesExactlyAsTypedAndAsksAboutThatFile)
+{
+    QtDialogBackend backend;
+    FileRequest request;
+    request.title = QStringLiteral("Save As");
+    request.directory = dir.path();
+    request.filters = {{QStringLiteral("M4R Files(*.m4r)"), QStringLiteral("*.m4r")}};
+    const QString typed = QStringLiteral("we\"ird\\name $(x).m4r");
+    answerNext<QFileDialog>([&](QFileDialog* d) {
+        typeName(d, typed);
+        static_cast<QDialog*>(d)->accept();  // QFileDialog::accept is protected; same override
+    });
+    EXPECT_EQ(backend.getSaveFileName(&owner, request), std::optional<QString>(dir.filePath(typed)));
+
+    // Replacing is asked about the file typed, not about the part Qt would have read.
+    touch(dir.filePath(typed));
+    touch(dir.filePath(QStringLiteral("ird\\name $(x).m4r")));
+    QString asked;
+    answerNext<QFileDialog>([&](QFileDialog* d) {
+        answerNext<QMessageBox>([&](QMessageBox* box) {
+            asked = box->text();
+            box->button(QMessageBox::Yes)->click();
+        });
+        // Typed into the focused name box, as a person types it (Qt rewrites an unfocused box).
+        QApplication::setActiveWindow(d);
+        d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setFocus();
+        typeName(d, typed);
+        static_cast<QDialog*>(d)->accept();  // QFileDialog::accept is protected; same override
+    });
+    EXPECT_EQ(backend.getSaveFileName(&owner, request), std::optional<QString>(dir.filePath(typed)));
+    EXPECT_TRUE(asked.startsWith(typed + QStringLiteral(" already exists."))) << asked.toStdString();
+}
+
+TEST_F(RealDialogs, TheOpenDialogShowsSizesAndTypesWhole)
+{
+    QtDialogBackend backend;
+    touch(dir.filePath(QStringLiteral("a rather long name of a song that someone recorded.mp3")));
+    FileRequest request;
+    request.directory = dir.path();
+    request.filters = {{QStringLiteral("All Files(*.*)"), QStringLiteral("*.*")}};
+    bool checked = false;
+    answerNext<QFileDialog>([&](QFileDialog* d) {
+        auto* tree = d->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(tree, nullptr);
+        // The folder is read in the background: wait for its entry to be listed.
+        QElapsedTimer waited;
+        waited.start();
+        while (tree->model()->rowCount(tree->rootIndex()) == 0 && waited.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_GT(tree->model()->rowCount(tree->rootIndex()), 0);
+        QApplication::processEvents();
+        EXPECT_TRUE(tree->isVisible());  // the detail view, with its columns
+        const QHeaderView* header = tree->header();
+        ASSERT_GE(header->count(), 3);
+        for (int column = 1; column < 3; ++column) {
+            SCOPED_TRACE(column);
+            int needed = header->fontMetrics().horizontalAdvance(
+                tree->model()->headerData(column, Qt::Horizontal).toString());
+            for (int row = 0; row < tree->model()->rowCount(tree->rootIndex()); ++row) {
+                const QString text = tree->model()->index(row, column, tree->rootIndex()).data().toString();
+                needed = std::max(needed, tree->fontMetrics().horizontalAdvance(text));
+            }
+            EXPECT_GE(header->sectionSize(column), needed);
+        }
+        // Every column fits in the view: none is pushed out of sight.
+        EXPECT_LE(header->length(), tree->viewport()->width() + 1);
+        checked = true;
+        d->reject();
+    });
+    EXPECT_EQ(backend.getOpenFileName(&owner, request), std::nullopt);
+    EXPECT_TRUE(checked);
 }

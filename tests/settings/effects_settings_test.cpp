@@ -61,3 +61,12 @@ TEST(EffectsSettings, StoredBesideSetupIniWhichKeepsItsTwoLinesForEveryReader)
     EXPECT_EQ(loadSetupIni(old.filePath("setup.ini")).playSoundAfterSave, 1);
     EXPECT_EQ(loadEffectsIni(effectsIniBeside(old.filePath("setup.ini"))), EffectsSettings{});
 }
+
+TEST(EffectsSettings, ASummaryNamesWhatIsOnInAFewWords)
+{
+    EXPECT_EQ(effectsSummary({}), "");
+    EXPECT_EQ(effectsSummary({1000, 1000, -16}), QString::fromUtf8("Fade 1 s \u00b7 \u221216 LUFS"));
+    EXPECT_EQ(effectsSummary({500, 2000, 0}), QString::fromUtf8("Fade in 0.5 s \u00b7 Fade out 2 s"));
+    EXPECT_EQ(effectsSummary({0, 3000, 0}), "Fade out 3 s");
+    EXPECT_EQ(effectsSummary({0, 0, -23}), QString::fromUtf8("\u221223 LUFS"));
+}

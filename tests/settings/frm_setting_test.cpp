@@ -123,12 +123,17 @@ TEST_F(FrmSettingTest, BackAndTheCloseGlyphKeepValuesAndFile)
     }
     AfterSaveSettings values;
     values.playSoundAfterSave = 1;
-    for (int way = 0; way < 2; ++way) {
+    for (int way = 0; way < 3; ++way) {
         frmSetting w(values, effects, ini());
         w.show();
+        QApplication::setActiveWindow(&w);
         w.cmbOF()->setCurrentIndex(1);
         w.cmbRS()->setCurrentIndex(0);
-        click(way == 0 ? static_cast<QWidget*>(w.cmbBack()) : w.Image1());
+        w.cmbRS()->setFocus();
+        if (way == 2)
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Escape);  // to the focused list: closes like Back
+        else
+            click(way == 0 ? static_cast<QWidget*>(w.cmbBack()) : w.Image1());
         EXPECT_FALSE(w.isVisible()) << way;
         EXPECT_EQ(values.openFolderAfterSave, 0);
         EXPECT_EQ(values.playSoundAfterSave, 1);
@@ -338,4 +343,24 @@ TEST_F(FrmSettingTest, TheRingTonePageSetsTheEffectsAndStoresThemBesideSetupIni)
     EXPECT_EQ(effects.loudnessLufs, -16);
     click(again.pageTab(0));
     EXPECT_TRUE(again.cmbOF()->isVisibleTo(&again));
+}
+
+TEST_F(FrmSettingTest, TheLauncherOpensTheRingTonePageWhenAskedAndTellsWhenItCloses)
+{
+    AfterSaveSettings values;
+    SettingsWindowLauncher launcher(values, effects, ini());
+    int closed = 0;
+    launcher.setOnClosed([&] { ++closed; });
+    launcher.show(1);
+    ASSERT_NE(launcher.window(), nullptr);
+    EXPECT_EQ(launcher.window()->page(), 1);
+    launcher.window()->cmbLoudness()->setCurrentIndex(1);
+    click(launcher.window()->cmdOK());
+    QApplication::processEvents();  // the window deletes itself later
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(launcher.window(), nullptr);
+    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(effects.loudnessLufs, -16);
+    launcher.show();
+    EXPECT_EQ(launcher.window()->page(), 0);  // a new window opens on its first page
 }

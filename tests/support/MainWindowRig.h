@@ -24,6 +24,7 @@ struct MainWindowRig {
     FakeDialogBackend dialogs;
     FakeMedia media;
     int settingsShown = 0;
+    int ringTonePageShown = 0;
     MediaDevice* realMedia = nullptr;  // used instead of the fake when set
     AppPaths paths;
     QString musicDir = root.filePath("music");
@@ -40,7 +41,7 @@ struct MainWindowRig {
     MainServices services()
     {
         return MainServices{&boxes, &shell, &dialogs, realMedia ? realMedia : &media, [this] { ++settingsShown; },
-                            &history};
+                            &history, [this] { ++ringTonePageShown; }};
     }
     std::unique_ptr<frmMain> make() { return std::make_unique<frmMain>(paths, services()); }
     // Puts a shell script in the transcoder's place ("$@" are the transcoder's arguments);

@@ -3,6 +3,7 @@
 #include "support/RecordingLabels.h"
 #include "timeline/EditorModel.h"
 #include "timeline/SelectionLabels.h"
+#include "timeline/TimelineLayout.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -108,6 +109,22 @@ TEST(EditorModel, UndoAndRedoFiftyStepsAndMore)
     EXPECT_TRUE(fresh.model.undo());
     EXPECT_FALSE(fresh.model.selection().beginShown);
     EXPECT_FALSE(fresh.model.canUndo());
+}
+
+TEST(EditorModel, AnEndSetWithoutABeginDrawsWhatASaveWouldWrite)
+{
+    Rig r;
+    ASSERT_TRUE(r.end(6));  // E without B: a save writes 00:00:00-00:00:06
+    EXPECT_EQ(r.labels.text(TimeLabel::ViewBegin), "00:00:00");
+    EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:00:06");
+    const TimelineLayout l = layoutTimeline(r.model);
+    EXPECT_TRUE(l.begin.drawn);
+    EXPECT_TRUE(l.end.drawn);
+    EXPECT_TRUE(l.shadeShown);
+    EXPECT_EQ(l.begin.left, 0);
+    EXPECT_NEAR(l.end.left, 728.0 * 6 / 60, 1e-9);
+    ASSERT_TRUE(r.model.undo());  // one step: both markers go as they came
+    EXPECT_EQ(r.model.selection(), Selection{});
 }
 
 TEST(EditorModel, ZoomToTheSelectionAndResetToTheWholeFile)

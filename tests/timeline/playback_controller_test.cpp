@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -204,6 +205,54 @@ TEST(PlaybackController, SelectionPlaysFromItsBeginAndStopsAtItsEnd)
     r.model.setBeginFromDrag(15);
     r.ctl.playSelection();
     EXPECT_EQ(r.media.commands.last(), "play sound from 15000");
+}
+
+TEST(PlaybackController, RepeatedSelectionPlaysWhileOneStartsRestartItWithoutAnError)
+{
+    // Key repeat on P, or quick clicks: the next press arrives while the window's events are
+    // processed inside the start under way.
+    Rig r;
+    r.model.setDuration(60);
+    r.model.setBeginFromDrag(5);
+    r.model.setEndFromDrag(12);
+    int nested = 0;
+    r.duringPump = [&] {
+        if (nested < 3) {
+            ++nested;
+            r.ctl.playSelection();
+        }
+    };
+    r.ctl.playSelection();
+    r.duringPump = nullptr;
+    EXPECT_TRUE(r.failures.isEmpty()) << r.failures.join("; ").toStdString();
+    EXPECT_TRUE(r.media.open);
+    EXPECT_EQ(r.media.commands.last(), "play sound from 5000");
+    EXPECT_EQ(r.state.playingSelection, kTrue);
+    EXPECT_TRUE(r.ctl.isPlaying());
+
+    // Once it plays, another press starts it again from the begin.
+    r.media.lengthMs = 60000;
+    r.media.positionMs = 9000;
+    r.ctl.poll();
+    r.ctl.playSelection();
+    EXPECT_TRUE(r.failures.isEmpty());
+    EXPECT_EQ(r.media.commands.last(), "play sound from 5000");
+}
+
+TEST(PlaybackController, PlayPressedWhilePlayStartsDoesNotFail)
+{
+    Rig r;
+    r.model.setDuration(60);
+    bool again = true;
+    r.duringPump = [&] {
+        if (std::exchange(again, false))
+            r.ctl.play();
+    };
+    r.ctl.play();
+    r.duringPump = nullptr;
+    EXPECT_TRUE(r.failures.isEmpty()) << r.failures.join("; ").toStdString();
+    EXPECT_TRUE(r.media.open);
+    EXPECT_TRUE(r.ctl.isPlaying());
 }
 
 TEST(PlaybackController, CompletionSoundReleasesTheOutputWhenItEndsOrBeforeTheEditedSound)

@@ -1,0 +1,64 @@
+// The help page beside the program tells the truth about the program: every shortcut of the
+// editor's commands is in its key table, every format a save writes is listed, and it never says
+// that the length of a file waits for its first playback.
+#include "app/EditorActions.h"
+#include "transcode/SaveFormats.h"
+
+#include <QAction>
+#include <QFile>
+#include <QKeySequence>
+#include <QObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString helpPage()
+{
+    QFile f(QStringLiteral(TS_SOURCE_DIR "/docs/help/help.html"));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(f.readAll());
+}
+
+// The key combinations written in the page's key table: each run of <kbd>..</kbd> joined by "+".
+QSet<QKeySequence> keysInTable(const QString& page)
+{
+    const qsizetype from = page.indexOf(QStringLiteral("id=\"keys\""));
+    const qsizetype to = page.indexOf(QStringLiteral("</table>"), from);
+    const QString table = page.mid(from, to - from);
+    const QHash<QString, QString> names{{"&larr;", "Left"}, {"&rarr;", "Right"}, {"Esc", "Escape"}};
+    static const QRegularExpression combo(QStringLiteral("<kbd>[^<]+</kbd>(?:\\+<kbd>[^<]+</kbd>)*"));
+    static const QRegularExpression key(QStringLiteral("<kbd>([^<]+)</kbd>"));
+    QSet<QKeySequence> keys;
+    for (const QRegularExpressionMatch& m : combo.globalMatch(table)) {
+        QStringList parts;
+        for (const QRegularExpressionMatch& k : key.globalMatch(m.captured(0)))
+            parts << names.value(k.captured(1), k.captured(1));
+        keys.insert(QKeySequence::fromString(parts.join('+'), QKeySequence::PortableText));
+    }
+    return keys;
+}
+
+}  // namespace
+
+TEST(HelpPage, ItsKeyTableHoldsEveryShortcutOfTheCommands)
+{
+    const QSet<QKeySequence> written = keysInTable(helpPage());
+    ASSERT_GT(written.size(), 20);
+    QObject owner;
+    const EditorActions actions = makeEditorActions(&owner);
+    for (const QAction* a : actions.all())
+        for (const QKeySequence& k : a->shortcuts())
+            EXPECT_TRUE(written.contains(k)) << k.toString().toStdString() << " (" << a->text().toStdString() << ")";
+}
+
+TEST(HelpPage, ItListsEverySaveFormatAndKnowsTheLengthAtOnce)
+{
+    const QString page = helpPage();
+    for (const SaveFormat& f : saveFormats())
+        EXPECT_TRUE(page.contains(QStringLiteral("<code>.%1</code>").arg(QLatin1String(f.key)))) << f.key;
+    EXPECT_FALSE(page.contains(QStringLiteral("first playback"), Qt::CaseInsensitive));
+    EXPECT_FALSE(page.contains(QStringLiteral("Play the file first"), Qt::CaseInsensitive));
+    EXPECT_TRUE(page.contains(QStringLiteral("All supported files")));
+}
