@@ -38,8 +38,9 @@ public:
     SdlPlayback(const SdlPlayback&) = delete;
     SdlPlayback& operator=(const SdlPlayback&) = delete;
 
-    // The sound's length; of a growing file, the part written so far.
-    qint64 lengthMs() const { return wav_->format().lengthMs(); }
+    // The sound's length; of a growing file, the part written so far (looked at again now,
+    // so that right after the writer has ended this is already the final length).
+    qint64 lengthMs() const;
     // False while the file is still growing.
     bool isFinal() const { return wav_->isFinal(); }
     // Milliseconds played so far, rounded down; the length once the end has been reached.

@@ -165,10 +165,15 @@ TEST_F(SdlPlaybackTest, StartsBeyondTheWrittenPartGoBackToItsLastSecond)
     ASSERT_TRUE(waitFor([&] { return status("position") == 5000; }));
     EXPECT_EQ(mode(), "playing");
 
+    // The last piece and the final header: the length and the range of starts are the final
+    // ones at once, and the sound then ends like a complete file.
+    ASSERT_TRUE(writer->frames(kRate / 2));
     ASSERT_TRUE(writer->finish());
+    EXPECT_EQ(status("length"), 5500);
+    EXPECT_EQ(send("play sound from 5501").code, MediaError::OutOfRange);
     ASSERT_TRUE(waitFor([&] { return mode() == "stopped"; }));
-    EXPECT_EQ(send("play sound from 5001").code, MediaError::OutOfRange);  // final: as any file
-    EXPECT_EQ(send("play sound from 5000").code, 0);
+    EXPECT_EQ(status("position"), 5500);
+    EXPECT_EQ(send("play sound from 5500").code, 0);
     EXPECT_EQ(mode(), "stopped");
     ASSERT_EQ(send("play sound from 4000").code, 0);
     ASSERT_EQ(send("stop sound").code, 0);
