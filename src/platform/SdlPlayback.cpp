@@ -164,6 +164,12 @@ void SdlPlayback::seekTo(qint64 frame)
     feedWake_.notify_one();
 }
 
+qint64 SdlPlayback::lengthMs() const
+{
+    wav_->refresh();  // nothing to do once final
+    return wav_->format().lengthMs();
+}
+
 qint64 SdlPlayback::positionMs() const
 {
     const qint64 frames = playedFrames_.load(std::memory_order_acquire);
@@ -196,6 +202,7 @@ int SdlPlayback::play()
 
 int SdlPlayback::playFrom(qint64 ms)
 {
+    wav_->refresh();
     const bool growing = !wav_->isFinal();  // read before the frames: they only grow until final
     const qint64 frames = wav_->frames();
     const qint64 rate = wav_->format().sampleRate;
