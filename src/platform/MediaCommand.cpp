@@ -31,11 +31,15 @@ bool isPlainDigits(const QString& s)
 MediaCommand parseOpen(const QString& rest)
 {
     static const QString kAlias = QStringLiteral(" alias ");
+    static const QString kGrowing = QStringLiteral(" growing");
     const int at = rest.lastIndexOf(kAlias, -1, Qt::CaseInsensitive);
     if (at < 0)
         return failed(MediaError::MissingParameter);
     QString path = rest.left(at).trimmed();
-    const QString alias = rest.mid(at + kAlias.size()).trimmed();
+    QString alias = rest.mid(at + kAlias.size()).trimmed();
+    const bool growing = alias.endsWith(kGrowing, Qt::CaseInsensitive);
+    if (growing)
+        alias = alias.left(alias.size() - kGrowing.size()).trimmed();
     if (alias.isEmpty())
         return failed(MediaError::MissingParameter);
     if (alias.contains(QLatin1Char(' ')) || alias.contains(QLatin1Char('\t')))
@@ -48,6 +52,7 @@ MediaCommand parseOpen(const QString& rest)
     c.verb = MediaCommand::Verb::Open;
     c.alias = alias.toLower();
     c.path = path;
+    c.growing = growing;
     return c;
 }
 

@@ -48,7 +48,7 @@ MediaResult SdlMediaDevice::carryOut(const MediaCommand& c)
         if (open_.count(c.alias))
             return {MediaError::DuplicateAlias, {}};
         int error = MediaError::Ok;
-        std::unique_ptr<SdlPlayback> playback = SdlPlayback::open(c.path, audio_, &error);
+        std::unique_ptr<SdlPlayback> playback = SdlPlayback::open(c.path, audio_, &error, c.growing);
         if (!playback)
             return {error, {}};
         open_.emplace(c.alias, std::move(playback));

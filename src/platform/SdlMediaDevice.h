@@ -16,6 +16,10 @@ struct MediaCommand;
 // Behaviour follows a wave-audio media device: "play" runs from the current position to the
 // end and stops there (position = length); "stop" halts and keeps the position; "play ... from"
 // seeks and plays; "close" releases the file. Call from one thread.
+// "open <path> alias <name> growing" opens a WAV another process is still writing (e.g.
+// /proc/self/fd/<n> of a descriptor from findChildOutput()): see SdlPlayback for how it plays,
+// what "status <name> length" gives and where "play <name> from <ms>" goes while it grows. It
+// fails with InvalidFile while the file's header is not all written yet.
 class SdlMediaDevice : public MediaDevice {
 public:
     SdlMediaDevice();

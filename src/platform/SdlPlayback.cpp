@@ -4,6 +4,7 @@
 #include "platform/SdlAudioSystem.h"
 
 #include <chrono>
+#include <limits>
 #include <cstring>
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 constexpr qint64 kMinRingFrames = 8192;
 constexpr int kChunksPerRing = 8;
 constexpr auto kReaderNap = std::chrono::milliseconds(20);  // well under the ring's second
+constexpr qint64 kOpenEnd = std::numeric_limits<qint64>::max();
 
 // A device buffer of about 20 ms: short enough for a position that follows the sound closely.
 Uint16 bufferFrames(int rate)
@@ -23,10 +25,11 @@ Uint16 bufferFrames(int rate)
 
 }  // namespace
 
-std::unique_ptr<SdlPlayback> SdlPlayback::open(const QString& path, SdlAudioSystem& audio, int* error)
+std::unique_ptr<SdlPlayback> SdlPlayback::open(const QString& path, SdlAudioSystem& audio, int* error,
+                                                bool growing)
 {
     WavFile::Error why = WavFile::Error::None;
-    std::unique_ptr<WavFile> wav = WavFile::open(path, &why);
+    std::unique_ptr<WavFile> wav = growing ? WavFile::openGrowing(path, &why) : WavFile::open(path, &why);
     if (!wav) {
         *error = why == WavFile::Error::NotFound ? MediaError::FileNotFound : MediaError::InvalidFile;
         return nullptr;
@@ -44,7 +47,7 @@ SdlPlayback::SdlPlayback(Key, std::unique_ptr<WavFile> wav, SdlAudioSystem& audi
     : wav_(std::move(wav)),
       audio_(audio),
       ring_(std::size_t(qMax<qint64>(wav_->format().sampleRate, kMinRingFrames)) * wav_->format().blockAlign),
-      endFrame_(wav_->format().frames)
+      endFrame_(wav_->isFinal() ? wav_->frames() : kOpenEnd)
 {
     chunkFrames_ = qint64(ring_.capacity()) / wav_->format().blockAlign / kChunksPerRing;
     chunk_.resize(std::size_t(chunkFrames_ * wav_->format().blockAlign));
@@ -104,12 +107,16 @@ void SdlPlayback::consume(Uint8* stream, int len)
 bool SdlPlayback::fillLocked()
 {
     const int block = wav_->format().blockAlign;
-    const qint64 end = endFrame_.load(std::memory_order_relaxed);
+    const qint64 end = qMin(endFrame_.load(std::memory_order_relaxed), wav_->frames());
     const qint64 want = qMin(qMin(qint64(ring_.writable()) / block, chunkFrames_), end - nextReadFrame_);
     if (want <= 0)
         return false;
     const qint64 got = wav_->readFrames(nextReadFrame_, chunk_.data(), want);
-    if (got < want) {
+    if (got < want && endFrame_.load(std::memory_order_relaxed) == kOpenEnd) {
+        // Still growing: what cannot be read now is tried again, the sound does not end here.
+        if (got <= 0)
+            return false;
+    } else if (got < want) {
         // The file is shorter than its header said, or unreadable from here: the sound ends here.
         endFrame_.store(nextReadFrame_ + qMax<qint64>(got, 0), std::memory_order_release);
         if (got <= 0)
@@ -120,10 +127,23 @@ bool SdlPlayback::fillLocked()
     return true;
 }
 
+void SdlPlayback::followWriter()
+{
+    if (endFrame_.load(std::memory_order_relaxed) != kOpenEnd)
+        return;
+    wav_->refresh();
+    if (wav_->isFinal())
+        endFrame_.store(wav_->frames(), std::memory_order_release);
+}
+
 void SdlPlayback::readerLoop()
 {
     std::unique_lock<std::mutex> lock(feedMutex_);
     while (!quit_) {
+        if (fillLocked())
+            continue;
+        // The ring is full or the data known is all read: a moment to follow a growing file.
+        followWriter();
         if (!fillLocked())
             feedWake_.wait_for(lock, kReaderNap);
     }
@@ -142,6 +162,12 @@ void SdlPlayback::seekTo(qint64 frame)
         fillLocked();
     }
     feedWake_.notify_one();
+}
+
+qint64 SdlPlayback::lengthMs() const
+{
+    wav_->refresh();  // nothing to do once final
+    return wav_->format().lengthMs();
 }
 
 qint64 SdlPlayback::positionMs() const
@@ -176,12 +202,18 @@ int SdlPlayback::play()
 
 int SdlPlayback::playFrom(qint64 ms)
 {
-    if (ms < 0 || ms > lengthMs())
+    wav_->refresh();
+    const bool growing = !wav_->isFinal();  // read before the frames: they only grow until final
+    const qint64 frames = wav_->frames();
+    const qint64 rate = wav_->format().sampleRate;
+    if (ms < 0 || (!growing && ms > frames * 1000 / rate))
         return MediaError::OutOfRange;
     settle();
-    const qint64 rate = wav_->format().sampleRate;
     // Rounded up, so that the position read back right away is the one asked for.
-    const qint64 frame = qMin((ms * rate + 999) / 1000, wav_->format().frames);
+    qint64 frame = (ms * rate + 999) / 1000;
+    if (growing && frame > frames)
+        frame = qMax<qint64>(frames - rate, 0);  // the last second written, which plays on
+    frame = qMin(frame, frames);
     seekTo(frame);
     SDL_PauseAudioDevice(device_, 0);
     mode_ = Mode::Playing;

@@ -9,13 +9,15 @@ namespace {
 constexpr int kBlocksPerSecond = 200;
 constexpr qint64 kReadBytes = 1 << 20;  // per read, as the column scan
 
-// Fills base blocks [first, last) from the WAV, reading whole blocks about 1 MB at a time;
+constexpr qint64 kSplitBytes = 4 << 20;  // less than this is read on one thread
+
+// Fills out[0, last - first) from the WAV, reading whole blocks about 1 MB at a time;
 // false when cancelled or on a read error.
-bool scanBlocks(const WavFile& wav, int blockFrames, qint64 first, qint64 last, std::vector<PeakRange>& out,
+bool scanBlocks(const WavFile& wav, qint64 frames, int blockFrames, qint64 first, qint64 last, PeakRange* out,
                 const std::atomic<bool>* cancel)
 {
-    const WavFormat& f = wav.format();
-    const qint64 blockBytes = qint64(blockFrames) * f.blockAlign;
+    const int channels = wav.format().channels;
+    const qint64 blockBytes = qint64(blockFrames) * channels * 2;
     const qint64 blocksPerRead = std::max<qint64>(1, kReadBytes / blockBytes);
     std::vector<uchar> buffer(size_t(blocksPerRead * blockBytes));
     for (qint64 b = first; b < last; b += blocksPerRead) {
@@ -23,12 +25,12 @@ bool scanBlocks(const WavFile& wav, int blockFrames, qint64 first, qint64 last, 
             return false;
         const qint64 count = std::min(blocksPerRead, last - b);
         const qint64 from = b * blockFrames;
-        const qint64 frames = std::min(count * blockFrames, f.frames - from);
-        if (wav.readFrames(from, buffer.data(), frames) != frames)
+        const qint64 n = std::min(count * blockFrames, frames - from);
+        if (n <= 0 || wav.readFrames(from, buffer.data(), n) != n)
             return false;
         for (qint64 i = 0; i < count; ++i) {
-            const qint64 inBlock = std::min<qint64>(blockFrames, frames - i * blockFrames);
-            out[size_t(b + i)] = sampleRange(buffer.data() + i * blockBytes, inBlock * f.channels);
+            const qint64 inBlock = std::min<qint64>(blockFrames, n - i * blockFrames);
+            out[b - first + i] = sampleRange(buffer.data() + i * blockBytes, inBlock * channels);
         }
     }
     return true;
@@ -51,6 +53,30 @@ PeakPyramid::PeakPyramid(int sampleRate, qint64 frames, int blockFrames, std::ve
                 level[i].merge(below[2 * i + 1]);
         }
         levels_.push_back(std::move(level));
+    }
+}
+
+void PeakPyramid::extend(const std::vector<PeakRange>& more, qint64 frames)
+{
+    frames_ = frames;
+    if (more.empty())
+        return;
+    if (levels_.empty())
+        levels_.emplace_back();
+    size_t changed = levels_[0].size();  // the first entry of the level that is new or changed
+    levels_[0].insert(levels_[0].end(), more.begin(), more.end());
+    for (size_t level = 0; levels_[level].size() > 1; ++level) {
+        if (level + 1 == levels_.size())
+            levels_.emplace_back();
+        const std::vector<PeakRange>& below = levels_[level];
+        std::vector<PeakRange>& above = levels_[level + 1];
+        changed /= 2;
+        above.resize((below.size() + 1) / 2);
+        for (size_t i = changed; i < above.size(); ++i) {
+            above[i] = below[2 * i];
+            if (2 * i + 1 < below.size())
+                above[i].merge(below[2 * i + 1]);
+        }
     }
 }
 
@@ -79,19 +105,32 @@ int pyramidBlockFrames(int sampleRate)
     return std::max(1, sampleRate / kBlocksPerSecond);
 }
 
+bool scanPyramidBlocks(const WavFile& wav, qint64 frames, int blockFrames, qint64 first, qint64 last,
+                       PeakRange* out, const std::atomic<bool>* cancel)
+{
+    if (last <= first)
+        return true;
+    const qint64 bytes = (last - first) * blockFrames * wav.format().blockAlign;
+    if (bytes < kSplitBytes)
+        return scanBlocks(wav, frames, blockFrames, first, last, out, cancel);
+    return scanInTwoHalves(last - first, [&](qint64 a, qint64 b) {
+        return scanBlocks(wav, frames, blockFrames, first + a, first + b, out + a, cancel);
+    });
+}
+
 PeakPyramid buildPeakPyramid(const QString& wavPath, const std::atomic<bool>* cancel)
 {
     const std::unique_ptr<WavFile> wav = WavFile::open(wavPath);
     if (!wav)
         return {};
-    const WavFormat& f = wav->format();
+    const WavFormat f = wav->format();
     if (f.frames == 0)
         return {};
     const int blockFrames = pyramidBlockFrames(f.sampleRate);
     const qint64 blocks = (f.frames + blockFrames - 1) / blockFrames;
     std::vector<PeakRange> base(static_cast<size_t>(blocks));
     const bool done = scanInTwoHalves(blocks, [&](qint64 first, qint64 last) {
-        return scanBlocks(*wav, blockFrames, first, last, base, cancel);
+        return scanBlocks(*wav, f.frames, blockFrames, first, last, base.data() + first, cancel);
     });
     if (!done || (cancel && cancel->load()))
         return {};

@@ -23,8 +23,16 @@ public:
     // Builds the levels above `base`, which must hold ceil(frames / blockFrames) blocks.
     PeakPyramid(int sampleRate, qint64 frames, int blockFrames, std::vector<PeakRange> base);
 
+    // Appends base blocks after the present ones and brings the levels above up to date,
+    // recomputing only the entries that cover new blocks; `frames` becomes the frames the base
+    // covers. Same result as building at once from all the base blocks. A sound still being
+    // written grows this way by whole blocks, the shorter last block coming only at its end.
+    void extend(const std::vector<PeakRange>& more, qint64 frames);
+
     bool isEmpty() const { return levels_.empty(); }
     int sampleRate() const { return sampleRate_; }
+    // The frames the pyramid covers: of a sound still being written, the part scanned so far
+    // (what lies beyond is still to come).
     qint64 frames() const { return frames_; }
     int blockFrames() const { return blockFrames_; }
     // The sound's length in seconds, unrounded.
@@ -37,6 +45,8 @@ public:
     // entries per level; empty for an empty range.
     PeakRange range(qint64 first, qint64 last) const;
 
+    bool operator==(const PeakPyramid&) const = default;
+
 private:
     int sampleRate_ = 0;
     qint64 frames_ = 0;
@@ -48,6 +58,13 @@ Q_DECLARE_METATYPE(std::shared_ptr<const PeakPyramid>)
 // Frames per base block at a sample rate: 200 blocks a second (5 ms; 220 frames at 44.1 kHz),
 // at least one frame. At the narrowest view (about 1 s per 100 px) a pixel spans two blocks.
 int pyramidBlockFrames(int sampleRate);
+
+class WavFile;
+// Fills out[0, last - first) with the base blocks [first, last) of the first `frames` frames
+// of `wav` (the last block may be shorter), in reads of about 1 MB, on two threads when there
+// is much to read. Returns false when cancelled or on a read error.
+bool scanPyramidBlocks(const WavFile& wav, qint64 frames, int blockFrames, qint64 first, qint64 last,
+                       PeakRange* out, const std::atomic<bool>* cancel = nullptr);
 
 // Scans the 16-bit PCM WAV at `wavPath` (RIFF or RF64) with the waveform scan's large reads,
 // split between two threads, into a pyramid. Returns an empty pyramid when the file cannot be

@@ -1,5 +1,7 @@
 #include "timeline/WaveformLoader.h"
 
+#include "timeline/GrowingPyramid.h"
+
 #include <QMetaObject>
 
 #include <sys/resource.h>
@@ -42,6 +44,20 @@ void WaveformLoader::requestPyramid(const QString& wavPath)
     });
 }
 
+void WaveformLoader::requestGrowingPyramid(const QString& wavPath, int updateEveryMs)
+{
+    start([this, wavPath, updateEveryMs](Job& job) {
+        PyramidFollowPace pace;
+        pace.updateEvery = std::chrono::milliseconds(updateEveryMs);
+        auto partial = [this, &job](const PeakPyramid& p) {
+            auto snapshot = std::make_shared<const PeakPyramid>(p);
+            post(job, [this, snapshot] { Q_EMIT pyramidGrowing(snapshot); }, false);
+        };
+        auto pyramid = std::make_shared<const PeakPyramid>(followPeakPyramid(wavPath, &job.cancelled, partial, pace));
+        post(job, [this, pyramid] { Q_EMIT pyramidReady(pyramid); });
+    });
+}
+
 void WaveformLoader::start(std::function<void(Job&)> work)
 {
     cancelAll();
@@ -59,12 +75,20 @@ void WaveformLoader::start(std::function<void(Job&)> work)
     busy_ = true;
 }
 
-void WaveformLoader::post(Job& job, std::function<void()> emitResult)
+void WaveformLoader::post(Job& job, std::function<void()> emitResult, bool last)
 {
     if (job.cancelled.load())
         return;
     QMetaObject::invokeMethod(
-        this, [this, id = job.id, e = std::move(emitResult)] { deliver(id, e); }, Qt::QueuedConnection);
+        this, [this, id = job.id, e = std::move(emitResult), last] { deliver(id, e, last); }, Qt::QueuedConnection);
+}
+
+bool WaveformLoader::working() const
+{
+    for (const auto& job : jobs_)
+        if (!job->finished.load())
+            return true;
+    return false;
 }
 
 void WaveformLoader::cancel()
@@ -92,11 +116,12 @@ void WaveformLoader::reapFinished()
     }
 }
 
-void WaveformLoader::deliver(quint64 id, const std::function<void()>& emitResult)
+void WaveformLoader::deliver(quint64 id, const std::function<void()>& emitResult, bool last)
 {
     reapFinished();
-    if (id != current_)
+    if (id != current_ || !busy_)
         return;
-    busy_ = false;
+    if (last)
+        busy_ = false;
     emitResult();
 }

@@ -25,10 +25,22 @@ public:
     void request(const QString& wavPath, int columns);
     // Starts building the peak pyramid of `wavPath`; the same rules as request().
     void requestPyramid(const QString& wavPath);
+    // Starts building the peak pyramid of `wavPath` while another process is still writing it
+    // (see followPeakPyramid; the path may be /proc/self/fd/<n> of a descriptor the caller
+    // holds until pyramidReady or cancel()). Emits pyramidGrowing with the part scanned so far
+    // at most every `updateEveryMs` while the file grows, then pyramidReady with the finished
+    // pyramid, equal to requestPyramid()'s on the complete file, once the writer has made the
+    // file final. A file whose writer died never becomes final: cancel() the request then.
+    // The same rules as request() otherwise.
+    void requestGrowingPyramid(const QString& wavPath, int updateEveryMs = 150);
     // Drops the current request; nothing is delivered for it.
     void cancel();
     // True from request() until its ready() or cancel().
     bool busy() const { return busy_; }
+    // True while a worker thread, of the current request or of one superseded or cancelled,
+    // is still running. Once false, every result those threads will ever post has been posted
+    // (and is delivered, or dropped, with the next processing of posted events).
+    bool working() const;
 
 Q_SIGNALS:
     // Emitted on the loader's thread, once per request that was not superseded or cancelled;
@@ -36,13 +48,18 @@ Q_SIGNALS:
     void ready(const WaveformPeaks& peaks);
     // The same for requestPyramid(); never null, empty when the file could not be read.
     void pyramidReady(std::shared_ptr<const PeakPyramid> pyramid);
+    // The part of a growing file's pyramid scanned so far (requestGrowingPyramid); never null.
+    // Its frames() is where the scanned part ends. Only for the current request, before its
+    // pyramidReady.
+    void pyramidGrowing(std::shared_ptr<const PeakPyramid> partial);
 
 private:
     struct Job;
     void start(std::function<void(Job&)> work);
-    // Sends the result of `job` to the loader's thread unless the job was cancelled.
-    void post(Job& job, std::function<void()> emitResult);
-    void deliver(quint64 id, const std::function<void()>& emitResult);
+    // Sends the result of `job` to the loader's thread unless the job was cancelled; an
+    // interim result (`last` false) leaves the request running.
+    void post(Job& job, std::function<void()> emitResult, bool last = true);
+    void deliver(quint64 id, const std::function<void()>& emitResult, bool last);
     void cancelAll();
     void reapFinished();
 

@@ -33,6 +33,29 @@ TEST(MediaCommand, OpenTakesThePathUpToTheLastAlias)
     EXPECT_EQ(c.alias, "chime");
 }
 
+TEST(MediaCommand, OpenMayAskForAGrowingFile)
+{
+    MediaCommand c = parseMediaCommand("open /tmp/x/open.wav alias sound");
+    EXPECT_FALSE(c.growing);
+    c = parseMediaCommand("open /proc/self/fd/7 alias sound growing");
+    ASSERT_EQ(c.error, 0);
+    EXPECT_TRUE(c.growing);
+    EXPECT_EQ(c.path, "/proc/self/fd/7");
+    EXPECT_EQ(c.alias, "sound");
+    c = parseMediaCommand("open \"/a b/my alias x growing.wav\" ALIAS Sound  GROWING ");
+    ASSERT_EQ(c.error, 0);
+    EXPECT_TRUE(c.growing);
+    EXPECT_EQ(c.path, "/a b/my alias x growing.wav");
+    EXPECT_EQ(c.alias, "sound");
+    c = parseMediaCommand("open /a.wav alias growing");  // an alias of that name
+    ASSERT_EQ(c.error, 0);
+    EXPECT_FALSE(c.growing);
+    EXPECT_EQ(c.alias, "growing");
+    EXPECT_EQ(parseMediaCommand("open /a.wav alias sound growing now").error, MediaError::ExtraCharacters);
+    EXPECT_EQ(parseMediaCommand("open /a.wav alias sound grow").error, MediaError::ExtraCharacters);
+    EXPECT_EQ(parseMediaCommand("open /a.wav alias  growing").alias, "growing");
+}
+
 TEST(MediaCommand, OpenWithoutPathOrAliasIsRefused)
 {
     // An empty short path (the file is missing) still makes a well-formed string.

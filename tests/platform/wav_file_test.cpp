@@ -1,6 +1,9 @@
 // WAV headers as found in the wild: plain RIFF, RF64, WAVE_FORMAT_EXTENSIBLE, extra chunks,
-// sizes that disagree with the file; and reading frames by position.
+// sizes that disagree with the file; reading frames by position; and files read while another
+// process still writes them (the slow writer helper), up to their final header.
 #include "platform/WavFile.h"
+
+#include "support/SlowWavWriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -218,6 +221,168 @@ TEST_F(WavFileTest, ReadFramesSeesAFileThatShrankAfterOpening)
     std::vector<qint16> buf(100);
     EXPECT_EQ(wav->readFrames(0, buf.data(), 100), 60);
     EXPECT_EQ(wav->readFrames(70, buf.data(), 10), 0);
+}
+
+// Checks that frames [first, first + count) of `wav` are the slow writer's samples.
+void expectWriterFrames(const WavFile& wav, qint64 first, qint64 count)
+{
+    const int channels = wav.format().channels;
+    std::vector<qint16> buf(size_t(count * channels));
+    ASSERT_EQ(wav.readFrames(first, buf.data(), count), count);
+    for (qint64 f = 0; f < count; ++f)
+        for (int c = 0; c < channels; ++c)
+            ASSERT_EQ(qFromLittleEndian(buf[size_t(f * channels + c)]), growingWavSample(first + f, c))
+                << "frame " << first + f << " channel " << c;
+}
+
+TEST_F(WavFileTest, GrowingFileIsReadAsFarAsItIsWrittenUntilItsHeaderIsFinal)
+{
+    SlowWavWriter writer(dir.path(), "g.wav", 2, 8000, SlowWavWriter::Place::Direct);
+    ASSERT_TRUE(writer.ok());
+    const QString path = dir.filePath("g.wav");
+    WavFile::Error error = WavFile::Error::None;
+    EXPECT_FALSE(WavFile::openGrowing(path, &error));  // nothing written yet
+    EXPECT_EQ(error, WavFile::Error::Incomplete);
+    for (qint64 part : {qint64(20), writer.headerSize() - 3 - 20}) {  // the header in pieces
+        ASSERT_TRUE(writer.header(part));
+        EXPECT_FALSE(WavFile::openGrowing(path, &error)) << writer.fileBytes();
+        EXPECT_EQ(error, WavFile::Error::Incomplete) << writer.fileBytes();
+        EXPECT_FALSE(WavFile::open(path, &error));  // a complete file's reader refuses it
+        EXPECT_EQ(error, WavFile::Error::Unsupported);
+    }
+    ASSERT_TRUE(writer.header());
+    auto wav = WavFile::openGrowing(path, &error);
+    ASSERT_TRUE(wav);
+    EXPECT_EQ(error, WavFile::Error::None);
+    EXPECT_TRUE(wav->isGrowing());
+    EXPECT_FALSE(wav->isFinal());
+    EXPECT_EQ(wav->format().channels, 2);
+    EXPECT_EQ(wav->format().sampleRate, 8000);
+    EXPECT_EQ(wav->format().dataOffset, writer.headerSize());
+    EXPECT_EQ(wav->frames(), 0);
+
+    ASSERT_TRUE(writer.bytes(4 * 100 + 3));  // a torn frame at the end
+    EXPECT_EQ(wav->frames(), 0);             // nothing new until it looks again
+    EXPECT_EQ(wav->refresh(), 100);
+    EXPECT_FALSE(wav->isFinal());
+    expectWriterFrames(*wav, 0, 100);
+    std::vector<qint16> buf(8);
+    EXPECT_EQ(wav->readFrames(99, buf.data(), 2), 1);  // whole frames only
+    EXPECT_EQ(wav->readFrames(100, buf.data(), 1), 0);
+
+    ASSERT_TRUE(writer.bytes(1));
+    EXPECT_EQ(wav->refresh(), 101);
+    ASSERT_TRUE(writer.frames(7999));
+    EXPECT_EQ(wav->refresh(), 8100);
+    EXPECT_EQ(wav->format().lengthMs(), 1012);
+    EXPECT_FALSE(wav->isFinal());
+    expectWriterFrames(*wav, 8000, 100);
+
+    ASSERT_TRUE(writer.finish());
+    EXPECT_EQ(wav->refresh(), 8100);
+    EXPECT_TRUE(wav->isFinal());
+    EXPECT_EQ(wav->refresh(), 8100);
+    auto complete = WavFile::open(path);
+    ASSERT_TRUE(complete);
+    EXPECT_EQ(complete->frames(), 8100);
+    EXPECT_FALSE(complete->isGrowing());
+    EXPECT_TRUE(complete->isFinal());
+    auto again = WavFile::openGrowing(path);  // a finished file opened as growing is final at once
+    ASSERT_TRUE(again);
+    EXPECT_TRUE(again->isFinal());
+    EXPECT_EQ(again->frames(), 8100);
+}
+
+TEST_F(WavFileTest, GrowingFileTurnedIntoRf64AtTheEndIsFinalWithTheDs64Sizes)
+{
+    SlowWavWriter writer(dir.path(), "big.wav", 1, 44100, SlowWavWriter::Place::Direct);
+    ASSERT_TRUE(writer.ok());
+    ASSERT_TRUE(writer.frames(44100));
+    auto wav = WavFile::openGrowing(dir.filePath("big.wav"));
+    ASSERT_TRUE(wav);
+    EXPECT_EQ(wav->frames(), 44100);
+    EXPECT_FALSE(wav->isFinal());
+    ASSERT_TRUE(writer.frames(501));
+    ASSERT_TRUE(writer.finish(true));
+    QFile f(dir.filePath("big.wav"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    ASSERT_EQ(f.read(4), QByteArray("RF64"));
+    EXPECT_EQ(wav->refresh(), 44601);
+    EXPECT_TRUE(wav->isFinal());
+    expectWriterFrames(*wav, 44500, 101);
+}
+
+TEST_F(WavFileTest, GrowingFileOfAKilledWriterNeverBecomesFinal)
+{
+    SlowWavWriter writer(dir.path(), "k.wav", 2, 22050, SlowWavWriter::Place::Direct);
+    ASSERT_TRUE(writer.ok());
+    ASSERT_TRUE(writer.frames(2205));
+    auto wav = WavFile::openGrowing(dir.filePath("k.wav"));
+    ASSERT_TRUE(wav);
+    ASSERT_TRUE(writer.bytes(4 * 1000 + 2));
+    writer.kill();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(wav->refresh(), 3205);
+        EXPECT_FALSE(wav->isFinal());
+    }
+    expectWriterFrames(*wav, 3000, 205);
+}
+
+TEST_F(WavFileTest, GrowingHeadersWithPlaceholderSizes)
+{
+    const QByteArray data = samples(2 * 50);
+    const QByteArray fmt = fmtChunk(1, 2, 8000, 16);
+    auto growing = [&](const QByteArray& bytes) { return WavFile::openGrowing(write(bytes)); };
+
+    // The data size patched, the RIFF size not yet: the writer is not done.
+    auto wav = growing("RIFF" + le32(0xFFFFFFFF) + "WAVE" + fmt + "data" + le32(quint32(data.size())) + data);
+    ASSERT_TRUE(wav);
+    EXPECT_FALSE(wav->isFinal());
+    EXPECT_EQ(wav->frames(), 50);
+    // Writers that put 0 where the sizes go.
+    wav = growing("RIFF" + le32(0) + "WAVE" + fmt + "data" + le32(0) + data);
+    ASSERT_TRUE(wav);
+    EXPECT_FALSE(wav->isFinal());
+    EXPECT_EQ(wav->frames(), 50);
+    // RF64 whose ds64 is not written yet: growing here, refused as a complete file.
+    const QByteArray rf64 = "RF64" + le32(0xFFFFFFFF) + "WAVE" + "JUNK" + le32(28) + QByteArray(28, '\0') + fmt
+        + "data" + le32(0xFFFFFFFF) + data;
+    wav = growing(rf64);
+    ASSERT_TRUE(wav);
+    EXPECT_FALSE(wav->isFinal());
+    EXPECT_EQ(wav->frames(), 50);
+    EXPECT_FALSE(WavFile::open(write(rf64)));
+    // Real sizes that the file does not hold yet: a writer that knew the length beforehand.
+    const QString presized = write(wavHeader(2, 8000, 80) + data);
+    wav = WavFile::openGrowing(presized);
+    ASSERT_TRUE(wav);
+    EXPECT_FALSE(wav->isFinal());
+    EXPECT_EQ(wav->frames(), 50);
+    QFile f(presized);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write(samples(2 * 30, 100));
+    f.close();
+    EXPECT_EQ(wav->refresh(), 80);
+    EXPECT_TRUE(wav->isFinal());
+
+    // Complete files of every kind are final at once and read as open() reads them.
+    for (bool asRf64 : {false, true}) {
+        wav = growing(wavHeader(2, 8000, 50, asRf64) + data);
+        ASSERT_TRUE(wav);
+        EXPECT_TRUE(wav->isFinal());
+        EXPECT_EQ(wav->frames(), 50);
+    }
+    wav = growing(riff(extensibleFmt(2, 8000, 1) + "data" + le32(quint32(data.size())) + data));
+    ASSERT_TRUE(wav);
+    EXPECT_TRUE(wav->isFinal());
+
+    WavFile::Error error = WavFile::Error::None;
+    EXPECT_FALSE(WavFile::openGrowing(dir.filePath("none.wav"), &error));
+    EXPECT_EQ(error, WavFile::Error::NotFound);
+    EXPECT_FALSE(WavFile::openGrowing(write(riff(fmtChunk(1, 1, 8000, 8) + "data" + le32(0))), &error));
+    EXPECT_EQ(error, WavFile::Error::Unsupported);
+    EXPECT_FALSE(WavFile::openGrowing(write("RIFX" + QByteArray(40, 'x')), &error));
+    EXPECT_EQ(error, WavFile::Error::Unsupported);
 }
 
 }  // namespace

@@ -158,3 +158,32 @@ TEST_F(PeakPyramidTest, ZoomedViewsDrawTheirOwnStretchInDetail)
     EXPECT_EQ(topRow(renderWaveform(p, TimelineView{}, size, kColours), 10), -1);
     EXPECT_TRUE(renderWaveform(p, wholeView(91), QSize(0, 5), kColours).isNull());
 }
+
+TEST(PeakPyramidExtend, GrowingInAnyStepsGivesThePyramidBuiltAtOnce)
+{
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> sample(-32768, 32767);
+    for (qint64 total : {1, 2, 3, 5, 64, 65, 1000, 1025}) {
+        std::vector<PeakRange> base(static_cast<size_t>(total));
+        for (auto& b : base) {
+            const qint16 a = qint16(sample(rng)), c = qint16(sample(rng));
+            b = PeakRange{std::min(a, c), std::max(a, c)};
+        }
+        const PeakPyramid whole(8000, total * 40 - 3, 40, base);
+        for (int round = 0; round < 4; ++round) {
+            PeakPyramid grown(8000, 0, 40, {});
+            EXPECT_TRUE(grown.isEmpty());
+            std::uniform_int_distribution<qint64> step(1, round == 0 ? 1 : std::max<qint64>(1, total / 3));
+            for (qint64 have = 0; have < total;) {
+                const qint64 next = std::min(total, have + step(rng));
+                grown.extend(std::vector<PeakRange>(base.begin() + have, base.begin() + next), next * 40);
+                have = next;
+                // Every state on the way is the pyramid of the blocks so far.
+                ASSERT_EQ(grown, PeakPyramid(8000, have * 40, 40, std::vector<PeakRange>(base.begin(), base.begin() + have)))
+                    << total << " blocks, " << have << " so far";
+            }
+            grown.extend({}, total * 40 - 3);  // the end: the last block turns out shorter
+            EXPECT_EQ(grown, whole) << total;
+        }
+    }
+}

@@ -1,8 +1,10 @@
 // The background peaks loader: delivery on the owning thread, newer requests winning over
-// older ones, cancelling, and destruction while a scan is running.
+// older ones, cancelling, destruction while a scan is running, and the pyramid of a file that
+// is still being written.
 #include "timeline/WaveformLoader.h"
 
 #include "platform/WavFile.h"
+#include "support/SlowWavWriter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -35,13 +37,21 @@ protected:
             f.write(block.constData(), qMin<qint64>(left, block.size()));
         return path;
     }
-    static bool waitFor(const std::function<bool()>& done, int ms = 5000)
+    static bool waitFor(const std::function<bool()>& done, int ms = 15000)
     {
         QElapsedTimer t;
         t.start();
         while (!done() && t.elapsed() < ms)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         return done();
+    }
+    // Waits until every worker thread of `loader`, superseded and cancelled ones included, has
+    // ended, then hands out what they posted: after this nothing more can arrive.
+    static bool settle(WaveformLoader& loader)
+    {
+        const bool ended = waitFor([&] { return !loader.working(); });
+        QCoreApplication::sendPostedEvents();
+        return ended;
     }
 };
 
@@ -97,8 +107,7 @@ TEST_F(WaveformLoaderTest, BuildsThePyramidInTheBackground)
     ASSERT_TRUE(waitFor([&] { return pyramids.size() == 2; }));
     ASSERT_TRUE(pyramids[1]);
     EXPECT_TRUE(pyramids[1]->isEmpty());
-    QThread::msleep(50);
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(settle(loader));
     EXPECT_EQ(peaks, 0);
     EXPECT_EQ(pyramids.size(), 2);
 }
@@ -115,8 +124,7 @@ TEST_F(WaveformLoaderTest, OnlyTheNewestRequestIsDelivered)
     loader.request(big, 50);
     loader.request(small, 300);
     ASSERT_TRUE(waitFor([&] { return !results.isEmpty(); }));
-    QThread::msleep(100);  // let any superseded scan finish and try to deliver
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(settle(loader));  // every superseded scan has finished and tried to deliver
     ASSERT_EQ(results.size(), 1);
     EXPECT_EQ(results[0].columns(), 300);
     EXPECT_EQ(results[0].high[0], 222);
@@ -131,8 +139,7 @@ TEST_F(WaveformLoaderTest, CancelledAndFailedRequests)
     loader.request(wav, 728);
     loader.cancel();
     EXPECT_FALSE(loader.busy());
-    QThread::msleep(100);
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(settle(loader));  // the cancelled scan has ended, whatever it posted is handed out
     EXPECT_TRUE(results.isEmpty());
 
     loader.request(dir.filePath("missing.wav"), 728);  // a failure is still an answer
@@ -149,17 +156,69 @@ TEST_F(WaveformLoaderTest, DestroyedWhileScanning)
         QObject::connect(loader.get(), &WaveformLoader::ready, [&] { ++deliveries; });
         loader->request(big, 728);
         if (round % 2)
-            QThread::msleep(1);  // sometimes mid-scan, sometimes before it began
+            QThread::yieldCurrentThread();  // sometimes mid-scan, sometimes before it began
         loader.reset();
     }
     // Also after a result has been posted but not yet delivered.
     auto loader = std::make_unique<WaveformLoader>();
     QObject::connect(loader.get(), &WaveformLoader::ready, [&] { ++deliveries; });
     loader->request(write("tiny.wav", 1, 10), 728);
-    QThread::msleep(200);
+    QElapsedTimer clock;  // waits without handing out posted events: posted, not delivered
+    clock.start();
+    while (loader->working() && clock.elapsed() < 15000)
+        QThread::msleep(1);
+    ASSERT_FALSE(loader->working());
     loader.reset();
     QCoreApplication::processEvents();
     EXPECT_EQ(deliveries, 0);
+}
+
+TEST_F(WaveformLoaderTest, APyramidOfAFileStillWrittenFillsInThenIsTheCompleteOne)
+{
+    SlowWavWriter writer(dir.path(), "grow.wav", 1, 44100, SlowWavWriter::Place::Direct);
+    ASSERT_TRUE(writer.ok());
+    WaveformLoader loader;
+    QList<std::shared_ptr<const PeakPyramid>> partial;
+    QList<std::shared_ptr<const PeakPyramid>> finished;
+    QThread* deliveredOn = nullptr;
+    QObject::connect(&loader, &WaveformLoader::pyramidGrowing, [&](std::shared_ptr<const PeakPyramid> p) {
+        deliveredOn = QThread::currentThread();
+        EXPECT_TRUE(loader.busy());
+        partial << p;
+    });
+    QObject::connect(&loader, &WaveformLoader::pyramidReady, [&](std::shared_ptr<const PeakPyramid> p) {
+        finished << p;
+    });
+    loader.requestGrowingPyramid(dir.filePath("grow.wav"), 20);
+    ASSERT_TRUE(writer.frames(44100));
+    ASSERT_TRUE(waitFor([&] { return !partial.isEmpty() && partial.back()->frames() == 44000; }));  // 200 blocks
+    EXPECT_EQ(deliveredOn, QThread::currentThread());
+    ASSERT_TRUE(writer.frames(22050));
+    ASSERT_TRUE(waitFor([&] { return partial.back()->frames() == 66000; }));  // whole 220-frame blocks
+    EXPECT_TRUE(finished.isEmpty());
+    ASSERT_TRUE(writer.finish());
+    ASSERT_TRUE(waitFor([&] { return !finished.isEmpty(); }));
+    EXPECT_FALSE(loader.busy());
+    ASSERT_TRUE(finished[0]);
+    EXPECT_EQ(*finished[0], buildPeakPyramid(dir.filePath("grow.wav")));
+    const qsizetype updates = partial.size();
+    ASSERT_TRUE(settle(loader));
+    EXPECT_EQ(partial.size(), updates);  // nothing after the finished pyramid
+    EXPECT_EQ(finished.size(), 1);
+
+    // A writer that dies leaves a request that only a cancel ends; nothing comes after it.
+    SlowWavWriter dying(dir.path(), "dying.wav", 1, 8000, SlowWavWriter::Place::Direct);
+    ASSERT_TRUE(dying.ok());
+    ASSERT_TRUE(dying.frames(8000));
+    loader.requestGrowingPyramid(dir.filePath("dying.wav"), 20);
+    ASSERT_TRUE(waitFor([&] { return partial.size() > updates && partial.back()->frames() == 8000; }));
+    dying.kill();
+    EXPECT_TRUE(loader.busy());
+    loader.cancel();
+    const qsizetype before = partial.size();
+    ASSERT_TRUE(settle(loader));
+    EXPECT_EQ(partial.size(), before);
+    EXPECT_EQ(finished.size(), 1);
 }
 
 }  // namespace
