@@ -4,6 +4,7 @@
 // Usage: decode_gap_bench <coder> [minutes]   (needs the ffmpeg program to make the input)
 #include "app/ImageControl.h"
 #include "app/frmMain.h"
+#include "editor/EditorSession.h"
 #include "timeline/TimelinePanel.h"
 #include "platform/SdlMediaDevice.h"
 #include "support/DialogFakes.h"
@@ -99,12 +100,12 @@ int main(int argc, char** argv)
     QElapsedTimer total;
     total.start();
     meter.start();
-    window.imgButton_Click(0);
+    window.session().openOrCloseFile();
     const qint64 decodeMs = total.elapsed();
     const qint64 decodeGap = meter.stop();
 
     meter.start();
-    while (!window.picOpened->hasWaveform() && total.elapsed() < 120000)
+    while (!window.findChild<TimelinePanel*>(QStringLiteral("picOpened"))->hasWaveform() && total.elapsed() < 120000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const qint64 peaksGap = meter.stop();
 

@@ -5,8 +5,9 @@ class QAction;
 class QObject;
 
 // One QAction per command of the editor, shared by the menus, the buttons and the keyboard:
-// each carries its menu caption and its shortcuts. Commands of the menus post their keyword
-// (see keywordOf); the rest call the controller. Owned by the object given to makeEditorActions.
+// each carries its menu caption and its shortcuts, and its member's name as its object name.
+// Commands of the menus post their keyword (see keywordOf); the rest are connected to the
+// session's slots. Owned by the object given to makeEditorActions.
 struct EditorActions {
     // The menus' commands.
     QAction* open;

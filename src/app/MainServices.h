@@ -1,11 +1,7 @@
 #pragma once
-#include <functional>
+#include "editor/SessionServices.h"
 
-class MessageBoxes;
-class Shell;
-class DialogBackend;
-class MediaDevice;
-class FileHistory;
+#include <functional>
 
 // The desktop services the main window talks to; tests pass recording stand-ins. The window
 // borrows them: they must outlive it.
@@ -21,4 +17,7 @@ struct MainServices {
     FileHistory* history = nullptr;
     // Shows the settings window on its ring-tone page; may be empty.
     std::function<void()> showRingToneSettings;
+
+    // What the window's editor session borrows.
+    SessionServices session() const { return {boxes, shell, dialogs, media, history}; }
 };

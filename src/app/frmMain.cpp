@@ -1,14 +1,16 @@
 #include "app/frmMain.h"
 
-#include "editor/AppIdentity.h"
-#include "app/EditorController.h"
 #include "app/GeometryScale.h"
 #include "app/ImageControl.h"
 #include "app/PathLabel.h"
 #include "app/SkinLabel.h"
 #include "app/WidgetLabelSink.h"
 #include "app/frmMenu.h"
+#include "dialogs/CCommonDialogs.h"
+#include "editor/AppIdentity.h"
+#include "editor/EditorSession.h"
 #include "platform/TempFolder.h"
+#include "settings/EffectsSettings.h"
 #include "timeline/TimelinePanel.h"
 #include "timeline/WaveformLoader.h"
 
@@ -32,11 +34,12 @@ void setTextColour(QLabel* label, const QColor& colour)
     pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
 }
-}
+}  // namespace
 
 frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* parent)
-    : SkinnedWindow(parent), paths_(paths), services_(services)
+    : SkinnedWindow(parent), paths_(paths), services_(services), actions_(makeEditorActions(this))
 {
+    setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kProductName));
     setFocusPolicy(Qt::ClickFocus);  // holds the focus while no control has it (showEvent)
     setWindowIcon(QIcon(QStringLiteral(":/skin/main/app_icon_256.png")));
@@ -51,9 +54,8 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
     buildControls();
     labelSink_ = std::make_unique<WidgetLabelSink>(std::array<QLabel*, 7>{
         lblTime, lblSelBegin, lblSelEnd, lblSelLength, lblViewBegin, lblViewEnd, lblViewLength});
-    controller_ = std::make_unique<EditorController>(paths_, services_, *this, *labelSink_, Timer2, this);
-    objDOS = controller_->decodeRunner();
-    objDOS1 = controller_->saveRunner();
+    session_ = std::make_unique<EditorSession>(paths_, services_.session(), *labelSink_);
+    session_->commonDialogs().Init(this);
     buildTimelinePanel();
     buildProgressPanels();
 
@@ -62,24 +64,23 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
 
     Form_Load();
     wireControls();
-    wireShortcuts();
+    wireSession();
+    wireActions();
     wireWaveform();
     setAcceptDrops(true);
-    // The poll runs with the window; it parks the playhead until a sound is open.
-    Timer2.start();
 }
 
 frmMain::~frmMain()
 {
-    Timer2.stop();
-    // The panel draws the controller's model: it goes first.
+    session_->pollTimer().stop();
+    // The panel draws the session's model: it goes first.
     delete picOpened;
     picOpened = nullptr;
 }
 
 void frmMain::Form_Load()
 {
-    state().buttonHeld = kFalse;
+    buttonHeld_ = false;
     transparentColorKey_ = QColor(255, 0, 255);  // the skin's magenta shapes the window (setSkin)
 
     // A folder that cannot be made private is left alone: decoding then fails with a message.
@@ -104,23 +105,55 @@ void frmMain::Form_Load()
     convertGeometry(units, units);
 }
 
+void frmMain::wireSession()
+{
+    EditorSession& s = *session_;
+    connect(&s, &EditorSession::busyChanged, this, &frmMain::setBusy);
+    connect(&s, &EditorSession::decodeProgressShown, this, [this](bool shown) { showAbove(picPBBack, shown); });
+    connect(&s, &EditorSession::decodeProgress, this, [this](double fraction, const QString& text) {
+        setBar(imgPB, 361, fraction);
+        lblPB->setText(text);
+    });
+    connect(&s, &EditorSession::saveProgressShown, this, [this](bool shown) { showAbove(picPro, shown); });
+    connect(&s, &EditorSession::saveProgress, this, [this](double fraction, const QString& text) {
+        setBar(imgPro, 281, fraction);
+        lblPro->setText(text);
+    });
+    connect(&s, &EditorSession::timelineShown, this, [this](bool shown) {
+        picOpened->setVisible(shown);
+        update();
+    });
+    connect(&s, &EditorSession::fileCaptionChanged, lblFileName, &PathLabel::setPath);
+    connect(&s, &EditorSession::hint, lblText, &QLabel::setText);
+    connect(&s, &EditorSession::focusWanted, this, [this] { activateWindow(); });
+    connect(&s, &EditorSession::closeRequested, this, &frmMain::closeWindow);
+    connect(&s, &EditorSession::settingsRequested, this, [this] {
+        if (services_.showSettings)
+            services_.showSettings();
+    });
+    connect(&s, &EditorSession::loopingChanged, this, [this](bool looping) {
+        actions_.loopSelection->setChecked(looping);
+        picOpened->setLooping(looping);
+    });
+    // The timeline's pointer.
+    connect(picOpened, &TimelinePanel::playheadTaken, &s, &EditorSession::takePlayhead);
+    connect(picOpened, &TimelinePanel::playheadReleased, &s, &EditorSession::releasePlayhead);
+    connect(picOpened, &TimelinePanel::trackPressed, &s, &EditorSession::pressTrack);
+}
+
 void frmMain::wireWaveform()
 {
     // The waveform of every zoom is built off the UI thread once a file is decoded.
     waveform_ = new WaveformLoader(this);
     connect(waveform_, &WaveformLoader::pyramidReady, picOpened, &TimelinePanel::setPyramid);
-    connect(controller_.get(), &EditorController::fileDecoded, this, [this](const QString& wav) {
+    connect(session_.get(), &EditorSession::fileDecoded, this, [this](const QString& wav) {
         picOpened->setPyramid(nullptr);
         waveform_->requestPyramid(wav);
     });
-    connect(controller_.get(), &EditorController::fileClosed, this, [this] {
+    connect(session_.get(), &EditorSession::fileClosed, this, [this] {
         waveform_->cancel();
         picOpened->setPyramid(nullptr);
     });
-    connect(controller_.get(), &EditorController::hint, lblText, &QLabel::setText);
-    connect(controller_.get(), &EditorController::fileOpened, this, &frmMain::fileOpened);
-    connect(controller_.get(), &EditorController::fileDecoded, this, &frmMain::fileDecoded);
-    connect(controller_.get(), &EditorController::fileClosed, this, &frmMain::fileClosed);
 }
 
 void frmMain::convertGeometry(float unitsX, float unitsY)
@@ -143,27 +176,14 @@ void frmMain::convertGeometry(float unitsX, float unitsY)
     }
 }
 
-// ---- What the controller owns, by the names the window has always given it ----
-
-EditorModel& frmMain::editor() { return controller_->model(); }
-PlaybackController& frmMain::playback() { return controller_->playback(); }
-CCommonDialogs& frmMain::commonDialogs() { return controller_->commonDialogs(); }
-EditorState& frmMain::state() { return controller_->state(); }
-AfterSaveSettings& frmMain::settings() { return controller_->settings(); }
-EffectsSettings& frmMain::effects() { return controller_->effects(); }
-
-void frmMain::imgButton_Click(int index) { controller_->panelAction(index); }
-void frmMain::imgCtrlButton_Click(int index) { controller_->transportAction(index); }
-void frmMain::Timer2_Timer() { controller_->poll(); }
-bool frmMain::openGivenFile(const QString& name) { return controller_->openGivenFile(name); }
-void frmMain::stopRunningJob() { controller_->stopRunningJob(); }
+bool frmMain::openGivenFile(const QString& name) { return session_->openGivenFile(name); }
 
 void frmMain::showEffectsSummary()
 {
-    lblEffects->setText(effectsSummary(controller_->effects()));
+    lblEffects->setText(effectsSummary(session_->effects()));
 }
 
-// ---- The window's side of the editor ----
+// ---- The window's side of the session ----
 
 void frmMain::setBar(ImageControl* bar, int fullWidth, double fraction)
 {
@@ -171,58 +191,24 @@ void frmMain::setBar(ImageControl* bar, int fullWidth, double fraction)
     bar->resize(w, bar->height());
 }
 
-void frmMain::showDecodeProgress(bool shown)
+void frmMain::setBusy(bool busy)
 {
-    showAbove(picPBBack, shown);
-}
-
-void frmMain::setDecodeProgress(double fraction, const QString& text)
-{
-    setBar(imgPB, 361, fraction);
-    lblPB->setText(text);
-}
-
-void frmMain::showSaveProgress(bool shown)
-{
-    showAbove(picPro, shown);
-}
-
-void frmMain::setSaveProgress(double fraction, const QString& text)
-{
-    setBar(imgPro, 281, fraction);
-    lblPro->setText(text);
-}
-
-void frmMain::showTimeline(bool shown)
-{
-    picOpened->setVisible(shown);
-    update();
-}
-
-QString frmMain::fileCaption() const
-{
-    return lblFileName->path();
-}
-
-void frmMain::setFileCaption(const QString& caption)
-{
-    lblFileName->setPath(caption);
-}
-
-void frmMain::setControlsEnabled(bool enabled)
-{
+    // While a transcoder runs, only Esc and quitting work; the buttons, the menus and the
+    // timeline rest.
+    for (QAction* act : actions_.all())
+        if (act != actions_.stopJob && act != actions_.exit)
+            act->setEnabled(!busy);
+    if (!busy) {
+        actions_.undo->setEnabled(session_->model().canUndo());
+        actions_.redo->setEnabled(session_->model().canRedo());
+    }
     for (ImageControl* c : imgButton)
-        c->setEnabled(enabled);
+        c->setEnabled(!busy);
     for (ImageControl* c : imgCtrlButton)
-        c->setEnabled(enabled);
+        c->setEnabled(!busy);
     for (ImageControl* c : imgMenu)
-        c->setEnabled(enabled);
-    if (!enabled)
+        c->setEnabled(!busy);
+    if (busy)
         picOpened->cancelDrag();
-    picOpened->setEnabled(enabled);
-}
-
-void frmMain::takeFocus()
-{
-    activateWindow();
+    picOpened->setEnabled(!busy);
 }

@@ -1,10 +1,11 @@
-// The main window's command field and menus: the keyword dispatcher, the pop-up menus under the
-// menu bar, the shortcuts shared with them, and the tool tips that name the shortcuts.
-#include "editor/AppIdentity.h"
-#include "app/EditorController.h"
+// The main window's commands: the panel and transport rows, the command field and its keyword
+// dispatcher, the pop-up menus under the menu bar, the actions (menus, shortcuts) connected to
+// the session, and the tool tips that name the shortcuts.
 #include "app/ImageControl.h"
 #include "app/frmMain.h"
 #include "app/frmMenu.h"
+#include "editor/EditorSession.h"
+#include "timeline/EditorModel.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -16,13 +17,69 @@ const char* const kTransportTips[7] = {"Play", "Stop", "Pause", "Select Start Po
                                        "Select End Position", "Play Selected Section", "Save Music"};
 }  // namespace
 
+// ---- Panel and transport rows ----
+
+void frmMain::imgButton_Click(int index)
+{
+    EditorSession& s = *session_;
+    switch (index) {
+    case 0: s.openOrCloseFile(); break;
+    case 1: s.save(); break;
+    case 2: s.randomCut(); break;
+    case 4: s.sendToFriends(); break;
+    case 5: s.showSettings(); break;
+    case 6: s.openHelp(); break;
+    case 7: s.exit(); break;
+    default: break;
+    }
+}
+
+void frmMain::imgCtrlButton_Click(int index)
+{
+    EditorSession& s = *session_;
+    switch (index) {
+    case 0: s.play(); break;
+    case 1: s.stop(); break;
+    case 2: s.pause(); break;
+    case 3: s.setBegin(); break;
+    case 4: s.setEnd(); break;
+    case 5: s.playSelection(); break;
+    case 6: s.save(); break;
+    default: break;
+    }
+}
+
+// ---- The command field ----
+
+void frmMain::postAction(const QString& keyword)
+{
+    // Every choice is dispatched, also when it repeats the text already in the field.
+    txtAction->setText(keyword);
+    txtAction_Change();
+}
+
+void frmMain::txtAction_Change()
+{
+    const QString text = txtAction->text();
+    if (text == QLatin1String("About"))
+        session_->showAbout();
+    if (text == QLatin1String("Exit"))
+        closeWindow();
+    const std::pair<const char*, int> panel[] = {{"RRC", 2}, {"SR", 4},           {"Help", 6},
+                                                 {"OpenFile", 0}, {"SaveRingTone", 1}, {"Setting", 5}};
+    for (const auto& [keyword, index] : panel)
+        if (text == QLatin1String(keyword))
+            imgButton_Click(index);
+}
+
+// ---- Menus ----
+
 frmMenu& frmMain::menuWindow()
 {
     if (!menu_) {
         menu_ = std::make_unique<frmMenu>(
-            controller_->actions(),
-            RecentFilesHooks{[this] { return controller_->recentFiles(); },
-                             [this](const QString& name) { controller_->openRecentFile(name); }});
+            actions_, RecentFilesHooks{[this] { return session_->recentFiles(); },
+                                       [this](const QString& name) { session_->openRecentFile(name); }});
     }
     return *menu_;
 }
@@ -36,24 +93,10 @@ void frmMain::unloadMenu()
 
 void frmMain::imgMenu_Click(int index)
 {
-    if (index < 0 || index > 3 || !imgMenu[index]->isEnabled())
+    if (index < 0 || index > 3 || !imgMenu[size_t(index)]->isEnabled())
         return;
-    const QRect r = imgMenu[index]->geometry();
-    const float x = static_cast<float>(r.x());
-    const float y = static_cast<float>(r.y()) + static_cast<float>(r.height());
-    menuWindow().popup(index, mapToGlobal(QPoint(static_cast<int>(x), static_cast<int>(y))));
-}
-
-void frmMain::postAction(const QString& keyword)
-{
-    // Every choice is dispatched, also when it repeats the text already in the field.
-    txtAction->setText(keyword);
-    txtAction_Change();
-}
-
-void frmMain::txtAction_Change()
-{
-    controller_->dispatch(txtAction->text());
+    const QRect r = imgMenu[size_t(index)]->geometry();
+    menuWindow().popup(index, mapToGlobal(QPoint(r.x(), r.y() + r.height())));
 }
 
 void frmMain::closeWindow()
@@ -62,21 +105,64 @@ void frmMain::closeWindow()
     close();
 }
 
-void frmMain::wireShortcuts()
+// ---- Actions ----
+
+void frmMain::wireActions()
 {
+    const EditorActions& a = actions_;
+    EditorSession* s = session_.get();
+    // Menu commands post their keyword once the menu (or the key) is done, as a menu item does.
+    for (QAction* act : a.all()) {
+        const QString keyword = keywordOf(a, act);
+        if (!keyword.isEmpty())
+            connect(act, &QAction::triggered, this, [this, keyword] { postAction(keyword); }, Qt::QueuedConnection);
+    }
+    connect(a.closeFile, &QAction::triggered, s, &EditorSession::closeFile);
+    connect(a.playPause, &QAction::triggered, s, &EditorSession::playPause);
+    connect(a.play, &QAction::triggered, s, &EditorSession::play);
+    connect(a.stop, &QAction::triggered, s, &EditorSession::stop);
+    connect(a.pause, &QAction::triggered, s, &EditorSession::pause);
+    connect(a.setBegin, &QAction::triggered, s, &EditorSession::setBegin);
+    connect(a.setEnd, &QAction::triggered, s, &EditorSession::setEnd);
+    connect(a.playSelection, &QAction::triggered, s, &EditorSession::playSelection);
+    connect(a.loopSelection, &QAction::toggled, s, &EditorSession::setLooping);
+    connect(a.undo, &QAction::triggered, s, &EditorSession::undo);
+    connect(a.redo, &QAction::triggered, s, &EditorSession::redo);
+    connect(&s->model(), &EditorModel::historyChanged, this, [this] {
+        actions_.undo->setEnabled(session_->model().canUndo());
+        actions_.redo->setEnabled(session_->model().canRedo());
+    });
+    a.undo->setEnabled(false);
+    a.redo->setEnabled(false);
+    connect(a.toStart, &QAction::triggered, s, [s] { s->movePlayheadTo(PlayheadTarget::Start); });
+    connect(a.toEnd, &QAction::triggered, s, [s] { s->movePlayheadTo(PlayheadTarget::End); });
+    connect(a.toSelectionBegin, &QAction::triggered, s, [s] { s->movePlayheadTo(PlayheadTarget::SelectionBegin); });
+    connect(a.toSelectionEnd, &QAction::triggered, s, [s] { s->movePlayheadTo(PlayheadTarget::SelectionEnd); });
+    connect(a.back1, &QAction::triggered, s, [s] { s->movePlayheadBy(-1); });
+    connect(a.forward1, &QAction::triggered, s, [s] { s->movePlayheadBy(1); });
+    connect(a.back10, &QAction::triggered, s, [s] { s->movePlayheadBy(-10); });
+    connect(a.forward10, &QAction::triggered, s, [s] { s->movePlayheadBy(10); });
+    connect(a.zoomIn, &QAction::triggered, s, &EditorSession::zoomIn);
+    connect(a.zoomOut, &QAction::triggered, s, &EditorSession::zoomOut);
+    connect(a.zoomWhole, &QAction::triggered, s, &EditorSession::showWholeFile);
+    connect(a.zoomSelection, &QAction::triggered, s, &EditorSession::zoomToSelection);
+    for (int i = 0; i < 4; ++i)
+        connect(a.menus[i], &QAction::triggered, this, [this, i] { imgMenu_Click(i); }, Qt::QueuedConnection);
+    connect(a.stopJob, &QAction::triggered, s, &EditorSession::stopRunningJob);
+
     // Every command's shortcut works anywhere in the window.
-    addActions(controller_->actions().all());
+    addActions(a.all());
     setButtonTips();
 }
 
 void frmMain::setButtonTips()
 {
-    const EditorActions& a = controller_->actions();
+    const EditorActions& a = actions_;
     const QAction* panel[8] = {a.open, a.save, a.randomCut, nullptr, a.sendToFriends, a.settings, a.help, a.exit};
     const QAction* transport[7] = {a.playPause, nullptr, a.playPause, a.setBegin, a.setEnd, a.playSelection, a.save};
     for (int i = 0; i < 8; ++i)
         if (*kPanelTips[i])
-            imgButton[i]->setToolTip(tipWithShortcut(QString::fromLatin1(kPanelTips[i]), panel[i]));
+            imgButton[size_t(i)]->setToolTip(tipWithShortcut(QString::fromLatin1(kPanelTips[i]), panel[i]));
     for (int i = 0; i < 7; ++i)
-        imgCtrlButton[i]->setToolTip(tipWithShortcut(QString::fromLatin1(kTransportTips[i]), transport[i]));
+        imgCtrlButton[size_t(i)]->setToolTip(tipWithShortcut(QString::fromLatin1(kTransportTips[i]), transport[i]));
 }

@@ -1,7 +1,7 @@
 // The main window's controls wired to their handlers: hover and pressed pictures, the hint
 // line, dragging the window, and the shutdown sequence.
 #include "editor/AppIdentity.h"
-#include "app/EditorController.h"
+#include "editor/EditorSession.h"
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
@@ -27,7 +27,7 @@ void frmMain::wireControls()
     connect(imgExit, &ImageControl::clicked, this, [this] { close(); });
     connect(imgMin, &ImageControl::clicked, this, [this] { showMinimized(); });
     connect(imgOpen, &ImageControl::clicked, this, [this] { imgButton_Click(0); });
-    connect(imgFeedback, &ImageControl::clicked, controller_.get(), &EditorController::sendFeedback);
+    connect(imgFeedback, &ImageControl::clicked, session_.get(), &EditorSession::sendFeedback);
     for (int i = 0; i < 4; ++i) {
         connect(imgMenu[i], &ImageControl::mouseMove, this, [this, i] {
             for (ImageControl* m : imgMenu)
@@ -39,13 +39,13 @@ void frmMain::wireControls()
     for (int i = 0; i < 8; ++i) {
         connect(imgButton[i], &ImageControl::mouseMove, this, [this, i] { buttonMove(false, i); });
         connect(imgButton[i], &ImageControl::mouseDown, this, [this, i] { buttonPress(false, i); });
-        connect(imgButton[i], &ImageControl::mouseUp, this, [this] { state().buttonHeld = kFalse; });
+        connect(imgButton[i], &ImageControl::mouseUp, this, [this] { buttonHeld_ = false; });
         connect(imgButton[i], &ImageControl::clicked, this, [this, i] { imgButton_Click(i); });
     }
     for (int i = 0; i < 7; ++i) {
         connect(imgCtrlButton[i], &ImageControl::mouseMove, this, [this, i] { buttonMove(true, i); });
         connect(imgCtrlButton[i], &ImageControl::mouseDown, this, [this, i] { buttonPress(true, i); });
-        connect(imgCtrlButton[i], &ImageControl::mouseUp, this, [this] { state().buttonHeld = kFalse; });
+        connect(imgCtrlButton[i], &ImageControl::mouseUp, this, [this] { buttonHeld_ = false; });
         connect(imgCtrlButton[i], &ImageControl::clicked, this, [this, i] { imgCtrlButton_Click(i); });
     }
     connect(lblVersion, &SkinLabel::mouseDown, this, [this] { beginWindowMove(); });
@@ -53,7 +53,6 @@ void frmMain::wireControls()
         if (services_.showRingToneSettings)
             services_.showRingToneSettings();
     });
-    controller_->attachTimeline(*picOpened);
     // Tab walks the panel row, the transport row and the timeline's markers.
     QWidget* previous = nullptr;
     for (QWidget* w : std::initializer_list<QWidget*>{imgButton[0], imgButton[1], imgButton[2], imgButton[4], imgButton[5], imgButton[6], imgButton[7],
@@ -78,7 +77,7 @@ void frmMain::showEvent(QShowEvent* event)
 
 void frmMain::buttonMove(bool transport, int index)
 {
-    if (!isSet(state().buttonHeld)) {
+    if (!buttonHeld_) {
         if (transport) {
             for (ImageControl* b : imgCtrlButton)
                 b->clearPicture();
@@ -98,7 +97,7 @@ void frmMain::buttonPress(bool transport, int index)
         imgCtrlButton[index]->setPicture(imgCtrlButtonPress[index]->picture());
     else
         imgButton[index]->clearPicture();
-    state().buttonHeld = kTrue;
+    buttonHeld_ = true;
 }
 
 void frmMain::backgroundMove()
@@ -112,7 +111,7 @@ void frmMain::backgroundMove()
     for (ImageControl* c : imgCtrlButton)
         c->clearPicture();
     lblText->setText(QString());
-    state().buttonHeld = kFalse;
+    buttonHeld_ = false;
 }
 
 void frmMain::mousePressEvent(QMouseEvent* event)
@@ -134,31 +133,31 @@ void frmMain::mouseMoveEvent(QMouseEvent* event)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (!controller_->isShuttingDown() && !quitWithoutQuestion_ &&
-        services_.boxes->show(controller_->quitQuestion(), QStringLiteral("Exit"), MsgButtons::OkCancel,
+    if (!session_->isShuttingDown() && !quitWithoutQuestion_ &&
+        services_.boxes->show(session_->quitQuestion(), QStringLiteral("Exit"), MsgButtons::OkCancel,
                               MsgIcon::Warning) != MsgResult::Ok &&
-        !controller_->isShuttingDown()) {  // a quit signal may have arrived while the question was open
+        !session_->isShuttingDown()) {  // a quit signal may have arrived while the question was open
         event->ignore();
         return;
     }
-    if (!controller_->isShuttingDown())
+    if (!session_->isShuttingDown())
         shutDownNow();
     event->accept();
 }
 
 void frmMain::shutDownNow()
 {
-    controller_->shutDown();
+    session_->shutDown();
     unloadMenu();
     Q_EMIT shutDown();
 }
 
 void frmMain::quitWithoutAsking()
 {
-    if (controller_->isShuttingDown())
+    if (session_->isShuttingDown())
         return;
     quitWithoutQuestion_ = true;
     close();
-    if (!controller_->isShuttingDown())
+    if (!session_->isShuttingDown())
         shutDownNow();  // the window was not shown: close() sends no close event then
 }

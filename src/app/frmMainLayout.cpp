@@ -5,7 +5,7 @@
 #include "app/frmMain.h"
 #include "timeline/TimeText.h"
 #include "editor/AppIdentity.h"
-#include "app/EditorController.h"
+#include "editor/EditorSession.h"
 #include "timeline/TimelineGeometry.h"
 #include "timeline/TimelinePanel.h"
 
@@ -42,8 +42,9 @@ int twipsToPx(int twips)
 
 }  // namespace
 
-void frmMain::design(QWidget* w, const QRect& r, double fontPoints, bool scaleSize)
+void frmMain::design(QWidget* w, const QString& name, const QRect& r, double fontPoints, bool scaleSize)
 {
+    w->setObjectName(name);
     w->setGeometry(r);
     if (fontPoints > 0) {
         QFont f = w->font();
@@ -56,15 +57,15 @@ void frmMain::design(QWidget* w, const QRect& r, double fontPoints, bool scaleSi
 void frmMain::buildControls()
 {
     imgExit = new ImageControl(this);
-    design(imgExit, {729, 12, 22, 22});
+    design(imgExit, QStringLiteral("imgExit"), {729, 12, 22, 22});
     imgExit->setToolTip(QStringLiteral("Exit"));
     imgMin = new ImageControl(this);
-    design(imgMin, {704, 12, 22, 22});
+    design(imgMin, QStringLiteral("imgMin"), {704, 12, 22, 22});
     imgMin->setToolTip(QStringLiteral("Minimize"));
     imgOpen = new ImageControl(this);
-    design(imgOpen, {146, 220, 31, 36});
+    design(imgOpen, QStringLiteral("imgOpen"), {146, 220, 31, 36});
     imgFeedback = new ImageControl(this);
-    design(imgFeedback, {648, 538, 83, 17});
+    design(imgFeedback, QStringLiteral("imgFeedback"), {648, 538, 83, 17});
     imgFeedback->setToolTip(QStringLiteral("Send Bug Report & Feedback to us"));
     const QPixmap cursorPicture = skinPicture(QStringLiteral("hand_cursor"));
     if (!cursorPicture.isNull()) {
@@ -73,54 +74,61 @@ void frmMain::buildControls()
     }
 
     imgExitLight = store(this, QStringLiteral("exit_light"));
+    imgExitLight->setObjectName(QStringLiteral("imgExitLight"));
     imgMinLight = store(this, QStringLiteral("min_light"));
+    imgMinLight->setObjectName(QStringLiteral("imgMinLight"));
     imgGettingStartedLight = store(this, QStringLiteral("getting_started_light"));
     for (int i = 0; i < 4; ++i) {
         imgMenu[i] = new ImageControl(this, i);
-        design(imgMenu[i], kMenuRects[i]);
+        design(imgMenu[i], QStringLiteral("imgMenu%1").arg(i), kMenuRects[i]);
         imgMenuData[i] = store(this, QStringLiteral("menu_light_%1").arg(i), i);
+        imgMenuData[i]->setObjectName(QStringLiteral("imgMenuData%1").arg(i));
     }
     for (int i = 0; i < 8; ++i) {
         imgButton[i] = new ImageControl(this, i);
-        design(imgButton[i], {twipsToPx(kPanelTwips[i][0]), twipsToPx(kPanelTwips[i][1]), 37, 32});
+        design(imgButton[i], QStringLiteral("imgButton%1").arg(i), {twipsToPx(kPanelTwips[i][0]), twipsToPx(kPanelTwips[i][1]), 37, 32});
         imgButtonData[i] = store(this, QStringLiteral("button_light_%1").arg(i), i);
+        imgButtonData[i]->setObjectName(QStringLiteral("imgButtonData%1").arg(i));
     }
     for (int i = 0; i < 7; ++i) {
         imgCtrlButton[i] = new ImageControl(this, i);
-        design(imgCtrlButton[i], i < 6 ? QRect(20 + 44 * i, 483, 34, 32) : QRect(643, 483, 108, 32));
+        design(imgCtrlButton[i], QStringLiteral("imgCtrlButton%1").arg(i), i < 6 ? QRect(20 + 44 * i, 483, 34, 32) : QRect(643, 483, 108, 32));
         imgCtrlButtonLight[i] = store(this, QStringLiteral("ctrl_light_%1").arg(i), i);
+        imgCtrlButtonLight[i]->setObjectName(QStringLiteral("imgCtrlButtonLight%1").arg(i));
         imgCtrlButtonPress[i] = store(this, QStringLiteral("ctrl_press_%1").arg(i), i);
+        imgCtrlButtonPress[i]->setObjectName(QStringLiteral("imgCtrlButtonPress%1").arg(i));
     }
 
     // Time texts use a narrow face: "00:00:00" must fit the designed 44-pixel cells.
     QFont timeFont;
     timeFont.setFamilies({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Tahoma")});
-    auto label = [this, &timeFont](const QString& text, const QRect& r, double points, Qt::Alignment align) {
+    auto label = [this, &timeFont](const char* name, const QString& text, const QRect& r, double points,
+                                   Qt::Alignment align) {
         auto* l = new SkinLabel(text, this);
         if (text == QLatin1String("00:00:00"))
             l->setFont(timeFont);
-        design(l, r, points);
+        design(l, QString::fromLatin1(name), r, points);
         l->setAlignment(align);
         return l;
     };
     const Qt::Alignment centre = Qt::AlignCenter;
-    lblTime = label(QStringLiteral("00:00:00"), {301, 490, 75, 23}, 14.25, centre);
-    lblSelBegin = label(QStringLiteral("00:00:00"), {442, 490, 44, 13}, 8.25, centre);
-    lblSelEnd = label(QStringLiteral("00:00:00"), {507, 490, 44, 13}, 8.25, centre);
-    lblSelLength = label(QStringLiteral("00:00:00"), {572, 490, 44, 13}, 8.25, centre);
-    lblViewBegin = label(QStringLiteral("00:00:00"), {442, 514, 44, 13}, 8.25, centre);
-    lblViewEnd = label(QStringLiteral("00:00:00"), {507, 514, 44, 13}, 8.25, centre);
-    lblViewLength = label(QStringLiteral("00:00:00"), {572, 514, 44, 13}, 8.25, centre);
-    lblTimeLeft = label(QStringLiteral("Start"), {14, 467, 40, 13}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
-    lblTimeRight = label(QStringLiteral("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
+    lblTime = label("lblTime", QStringLiteral("00:00:00"), {301, 490, 75, 23}, 14.25, centre);
+    lblSelBegin = label("lblSelBegin", QStringLiteral("00:00:00"), {442, 490, 44, 13}, 8.25, centre);
+    lblSelEnd = label("lblSelEnd", QStringLiteral("00:00:00"), {507, 490, 44, 13}, 8.25, centre);
+    lblSelLength = label("lblSelLength", QStringLiteral("00:00:00"), {572, 490, 44, 13}, 8.25, centre);
+    lblViewBegin = label("lblViewBegin", QStringLiteral("00:00:00"), {442, 514, 44, 13}, 8.25, centre);
+    lblViewEnd = label("lblViewEnd", QStringLiteral("00:00:00"), {507, 514, 44, 13}, 8.25, centre);
+    lblViewLength = label("lblViewLength", QStringLiteral("00:00:00"), {572, 514, 44, 13}, 8.25, centre);
+    lblTimeLeft = label("lblTimeLeft", QStringLiteral("Start"), {14, 467, 40, 13}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    lblTimeRight = label("lblTimeRight", QStringLiteral("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
     lblFileName = new PathLabel(QString::fromLatin1(kNoFileCaption), this);
-    design(lblFileName, {372, 76, 370, 16}, 8.25);
+    design(lblFileName, QStringLiteral("lblFileName"), {372, 76, 370, 16}, 8.25);
     lblFileName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lblVersion = label(QString(), {96, 16, 87, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    lblVersion = label("lblVersion", QString(), {96, 16, 87, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     // Wider than designed: the hints name their shortcuts ("Random Music Cutter (Ctrl+R)").
-    lblText = label(QString(), {18, 538, 330, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    lblText = label("lblText", QString(), {18, 538, 330, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     // Beside the feedback link, under Save: the effects a save will add.
-    lblEffects = label(QString(), {392, 538, 250, 14}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
+    lblEffects = label("lblEffects", QString(), {392, 538, 250, 14}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
     lblEffects->setCursor(Qt::PointingHandCursor);
     lblEffects->setToolTip(QStringLiteral("Ring-tone effects of every save: click to change them"));
     QPalette white = lblVersion->palette();
@@ -129,9 +137,8 @@ void frmMain::buildControls()
 
     // The command field, written by the menus and read by the dispatcher; never shown.
     txtAction = new QLineEdit(QStringLiteral("Text1"), this);
+    txtAction->setObjectName(QStringLiteral("txtAction"));
     txtAction->hide();
-
-    Timer2.setInterval(100);
 }
 
 void frmMain::buildTimelinePanel()
@@ -143,8 +150,8 @@ void frmMain::buildTimelinePanel()
                          art(QStringLiteral("sel1_line")), art(QStringLiteral("sel1_bottom")),
                          art(QStringLiteral("sel2_top")), art(QStringLiteral("sel2_line")),
                          art(QStringLiteral("sel2_bottom"))};
-    picOpened = new TimelinePanel(controller_->model(), std::move(pictures), this);
-    design(picOpened, {10, 104, 746, 360});
+    picOpened = new TimelinePanel(session_->model(), std::move(pictures), this);
+    design(picOpened, QStringLiteral("picOpened"), {10, 104, 746, 360});
     picOpened->hide();
 }
 
@@ -172,16 +179,18 @@ void frmMain::buildProgressPanels()
     };
 
     picPBBack = bar(this, QStringLiteral("decode_panel"), {0, 0, 0, 0});
-    design(picPBBack, {192, 250, 381, 64}, 0, true);
+    design(picPBBack, QStringLiteral("picPBBack"), {192, 250, 381, 64}, 0, true);
     imgPB = bar(picPBBack, QStringLiteral("decode_bar"), {0, 0, 0, 0});
-    design(imgPB, {10, 30, 361, 14}, 0, true);
+    design(imgPB, QStringLiteral("imgPB"), {10, 30, 361, 14}, 0, true);
     lblPB = percent(picPBBack, {300, 8, 71, 16});
+    lblPB->setObjectName(QStringLiteral("lblPB"));
     picPBBack->hide();
 
     picPro = bar(this, QStringLiteral("save_panel"), {0, 0, 0, 0});
-    design(picPro, {242, 262, 281, 44});
+    design(picPro, QStringLiteral("picPro"), {242, 262, 281, 44});
     imgPro = bar(picPro, QStringLiteral("save_bar"), {0, 0, 0, 0});
-    design(imgPro, {0, 28, 281, 16}, 0, true);
+    design(imgPro, QStringLiteral("imgPro"), {0, 28, 281, 16}, 0, true);
     lblPro = percent(picPro, {200, 6, 76, 16});
+    lblPro->setObjectName(QStringLiteral("lblPro"));
     picPro->hide();
 }

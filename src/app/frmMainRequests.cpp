@@ -1,5 +1,5 @@
 // Files dropped on the main window open as if chosen in the open dialog.
-#include "app/EditorController.h"
+#include "editor/EditorSession.h"
 #include "editor/OpenRequests.h"
 #include "app/frmMain.h"
 
@@ -10,7 +10,7 @@
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!controller_->transcoderRunning() && droppedFile(event->mimeData()->urls()))
+    if (!session_->isBusy() && droppedFile(event->mimeData()->urls()))
         event->acceptProposedAction();
     else
         event->ignore();
@@ -19,7 +19,7 @@ void frmMain::dragEnterEvent(QDragEnterEvent* event)
 void frmMain::dropEvent(QDropEvent* event)
 {
     const std::optional<QString> file = droppedFile(event->mimeData()->urls());
-    if (!file || controller_->transcoderRunning()) {
+    if (!file || session_->isBusy()) {
         event->ignore();
         return;
     }

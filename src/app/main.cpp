@@ -5,6 +5,7 @@
 #include "app/StartOptions.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
+#include "editor/EditorSession.h"
 #include "dialogs/QtDialogBackend.h"
 #include "platform/ConsoleMessageBoxes.h"
 #include "platform/QtMessageBoxes.h"
@@ -76,7 +77,8 @@ int main(int argc, char** argv)
                                       settingsWindow->show(1);
                               }};
         mainWindow = std::make_unique<frmMain>(paths, services);
-        settingsWindow = std::make_unique<SettingsWindowLauncher>(mainWindow->settings(), mainWindow->effects(),
+        settingsWindow = std::make_unique<SettingsWindowLauncher>(mainWindow->session().settings(),
+                                                                  mainWindow->session().effects(),
                                                                   paths.setupIni(), mainWindow.get());
         settingsWindow->setOnClosed([&] { mainWindow->showEffectsSummary(); });
         boxes.setOwner(mainWindow.get());

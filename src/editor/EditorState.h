@@ -18,6 +18,5 @@ struct EditorState {
     Flag16 playPaused = kFalse;
     Flag16 playingSelection = kFalse;
     float playFraction = 0;                // position / length at the last poll
-    Flag16 buttonHeld = kFalse;
     std::int32_t sourceDurationSeconds = 0;
 };

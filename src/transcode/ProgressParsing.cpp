@@ -2,6 +2,7 @@
 
 #include "platform/NumberText.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
 
@@ -84,3 +85,22 @@ ProgressDisplay progressFor(std::int32_t elapsed, std::int32_t total)
     return {std::max(0.0, r), plainDecimal(r * 100).left(4) + QLatin1Char('%')};
 }
 
+std::optional<PcmOutput> readPcmOutput(const QString& header)
+{
+    const qsizetype output = header.indexOf(QLatin1String("Output #0"));
+    if (output < 0)
+        return std::nullopt;
+    static const QRegularExpression stream(
+        QStringLiteral("Stream #0:0: Audio: pcm_s16le[^\\n]*?, (\\d+) Hz, [^\\n]*?, (\\d+) kb/s"));
+    const QRegularExpressionMatch m = stream.match(header, output);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int rate = m.captured(1).toInt();
+    const double kbps = m.captured(2).toDouble();
+    if (rate <= 0 || kbps <= 0)
+        return std::nullopt;
+    const int channels = static_cast<int>(std::lround(kbps * 1000.0 / (rate * 16.0)));
+    if (channels < 1)
+        return std::nullopt;
+    return PcmOutput{rate, channels};
+}

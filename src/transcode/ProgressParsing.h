@@ -26,3 +26,15 @@ struct ProgressDisplay {
 // (0) or reached; otherwise the fraction and the first four characters of the percentage.
 ProgressDisplay progressFor(std::int32_t elapsed, std::int32_t total);
 
+// What a decode writes, as the transcoder's header describes its output stream
+// ("Output #0, wav, ..." then "Stream #0:0: Audio: pcm_s16le, 44100 Hz, stereo, s16, 1411 kb/s").
+struct PcmOutput {
+    int sampleRate = 0;
+    int channels = 0;
+    bool operator==(const PcmOutput&) const = default;
+};
+
+// The 16-bit PCM output stream of a transcoder's header text (all of its first chunks): its rate,
+// and its channels from the bit rate (rate x channels x 16 bits). nullopt until the header holds
+// such a stream line.
+std::optional<PcmOutput> readPcmOutput(const QString& header);

@@ -1,7 +1,7 @@
 // Every command of the editor from the keyboard, as QTest key events on the real main window:
 // playing, the playhead, the selection and its undo, the view, the files, the menus, Tab and
 // the focused button; and no key but Esc while the transcoder runs.
-#include "app/EditorController.h"
+#include "editor/EditorSession.h"
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
@@ -10,6 +10,7 @@
 #include "editor/PlaybackController.h"
 #include "timeline/TimelinePanel.h"
 #include "transcode/ConsoleRunner.h"
+#include "support/WindowParts.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -32,10 +33,10 @@ struct Keys {
         wav.open(QIODevice::WriteOnly);
         wav.close();
         rig.media.lengthMs = duration * 1000.0;
-        w->editor().setDuration(duration);
-        w->picOpened->show();
+        w->session().model().setDuration(duration);
+        part<TimelinePanel>(*w, "picOpened")->show();
     }
-    EditorModel& model() { return w->editor(); }
+    EditorModel& model() { return w->session().model(); }
     // A key as the user presses it; menu commands run once the key is done.
     void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
@@ -72,10 +73,10 @@ TEST(EditorKeys, SpacePlaysAndPausesAndPlayResumes)
     Keys k;
     k.key(Qt::Key_Space);
     EXPECT_EQ(k.lastCommand(), "play sound");
-    EXPECT_TRUE(k.w->playback().isPlaying());
+    EXPECT_TRUE(k.w->session().playback().isPlaying());
     k.key(Qt::Key_Space);
     EXPECT_EQ(k.lastCommand(), "pause sound");
-    EXPECT_EQ(k.w->state().playPaused, kTrue);
+    EXPECT_EQ(k.w->session().state().playPaused, kTrue);
     k.key(Qt::Key_Space);
     EXPECT_EQ(k.lastCommand(), "resume sound");
 }
@@ -100,8 +101,8 @@ TEST(EditorKeys, ThePlayheadMovesBySecondsAndJumpsAndSeeksOnlyWhilePlaying)
     EXPECT_EQ(k.model().playhead(), 100);
     k.key(Qt::Key_End, Qt::ShiftModifier);
     EXPECT_EQ(k.model().playhead(), 200);
-    EXPECT_EQ(k.w->lblTime->text(), "00:03:20");
-    k.w->Timer2_Timer();  // nothing plays: the poll leaves the moved playhead alone
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblTime")->text(), "00:03:20");
+    k.w->session().poll();  // nothing plays: the poll leaves the moved playhead alone
     EXPECT_EQ(k.model().playhead(), 200);
     EXPECT_TRUE(k.rig.media.commands.filter("play").isEmpty());  // stopped: only the playhead moved
 
@@ -123,7 +124,7 @@ TEST(EditorKeys, BeginEndPlaySelectionLoopAndUndo)
     k.model().setPlayhead(75);
     k.key(Qt::Key_E);
     EXPECT_EQ(k.model().selection().end, 75);
-    EXPECT_EQ(k.w->lblSelLength->text(), "00:00:45");
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblSelLength")->text(), "00:00:45");
     k.model().setPlayhead(40);
     k.key(Qt::Key_BracketLeft);
     EXPECT_EQ(k.model().selection().begin, 40);
@@ -133,28 +134,28 @@ TEST(EditorKeys, BeginEndPlaySelectionLoopAndUndo)
 
     k.key(Qt::Key_P);
     EXPECT_EQ(k.lastCommand(), "play sound from 40000");
-    EXPECT_EQ(k.w->state().playingSelection, kTrue);
+    EXPECT_EQ(k.w->session().state().playingSelection, kTrue);
 
-    k.w->imgCtrlButton_Click(1);
+    clickTransport(*k.w, 1);
     k.key(Qt::Key_L);  // looping on: the selection plays, and plays again at its end
-    EXPECT_TRUE(k.w->playback().isLooping());
-    EXPECT_TRUE(k.w->controller().actions().loopSelection->isChecked());
+    EXPECT_TRUE(k.w->session().playback().isLooping());
+    EXPECT_TRUE(k.w->actions().loopSelection->isChecked());
     EXPECT_EQ(k.lastCommand(), "play sound from 40000");
     k.rig.media.positionMs = 70050;
-    k.w->Timer2_Timer();
+    k.w->session().poll();
     EXPECT_EQ(k.lastCommand(), "play sound from 40000");
     k.key(Qt::Key_L);
-    EXPECT_FALSE(k.w->playback().isLooping());
+    EXPECT_FALSE(k.w->session().playback().isLooping());
 
     // Four changes back, and forward again with either redo key.
     k.key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(k.model().selection().end, 75);
-    EXPECT_EQ(k.w->lblSelEnd->text(), "00:01:15");
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblSelEnd")->text(), "00:01:15");
     k.key(Qt::Key_Z, Qt::ControlModifier);
     k.key(Qt::Key_Z, Qt::ControlModifier);
     k.key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(k.model().selection(), Selection{});
-    EXPECT_FALSE(k.w->controller().actions().undo->isEnabled());
+    EXPECT_FALSE(k.w->actions().undo->isEnabled());
     k.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(k.model().selection().begin, 30);
     k.key(Qt::Key_Y, Qt::ControlModifier);
@@ -186,9 +187,9 @@ TEST(EditorKeys, FileHelpAndQuitKeysGoThroughTheirCommands)
     k.key(Qt::Key_O, Qt::ControlModifier);  // cancelled open dialog
     ASSERT_EQ(k.rig.dialogs.calls.size(), 1u);
     EXPECT_EQ(k.rig.dialogs.calls[0].kind, DialogCall::Open);
-    EXPECT_EQ(k.w->txtAction->text(), "OpenFile");  // posted like the menu item
+    EXPECT_EQ(part<QLineEdit>(*k.w, "txtAction")->text(), "OpenFile");  // posted like the menu item
 
-    k.w->state().fileIsOpen = kTrue;
+    k.w->session().state().fileIsOpen = kTrue;
     k.model().applyRandomCut(10, 40);
     k.key(Qt::Key_S, Qt::ControlModifier);  // cancelled save dialog
     ASSERT_EQ(k.rig.dialogs.calls.size(), 2u);
@@ -205,7 +206,7 @@ TEST(EditorKeys, FileHelpAndQuitKeysGoThroughTheirCommands)
     k.key(Qt::Key_W, Qt::ControlModifier);  // close the file: asked, kept
     ASSERT_EQ(k.rig.boxes.shown.size(), 1u);
     EXPECT_EQ(k.rig.boxes.shown[0].text, "Current Audio file will be closed, are you sure?");
-    EXPECT_EQ(k.w->state().fileIsOpen, kTrue);
+    EXPECT_EQ(k.w->session().state().fileIsOpen, kTrue);
 
     for (const auto& [key, mods] : {std::pair{Qt::Key_Q, Qt::ControlModifier}, std::pair{Qt::Key_F4, Qt::AltModifier}}) {
         k.rig.boxes.answers = {MsgResult::Cancel};
@@ -216,7 +217,7 @@ TEST(EditorKeys, FileHelpAndQuitKeysGoThroughTheirCommands)
     EXPECT_EQ(k.rig.boxes.shown.size(), 3u);
     k.rig.boxes.answers = {MsgResult::Ok};
     k.key(Qt::Key_W, Qt::ControlModifier);
-    EXPECT_EQ(k.w->state().fileIsOpen, kFalse);
+    EXPECT_EQ(k.w->session().state().fileIsOpen, kFalse);
     EXPECT_EQ(k.model().duration(), 0);
 }
 
@@ -247,10 +248,10 @@ TEST(EditorKeys, AltLettersOpenTheFourMenusWhichShowEachShortcut)
     EXPECT_TRUE(tools.contains("L"));
 
     // The hint line names the shortcut of the button under the pointer.
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), k.w->imgCtrlButton[0]->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), part<ImageControl>(*k.w, "imgCtrlButton", 0)->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(k.w->imgCtrlButton[0], &move);
-    EXPECT_EQ(k.w->lblText->text(), "Play (Space)");
+    QCoreApplication::sendEvent(part<ImageControl>(*k.w, "imgCtrlButton", 0), &move);
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblText")->text(), "Play (Space)");
 }
 
 TEST(EditorKeys, TabWalksTheButtonsAndEnterOrSpacePressesTheFocusedOne)
@@ -265,11 +266,11 @@ TEST(EditorKeys, TabWalksTheButtonsAndEnterOrSpacePressesTheFocusedOne)
     k.key(Qt::Key_Space);
     EXPECT_EQ(k.lastCommand(), "play sound");
     EXPECT_TRUE(k.rig.dialogs.calls.empty());
-    k.w->imgCtrlButton_Click(1);
+    clickTransport(*k.w, 1);
     k.key(Qt::Key_Tab);  // the first Tab brings the ring to the first button
-    EXPECT_TRUE(k.w->imgButton[0]->takesKeys());
-    k.w->imgButton[0]->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(k.w->imgButton[0]->hasFocus());
+    EXPECT_TRUE(part<ImageControl>(*k.w, "imgButton", 0)->takesKeys());
+    part<ImageControl>(*k.w, "imgButton", 0)->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(part<ImageControl>(*k.w, "imgButton", 0)->hasFocus());
     QStringList visited;
     for (int i = 0; i < 14; ++i) {
         if (auto* c = qobject_cast<ImageControl*>(QApplication::focusWidget()))
@@ -281,15 +282,15 @@ TEST(EditorKeys, TabWalksTheButtonsAndEnterOrSpacePressesTheFocusedOne)
     EXPECT_FALSE(visited.contains(""));  // the hidden panel button is no stop
 
     // The focus ring: the focused button draws a frame over its bare picture.
-    k.w->imgCtrlButton[1]->setFocus(Qt::TabFocusReason);
-    const QImage ringed = k.w->imgCtrlButton[1]->grab().toImage();
-    k.w->imgCtrlButton[0]->setFocus(Qt::TabFocusReason);
-    EXPECT_NE(ringed, k.w->imgCtrlButton[1]->grab().toImage());
+    part<ImageControl>(*k.w, "imgCtrlButton", 1)->setFocus(Qt::TabFocusReason);
+    const QImage ringed = part<ImageControl>(*k.w, "imgCtrlButton", 1)->grab().toImage();
+    part<ImageControl>(*k.w, "imgCtrlButton", 0)->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(ringed, part<ImageControl>(*k.w, "imgCtrlButton", 1)->grab().toImage());
 
     k.rig.media.commands.clear();
     k.key(Qt::Key_Return);  // the focused Play button
     EXPECT_EQ(k.lastCommand(), "play sound");
-    k.w->imgCtrlButton[1]->setFocus(Qt::TabFocusReason);
+    part<ImageControl>(*k.w, "imgCtrlButton", 1)->setFocus(Qt::TabFocusReason);
     k.key(Qt::Key_Space);  // Space presses the focused Stop instead of pausing
     EXPECT_FALSE(k.rig.media.open);
     EXPECT_FALSE(k.rig.media.commands.contains("pause sound"));
@@ -300,15 +301,15 @@ TEST(EditorKeys, AMarkerTakenWithAClickMovesWithTheArrowsInsteadOfThePlayhead)
     Keys k;
     k.model().applyRandomCut(100, 200);
     const int x = int(std::lround(k.model().view().pixelOf(100))) + 6;
-    QTest::mouseClick(k.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(x, 56));
-    ASSERT_EQ(k.w->picOpened->takenMarker(), Boundary::Begin);
+    QTest::mouseClick(part<TimelinePanel>(*k.w, "picOpened"), Qt::LeftButton, Qt::NoModifier, QPoint(x, 56));
+    ASSERT_EQ(part<TimelinePanel>(*k.w, "picOpened")->takenMarker(), Boundary::Begin);
     k.key(Qt::Key_Right);
     k.key(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(k.model().selection().begin, 111);
     EXPECT_EQ(k.model().playhead(), 0);
-    EXPECT_EQ(k.w->lblSelBegin->text(), "00:01:51");
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblSelBegin")->text(), "00:01:51");
     // A click on the track lets go of it: the arrows move the playhead again.
-    QTest::mouseClick(k.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    QTest::mouseClick(part<TimelinePanel>(*k.w, "picOpened"), Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
     const double at = k.model().playhead();
     k.key(Qt::Key_Right);
     EXPECT_EQ(k.model().selection().begin, 111);
@@ -323,7 +324,7 @@ TEST(EditorKeys, OnlyEscapeWorksWhileTheTranscoderRuns)
     QFile(input).open(QIODevice::WriteOnly);
     k.rig.useCoderScript("echo 'time=0.00 '; exec sleep 60");
     bool pressed = false;
-    QObject::connect(k.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&k.w->session().decodeRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (std::exchange(pressed, true))
             return;
         k.rig.media.commands.clear();
@@ -335,26 +336,26 @@ TEST(EditorKeys, OnlyEscapeWorksWhileTheTranscoderRuns)
         EXPECT_EQ(k.rig.dialogs.calls.size(), 1u);  // the open that runs now, no other
         EXPECT_EQ(k.model().selection(), Selection{});
         EXPECT_FALSE(k.model().isZoomed());
-        EXPECT_FALSE(k.w->picOpened->isEnabled());
+        EXPECT_FALSE(part<TimelinePanel>(*k.w, "picOpened")->isEnabled());
         k.key(Qt::Key_Escape);
     });
     k.rig.dialogs.openAnswers.push_back(input);
     k.key(Qt::Key_O, Qt::ControlModifier);
     EXPECT_TRUE(pressed);
-    EXPECT_TRUE(k.w->objDOS->lastExit().stopped);
-    EXPECT_EQ(k.w->state().fileIsOpen, kFalse);
-    EXPECT_TRUE(k.w->controller().actions().playPause->isEnabled());  // every key back
-    EXPECT_TRUE(k.w->picOpened->isEnabled());
+    EXPECT_TRUE((&k.w->session().decodeRunner())->lastExit().stopped);
+    EXPECT_EQ(k.w->session().state().fileIsOpen, kFalse);
+    EXPECT_TRUE(k.w->actions().playPause->isEnabled());  // every key back
+    EXPECT_TRUE(part<TimelinePanel>(*k.w, "picOpened")->isEnabled());
 }
 
 TEST(EditorKeys, ACommandThatDoesNothingSaysWhyInTheHintLine)
 {
     Keys k(60);
     k.key(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(k.w->lblText->text(), "Nothing to save: open a file first.");
-    k.w->state().fileIsOpen = kTrue;
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblText")->text(), "Nothing to save: open a file first.");
+    k.w->session().state().fileIsOpen = kTrue;
     k.key(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(k.w->lblText->text(), "Nothing to save: mark a begin and an end first (B and E).");
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblText")->text(), "Nothing to save: mark a begin and an end first (B and E).");
     EXPECT_TRUE(k.rig.dialogs.calls.empty());  // no dialog, and no box either
     EXPECT_TRUE(k.rig.boxes.shown.empty());
 
@@ -363,20 +364,20 @@ TEST(EditorKeys, ACommandThatDoesNothingSaysWhyInTheHintLine)
     k.model().setPlayhead(30);
     k.key(Qt::Key_B);  // after the end: refused
     EXPECT_EQ(k.model().selection().begin, 0);
-    EXPECT_EQ(k.w->lblText->text(), "The begin was not set: it must lie before the end (00:00:20). Move the playhead back.");
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblText")->text(), "The begin was not set: it must lie before the end (00:00:20). Move the playhead back.");
     k.model().setBeginFromDrag(10);
     k.model().setPlayhead(5);
     k.key(Qt::Key_E);  // before the begin: refused
     EXPECT_EQ(k.model().selection().end, 20);
-    EXPECT_EQ(k.w->lblText->text(), "The end was not set: it must not lie before the begin (00:00:10). Move the playhead on.");
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblText")->text(), "The end was not set: it must not lie before the begin (00:00:10). Move the playhead on.");
 
     k.key(Qt::Key_End);
     k.rig.media.commands.clear();
     k.key(Qt::Key_Space);  // nothing would sound from the very end
-    EXPECT_EQ(k.w->lblText->text(), "The playhead is at the end of the file: press Home to play from the start.");
-    EXPECT_FALSE(k.w->playback().isPlaying());
+    EXPECT_EQ(part<SkinLabel>(*k.w, "lblText")->text(), "The playhead is at the end of the file: press Home to play from the start.");
+    EXPECT_FALSE(k.w->session().playback().isPlaying());
     k.key(Qt::Key_Home);
     k.key(Qt::Key_Space);
-    EXPECT_TRUE(k.w->playback().isPlaying());
+    EXPECT_TRUE(k.w->session().playback().isPlaying());
     EXPECT_TRUE(k.rig.boxes.shown.empty());
 }

@@ -9,6 +9,7 @@
 #include "app/frmMenu.h"
 #include "coder/CoderHarness.h"
 #include "support/MainWindowRig.h"
+#include "support/WindowParts.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ struct Window {
         EXPECT_TRUE(ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=1", "-b:a", "64k", path}));
         return path;
     }
-    bool isOpen() const { return w->state().fileIsOpen == kTrue; }
+    bool isOpen() const { return w->session().state().fileIsOpen == kTrue; }
     void waitUntil(const std::function<bool()>& done)
     {
         QElapsedTimer t;
@@ -81,8 +82,8 @@ TEST(FileRequests, AFileNamedAsOnTheCommandLineOpensWithoutTheDialog)
     EXPECT_TRUE(win.isOpen());
     EXPECT_TRUE(win.rig.dialogs.calls.empty());
     EXPECT_TRUE(win.rig.boxes.shown.empty());
-    EXPECT_FALSE(win.w->picOpened->isHidden());
-    EXPECT_EQ(win.w->lblFileName->path(), song);
+    EXPECT_FALSE(part<TimelinePanel>(*win.w, "picOpened")->isHidden());
+    EXPECT_EQ(part<PathLabel>(*win.w, "lblFileName")->path(), song);
     EXPECT_EQ(win.rig.history.recentFiles(), QStringList{song});
 
     // Another name while a file is open: offered for closing first; Cancel keeps the open one.
@@ -162,7 +163,7 @@ TEST(FileRequests, RecentFilesNewestFirstAtMostEightAndMissingOnesRemoved)
     // Opening through the dialog puts the file first.
     const QString opened = win.song("in", "Song & Dance.mp3");
     win.rig.dialogs.openAnswers.push_back(opened);
-    win.w->imgButton_Click(0);
+    clickPanel(*win.w, 0);
     ASSERT_TRUE(win.isOpen());
     files.prepend(opened);
 
@@ -197,18 +198,18 @@ TEST(FileRequests, DialogsStartInTheRememberedFoldersAndOfferARingToneName)
 {
     Window win;
     // First open: the music folder.
-    win.w->imgButton_Click(0);
+    clickPanel(*win.w, 0);
     ASSERT_EQ(win.rig.dialogs.calls.size(), 1u);
     EXPECT_EQ(win.rig.dialogs.calls[0].file.directory, win.rig.musicDir);
 
     const QString song = win.song("albums/one", "Song.mp3");
     win.rig.dialogs.openAnswers.push_back(song);
-    win.w->imgButton_Click(0);
+    clickPanel(*win.w, 0);
     ASSERT_TRUE(win.isOpen());
 
     // First save: the opened file's folder, offering "Song (ring tone).mp3".
-    win.w->editor().setEndFromDrag(1);
-    win.w->imgButton_Click(1);
+    win.w->session().model().setEndFromDrag(1);
+    clickPanel(*win.w, 1);
     DialogCall save = win.rig.dialogs.calls.back();
     ASSERT_EQ(save.kind, DialogCall::Save);
     EXPECT_EQ(save.file.directory, win.rig.root.filePath("albums/one") + "/");
@@ -218,16 +219,16 @@ TEST(FileRequests, DialogsStartInTheRememberedFoldersAndOfferARingToneName)
     QDir(win.rig.root.path()).mkpath("tones");
     const QString out = win.rig.root.filePath("tones/Song (ring tone).mp3");
     win.rig.dialogs.saveAnswers.push_back(out);
-    win.w->imgButton_Click(1);
+    clickPanel(*win.w, 1);
     ASSERT_TRUE(QFile::exists(out));
-    win.w->imgButton_Click(1);
+    clickPanel(*win.w, 1);
     EXPECT_EQ(win.rig.dialogs.calls.back().file.directory, win.rig.root.filePath("tones") + "/");
 
     // The next open starts in the last opened file's folder, also in a new window (next run).
     win.w->openGivenFile(song);  // asks to close first (OK), then opens it again
     win.rig.boxes.answers = {MsgResult::Ok};
-    win.w->imgButton_Click(0);  // offers to close
-    win.w->imgButton_Click(0);  // the dialog
+    clickPanel(*win.w, 0);  // offers to close
+    clickPanel(*win.w, 0);  // the dialog
     EXPECT_EQ(win.rig.dialogs.calls.back().kind, DialogCall::Open);
     EXPECT_EQ(win.rig.dialogs.calls.back().file.directory, win.rig.root.filePath("albums/one"));
     FileHistory nextRun(win.rig.root.filePath("state/history.ini"), win.rig.musicDir);

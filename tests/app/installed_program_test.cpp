@@ -3,6 +3,7 @@
 // prefix, and its settings kept per user although the program's folder is writable (as root).
 #include "editor/AppIdentity.h"
 #include "app/frmMain.h"
+#include "editor/EditorSession.h"
 #include "coder/CoderHarness.h"
 #include "settings/SettingsWindowLauncher.h"
 #include "settings/frmSetting.h"
@@ -140,7 +141,7 @@ TEST_F(Installed, SettingsAreStoredInTheUsersConfigFolderNotBesideTheProgram)
     MainWindowRig rig;
     {
         frmMain w(paths, rig.services());
-        SettingsWindowLauncher launcher(w.settings(), w.effects(), paths.setupIni());
+        SettingsWindowLauncher launcher(w.session().settings(), w.session().effects(), paths.setupIni());
         launcher.show();
         frmSetting* s = launcher.window();
         ASSERT_NE(s, nullptr);
@@ -154,6 +155,6 @@ TEST_F(Installed, SettingsAreStoredInTheUsersConfigFolderNotBesideTheProgram)
     EXPECT_FALSE(QFile::exists(at("bin/setup.ini")));
     // The next start reads them from there.
     frmMain again(paths, rig.services());
-    EXPECT_EQ(again.settings().openFolderAfterSave, 1);
-    EXPECT_EQ(again.settings().playSoundAfterSave, 1);
+    EXPECT_EQ(again.session().settings().openFolderAfterSave, 1);
+    EXPECT_EQ(again.session().settings().playSoundAfterSave, 1);
 }

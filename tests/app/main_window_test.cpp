@@ -10,6 +10,7 @@
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimeText.h"
 #include "timeline/TimelinePanel.h"
+#include "support/WindowParts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,40 +44,40 @@ TEST(MainWindow, HoverPicturesFollowTheChromeRules)
     MainWindowRig rig;
     auto w = rig.make();
     w->show();
-    moveOver(w->imgExit);
-    EXPECT_EQ(w->imgExit->picture().cacheKey(), w->imgExitLight->picture().cacheKey());
-    EXPECT_FALSE(w->imgMin->hasPicture());
+    moveOver(part<ImageControl>(*w, "imgExit"));
+    EXPECT_EQ(part<ImageControl>(*w, "imgExit")->picture().cacheKey(), part<ImageControl>(*w, "imgExitLight")->picture().cacheKey());
+    EXPECT_FALSE(part<ImageControl>(*w, "imgMin")->hasPicture());
 
     // From imgExit straight out of the window: no leave event, the hover look stays.
-    moveOver(w->imgMin);  // imgMin swaps with imgExit and puts its tip in the hint line
-    EXPECT_TRUE(w->imgMin->hasPicture());
-    EXPECT_FALSE(w->imgExit->hasPicture());
-    EXPECT_EQ(w->lblText->text(), "Minimize");
-    moveOver(w->imgExit);
-    EXPECT_EQ(w->lblText->text(), "Minimize");  // kept until the background is crossed
+    moveOver(part<ImageControl>(*w, "imgMin"));  // imgMin swaps with imgExit and puts its tip in the hint line
+    EXPECT_TRUE(part<ImageControl>(*w, "imgMin")->hasPicture());
+    EXPECT_FALSE(part<ImageControl>(*w, "imgExit")->hasPicture());
+    EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "Minimize");
+    moveOver(part<ImageControl>(*w, "imgExit"));
+    EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "Minimize");  // kept until the background is crossed
 
-    moveOver(w->imgMenu[1]);
-    moveOver(w->imgMenu[2]);
-    EXPECT_FALSE(w->imgMenu[1]->hasPicture());
-    EXPECT_TRUE(w->imgMenu[2]->hasPicture());
-    moveOver(w->imgOpen);
-    EXPECT_TRUE(w->imgOpen->hasPicture());
+    moveOver(part<ImageControl>(*w, "imgMenu", 1));
+    moveOver(part<ImageControl>(*w, "imgMenu", 2));
+    EXPECT_FALSE(part<ImageControl>(*w, "imgMenu", 1)->hasPicture());
+    EXPECT_TRUE(part<ImageControl>(*w, "imgMenu", 2)->hasPicture());
+    moveOver(part<ImageControl>(*w, "imgOpen"));
+    EXPECT_TRUE(part<ImageControl>(*w, "imgOpen")->hasPicture());
 
-    moveOver(w->imgCtrlButton[3]);
-    EXPECT_EQ(w->lblText->text(), "Select Start Position (B)");  // the hint names the shortcut
-    EXPECT_EQ(w->imgCtrlButton[3]->picture().cacheKey(), w->imgCtrlButtonLight[3]->picture().cacheKey());
-    moveOver(w->imgButton[5]);
-    EXPECT_EQ(w->lblText->text(), "Settings");
-    EXPECT_TRUE(w->imgButton[5]->hasPicture());
-    EXPECT_TRUE(w->imgCtrlButton[3]->hasPicture());  // each array clears only its own buttons
+    moveOver(part<ImageControl>(*w, "imgCtrlButton", 3));
+    EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "Select Start Position (B)");  // the hint names the shortcut
+    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 3)->picture().cacheKey(), part<ImageControl>(*w, "imgCtrlButtonLight", 3)->picture().cacheKey());
+    moveOver(part<ImageControl>(*w, "imgButton", 5));
+    EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "Settings");
+    EXPECT_TRUE(part<ImageControl>(*w, "imgButton", 5)->hasPicture());
+    EXPECT_TRUE(part<ImageControl>(*w, "imgCtrlButton", 3)->hasPicture());  // each array clears only its own buttons
 
-    moveOver(w->lblFileName);  // a label is not the background
-    EXPECT_TRUE(w->imgExit->hasPicture());
+    moveOver(part<PathLabel>(*w, "lblFileName"));  // a label is not the background
+    EXPECT_TRUE(part<ImageControl>(*w, "imgExit")->hasPicture());
 
     moveOver(w.get(), {380, 300});  // the bare background restores everything
-    for (ImageControl* c : {w->imgExit, w->imgMin, w->imgOpen, w->imgMenu[2], w->imgButton[5], w->imgCtrlButton[3]})
+    for (ImageControl* c : {part<ImageControl>(*w, "imgExit"), part<ImageControl>(*w, "imgMin"), part<ImageControl>(*w, "imgOpen"), part<ImageControl>(*w, "imgMenu", 2), part<ImageControl>(*w, "imgButton", 5), part<ImageControl>(*w, "imgCtrlButton", 3)})
         EXPECT_FALSE(c->hasPicture());
-    EXPECT_EQ(w->lblText->text(), "");
+    EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "");
 }
 
 TEST(MainWindow, PressedButtonsHoldTheirLookUntilTheBackgroundIsCrossed)
@@ -84,20 +85,21 @@ TEST(MainWindow, PressedButtonsHoldTheirLookUntilTheBackgroundIsCrossed)
     MainWindowRig rig;
     auto w = rig.make();
     w->show();
-    send(w->imgCtrlButton[1], QEvent::MouseButtonPress);
-    EXPECT_EQ(w->imgCtrlButton[1]->picture().cacheKey(), w->imgCtrlButtonPress[1]->picture().cacheKey());
-    EXPECT_EQ(w->state().buttonHeld, kTrue);
-    moveOver(w->imgCtrlButton[2]);  // another button while one is held: hint only
-    EXPECT_EQ(w->lblText->text(), "Pause (Space)");
-    EXPECT_FALSE(w->imgCtrlButton[2]->hasPicture());
-    EXPECT_TRUE(w->imgCtrlButton[1]->hasPicture());
-    moveOver(w.get(), {380, 300});
-    EXPECT_EQ(w->state().buttonHeld, kFalse);
+    send(part<ImageControl>(*w, "imgCtrlButton", 1), QEvent::MouseButtonPress);
+    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 1)->picture().cacheKey(), part<ImageControl>(*w, "imgCtrlButtonPress", 1)->picture().cacheKey());
+    moveOver(part<ImageControl>(*w, "imgCtrlButton", 2));  // another button while one is held: hint only
+    EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "Pause (Space)");
+    EXPECT_FALSE(part<ImageControl>(*w, "imgCtrlButton", 2)->hasPicture());
+    EXPECT_TRUE(part<ImageControl>(*w, "imgCtrlButton", 1)->hasPicture());
+    moveOver(w.get(), {380, 300});  // the background lets go of the held look
+    moveOver(part<ImageControl>(*w, "imgCtrlButton", 2));
+    EXPECT_TRUE(part<ImageControl>(*w, "imgCtrlButton", 2)->hasPicture());
 
-    send(w->imgButton[2], QEvent::MouseButtonPress);
-    EXPECT_FALSE(w->imgButton[2]->hasPicture());  // panel buttons have no pressed picture
-    send(w->imgButton[2], QEvent::MouseButtonRelease);
-    EXPECT_EQ(w->state().buttonHeld, kFalse);
+    send(part<ImageControl>(*w, "imgButton", 2), QEvent::MouseButtonPress);
+    EXPECT_FALSE(part<ImageControl>(*w, "imgButton", 2)->hasPicture());  // panel buttons have no pressed picture
+    send(part<ImageControl>(*w, "imgButton", 2), QEvent::MouseButtonRelease);
+    moveOver(part<ImageControl>(*w, "imgButton", 4));  // released: hovering shows looks again
+    EXPECT_TRUE(part<ImageControl>(*w, "imgButton", 4)->hasPicture());
 }
 
 TEST(MainWindow, WindowMovesOnlyFromTheBackgroundAndTheVersionLabel)
@@ -105,13 +107,13 @@ TEST(MainWindow, WindowMovesOnlyFromTheBackgroundAndTheVersionLabel)
     MainWindowRig rig;
     auto w = rig.make();
     w->show();
-    send(w->lblFileName, QEvent::MouseButtonPress);
+    send(part<PathLabel>(*w, "lblFileName"), QEvent::MouseButtonPress);
     EXPECT_FALSE(w->isManualMoveActive());
-    send(w->lblTime, QEvent::MouseButtonPress);
+    send(part<SkinLabel>(*w, "lblTime"), QEvent::MouseButtonPress);
     EXPECT_FALSE(w->isManualMoveActive());
-    send(w->imgMenu[0], QEvent::MouseButtonPress);
+    send(part<ImageControl>(*w, "imgMenu", 0), QEvent::MouseButtonPress);
     EXPECT_FALSE(w->isManualMoveActive());
-    send(w->lblVersion, QEvent::MouseButtonPress);
+    send(part<SkinLabel>(*w, "lblVersion"), QEvent::MouseButtonPress);
     EXPECT_TRUE(w->isManualMoveActive());  // no window manager offscreen: the window follows
     send(w.get(), QEvent::MouseButtonRelease);
     EXPECT_FALSE(w->isManualMoveActive());
@@ -133,7 +135,7 @@ TEST(MainWindow, ShutdownAsksAndCancelKeepsEverything)
     QObject::connect(w.get(), &frmMain::shutDown, [&] { ++shutDowns; });
 
     rig.boxes.answers = {MsgResult::Cancel};
-    click(w->imgExit);
+    click(part<ImageControl>(*w, "imgExit"));
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_EQ(rig.boxes.shown[0].text, "Are you sure to quit?");
     EXPECT_EQ(rig.boxes.shown[0].title, "Exit");
@@ -162,36 +164,35 @@ TEST(MainWindow, PanelIndicesReachTheirActions)
     MainWindowRig rig;
     auto w = rig.make();
     w->show();
-    w->imgButton_Click(3);  // nothing, from any source
-    w->imgButton_Click(9);
+    clickPanel(*w, 3);  // the button that lies far above the window does nothing
     EXPECT_TRUE(rig.boxes.shown.empty());
     EXPECT_TRUE(rig.shell.opened.isEmpty());
 
-    w->imgButton_Click(4);
+    clickPanel(*w, 4);
     ASSERT_EQ(rig.shell.opened.size(), 1);
     EXPECT_EQ(rig.shell.opened[0], "mailto:friend@example.com?subject=I ve cut music by TuneSnip!&body=I ve cut music by "
                                    "TuneSnip! You can see more detail here: www.tunesnip.example");
-    w->imgButton_Click(6);
+    clickPanel(*w, 6);
     EXPECT_EQ(rig.shell.opened.last(), rig.paths.helpFile());
-    w->imgButton_Click(5);
+    clickPanel(*w, 5);
     EXPECT_EQ(rig.settingsShown, 1);
-    click(w->imgFeedback);
+    click(part<ImageControl>(*w, "imgFeedback"));
     EXPECT_EQ(rig.shell.opened.last(), "mailto:feedback@tunesnip.example?subject=Feedback/Bug Report");
 
     // Random cutter before any playback: the warning, nothing else.
-    w->imgButton_Click(2);
+    clickPanel(*w, 2);
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_EQ(rig.boxes.shown[0].text, "Please play the music first");
     EXPECT_EQ(rig.boxes.shown[0].title, "warning");
-    EXPECT_FALSE(w->editor().selection().beginShown);
+    EXPECT_FALSE(w->session().model().selection().beginShown);
 
     // Save with no selection does nothing; index 6 of the transport row is the same save.
-    w->imgCtrlButton_Click(6);
-    w->imgButton_Click(1);
+    clickTransport(*w, 6);
+    clickPanel(*w, 1);
     EXPECT_TRUE(rig.dialogs.calls.empty());
 
     rig.boxes.answers = {MsgResult::Ok};
-    w->imgButton_Click(7);
+    clickPanel(*w, 7);
     EXPECT_FALSE(w->isVisible());
 }
 
@@ -199,25 +200,25 @@ TEST(MainWindow, RandomCutterGivesMoreThanFiveSecondsOrGivesUp)
 {
     MainWindowRig rig;
     auto w = rig.make();
-    w->editor().setDuration(240);
+    w->session().model().setDuration(240);
     for (int run = 0; run < 200; ++run) {
-        w->imgButton_Click(2);
-        const Selection& s = w->editor().selection();
+        clickPanel(*w, 2);
+        const Selection& s = w->session().model().selection();
         ASSERT_GE(s.end - s.begin, 6);
         ASSERT_GE(s.begin, 0);
         ASSERT_LE(s.end, 240);
         ASSERT_TRUE(s.beginShown && s.endShown);
     }
-    EXPECT_EQ(w->timeLabels().text(TimeLabel::SelBegin), formatTime(w->editor().selection().begin));
-    EXPECT_EQ(w->timeLabels().text(TimeLabel::ViewLength),
-              formatTime(w->editor().selection().end - w->editor().selection().begin));
-    EXPECT_TRUE(layoutTimeline(w->editor()).shadeShown);  // the span between the markers is shaded
+    EXPECT_EQ(label(*w, "lblSelBegin")->text(), formatTime(w->session().model().selection().begin));
+    EXPECT_EQ(label(*w, "lblViewLength")->text(),
+              formatTime(w->session().model().selection().end - w->session().model().selection().begin));
+    EXPECT_TRUE(layoutTimeline(w->session().model()).shadeShown);  // the span between the markers is shaded
     EXPECT_TRUE(rig.boxes.shown.empty());
     EXPECT_TRUE(rig.media.commands.filter("play").isEmpty());  // nothing is played
-    EXPECT_TRUE(w->editor().undo());  // each cut is one step back
+    EXPECT_TRUE(w->session().model().undo());  // each cut is one step back
 
-    w->editor().setDuration(5);  // too short: a message, nothing drawn
-    w->imgButton_Click(2);
+    w->session().model().setDuration(5);  // too short: a message, nothing drawn
+    clickPanel(*w, 2);
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_EQ(rig.boxes.shown[0].title, "warning");
 }
@@ -226,12 +227,12 @@ TEST(MainWindow, RandomCutterNeverGivesUpWhenALongerCutExists)
 {
     MainWindowRig rig;
     auto w = rig.make();
-    w->editor().setDuration(6);  // one cut only: the whole sound
+    w->session().model().setDuration(6);  // one cut only: the whole sound
     for (int run = 0; run < 500; ++run) {
-        w->imgButton_Click(2);
+        clickPanel(*w, 2);
         ASSERT_TRUE(rig.boxes.shown.empty()) << "gave up on click " << run;
-        ASSERT_EQ(w->editor().selection().begin, 0);
-        ASSERT_EQ(w->editor().selection().end, 6);
+        ASSERT_EQ(w->session().model().selection().begin, 0);
+        ASSERT_EQ(w->session().model().selection().end, 6);
     }
 }
 
@@ -241,15 +242,15 @@ TEST(MainWindow, AShellThatOpensNothingIsToldWithWhatAndToWhom)
     auto w = rig.make();
     w->show();
     rig.shell.succeeds = false;
-    w->imgButton_Click(6);
+    clickPanel(*w, 6);
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_TRUE(rig.boxes.shown[0].text.contains(rig.paths.helpFile()));
     EXPECT_TRUE(rig.boxes.shown[0].text.contains("help"));
-    w->imgButton_Click(4);
+    clickPanel(*w, 4);
     ASSERT_EQ(rig.boxes.shown.size(), 2u);
     EXPECT_TRUE(rig.boxes.shown[1].text.contains("mail program"));
     EXPECT_TRUE(rig.boxes.shown[1].text.contains("friend@example.com"));
-    click(w->imgFeedback);
+    click(part<ImageControl>(*w, "imgFeedback"));
     ASSERT_EQ(rig.boxes.shown.size(), 3u);
     EXPECT_TRUE(rig.boxes.shown[2].text.contains("feedback@tunesnip.example"));
     for (const ShownMessage& m : rig.boxes.shown) {
@@ -258,8 +259,8 @@ TEST(MainWindow, AShellThatOpensNothingIsToldWithWhatAndToWhom)
     }
     // A shell that works says nothing.
     rig.shell.succeeds = true;
-    w->imgButton_Click(6);
-    w->imgButton_Click(4);
+    clickPanel(*w, 6);
+    clickPanel(*w, 4);
     EXPECT_EQ(rig.boxes.shown.size(), 3u);
 }
 
@@ -268,29 +269,29 @@ TEST(MainWindow, PlayheadHandlesStopThePollOnPressAndSeekOnRelease)
     MainWindowRig rig;
     auto w = rig.make();
     w->show();
-    w->picOpened->show();
-    w->editor().setDuration(364);
+    part<TimelinePanel>(*w, "picOpened")->show();
+    w->session().model().setDuration(364);
     QFile wav(rig.paths.tempWav);
     ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
     wav.close();
     for (int y : {kBottomHandleY + 4, kTopHandleY + 4}) {
         SCOPED_TRACE(y);
-        ASSERT_TRUE(w->Timer2.isActive());
+        ASSERT_TRUE(w->session().pollTimer().isActive());
         rig.media.commands.clear();
-        const int x = int(std::lround(layoutTimeline(w->editor()).playhead.left)) + 6;
-        send(w->picOpened, QEvent::MouseButtonPress, {x, y});
-        EXPECT_FALSE(w->Timer2.isActive());  // the poll does not fight the drag
+        const int x = int(std::lround(layoutTimeline(w->session().model()).playhead.left)) + 6;
+        send(part<TimelinePanel>(*w, "picOpened"), QEvent::MouseButtonPress, {x, y});
+        EXPECT_FALSE(w->session().pollTimer().isActive());  // the poll does not fight the drag
         EXPECT_EQ(rig.media.commands, QStringList({"stop sound", "close sound"}));
-        QMouseEvent move(QEvent::MouseMove, QPointF(6 + 182, y), w->picOpened->mapToGlobal(QPointF(6 + 182, y)),
+        QMouseEvent move(QEvent::MouseMove, QPointF(6 + 182, y), part<TimelinePanel>(*w, "picOpened")->mapToGlobal(QPointF(6 + 182, y)),
                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w->picOpened, &move);
-        EXPECT_EQ(layoutTimeline(w->editor()).playhead.left, 182);
-        send(w->picOpened, QEvent::MouseButtonRelease, {6 + 182, y});
-        EXPECT_TRUE(w->Timer2.isActive());
+        QCoreApplication::sendEvent(part<TimelinePanel>(*w, "picOpened"), &move);
+        EXPECT_EQ(layoutTimeline(w->session().model()).playhead.left, 182);
+        send(part<TimelinePanel>(*w, "picOpened"), QEvent::MouseButtonRelease, {6 + 182, y});
+        EXPECT_TRUE(w->session().pollTimer().isActive());
         EXPECT_TRUE(rig.media.commands.contains("open " + rig.paths.tempWav + " alias sound"));
         EXPECT_TRUE(rig.media.commands.contains("play sound from 91000"));
-        w->imgCtrlButton_Click(1);
-        w->editor().setPlayhead(0);
+        clickTransport(*w, 1);
+        w->session().model().setPlayhead(0);
     }
 }
 
@@ -299,25 +300,25 @@ TEST(MainWindow, TrackClicksPlayTheSecondUnderThePointerAndKeepTheSelectionPlayb
     MainWindowRig rig;
     auto w = rig.make();
     w->show();
-    w->picOpened->show();
-    w->editor().setDuration(364);
-    w->state().playingSelection = kTrue;
-    w->state().playPaused = kTrue;
+    part<TimelinePanel>(*w, "picOpened")->show();
+    w->session().model().setDuration(364);
+    w->session().state().playingSelection = kTrue;
+    w->session().state().playPaused = kTrue;
     QFile wav(rig.paths.tempWav);
     ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
     wav.close();
     // The second under the pointer plays: the line of 273 s is drawn at 546 + 6.
-    send(w->picOpened, QEvent::MouseButtonPress, {552, 200});
+    send(part<TimelinePanel>(*w, "picOpened"), QEvent::MouseButtonPress, {552, 200});
     EXPECT_EQ(rig.media.commands.mid(rig.media.commands.size() - 4),
               QStringList({"stop sound", "close sound", "open " + rig.paths.tempWav + " alias sound",
                            "play sound from 273000"}));
-    EXPECT_EQ(w->state().playingSelection, kTrue);
-    EXPECT_EQ(w->state().playPaused, kTrue);
-    EXPECT_TRUE(w->Timer2.isActive());  // a click does not suspend the poll
+    EXPECT_EQ(w->session().state().playingSelection, kTrue);
+    EXPECT_EQ(w->session().state().playPaused, kTrue);
+    EXPECT_TRUE(w->session().pollTimer().isActive());  // a click does not suspend the poll
     // The track's edges and the strips beside them play from the start and from the end.
     for (const auto& [x, ms] : {std::pair{0, "0"}, std::pair{6, "0"}, std::pair{8, "1000"}, std::pair{734, "364000"},
                                 std::pair{745, "364000"}}) {
-        send(w->picOpened, QEvent::MouseButtonPress, {x, 200}, Qt::RightButton);
+        send(part<TimelinePanel>(*w, "picOpened"), QEvent::MouseButtonPress, {x, 200}, Qt::RightButton);
         EXPECT_EQ(rig.media.commands.last(), QStringLiteral("play sound from ") + QLatin1String(ms)) << x;
     }
 }
@@ -327,7 +328,7 @@ TEST(MainWindow, DispatcherRunsEveryKeywordEveryTime)
     MainWindowRig rig;
     auto w = rig.make();
     w->show();
-    w->txtAction_Change();  // the designed "Text1" is no keyword
+    w->postAction(part<QLineEdit>(*w, "txtAction")->text());  // the designed "Text1" is no keyword
     EXPECT_TRUE(rig.boxes.shown.empty());
 
     w->postAction("About");
@@ -338,7 +339,7 @@ TEST(MainWindow, DispatcherRunsEveryKeywordEveryTime)
                   QString::fromUtf8("\xC2\xA9 2026 TuneSnip developers\r\nwww.tunesnip.example"));
     EXPECT_EQ(rig.boxes.shown[0].title, "About");
     EXPECT_EQ(rig.boxes.shown[0].icon, MsgIcon::None);
-    EXPECT_EQ(w->txtAction->text(), "About");
+    EXPECT_EQ(part<QLineEdit>(*w, "txtAction")->text(), "About");
 
     w->postAction("SR");
     w->postAction("Help");
@@ -377,7 +378,7 @@ TEST(MainWindow, MenusPopUpUnderTheirNamesAndPostTheirKeywords)
         m->actions().first()->trigger();
         m->close();
     });
-    w->imgMenu_Click(3);
+    clickMenu(*w, 3);
     QCoreApplication::processEvents();
     EXPECT_EQ(shownAt, w->mapToGlobal(QPoint(206, 60)));
     EXPECT_EQ(captions, QStringList({"About(&A)", "Help(&H)"}));
@@ -401,10 +402,10 @@ TEST(MainWindow, MenusPopUpUnderTheirNamesAndPostTheirKeywords)
         if (QWidget* p = QApplication::activePopupWidget())
             p->close();
     });
-    w->imgMenu_Click(0);
+    clickMenu(*w, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(rig.boxes.shown.size(), 1u);
-    EXPECT_EQ(w->txtAction->text(), "About");
+    EXPECT_EQ(part<QLineEdit>(*w, "txtAction")->text(), "About");
 
     // Exit, then Cancel: the menu window is unloaded, and the next pop-up loads it again.
     rig.boxes.answers = {MsgResult::Cancel};
@@ -420,14 +421,14 @@ TEST(MainWindow, TheEffectsThatAreOnShowBesideSaveAndAClickOpensTheirSettings)
     MainWindowRig rig;
     auto w = rig.make();
     w->show();
-    EXPECT_EQ(w->lblEffects->text(), "");  // all off: nothing to tell
-    w->effects() = EffectsSettings{1000, 1000, -16};
+    EXPECT_EQ(part<SkinLabel>(*w, "lblEffects")->text(), "");  // all off: nothing to tell
+    w->session().effects() = EffectsSettings{1000, 1000, -16};
     w->showEffectsSummary();
-    EXPECT_EQ(w->lblEffects->text(), QString::fromUtf8("Fade 1 s \u00b7 \u221216 LUFS"));
-    EXPECT_TRUE(w->lblEffects->isVisible());
+    EXPECT_EQ(part<SkinLabel>(*w, "lblEffects")->text(), QString::fromUtf8("Fade 1 s \u00b7 \u221216 LUFS"));
+    EXPECT_TRUE(part<SkinLabel>(*w, "lblEffects")->isVisible());
     // The whole text fits its box.
-    EXPECT_LE(w->lblEffects->fontMetrics().horizontalAdvance(w->lblEffects->text()), w->lblEffects->width());
-    click(w->lblEffects);
+    EXPECT_LE(part<SkinLabel>(*w, "lblEffects")->fontMetrics().horizontalAdvance(part<SkinLabel>(*w, "lblEffects")->text()), part<SkinLabel>(*w, "lblEffects")->width());
+    click(part<SkinLabel>(*w, "lblEffects"));
     EXPECT_EQ(rig.ringTonePageShown, 1);
     EXPECT_EQ(rig.settingsShown, 0);
 }

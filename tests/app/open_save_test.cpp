@@ -3,7 +3,7 @@
 #include "app/ImageControl.h"
 #include "app/PathLabel.h"
 #include "app/SkinLabel.h"
-#include "app/EditorController.h"
+#include "editor/EditorSession.h"
 #include "app/frmMain.h"
 #include "coder/CoderHarness.h"
 #include "timeline/TimelineLayout.h"
@@ -13,6 +13,7 @@
 #include "support/MainWindowRig.h"
 #include "support/WithoutRootFileAccess.h"
 #include "transcode/ConsoleRunner.h"
+#include "support/WindowParts.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -40,26 +41,26 @@ struct Opened {
         input = rig.root.filePath(QString::fromUtf8("my \"best\" $(song) é.mp3"));
         EXPECT_TRUE(ffmpeg({"-f", "lavfi", "-i", QString("sine=frequency=440:duration=%1").arg(seconds), "-ac", "2",
                             "-ar", "44100", "-b:a", "128k", input}));
-        QObject::connect(w->objDOS, &ConsoleRunner::ReceiveOutputs, [this](QString&) { percents << w->lblPB->text(); });
+        QObject::connect((&w->session().decodeRunner()), &ConsoleRunner::ReceiveOutputs, [this](QString&) { percents << part<QLabel>(*w, "lblPB")->text(); });
         if (open)
             openIt();
     }
     void openIt()
     {
         rig.dialogs.openAnswers.push_back(input);
-        w->imgButton_Click(0);
+        clickPanel(*w, 0);
     }
     void select(int begin, int end)
     {
-        w->editor().setBeginFromDrag(begin);
-        w->editor().setEndFromDrag(end);
+        w->session().model().setBeginFromDrag(begin);
+        w->session().model().setEndFromDrag(end);
     }
     // Saves the selection as `name` in the rig's folder; returns the output path.
     QString save(const QString& name)
     {
         const QString out = rig.root.filePath(name);
         rig.dialogs.saveAnswers.push_back(out);
-        w->imgButton_Click(1);
+        clickPanel(*w, 1);
         return out;
     }
 };
@@ -69,14 +70,14 @@ struct Opened {
 TEST(OpenFile, DecodesWithLiveProgressAndShowsTheTimeline)
 {
     Opened o;
-    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);
-    EXPECT_TRUE(o.w->picPBBack->isHidden());
-    EXPECT_FALSE(o.w->picOpened->isHidden());
-    EXPECT_EQ(o.w->state().currentJob, "open file");
-    EXPECT_EQ(o.w->state().sourceDurationSeconds, 0);  // reset when the decode is over
+    EXPECT_EQ(o.w->session().state().fileIsOpen, kTrue);
+    EXPECT_TRUE(part<ImageControl>(*o.w, "picPBBack")->isHidden());
+    EXPECT_FALSE(part<TimelinePanel>(*o.w, "picOpened")->isHidden());
+    EXPECT_EQ(o.w->session().state().currentJob, "open file");
+    EXPECT_EQ(o.w->session().state().sourceDurationSeconds, 0);  // reset when the decode is over
     EXPECT_TRUE(QFileInfo(o.rig.paths.tempWav).size() > 8 * 44100 * 4);
-    EXPECT_EQ(o.w->lblFileName->path(), o.input);  // whole, or elided in the middle where it is too long
-    EXPECT_LE(o.w->lblFileName->fontMetrics().horizontalAdvance(o.w->lblFileName->text()), o.w->lblFileName->width());
+    EXPECT_EQ(part<PathLabel>(*o.w, "lblFileName")->path(), o.input);  // whole, or elided in the middle where it is too long
+    EXPECT_LE(part<PathLabel>(*o.w, "lblFileName")->fontMetrics().horizontalAdvance(part<PathLabel>(*o.w, "lblFileName")->text()), part<PathLabel>(*o.w, "lblFileName")->width());
 
     // The dialog was asked as designed, and the name reached the transcoder as one argument.
     ASSERT_EQ(o.rig.dialogs.calls.size(), 1u);
@@ -88,15 +89,15 @@ TEST(OpenFile, DecodesWithLiveProgressAndShowsTheTimeline)
     EXPECT_EQ(o.rig.dialogs.calls[0].file.selectedFilter, 0);
     EXPECT_EQ(filters[1].description, "MP3 Files(*.mp3)");
     EXPECT_EQ(filters[8].description, "All Files(*.*)");
-    EXPECT_TRUE(o.w->objDOS->CommandLine().startsWith(o.rig.paths.coder() + " -i \""));
-    EXPECT_TRUE(o.w->objDOS->CommandLine().endsWith(" -y -vn " + o.rig.paths.tempWav));
+    EXPECT_TRUE((&o.w->session().decodeRunner())->CommandLine().startsWith(o.rig.paths.coder() + " -i \""));
+    EXPECT_TRUE((&o.w->session().decodeRunner())->CommandLine().endsWith(" -y -vn " + o.rig.paths.tempWav));
 
     // The waveform arrives from the background scan.
     QElapsedTimer t;
     t.start();
-    while (!o.w->picOpened->hasWaveform() && t.elapsed() < 10000)
+    while (!part<TimelinePanel>(*o.w, "picOpened")->hasWaveform() && t.elapsed() < 10000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_TRUE(o.w->picOpened->hasWaveform());
+    EXPECT_TRUE(part<TimelinePanel>(*o.w, "picOpened")->hasWaveform());
 
     // Progress went through percentages up to 100%.
     ASSERT_FALSE(o.percents.isEmpty());
@@ -108,26 +109,26 @@ TEST(OpenFile, SecondClickOffersToCloseAndCancelKeepsTheFile)
 {
     Opened o;
     o.rig.boxes.answers = {MsgResult::Cancel};
-    o.w->imgButton_Click(0);
+    clickPanel(*o.w, 0);
     ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
     EXPECT_EQ(o.rig.boxes.shown[0].text, "Current Audio file will be closed, are you sure?");
     EXPECT_EQ(o.rig.boxes.shown[0].title, "Close Current File");
     EXPECT_EQ(o.rig.boxes.shown[0].icon, MsgIcon::None);
     EXPECT_EQ(o.rig.dialogs.calls.size(), 1u);  // no open dialog
-    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);
-    EXPECT_FALSE(o.w->picOpened->isHidden());
+    EXPECT_EQ(o.w->session().state().fileIsOpen, kTrue);
+    EXPECT_FALSE(part<TimelinePanel>(*o.w, "picOpened")->isHidden());
 
-    o.w->editor().setDuration(8);
+    o.w->session().model().setDuration(8);
     o.select(2, 5);
     o.rig.boxes.answers = {MsgResult::Ok};
     o.w->postAction("OpenFile");  // the menu item asks the same question
     EXPECT_EQ(o.rig.boxes.shown.size(), 2u);
-    EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
-    EXPECT_TRUE(o.w->picOpened->isHidden());
-    EXPECT_EQ(o.w->editor().selection().end, 0);
-    EXPECT_EQ(o.w->lblPB->text(), "0%");
-    EXPECT_EQ(o.w->editor().duration(), 0);  // the closed file's duration is forgotten
-    EXPECT_EQ(o.w->lblFileName->text(), "No file open");
+    EXPECT_EQ(o.w->session().state().fileIsOpen, kFalse);
+    EXPECT_TRUE(part<TimelinePanel>(*o.w, "picOpened")->isHidden());
+    EXPECT_EQ(o.w->session().model().selection().end, 0);
+    EXPECT_EQ(part<QLabel>(*o.w, "lblPB")->text(), "0%");
+    EXPECT_EQ(o.w->session().model().duration(), 0);  // the closed file's duration is forgotten
+    EXPECT_EQ(part<PathLabel>(*o.w, "lblFileName")->text(), "No file open");
 }
 
 TEST(OpenFile, FailuresLeaveNoFileOpen)
@@ -145,9 +146,9 @@ TEST(OpenFile, FailuresLeaveNoFileOpen)
         EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("holds no sound that can be decoded"));
         EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("not a media file"));  // the transcoder's own words
         EXPECT_EQ(o.rig.boxes.shown[0].icon, MsgIcon::Error);
-        EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
-        EXPECT_TRUE(o.w->picOpened->isHidden());
-        EXPECT_TRUE(o.w->picPBBack->isHidden());
+        EXPECT_EQ(o.w->session().state().fileIsOpen, kFalse);
+        EXPECT_TRUE(part<TimelinePanel>(*o.w, "picOpened")->isHidden());
+        EXPECT_TRUE(part<ImageControl>(*o.w, "picPBBack")->isHidden());
         EXPECT_FALSE(QFile::exists(o.rig.paths.tempWav));
     }
     // No transcoder: the runner says so, and nothing stays shown or disabled.
@@ -158,13 +159,13 @@ TEST(OpenFile, FailuresLeaveNoFileOpen)
         ASSERT_TRUE(input.open(QIODevice::WriteOnly));
         input.close();
         rig.dialogs.openAnswers.push_back(input.fileName());
-        w->imgButton_Click(0);
+        clickPanel(*w, 0);
         ASSERT_EQ(rig.boxes.shown.size(), 1u);
         EXPECT_EQ(rig.boxes.shown[0].text, "File or command not found");
         EXPECT_EQ(rig.boxes.shown[0].title, "TuneSnip");
-        EXPECT_EQ(w->state().fileIsOpen, kFalse);
-        EXPECT_TRUE(w->picPBBack->isHidden());
-        EXPECT_EQ(w->lblFileName->text(), "No file open");  // the name is not left standing
+        EXPECT_EQ(w->session().state().fileIsOpen, kFalse);
+        EXPECT_TRUE(part<ImageControl>(*w, "picPBBack")->isHidden());
+        EXPECT_EQ(part<PathLabel>(*w, "lblFileName")->text(), "No file open");  // the name is not left standing
     }
     // A temporary folder replaced by a link to somewhere else: refused, nothing is written there.
     {
@@ -177,16 +178,16 @@ TEST(OpenFile, FailuresLeaveNoFileOpen)
         ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
         EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("temporary folder"));
         EXPECT_TRUE(QDir(elsewhere).isEmpty());
-        EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+        EXPECT_EQ(o.w->session().state().fileIsOpen, kFalse);
     }
     // Cancelled dialog: nothing at all.
     {
         MainWindowRig rig(true);
         auto w = rig.make();
-        w->imgButton_Click(0);
+        clickPanel(*w, 0);
         EXPECT_EQ(rig.dialogs.calls.size(), 1u);
         EXPECT_TRUE(rig.boxes.shown.empty());
-        EXPECT_EQ(w->lblFileName->text(), "No file open");
+        EXPECT_EQ(part<PathLabel>(*w, "lblFileName")->text(), "No file open");
     }
 }
 
@@ -194,7 +195,7 @@ TEST(OpenFile, QuittingDuringTheDecodeLeavesNoWav)
 {
     Opened o(20, false);
     bool asked = false;
-    QObject::connect(o.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&o.w->session().decodeRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (!asked) {
             asked = true;
             o.w->close();  // answered OK
@@ -204,7 +205,7 @@ TEST(OpenFile, QuittingDuringTheDecodeLeavesNoWav)
     EXPECT_TRUE(asked);
     EXPECT_FALSE(o.w->isVisible());
     EXPECT_FALSE(QFile::exists(o.rig.paths.tempWav));
-    EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+    EXPECT_EQ(o.w->session().state().fileIsOpen, kFalse);
     ASSERT_EQ(o.rig.boxes.shown.size(), 1u);  // the quit question only
     EXPECT_EQ(o.rig.boxes.shown[0].text, "Are you sure to quit?");
 }
@@ -217,7 +218,7 @@ TEST(SaveFile, WritesEachFormatWithTheSettingsActions)
     snd.write("RIFF");
     snd.close();
     QStringList percents;
-    QObject::connect(o.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString&) { percents << o.w->lblPro->text(); });
+    QObject::connect((&o.w->session().saveRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) { percents << part<QLabel>(*o.w, "lblPro")->text(); });
 
     struct Case {
         QString name, codec, rate, channels;
@@ -230,7 +231,7 @@ TEST(SaveFile, WritesEachFormatWithTheSettingsActions)
     o.select(2, 5);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
-        o.w->settings() = {c.openFolder, c.playSound};
+        o.w->session().settings() = {c.openFolder, c.playSound};
         o.rig.shell.opened.clear();
         o.rig.media.commands.clear();
         const QString out = o.save(c.name);
@@ -239,11 +240,11 @@ TEST(SaveFile, WritesEachFormatWithTheSettingsActions)
         EXPECT_EQ(probeStream(out, "sample_rate"), c.rate);
         EXPECT_EQ(probeStream(out, "channels"), c.channels);
         EXPECT_NEAR(probeFormat(out, "duration").toDouble(), 3.0, 0.1);
-        EXPECT_TRUE(o.w->picPro->isHidden());
-        EXPECT_TRUE(o.w->imgButton[0]->isEnabled());
-        EXPECT_TRUE(o.w->imgCtrlButton[6]->isEnabled());
-        EXPECT_TRUE(o.w->imgMenu[3]->isEnabled());
-        EXPECT_EQ(o.w->controller().savePath(), out);
+        EXPECT_TRUE(part<ImageControl>(*o.w, "picPro")->isHidden());
+        EXPECT_TRUE(part<ImageControl>(*o.w, "imgButton", 0)->isEnabled());
+        EXPECT_TRUE(part<ImageControl>(*o.w, "imgCtrlButton", 6)->isEnabled());
+        EXPECT_TRUE(part<ImageControl>(*o.w, "imgMenu", 3)->isEnabled());
+        EXPECT_EQ(o.w->session().savePath(), out);
         EXPECT_EQ(o.rig.shell.opened, c.openFolder == 0 ? QStringList({o.rig.root.path() + "/"}) : QStringList());
         const bool played = o.rig.media.commands.contains("open " + o.rig.paths.soundWav() + " alias chime") &&
                             o.rig.media.commands.last() == "play chime";
@@ -254,7 +255,7 @@ TEST(SaveFile, WritesEachFormatWithTheSettingsActions)
     EXPECT_TRUE(o.rig.boxes.shown.empty());
     ASSERT_FALSE(percents.isEmpty());
     EXPECT_EQ(percents.last(), "100%");
-    EXPECT_TRUE(o.w->objDOS1->CommandLine().contains(" -i " + o.rig.paths.tempWav + " -ss 2 -t 3 -y -ar 8000 -ab 7.4k -ac 1 \""));
+    EXPECT_TRUE((&o.w->session().saveRunner())->CommandLine().contains(" -i " + o.rig.paths.tempWav + " -ss 2 -t 3 -y -ar 8000 -ab 7.4k -ac 1 \""));
 }
 
 TEST(SaveFile, RefusesOrReportsWhatCannotBeSaved)
@@ -268,8 +269,8 @@ TEST(SaveFile, RefusesOrReportsWhatCannotBeSaved)
     EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("ring.opus"));
     EXPECT_TRUE(o.rig.boxes.shown[0].text.contains(".amr, .m4r, .m4a, .ogg or .flac"));
     EXPECT_TRUE(o.rig.media.commands.filter("close").isEmpty());
-    EXPECT_TRUE(o.w->imgButton[1]->isEnabled());
-    EXPECT_TRUE(o.w->picPro->isHidden());
+    EXPECT_TRUE(part<ImageControl>(*o.w, "imgButton", 1)->isEnabled());
+    EXPECT_TRUE(part<ImageControl>(*o.w, "picPro")->isHidden());
 
     // A folder that does not exist: the transcoder fails, the failure is told, nothing else.
     o.save("missing/ring.mp3");
@@ -277,22 +278,22 @@ TEST(SaveFile, RefusesOrReportsWhatCannotBeSaved)
     EXPECT_TRUE(o.rig.boxes.shown[1].text.contains("missing/ring.mp3"));
     EXPECT_TRUE(o.rig.shell.opened.isEmpty());
     EXPECT_FALSE(o.rig.media.commands.contains("play sound"));
-    EXPECT_TRUE(o.w->imgCtrlButton[0]->isEnabled());
-    EXPECT_TRUE(o.w->picPro->isHidden());
+    EXPECT_TRUE(part<ImageControl>(*o.w, "imgCtrlButton", 0)->isEnabled());
+    EXPECT_TRUE(part<ImageControl>(*o.w, "picPro")->isHidden());
 
     // The temporary WAV is never an output.
     o.rig.dialogs.saveAnswers.push_back(o.rig.paths.tempWav);
-    o.w->imgButton_Click(1);
+    clickPanel(*o.w, 1);
     EXPECT_EQ(o.rig.boxes.shown.size(), 3u);
     EXPECT_GT(QFileInfo(o.rig.paths.tempWav).size(), 44);
 
     // A selection shorter than a second does nothing; a cancelled dialog does nothing.
     const size_t calls = o.rig.dialogs.calls.size();
     o.select(2, 2);
-    o.w->imgButton_Click(1);
+    clickPanel(*o.w, 1);
     EXPECT_EQ(o.rig.dialogs.calls.size(), calls);
     o.select(0, 1);
-    o.w->imgButton_Click(1);
+    clickPanel(*o.w, 1);
     EXPECT_EQ(o.rig.dialogs.calls.size(), calls + 1);
     EXPECT_EQ(o.rig.dialogs.calls.back().kind, DialogCall::Save);
     EXPECT_EQ(o.rig.boxes.shown.size(), 3u);
@@ -307,21 +308,21 @@ TEST(OpenFile, WhileDecodingTheControlsAreOffThePanelShownAndASecondOpenRefused)
 {
     Opened o(8, false);
     int seen = 0;
-    QObject::connect(o.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&o.w->session().decodeRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (seen++)
             return;
-        EXPECT_FALSE(o.w->picPBBack->isHidden());
+        EXPECT_FALSE(part<ImageControl>(*o.w, "picPBBack")->isHidden());
         EXPECT_EQ(enabledControls(*o.w), kAllOff);
         const size_t dialogs = o.rig.dialogs.calls.size();
         o.rig.dialogs.openAnswers.push_back(o.input);
-        o.w->imgButton_Click(0);       // also from the menu's keyword
+        clickPanel(*o.w, 0);       // also from the menu's keyword
         o.w->postAction("OpenFile");
         EXPECT_EQ(o.rig.dialogs.calls.size(), dialogs);
         o.rig.dialogs.openAnswers.clear();
     });
     o.openIt();
     EXPECT_GT(seen, 0);
-    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);
+    EXPECT_EQ(o.w->session().state().fileIsOpen, kTrue);
     EXPECT_EQ(enabledControls(*o.w), kAllOn);
 }
 
@@ -330,15 +331,15 @@ TEST(SaveFile, WhileSavingTheControlsAreOffAndThePanelShown)
     Opened o;
     o.select(1, 6);
     int seen = 0;
-    QObject::connect(o.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&o.w->session().saveRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (seen++)
             return;
-        EXPECT_FALSE(o.w->picPro->isHidden());
+        EXPECT_FALSE(part<ImageControl>(*o.w, "picPro")->isHidden());
         EXPECT_EQ(enabledControls(*o.w), kAllOff);
     });
     EXPECT_TRUE(QFile::exists(o.save("during.wav")));
     EXPECT_GT(seen, 0);
-    EXPECT_TRUE(o.w->picPro->isHidden());
+    EXPECT_TRUE(part<ImageControl>(*o.w, "picPro")->isHidden());
     EXPECT_EQ(enabledControls(*o.w), kAllOn);
 }
 
@@ -348,13 +349,13 @@ TEST(OpenFile, RefusesWhatIsNotARegularFile)
     const QString fifo = o.rig.root.filePath("a pipe.mp3");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     o.rig.dialogs.openAnswers.push_back(fifo);
-    o.w->imgButton_Click(0);
+    clickPanel(*o.w, 0);
     ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
     EXPECT_TRUE(o.rig.boxes.shown[0].text.contains(fifo));
     EXPECT_TRUE(o.rig.boxes.shown[0].text.contains("not a regular file"));
-    EXPECT_FALSE(o.w->objDOS->lastExit().started);  // no transcoder was started
-    EXPECT_EQ(o.w->lblFileName->text(), "No file open");
-    EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+    EXPECT_FALSE((&o.w->session().decodeRunner())->lastExit().started);  // no transcoder was started
+    EXPECT_EQ(part<PathLabel>(*o.w, "lblFileName")->text(), "No file open");
+    EXPECT_EQ(o.w->session().state().fileIsOpen, kFalse);
 }
 
 TEST(OpenFile, EscapeStopsADecodeThatNeverEnds)
@@ -362,7 +363,7 @@ TEST(OpenFile, EscapeStopsADecodeThatNeverEnds)
     Opened o(1, false);
     o.rig.useCoderScript("echo 'time=0.00 '; exec sleep 60");  // a stalled network mount
     bool pressed = false;
-    QObject::connect(o.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&o.w->session().decodeRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (!std::exchange(pressed, true))
             pressEscape(*o.w);
     });
@@ -371,12 +372,12 @@ TEST(OpenFile, EscapeStopsADecodeThatNeverEnds)
     o.openIt();
     EXPECT_TRUE(pressed);
     EXPECT_LT(clock.elapsed(), 10000);
-    EXPECT_TRUE(o.w->objDOS->lastExit().stopped);
+    EXPECT_TRUE((&o.w->session().decodeRunner())->lastExit().stopped);
     // Handled like a failed run: nothing open, every control back, no message.
-    EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
-    EXPECT_TRUE(o.w->picPBBack->isHidden());
-    EXPECT_TRUE(o.w->picOpened->isHidden());
-    EXPECT_EQ(o.w->lblFileName->text(), "No file open");
+    EXPECT_EQ(o.w->session().state().fileIsOpen, kFalse);
+    EXPECT_TRUE(part<ImageControl>(*o.w, "picPBBack")->isHidden());
+    EXPECT_TRUE(part<TimelinePanel>(*o.w, "picOpened")->isHidden());
+    EXPECT_EQ(part<PathLabel>(*o.w, "lblFileName")->text(), "No file open");
     EXPECT_EQ(enabledControls(*o.w), kAllOn);
     EXPECT_FALSE(QFile::exists(o.rig.paths.tempWav));
     EXPECT_TRUE(o.rig.boxes.shown.empty());
@@ -388,21 +389,21 @@ TEST(SaveFile, EscapeStopsASaveAndNothingIsSaved)
     o.select(1, 3);
     o.rig.useCoderScript("echo 'time=0.00 '; sleep 60; exec REAL_CODER \"$@\"");
     bool pressed = false;
-    QObject::connect(o.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&o.w->session().saveRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (!std::exchange(pressed, true))
             pressEscape(*o.w);
     });
     o.rig.media.commands.clear();
     const QString out = o.save("stopped.mp3");
     EXPECT_TRUE(pressed);
-    EXPECT_TRUE(o.w->objDOS1->lastExit().stopped);
+    EXPECT_TRUE((&o.w->session().saveRunner())->lastExit().stopped);
     EXPECT_FALSE(QFile::exists(out));
-    EXPECT_TRUE(o.w->picPro->isHidden());
+    EXPECT_TRUE(part<ImageControl>(*o.w, "picPro")->isHidden());
     EXPECT_EQ(enabledControls(*o.w), kAllOn);
     EXPECT_TRUE(o.rig.boxes.shown.empty());
     EXPECT_TRUE(o.rig.shell.opened.isEmpty());                 // no after-save actions
     EXPECT_TRUE(o.rig.media.commands.filter("chime").isEmpty());
-    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);                 // the file stays open
+    EXPECT_EQ(o.w->session().state().fileIsOpen, kTrue);                 // the file stays open
 }
 
 TEST(OpenFile, AFailedDecodeTellsWhatTheTranscoderSaid)
@@ -426,7 +427,7 @@ TEST(OpenFile, AFailedDecodeTellsWhatTheTranscoderSaid)
         EXPECT_EQ(text.contains("holds no sound"), c.noSound);
         EXPECT_TRUE(text.contains("\r\n\r\n")) << text.toStdString();  // the reason on a line of its own
         EXPECT_TRUE(text.contains(c.says)) << text.toStdString();
-        EXPECT_EQ(o.w->state().fileIsOpen, kFalse);
+        EXPECT_EQ(o.w->session().state().fileIsOpen, kFalse);
     }
 }
 
@@ -468,7 +469,7 @@ TEST(SaveFile, ANameWithTrailingBlanksNeverReplacesAnotherFileUnasked)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "precious");
     f.close();
-    EXPECT_FALSE(o.w->objDOS1->lastExit().started);  // nothing ran
+    EXPECT_FALSE((&o.w->session().saveRunner())->lastExit().started);  // nothing ran
     EXPECT_EQ(enabledControls(*o.w), kAllOn);
 
     o.rig.boxes.answers = {MsgResult::Ok};  // asked and confirmed: replaced
@@ -485,36 +486,36 @@ TEST(OpenFile, ClosingForgetsTheFileItsSoundAndItsMarkers)
 {
     Opened o;
     o.rig.media.lengthMs = 8000;
-    o.w->imgCtrlButton_Click(0);
-    o.w->Timer2_Timer();
-    ASSERT_EQ(o.w->editor().duration(), 8);
-    o.w->imgButton_Click(2);  // a random selection on the open file
-    ASSERT_GT(o.w->editor().selection().end, 5);
+    clickTransport(*o.w, 0);
+    o.w->session().poll();
+    ASSERT_EQ(o.w->session().model().duration(), 8);
+    clickPanel(*o.w, 2);  // a random selection on the open file
+    ASSERT_GT(o.w->session().model().selection().end, 5);
 
     o.rig.boxes.answers = {MsgResult::Ok};
-    o.w->imgButton_Click(0);
-    EXPECT_EQ(o.w->editor().duration(), 0);
+    clickPanel(*o.w, 0);
+    EXPECT_EQ(o.w->session().model().duration(), 0);
     EXPECT_FALSE(o.rig.media.open);  // the closed file no longer plays
     EXPECT_FALSE(QFile::exists(o.rig.paths.tempWav));
-    const TimelineLayout l = layoutTimeline(o.w->editor());
+    const TimelineLayout l = layoutTimeline(o.w->session().model());
     EXPECT_EQ(l.begin.left, 0);  // the markers where start-up puts them, hidden
     EXPECT_EQ(l.end.left, 728);
     EXPECT_FALSE(l.begin.drawn || l.end.drawn);
-    EXPECT_FALSE(o.w->editor().canUndo());
+    EXPECT_FALSE(o.w->session().model().canUndo());
 
     // Nothing of the closed file can be cut.
-    o.w->imgButton_Click(2);
+    clickPanel(*o.w, 2);
     ASSERT_EQ(o.rig.boxes.shown.size(), 2u);
     EXPECT_EQ(o.rig.boxes.shown[1].text, "Please play the music first");
     o.select(1, 5);
     const size_t dialogs = o.rig.dialogs.calls.size();
-    o.w->imgButton_Click(1);
+    clickPanel(*o.w, 1);
     EXPECT_EQ(o.rig.dialogs.calls.size(), dialogs);
     o.rig.media.commands.clear();
-    o.w->imgCtrlButton_Click(0);
-    o.w->Timer2_Timer();
+    clickTransport(*o.w, 0);
+    o.w->session().poll();
     EXPECT_TRUE(o.rig.media.commands.filter("alias sound").isEmpty());
-    EXPECT_EQ(o.w->editor().duration(), 0);
+    EXPECT_EQ(o.w->session().model().duration(), 0);
 }
 
 TEST(SaveFile, PlayAfterASaveMadeWhilePausedPlaysOnFromThePlayhead)
@@ -522,13 +523,13 @@ TEST(SaveFile, PlayAfterASaveMadeWhilePausedPlaysOnFromThePlayhead)
     Opened o;
     o.rig.media.lengthMs = 8000;
     o.rig.media.positionMs = 5000;
-    o.w->imgCtrlButton_Click(0);
-    o.w->Timer2_Timer();
-    o.w->imgCtrlButton_Click(2);  // paused at 5 s
+    clickTransport(*o.w, 0);
+    o.w->session().poll();
+    clickTransport(*o.w, 2);  // paused at 5 s
     o.select(1, 3);
     ASSERT_TRUE(QFile::exists(o.save("while-paused.wav")));
     o.rig.media.commands.clear();
-    o.w->imgCtrlButton_Click(0);
+    clickTransport(*o.w, 0);
     EXPECT_EQ(o.rig.media.commands.last(), "play sound from 5000");
     EXPECT_TRUE(o.rig.media.open);
 }
@@ -539,13 +540,13 @@ TEST(OpenFile, EachDecodeCountsItsProgressFromZeroAfterASave)
     o.select(2, 5);
     ASSERT_TRUE(QFile::exists(o.save("first.mp3")));
     o.rig.boxes.answers = {MsgResult::Ok};  // the close question
-    o.w->controller().closeCurrentFile();
+    o.w->session().closeFile();
     o.percents.clear();
     // A long input whose first progress line says 10 s of 100 s are done.
     o.rig.useCoderScript("printf '  Duration: 00:01:40.00, start: 0.000000\\ntime=10.00 \\n'; sleep 0.3; "
                          "exec REAL_CODER \"$@\"");
     o.openIt();
-    EXPECT_EQ(o.w->state().fileIsOpen, kTrue);
+    EXPECT_EQ(o.w->session().state().fileIsOpen, kTrue);
     ASSERT_TRUE(o.percents.contains("10%")) << o.percents.join(' ').toStdString();
     EXPECT_FALSE(o.percents.contains("100%"));  // 8 s of the script's 100 s were decoded
 }
@@ -554,7 +555,7 @@ TEST(OpenFile, TheFirstFilterOfTheOpenDialogCoversEveryFormatTheTranscoderReads)
 {
     Opened o(1, false);
     o.rig.dialogs.openAnswers.push_back(QString());  // cancelled: only the request is looked at
-    o.w->imgButton_Click(0);
+    clickPanel(*o.w, 0);
     ASSERT_EQ(o.rig.dialogs.calls.size(), 1u);
     const QStringList patterns = o.rig.dialogs.calls[0].file.filters.value(0).pattern.split(';');
     // Files made by other tools in the formats people bring, each decoded by the transcoder.

@@ -10,6 +10,7 @@
 #include "timeline/TimelineGeometry.h"
 #include "timeline/TimelineLayout.h"
 #include "timeline/TimelinePanel.h"
+#include "support/WindowParts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -60,27 +61,27 @@ struct RealRig {
                                        "-ar", longFile ? "8000" : "44100", "-b:a", longFile ? "8k" : "128k"} +
                            tags + QStringList{input}));
         rig.dialogs.openAnswers.push_back(input);
-        w->imgButton_Click(0);
-        EXPECT_EQ(w->state().fileIsOpen, kTrue);
+        clickPanel(*w, 0);
+        EXPECT_EQ(w->session().state().fileIsOpen, kTrue);
     }
-    double left(Boundary b) const { return layoutTimeline(w->editor()).of(b).left; }
+    double left(Boundary b) const { return layoutTimeline(w->session().model()).of(b).left; }
     // Drags a marker by its upper or lower handle with the mouse so that its Left ends at `target`.
     void dragTo(Boundary b, bool bottom, double target)
     {
         const int y = bottom ? kBottomHandleY + 4 : kTopHandleY + 4;
         const int x = int(std::lround(left(b))) + 6;
         const int to = int(std::lround(x + target - left(b)));
-        QTest::mousePress(w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
-        QTest::mouseMove(w->picOpened, QPoint((x + to) / 2, y));
-        QTest::mouseMove(w->picOpened, QPoint(to, y));
-        QTest::mouseRelease(w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(to, y));
+        QTest::mousePress(part<TimelinePanel>(*w, "picOpened"), Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+        QTest::mouseMove(part<TimelinePanel>(*w, "picOpened"), QPoint((x + to) / 2, y));
+        QTest::mouseMove(part<TimelinePanel>(*w, "picOpened"), QPoint(to, y));
+        QTest::mouseRelease(part<TimelinePanel>(*w, "picOpened"), Qt::LeftButton, Qt::NoModifier, QPoint(to, y));
     }
     void ctrlWheel(int panelX, int notches)
     {
         const QPointF at(panelX, 200);
-        QWheelEvent e(at, w->picOpened->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+        QWheelEvent e(at, part<TimelinePanel>(*w, "picOpened")->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
                       Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(w->picOpened, &e);
+        QCoreApplication::sendEvent(part<TimelinePanel>(*w, "picOpened"), &e);
     }
     void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
@@ -94,33 +95,33 @@ struct RealRig {
 TEST(RingToneEndToEnd, MarkAndSaveInFourFormats)
 {
     RealRig r(60);
-    EXPECT_EQ(r.w->editor().duration(), 60);  // known as soon as the file is open
-    r.w->imgCtrlButton_Click(0);
+    EXPECT_EQ(r.w->session().model().duration(), 60);  // known as soon as the file is open
+    clickTransport(*r.w, 0);
 
     // Seek by clicks on the timeline and mark at the playhead with the transport buttons.
-    QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(364, 200));
+    QTest::mouseClick(part<TimelinePanel>(*r.w, "picOpened"), Qt::LeftButton, Qt::NoModifier, QPoint(364, 200));
     ASSERT_TRUE(waitFor([&] { return r.left(Boundary::Playhead) >= 358; }, 2000));
-    r.w->imgCtrlButton_Click(4);
-    EXPECT_NEAR(r.w->editor().selection().end, 30, 2);
-    EXPECT_TRUE(r.w->editor().selection().endShown);
-    QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(91, 200));
+    clickTransport(*r.w, 4);
+    EXPECT_NEAR(r.w->session().model().selection().end, 30, 2);
+    EXPECT_TRUE(r.w->session().model().selection().endShown);
+    QTest::mouseClick(part<TimelinePanel>(*r.w, "picOpened"), Qt::LeftButton, Qt::NoModifier, QPoint(91, 200));
     ASSERT_TRUE(waitFor([&] { return r.left(Boundary::Playhead) >= 85 && r.left(Boundary::Playhead) < 200; }, 2000));
-    r.w->imgCtrlButton_Click(3);
-    EXPECT_NEAR(r.w->editor().selection().begin, 8, 2);
-    EXPECT_EQ(r.w->lblSelBegin->text(), r.w->lblViewBegin->text());
+    clickTransport(*r.w, 3);
+    EXPECT_NEAR(r.w->session().model().selection().begin, 8, 2);
+    EXPECT_EQ(part<SkinLabel>(*r.w, "lblSelBegin")->text(), part<SkinLabel>(*r.w, "lblViewBegin")->text());
 
     // Then drag the markers to 10 s and 40 s, by an upper and a lower handle.
-    r.w->imgCtrlButton_Click(1);
+    clickTransport(*r.w, 1);
     r.dragTo(Boundary::Begin, false, 121);
     EXPECT_NEAR(r.left(Boundary::Begin), 121.33, 0.01);  // 10 s, where its second is drawn
     r.dragTo(Boundary::End, true, 485);
     EXPECT_NEAR(r.left(Boundary::End), 485.33, 0.01);
-    EXPECT_EQ(r.w->editor().selection().begin, 10);
-    EXPECT_EQ(r.w->editor().selection().end, 40);
-    EXPECT_EQ(r.w->lblSelLength->text(), "00:00:30");
-    EXPECT_EQ(r.w->lblViewLength->text(), "00:00:30");
+    EXPECT_EQ(r.w->session().model().selection().begin, 10);
+    EXPECT_EQ(r.w->session().model().selection().end, 40);
+    EXPECT_EQ(part<SkinLabel>(*r.w, "lblSelLength")->text(), "00:00:30");
+    EXPECT_EQ(part<SkinLabel>(*r.w, "lblViewLength")->text(), "00:00:30");
 
-    r.w->settings() = {1, 0};  // play the completion sound, keep the folder closed
+    r.w->session().settings() = {1, 0};  // play the completion sound, keep the folder closed
     struct Case {
         QString name, codec, rate, channels;
         double tolerance;
@@ -130,7 +131,7 @@ TEST(RingToneEndToEnd, MarkAndSaveInFourFormats)
         SCOPED_TRACE(c.name.toStdString());
         const QString out = r.rig.root.filePath(c.name);
         r.rig.dialogs.saveAnswers.push_back(out);
-        r.w->imgCtrlButton_Click(6);
+        clickTransport(*r.w, 6);
         ASSERT_TRUE(QFile::exists(out));
         EXPECT_EQ(probeStream(out, "codec_name"), c.codec);
         EXPECT_EQ(probeStream(out, "sample_rate"), c.rate);
@@ -141,24 +142,24 @@ TEST(RingToneEndToEnd, MarkAndSaveInFourFormats)
     EXPECT_TRUE(r.rig.shell.opened.isEmpty());
     // The completion sound does not pass for the edited sound: its duration stays known.
     for (int i = 0; i < 3; ++i)
-        r.w->Timer2_Timer();
-    EXPECT_EQ(r.w->editor().duration(), 60);
+        r.w->session().poll();
+    EXPECT_EQ(r.w->session().model().duration(), 60);
 }
 
 TEST(RingToneEndToEnd, SelectionPlaybackStopsWithinAPollOfItsEnd)
 {
     RealRig r(6);
-    ASSERT_EQ(r.w->editor().duration(), 6);
-    r.w->editor().applyRandomCut(1, 2);
-    r.w->imgCtrlButton_Click(5);
-    EXPECT_EQ(r.w->state().playingSelection, kTrue);
+    ASSERT_EQ(r.w->session().model().duration(), 6);
+    r.w->session().model().applyRandomCut(1, 2);
+    clickTransport(*r.w, 5);
+    EXPECT_EQ(r.w->session().state().playingSelection, kTrue);
     QElapsedTimer t;
     t.start();
-    ASSERT_TRUE(waitFor([&] { return r.w->state().playingSelection == kFalse; }, 4000));
+    ASSERT_TRUE(waitFor([&] { return r.w->session().state().playingSelection == kFalse; }, 4000));
     // It stopped at the selection's end, not at the end of the file four seconds later.
     EXPECT_GE(t.elapsed(), 900);
     EXPECT_LT(t.elapsed(), 3000);
-    EXPECT_EQ(r.w->lblTime->text(), "00:00:00");
+    EXPECT_EQ(part<SkinLabel>(*r.w, "lblTime")->text(), "00:00:00");
     EXPECT_NE(r.media.send("status sound length").code, 0);  // the device is closed
     ASSERT_TRUE(waitFor([&] { return r.left(Boundary::Playhead) == 0; }, 500));
 }
@@ -168,63 +169,63 @@ TEST(RingToneEndToEnd, PlaysAgainAfterTheCompletionSoundAndTellsWhenTheOutputIsT
     // SDL's dummy driver has room for one device, like many sound cards without a mixer.
     RealRig r(6);
     ASSERT_TRUE(QFile::copy(QStringLiteral(TS_APP_DIR "/sound.wav"), r.rig.paths.soundWav()));
-    ASSERT_EQ(r.w->editor().duration(), 6);
-    r.w->editor().applyRandomCut(1, 3);
+    ASSERT_EQ(r.w->session().model().duration(), 6);
+    r.w->session().model().applyRandomCut(1, 3);
     const QString out = r.rig.root.filePath("cut.mp3");
     r.rig.dialogs.saveAnswers.push_back(out);
-    r.w->imgButton_Click(1);  // default settings: the folder opens and the completion sound plays
+    clickPanel(*r.w, 1);  // default settings: the folder opens and the completion sound plays
     ASSERT_TRUE(QFile::exists(out));
     EXPECT_EQ(r.rig.shell.opened.size(), 1);
     EXPECT_EQ(r.media.send("status chime mode").reply, "playing");
     // The completion sound (0.8 s) ends and gives the output back.
     EXPECT_TRUE(waitFor([&] { return r.media.send("status chime mode").code != 0; }, 4000));
 
-    r.w->imgCtrlButton_Click(0);
-    EXPECT_TRUE(waitFor([&] { return r.w->lblTime->text() == "00:00:01"; }, 4000));  // it plays
+    clickTransport(*r.w, 0);
+    EXPECT_TRUE(waitFor([&] { return part<SkinLabel>(*r.w, "lblTime")->text() == "00:00:01"; }, 4000));  // it plays
     EXPECT_TRUE(r.rig.boxes.shown.empty());
 
     // Another sound holds the output: Play tells why once, and shows that nothing plays.
-    r.w->imgCtrlButton_Click(1);
+    clickTransport(*r.w, 1);
     ASSERT_EQ(r.media.send("open " + r.rig.paths.soundWav() + " alias other").code, 0);
-    r.w->imgCtrlButton_Click(0);
+    clickTransport(*r.w, 0);
     ASSERT_EQ(r.rig.boxes.shown.size(), 1u);
     EXPECT_TRUE(r.rig.boxes.shown[0].text.contains("no audio output"));
-    QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
-    r.w->imgCtrlButton_Click(0);
+    QTest::mouseClick(part<TimelinePanel>(*r.w, "picOpened"), Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    clickTransport(*r.w, 0);
     EXPECT_EQ(r.rig.boxes.shown.size(), 1u);
     waitFor([] { return false; }, 300);
-    EXPECT_EQ(r.w->lblTime->text(), "00:00:00");
+    EXPECT_EQ(part<SkinLabel>(*r.w, "lblTime")->text(), "00:00:00");
     EXPECT_EQ(r.left(Boundary::Playhead), 0);
     r.media.send("close other");
-    r.w->imgCtrlButton_Click(0);
-    EXPECT_TRUE(waitFor([&] { return r.w->lblTime->text() == "00:00:01"; }, 4000));
+    clickTransport(*r.w, 0);
+    EXPECT_TRUE(waitFor([&] { return part<SkinLabel>(*r.w, "lblTime")->text() == "00:00:01"; }, 4000));
 }
 
 TEST(RingToneEndToEnd, ThirtySecondsCutFromATwoHourFileWithZoomAndKeys)
 {
     RealRig r(7200);
-    ASSERT_EQ(r.w->editor().duration(), 7200);  // without playing
+    ASSERT_EQ(r.w->session().model().duration(), 7200);  // without playing
     // At the whole file a pixel is about 10 s: the markers cannot come 30 s close. Zoom in.
     r.ctrlWheel(6 + 364, 8);
-    const TimelineView v = r.w->editor().view();
+    const TimelineView v = r.w->session().model().view();
     ASSERT_NEAR(v.span, 7200 / 16.0, 1e-6);
     EXPECT_NEAR(v.timeAt(364), 3600, 1e-6);  // around the pointer
     // Seek near the view's left edge, mark begin and end there with the keys, stop.
-    QTest::mouseClick(r.w->picOpened, Qt::LeftButton, Qt::NoModifier, QPoint(6 + 100, 200));
-    const std::int32_t at = r.w->editor().playheadSeconds();
+    QTest::mouseClick(part<TimelinePanel>(*r.w, "picOpened"), Qt::LeftButton, Qt::NoModifier, QPoint(6 + 100, 200));
+    const std::int32_t at = r.w->session().model().playheadSeconds();
     EXPECT_EQ(at, v.secondsAt(100));
     r.key(Qt::Key_B);
     r.key(Qt::Key_E);
-    r.w->imgCtrlButton_Click(1);
-    const std::int32_t begin = r.w->editor().selection().begin;
+    clickTransport(*r.w, 1);
+    const std::int32_t begin = r.w->session().model().selection().begin;
     ASSERT_NEAR(begin, at, 1);
-    ASSERT_EQ(r.w->editor().selection().end, begin);
+    ASSERT_EQ(r.w->session().model().selection().end, begin);
     // Drag the end marker (it lies above the begin marker) 30 seconds to the right.
-    r.dragTo(Boundary::End, false, r.w->editor().view().pixelOf(begin + 30));
-    ASSERT_EQ(r.w->editor().selection().end, begin + 30);
-    EXPECT_EQ(r.w->lblSelLength->text(), "00:00:30");
+    r.dragTo(Boundary::End, false, r.w->session().model().view().pixelOf(begin + 30));
+    ASSERT_EQ(r.w->session().model().selection().end, begin + 30);
+    EXPECT_EQ(part<SkinLabel>(*r.w, "lblSelLength")->text(), "00:00:30");
 
-    r.w->settings() = {1, 1};
+    r.w->session().settings() = {1, 1};
     const QString out = r.rig.root.filePath("ring.mp3");
     r.rig.dialogs.saveAnswers.push_back(out);
     r.key(Qt::Key_S, Qt::ControlModifier);
@@ -236,13 +237,13 @@ TEST(RingToneEndToEnd, ThirtySecondsCutFromATwoHourFileWithZoomAndKeys)
 TEST(RingToneEndToEnd, PhoneReadyToneWithFadesLoudnessAndTheSourcesTags)
 {
     RealRig r(60, {"-metadata", "artist=The Callers", "-metadata", "album=Rings"});
-    ASSERT_EQ(r.w->editor().duration(), 60);  // known without playing
-    r.w->settings() = {1, 1};  // nothing after the save
-    r.w->effects() = EffectsSettings{500, 1000, -16};
-    r.w->editor().applyRandomCut(10, 40);
+    ASSERT_EQ(r.w->session().model().duration(), 60);  // known without playing
+    r.w->session().settings() = {1, 1};  // nothing after the save
+    r.w->session().effects() = EffectsSettings{500, 1000, -16};
+    r.w->session().model().applyRandomCut(10, 40);
     const QString out = r.rig.root.filePath("Morning Call.m4r");
     r.rig.dialogs.saveAnswers.push_back(out);
-    r.w->imgCtrlButton_Click(6);
+    clickTransport(*r.w, 6);
     ASSERT_TRUE(QFile::exists(out));
     EXPECT_TRUE(r.rig.boxes.shown.empty());  // 30 s: no question
     // The dialog offered the four first formats, then the phones' formats.
@@ -270,47 +271,47 @@ TEST(RingToneEndToEnd, PhoneReadyToneWithFadesLoudnessAndTheSourcesTags)
     EXPECT_LT(first, 328);  // the first 10 ms under -40 dBFS
 
     // 35 s asks (No keeps the file unwritten, Yes saves); 45 s is refused with the limit.
-    r.w->editor().applyRandomCut(10, 45);
+    r.w->session().model().applyRandomCut(10, 45);
     const QString longer = r.rig.root.filePath("longer.m4r");
     r.rig.boxes.answers = {MsgResult::Cancel};
     r.rig.dialogs.saveAnswers.push_back(longer);
-    r.w->imgButton_Click(1);
+    clickPanel(*r.w, 1);
     ASSERT_EQ(r.rig.boxes.shown.size(), 1u);
     EXPECT_TRUE(r.rig.boxes.shown[0].text.startsWith("iPhone plays ring tones of up to 30 seconds"));
     EXPECT_FALSE(QFile::exists(longer));
     r.rig.boxes.answers = {MsgResult::Ok};
     r.rig.dialogs.saveAnswers.push_back(longer);
-    r.w->imgButton_Click(1);
+    clickPanel(*r.w, 1);
     EXPECT_NEAR(probeFormat(longer, "duration").toDouble(), 35.0, 1024 / 44100.0);
-    r.w->editor().applyRandomCut(10, 55);
+    r.w->session().model().applyRandomCut(10, 55);
     const QString tooLong = r.rig.root.filePath("too long.m4r");
     r.rig.dialogs.saveAnswers.push_back(tooLong);
-    r.w->imgButton_Click(1);
+    clickPanel(*r.w, 1);
     ASSERT_EQ(r.rig.boxes.shown.size(), 3u);
     EXPECT_TRUE(r.rig.boxes.shown[2].text.contains("at most 40 seconds"));
     EXPECT_FALSE(QFile::exists(tooLong));
-    EXPECT_TRUE(r.w->imgButton[1]->isEnabled());
+    EXPECT_TRUE(part<ImageControl>(*r.w, "imgButton", 1)->isEnabled());
 }
 
 TEST(RingToneEndToEnd, PlaySelectionPlaysTheSelectionWithItsEffects)
 {
     RealRig r(20);
-    ASSERT_EQ(r.w->editor().duration(), 20);
-    r.w->effects() = EffectsSettings{500, 500, -23};
-    r.w->editor().applyRandomCut(5, 7);
-    r.w->imgCtrlButton_Click(5);
+    ASSERT_EQ(r.w->session().model().duration(), 20);
+    r.w->session().effects() = EffectsSettings{500, 500, -23};
+    r.w->session().model().applyRandomCut(5, 7);
+    clickTransport(*r.w, 5);
     // The rendered selection is what plays, under the usual alias.
     ASSERT_TRUE(QFile::exists(r.rig.paths.previewWav));
-    EXPECT_EQ(r.w->state().playingSelection, kTrue);
+    EXPECT_EQ(r.w->session().state().playingSelection, kTrue);
     EXPECT_EQ(r.media.send("status sound length").reply.toDouble(), 2000);
     // The playhead crosses the selection and stops at its end.
-    EXPECT_TRUE(waitFor([&] { return r.w->lblTime->text() == "00:00:06"; }, 3000));
-    EXPECT_GE(r.w->editor().playhead(), 5);
-    ASSERT_TRUE(waitFor([&] { return r.w->state().playingSelection == kFalse; }, 4000));
-    EXPECT_EQ(r.w->editor().duration(), 20);
+    EXPECT_TRUE(waitFor([&] { return part<SkinLabel>(*r.w, "lblTime")->text() == "00:00:06"; }, 3000));
+    EXPECT_GE(r.w->session().model().playhead(), 5);
+    ASSERT_TRUE(waitFor([&] { return r.w->session().state().playingSelection == kFalse; }, 4000));
+    EXPECT_EQ(r.w->session().model().duration(), 20);
     EXPECT_TRUE(r.rig.boxes.shown.empty());
     // Closing the file takes the rendered selection with it.
     r.rig.boxes.answers = {MsgResult::Ok};
-    r.w->imgButton_Click(0);
+    clickPanel(*r.w, 0);
     EXPECT_FALSE(QFile::exists(r.rig.paths.previewWav));
 }

@@ -8,6 +8,7 @@
 #include "support/MainWindowRig.h"
 #include "support/ProcessProbes.h"
 #include "transcode/ConsoleRunner.h"
+#include "support/WindowParts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,7 +56,7 @@ TEST(Shutdown, QuittingDuringADecodeStopsItsTranscoderAtOnce)
     QuitRig q;
     q.rig.useCoderScript("echo \"pid $$ time=0.00 \"; sleep 30");
     qint64 coderPid = 0;
-    QObject::connect(q.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString& chunk) {
+    QObject::connect((&q.w->session().decodeRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString& chunk) {
         if (coderPid == 0 && chunk.startsWith("pid ")) {
             coderPid = chunk.mid(4).section(' ', 0, 0).toLongLong();
             q.w->close();  // answered OK
@@ -65,12 +66,12 @@ TEST(Shutdown, QuittingDuringADecodeStopsItsTranscoderAtOnce)
     q.runInEventLoop([&] {
         q.rig.dialogs.openAnswers.push_back(q.input);
         clock.start();
-        q.w->imgButton_Click(0);
+        clickPanel(*q.w, 0);
     });
     EXPECT_LT(clock.elapsed(), 5000);  // not the 30 s the transcoder would have run
     ASSERT_GT(coderPid, 0);
     EXPECT_TRUE(processEnded(coderPid));
-    EXPECT_TRUE(q.w->objDOS->lastExit().stopped);
+    EXPECT_TRUE((&q.w->session().decodeRunner())->lastExit().stopped);
     EXPECT_FALSE(QFile::exists(q.rig.paths.tempWav));
     EXPECT_FALSE(q.w->isVisible());
     ASSERT_EQ(q.rig.boxes.shown.size(), 1u);  // only the question
@@ -100,9 +101,9 @@ TEST(Shutdown, QuittingDuringASaveNamesItAndStopsItAtOnceLeavingTheTargetAsItWas
     wav.write(noise);
     wav.close();
     q.rig.dialogs.openAnswers.push_back(q.input);
-    q.w->imgButton_Click(0);
-    ASSERT_EQ(q.w->state().fileIsOpen, kTrue);
-    q.w->editor().setEndFromDrag(600);
+    clickPanel(*q.w, 0);
+    ASSERT_EQ(q.w->session().state().fileIsOpen, kTrue);
+    q.w->session().model().setEndFromDrag(600);
 
     const QString out = q.rig.root.filePath("ring.mp3");
     QFile old(out);
@@ -113,7 +114,7 @@ TEST(Shutdown, QuittingDuringASaveNamesItAndStopsItAtOnceLeavingTheTargetAsItWas
     const QStringList before = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     bool asked = false;
     QElapsedTimer sinceQuit;
-    QObject::connect(q.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString& chunk) {
+    QObject::connect((&q.w->session().saveRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString& chunk) {
         // Once the transcoder has written part of the ring tone, the user quits and answers OK.
         if (asked || !chunk.contains("time=") || chunk.contains("time=0.00 "))
             return;
@@ -124,11 +125,11 @@ TEST(Shutdown, QuittingDuringASaveNamesItAndStopsItAtOnceLeavingTheTargetAsItWas
     QElapsedTimer clock;
     q.runInEventLoop([&] {
         q.rig.dialogs.saveAnswers.push_back(out);
-        q.w->imgButton_Click(1);
+        clickPanel(*q.w, 1);
     });
     ASSERT_TRUE(asked);
     EXPECT_LT(sinceQuit.elapsed(), 3000);  // at once, not after the whole save
-    EXPECT_TRUE(q.w->objDOS1->lastExit().stopped);
+    EXPECT_TRUE((&q.w->session().saveRunner())->lastExit().stopped);
     ASSERT_EQ(q.rig.boxes.shown.size(), 1u);
     EXPECT_EQ(q.rig.boxes.shown[0].text, "Saving \"" + out + "\" is not finished.\r\nQuit anyway? The save stops and "
                                          "the file is left as it was before.");
@@ -145,22 +146,22 @@ TEST(Shutdown, CancellingTheQuitQuestionDuringASaveLetsItFinish)
 {
     QuitRig q;
     q.rig.dialogs.openAnswers.push_back(q.input);
-    q.w->imgButton_Click(0);
-    q.w->editor().setEndFromDrag(1);
+    clickPanel(*q.w, 0);
+    q.w->session().model().setEndFromDrag(1);
     q.rig.useCoderScript("echo 'time=0.00 '; sleep 0.5; exec REAL_CODER \"$@\"");
     const QString out = q.rig.root.filePath("ring.wav");
     bool asked = false;
-    QObject::connect(q.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&q.w->session().saveRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (std::exchange(asked, true))
             return;
         q.rig.boxes.answers = {MsgResult::Cancel};
         q.w->close();
     });
     q.rig.dialogs.saveAnswers.push_back(out);
-    q.w->imgButton_Click(1);
+    clickPanel(*q.w, 1);
     ASSERT_TRUE(asked);
     EXPECT_TRUE(QFile::exists(out));
-    EXPECT_FALSE(q.w->objDOS1->lastExit().stopped);
+    EXPECT_FALSE((&q.w->session().saveRunner())->lastExit().stopped);
     EXPECT_TRUE(q.rig.boxes.shown.at(0).text.startsWith("Saving \"" + out + "\" is not finished."));
 }
 
@@ -171,7 +172,7 @@ TEST(Shutdown, CtrlQDuringADecodeAsksAndQuitsLikeTheCloseButton)
     QApplication::setActiveWindow(q.w.get());
     q.rig.useCoderScript("echo 'time=0.00 '; sleep 30");
     bool pressed = false;
-    QObject::connect(q.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&q.w->session().decodeRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (std::exchange(pressed, true))
             return;
         QTest::keyClick(q.w.get(), Qt::Key_Q, Qt::ControlModifier);
@@ -180,13 +181,13 @@ TEST(Shutdown, CtrlQDuringADecodeAsksAndQuitsLikeTheCloseButton)
     q.runInEventLoop([&] {
         q.rig.dialogs.openAnswers.push_back(q.input);
         clock.start();
-        q.w->imgButton_Click(0);
+        clickPanel(*q.w, 0);
     });
     EXPECT_TRUE(pressed);
     EXPECT_LT(clock.elapsed(), 5000);
     ASSERT_EQ(q.rig.boxes.shown.size(), 1u);
     EXPECT_EQ(q.rig.boxes.shown[0].text, "Are you sure to quit?");
-    EXPECT_TRUE(q.w->objDOS->lastExit().stopped);
+    EXPECT_TRUE((&q.w->session().decodeRunner())->lastExit().stopped);
     EXPECT_FALSE(q.w->isVisible());
     EXPECT_FALSE(QFile::exists(q.rig.paths.tempWav));
 }
@@ -200,7 +201,7 @@ TEST(Shutdown, AQuitSignalQuitsWithoutTheQuestionAndStopsADecode)
     q.w->show();
     q.rig.useCoderScript("echo 'time=0.00 '; sleep 30");
     bool raised = false;
-    QObject::connect(q.w->objDOS, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&q.w->session().decodeRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (!std::exchange(raised, true))
             ::raise(SIGTERM);
     });
@@ -208,7 +209,7 @@ TEST(Shutdown, AQuitSignalQuitsWithoutTheQuestionAndStopsADecode)
     q.runInEventLoop([&] {
         q.rig.dialogs.openAnswers.push_back(q.input);
         clock.start();
-        q.w->imgButton_Click(0);
+        clickPanel(*q.w, 0);
     });
     EXPECT_TRUE(raised);
     EXPECT_LT(clock.elapsed(), 5000);
@@ -223,11 +224,11 @@ TEST(Shutdown, AQuitSignalDuringASaveStopsIt)
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, q.w.get(), &frmMain::quitWithoutAsking);
     q.rig.dialogs.openAnswers.push_back(q.input);
-    q.w->imgButton_Click(0);
-    q.w->editor().setEndFromDrag(1);
+    clickPanel(*q.w, 0);
+    q.w->session().model().setEndFromDrag(1);
     q.rig.useCoderScript("echo 'time=0.00 '; sleep 30; exec REAL_CODER \"$@\"");
     bool raised = false;
-    QObject::connect(q.w->objDOS1, &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+    QObject::connect((&q.w->session().saveRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (!std::exchange(raised, true))
             ::raise(SIGINT);
     });
@@ -235,10 +236,10 @@ TEST(Shutdown, AQuitSignalDuringASaveStopsIt)
     q.runInEventLoop([&] {
         q.rig.dialogs.saveAnswers.push_back(q.rig.root.filePath("ring.wav"));
         clock.start();
-        q.w->imgButton_Click(1);
+        clickPanel(*q.w, 1);
     });
     EXPECT_LT(clock.elapsed(), 5000);
-    EXPECT_TRUE(q.w->objDOS1->lastExit().stopped);
+    EXPECT_TRUE((&q.w->session().saveRunner())->lastExit().stopped);
     EXPECT_FALSE(QFile::exists(q.rig.root.filePath("ring.wav")));
     EXPECT_FALSE(QFile::exists(q.rig.paths.tempWav));
     EXPECT_TRUE(q.rig.boxes.shown.empty());

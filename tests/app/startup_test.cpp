@@ -5,9 +5,10 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "support/MainWindowRig.h"
-#include "app/EditorController.h"
+#include "editor/EditorSession.h"
 #include "timeline/TimelineLayout.h"
 #include "timeline/TimelinePanel.h"
+#include "support/WindowParts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -86,81 +87,80 @@ TEST(Startup, MainWindowStartsEmptyWithDesignedLabelsAndMarkers)
     EXPECT_TRUE(w->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(w->transparentColorKey(), QColor(255, 0, 255));
 
-    for (QLabel* l : {w->lblTime, w->lblSelBegin, w->lblSelEnd, w->lblSelLength, w->lblViewBegin, w->lblViewEnd,
-                      w->lblViewLength}) {
+    for (QLabel* l : {part<SkinLabel>(*w, "lblTime"), part<SkinLabel>(*w, "lblSelBegin"), part<SkinLabel>(*w, "lblSelEnd"), part<SkinLabel>(*w, "lblSelLength"), part<SkinLabel>(*w, "lblViewBegin"), part<SkinLabel>(*w, "lblViewEnd"),
+                      part<SkinLabel>(*w, "lblViewLength")}) {
         EXPECT_EQ(l->text(), "00:00:00");
         EXPECT_EQ(textColour(l), QColor(11, 77, 109));
     }
-    EXPECT_EQ(textColour(w->lblText), QColor(11, 77, 109));
-    EXPECT_EQ(w->lblText->text(), "");
-    EXPECT_EQ(w->lblTimeLeft->text(), "Start");
-    EXPECT_EQ(w->lblTimeRight->text(), "End");
+    EXPECT_EQ(textColour(part<SkinLabel>(*w, "lblText")), QColor(11, 77, 109));
+    EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "");
+    EXPECT_EQ(part<SkinLabel>(*w, "lblTimeLeft")->text(), "Start");
+    EXPECT_EQ(part<SkinLabel>(*w, "lblTimeRight")->text(), "End");
     // A neutral hint, not a path that cannot exist here, in the label's own colour and font.
-    EXPECT_EQ(w->lblFileName->text(), "No file open");
-    EXPECT_EQ(w->lblFileName->font(), w->lblTimeLeft->font());
-    for (QLabel* l : std::initializer_list<QLabel*>{w->lblTimeLeft, w->lblTimeRight, w->lblFileName})
+    EXPECT_EQ(part<PathLabel>(*w, "lblFileName")->text(), "No file open");
+    EXPECT_EQ(part<PathLabel>(*w, "lblFileName")->font(), part<SkinLabel>(*w, "lblTimeLeft")->font());
+    for (QLabel* l : std::initializer_list<QLabel*>{part<SkinLabel>(*w, "lblTimeLeft"), part<SkinLabel>(*w, "lblTimeRight"), part<PathLabel>(*w, "lblFileName")})
         EXPECT_EQ(textColour(l), QColor(71, 99, 113));
-    EXPECT_EQ(w->lblVersion->text(), QString("- Ver %1.%2.%3").arg(TUNESNIP_VERSION_MAJOR).arg(TUNESNIP_VERSION_MINOR).arg(TUNESNIP_VERSION_PATCH));
-    EXPECT_EQ(w->lblVersion->geometry(), QRect(96, 16, 87, 14));
-    EXPECT_EQ(textColour(w->lblVersion), QColor(Qt::white));
+    EXPECT_EQ(part<SkinLabel>(*w, "lblVersion")->text(), QString("- Ver %1.%2.%3").arg(TUNESNIP_VERSION_MAJOR).arg(TUNESNIP_VERSION_MINOR).arg(TUNESNIP_VERSION_PATCH));
+    EXPECT_EQ(part<SkinLabel>(*w, "lblVersion")->geometry(), QRect(96, 16, 87, 14));
+    EXPECT_EQ(textColour(part<SkinLabel>(*w, "lblVersion")), QColor(Qt::white));
 
-    const EditorState& s = w->state();
+    const EditorState& s = w->session().state();
     EXPECT_EQ(s.fileIsOpen, 0);
     EXPECT_EQ(s.playPaused, 0);
     EXPECT_EQ(s.playingSelection, 0);
-    EXPECT_EQ(s.buttonHeld, 0);
-    EXPECT_EQ(w->editor().selection(), Selection{});
+    EXPECT_EQ(w->session().model().selection(), Selection{});
     EXPECT_EQ(s.sourceDurationSeconds, 0);
     EXPECT_EQ(s.currentJob, "");
-    EXPECT_EQ(w->editor().duration(), 0);
-    EXPECT_EQ(w->txtAction->text(), "Text1");
-    EXPECT_TRUE(w->txtAction->isHidden());
-    EXPECT_TRUE(w->picOpened->isHidden());
-    EXPECT_TRUE(w->picPBBack->isHidden());
-    EXPECT_TRUE(w->picPro->isHidden());
-    EXPECT_EQ(w->lblPB->text(), "0%");
-    EXPECT_EQ(w->lblPro->text(), "0%");
-    EXPECT_EQ(w->Timer2.interval(), 100);
+    EXPECT_EQ(w->session().model().duration(), 0);
+    EXPECT_EQ(part<QLineEdit>(*w, "txtAction")->text(), "Text1");
+    EXPECT_TRUE(part<QLineEdit>(*w, "txtAction")->isHidden());
+    EXPECT_TRUE(part<TimelinePanel>(*w, "picOpened")->isHidden());
+    EXPECT_TRUE(part<ImageControl>(*w, "picPBBack")->isHidden());
+    EXPECT_TRUE(part<ImageControl>(*w, "picPro")->isHidden());
+    EXPECT_EQ(part<QLabel>(*w, "lblPB")->text(), "0%");
+    EXPECT_EQ(part<QLabel>(*w, "lblPro")->text(), "0%");
+    EXPECT_EQ(w->session().pollTimer().interval(), 100);
 
     // Begin marker at 0 (line 6), end marker at 728 (line 734), both hidden; the playhead at 0.
-    const TimelineLayout l = layoutTimeline(w->editor());
+    const TimelineLayout l = layoutTimeline(w->session().model());
     EXPECT_EQ(l.begin.left, 0);
     EXPECT_EQ(l.end.left, 728);
     EXPECT_FALSE(l.begin.drawn);
     EXPECT_FALSE(l.end.drawn);
     EXPECT_EQ(l.playhead.left, 0);
-    EXPECT_EQ(w->picOpened->geometry(), QRect(10, 104, 746, 360));
+    EXPECT_EQ(part<TimelinePanel>(*w, "picOpened")->geometry(), QRect(10, 104, 746, 360));
 
     // Controls at their designed places; panel button 3 is out of sight.
-    EXPECT_EQ(w->imgExit->geometry(), QRect(729, 12, 22, 22));
-    EXPECT_EQ(w->imgMin->geometry(), QRect(704, 12, 22, 22));
-    EXPECT_EQ(w->imgOpen->geometry(), QRect(146, 220, 31, 36));
-    EXPECT_EQ(w->imgMenu[3]->geometry(), QRect(206, 42, 62, 18));
-    EXPECT_EQ(w->imgFeedback->geometry(), QRect(648, 538, 83, 17));
-    EXPECT_EQ(w->imgButton[0]->geometry(), QRect(24, 65, 37, 32));
-    EXPECT_EQ(w->imgButton[7]->geometry(), QRect(319, 65, 37, 32));
-    EXPECT_LT(w->imgButton[3]->geometry().bottom(), 0);
-    EXPECT_EQ(w->imgCtrlButton[5]->geometry(), QRect(240, 483, 34, 32));
-    EXPECT_EQ(w->imgCtrlButton[6]->geometry(), QRect(643, 483, 108, 32));
-    EXPECT_EQ(w->picOpened->geometry(), QRect(10, 104, 746, 360));
-    EXPECT_EQ(w->imgPB->width(), 361);
-    EXPECT_EQ(w->picPro->width(), 281);
+    EXPECT_EQ(part<ImageControl>(*w, "imgExit")->geometry(), QRect(729, 12, 22, 22));
+    EXPECT_EQ(part<ImageControl>(*w, "imgMin")->geometry(), QRect(704, 12, 22, 22));
+    EXPECT_EQ(part<ImageControl>(*w, "imgOpen")->geometry(), QRect(146, 220, 31, 36));
+    EXPECT_EQ(part<ImageControl>(*w, "imgMenu", 3)->geometry(), QRect(206, 42, 62, 18));
+    EXPECT_EQ(part<ImageControl>(*w, "imgFeedback")->geometry(), QRect(648, 538, 83, 17));
+    EXPECT_EQ(part<ImageControl>(*w, "imgButton", 0)->geometry(), QRect(24, 65, 37, 32));
+    EXPECT_EQ(part<ImageControl>(*w, "imgButton", 7)->geometry(), QRect(319, 65, 37, 32));
+    EXPECT_LT(part<ImageControl>(*w, "imgButton", 3)->geometry().bottom(), 0);
+    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 5)->geometry(), QRect(240, 483, 34, 32));
+    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 6)->geometry(), QRect(643, 483, 108, 32));
+    EXPECT_EQ(part<TimelinePanel>(*w, "picOpened")->geometry(), QRect(10, 104, 746, 360));
+    EXPECT_EQ(part<ImageControl>(*w, "imgPB")->width(), 361);
+    EXPECT_EQ(part<ImageControl>(*w, "picPro")->width(), 281);
     // The designed tips, each followed by its shortcut where it has one.
-    EXPECT_EQ(w->imgButton[1]->toolTip(), "Save Music (Ctrl+S)");
-    EXPECT_EQ(w->imgButton[5]->toolTip(), "Settings");
-    EXPECT_EQ(w->imgCtrlButton[3]->toolTip(), "Select Start Position (B)");
-    EXPECT_EQ(w->imgCtrlButton[1]->toolTip(), "Stop");
-    EXPECT_EQ(w->imgFeedback->toolTip(), "Send Bug Report & Feedback to us");
+    EXPECT_EQ(part<ImageControl>(*w, "imgButton", 1)->toolTip(), "Save Music (Ctrl+S)");
+    EXPECT_EQ(part<ImageControl>(*w, "imgButton", 5)->toolTip(), "Settings");
+    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 3)->toolTip(), "Select Start Position (B)");
+    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 1)->toolTip(), "Stop");
+    EXPECT_EQ(part<ImageControl>(*w, "imgFeedback")->toolTip(), "Send Bug Report & Feedback to us");
     // Hover stores carry pictures but are never visible.
     EXPECT_FALSE(w->skin().isNull());  // the artwork is compiled in
-    EXPECT_TRUE(w->imgExitLight->hasPicture());
-    EXPECT_TRUE(w->imgCtrlButtonPress[6]->hasPicture());
-    EXPECT_EQ(w->imgCtrlButtonPress[6]->picture().size(), QSize(108, 32));
+    EXPECT_TRUE(part<ImageControl>(*w, "imgExitLight")->hasPicture());
+    EXPECT_TRUE(part<ImageControl>(*w, "imgCtrlButtonPress", 6)->hasPicture());
+    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButtonPress", 6)->picture().size(), QSize(108, 32));
     EXPECT_FALSE(w->mask().contains(QPoint(0, 0)));  // shaped by the magenta corners
     EXPECT_TRUE(w->mask().contains(QPoint(380, 300)));
-    EXPECT_TRUE(w->imgExitLight->isHidden());
-    EXPECT_TRUE(w->imgCtrlButtonPress[6]->isHidden());
-    EXPECT_FALSE(w->imgExit->hasPicture());
+    EXPECT_TRUE(part<ImageControl>(*w, "imgExitLight")->isHidden());
+    EXPECT_TRUE(part<ImageControl>(*w, "imgCtrlButtonPress", 6)->isHidden());
+    EXPECT_FALSE(part<ImageControl>(*w, "imgExit")->hasPicture());
 }
 
 TEST(Startup, LoadsSettingsAndPreparesThePrivateTemporaryFolder)
@@ -168,8 +168,8 @@ TEST(Startup, LoadsSettingsAndPreparesThePrivateTemporaryFolder)
     MainFixture fx;
     {
         auto w = fx.make();
-        EXPECT_EQ(w->settings().openFolderAfterSave, 0);  // no setup.ini
-        EXPECT_EQ(w->settings().playSoundAfterSave, 0);
+        EXPECT_EQ(w->session().settings().openFolderAfterSave, 0);  // no setup.ini
+        EXPECT_EQ(w->session().settings().playSoundAfterSave, 0);
         struct stat st {};
         ASSERT_EQ(::stat(QFile::encodeName(fx.paths.tempDir).constData(), &st), 0);
         EXPECT_TRUE(S_ISDIR(st.st_mode));
@@ -185,8 +185,8 @@ TEST(Startup, LoadsSettingsAndPreparesThePrivateTemporaryFolder)
     keep.close();
 
     auto w = fx.make();
-    EXPECT_EQ(w->settings().openFolderAfterSave, 7);
-    EXPECT_EQ(w->settings().playSoundAfterSave, 1);
+    EXPECT_EQ(w->session().settings().openFolderAfterSave, 7);
+    EXPECT_EQ(w->session().settings().playSoundAfterSave, 1);
     EXPECT_TRUE(QFile::exists(fx.paths.tempDir + "/keep.txt"));
 }
 
@@ -195,12 +195,12 @@ TEST(Startup, GeometryConversionKeepsPixelsAndMarkers)
     MainFixture fx;
     auto w = fx.make();
     w->convertGeometry(12, 12);
-    EXPECT_EQ(w->imgButton[0]->geometry(), QRect(24, 65, 37, 32));
-    EXPECT_EQ(w->lblTime->geometry(), QRect(301, 490, 75, 23));
-    EXPECT_EQ(layoutTimeline(w->editor()).end.left, 728);
-    EXPECT_EQ(w->picOpened->size(), QSize(746, 360));
-    EXPECT_NEAR(w->lblTime->font().pointSizeF(), 14.25 * 12 / 15, 0.01);
+    EXPECT_EQ(part<ImageControl>(*w, "imgButton", 0)->geometry(), QRect(24, 65, 37, 32));
+    EXPECT_EQ(part<SkinLabel>(*w, "lblTime")->geometry(), QRect(301, 490, 75, 23));
+    EXPECT_EQ(layoutTimeline(w->session().model()).end.left, 728);
+    EXPECT_EQ(part<TimelinePanel>(*w, "picOpened")->size(), QSize(746, 360));
+    EXPECT_NEAR(part<SkinLabel>(*w, "lblTime")->font().pointSizeF(), 14.25 * 12 / 15, 0.01);
     w->convertGeometry(15, 15);
-    EXPECT_NEAR(w->lblTime->font().pointSizeF(), 14.25, 0.01);
+    EXPECT_NEAR(part<SkinLabel>(*w, "lblTime")->font().pointSizeF(), 14.25, 0.01);
     EXPECT_EQ(w->size(), QSize(765, 565));
 }

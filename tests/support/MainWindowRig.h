@@ -5,9 +5,11 @@
 #include "editor/FileHistory.h"
 #include "app/ImageControl.h"
 #include "app/frmMain.h"
+#include "editor/EditorSession.h"
 #include "support/DialogFakes.h"
 #include "support/FakeMedia.h"
 #include "support/Recorders.h"
+#include "support/WindowParts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,11 +74,11 @@ inline void pressEscape(frmMain& w)
 inline std::vector<bool> enabledControls(const frmMain& w)
 {
     std::vector<bool> on;
-    for (const ImageControl* c : w.imgButton)
+    for (const ImageControl* c : parts(w, "imgButton", 8))
         on.push_back(c->isEnabled());
-    for (const ImageControl* c : w.imgCtrlButton)
+    for (const ImageControl* c : parts(w, "imgCtrlButton", 7))
         on.push_back(c->isEnabled());
-    for (const ImageControl* c : w.imgMenu)
+    for (const ImageControl* c : parts(w, "imgMenu", 4))
         on.push_back(c->isEnabled());
     return on;
 }

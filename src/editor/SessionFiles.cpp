@@ -1,14 +1,15 @@
-// The editor's file commands: opening (decoding into the temporary WAV), closing, saving the
+// The session's file commands: opening (decoding into the temporary WAV), closing, saving the
 // selection through the transcoder, and the ways to a file besides the open dialog.
+#include "dialogs/CCommonDialogs.h"
 #include "editor/AppIdentity.h"
-#include "app/EditorController.h"
-#include "app/EditorWindow.h"
+#include "editor/DecodeSpace.h"
+#include "editor/EditorSession.h"
 #include "editor/FileHistory.h"
 #include "editor/OpenRequests.h"
-#include "dialogs/CCommonDialogs.h"
+#include "editor/PlaybackController.h"
+#include "platform/FreeSpace.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TempFolder.h"
-#include "editor/PlaybackController.h"
 #include "timeline/SelectionLabels.h"
 #include "transcode/ConsoleRunner.h"
 #include "transcode/PhoneLength.h"
@@ -42,17 +43,21 @@ bool chosenIn(CCommonDialogs& dialogs, bool (CCommonDialogs::*show)())
 
 // ---- Opening ----
 
-void EditorController::openOrCloseFile()
+void EditorSession::openOrCloseFile()
 {
     if (isSet(state_.fileIsOpen))
-        closeCurrentFile();
+        closeFile();
     else
         openFile();
+    // Back from a dialog or a message, the keys work again at once (a window manager would hand
+    // the focus back; without one nothing does).
+    if (!shuttingDown_)
+        Q_EMIT focusWanted();
 }
 
-void EditorController::closeCurrentFile()
+void EditorSession::closeFile()
 {
-    if (!isSet(state_.fileIsOpen) || transcoderRunning())
+    if (!isSet(state_.fileIsOpen) || isBusy())
         return;
     if (services_.boxes->show(QStringLiteral("Current Audio file will be closed, are you sure?"),
                               QStringLiteral("Close Current File"), MsgButtons::OkCancel,
@@ -62,17 +67,17 @@ void EditorController::closeCurrentFile()
     setLooping(false);
     playback_->stop();
     QFile::remove(paths_.tempWav);
-    window_.showTimeline(false);
+    Q_EMIT timelineShown(false);
     model_.setDuration(0);
     model_.reset();
     clearTimeLabels(labels_);
-    window_.setDecodeProgress(0, QStringLiteral("0%"));
-    window_.setFileCaption(QString::fromLatin1(kNoFileCaption));
+    Q_EMIT decodeProgress(0, QStringLiteral("0%"));
+    setCaption(QString::fromLatin1(kNoFileCaption));
     state_.fileIsOpen = kFalse;
     Q_EMIT fileClosed();
 }
 
-void EditorController::openFile()
+void EditorSession::openFile()
 {
     // Two transcoders must never write the same WAV: a second open waits for the first.
     if (objDOS_->isRunning())
@@ -90,7 +95,7 @@ void EditorController::openFile()
     decodeFile(name);
 }
 
-void EditorController::decodeFile(const QString& name)
+void EditorSession::decodeFile(const QString& name)
 {
     // A named pipe or a device would keep the transcoder reading for ever.
     if (!QFileInfo(name).isFile()) {
@@ -106,21 +111,24 @@ void EditorController::decodeFile(const QString& name)
                               QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Error);
         return;
     }
-    const QString shownBefore = window_.fileCaption();
-    window_.setFileCaption(name);  // the window elides a long path in the middle
+    const QString shownBefore = caption_;
+    setCaption(name);  // the window elides a long path in the middle
     const QString command = decodeCommand(paths_.coder(), name, paths_.tempWav);
 
     // An old WAV must not pass for the new file's sound if this decode fails.
     QFile::remove(paths_.tempWav);
-    setRunning(true);
+    setBusy(true);
     state_.sourceDurationSeconds = 0;  // each run learns its own input's length
-    window_.setDecodeProgress(0, QStringLiteral("0%"));
-    window_.showDecodeProgress(true);
+    Q_EMIT decodeProgress(0, QStringLiteral("0%"));
+    Q_EMIT decodeProgressShown(true);
     state_.currentJob = QStringLiteral("open file");
-    window_.takeFocus();  // back from the dialog: Esc must reach the window while the transcoder runs
+    decodeHeader_.clear();
+    spaceChecked_ = false;
+    spaceShortage_.clear();
+    Q_EMIT focusWanted();  // back from the dialog: Esc must reach the window while the transcoder runs
     objDOS_->setCommandLine(command);
     objDOS_->ExecuteCommand(QString());
-    setRunning(false);
+    setBusy(false);
 
     if (shuttingDown_) {
         // The user quit while the transcoder ran: its WAV must not outlive the program.
@@ -129,12 +137,14 @@ void EditorController::decodeFile(const QString& name)
     }
     if (!decodeSucceeded()) {
         // Not started (the runner has said why), stopped by the user, or failed: nothing is open.
-        window_.showDecodeProgress(false);
-        window_.showTimeline(false);
+        Q_EMIT decodeProgressShown(false);
+        Q_EMIT timelineShown(false);
         QFile::remove(paths_.tempWav);
-        window_.setFileCaption(shownBefore);
+        setCaption(shownBefore);
         const RunExit e = objDOS_->lastExit();
-        if (e.started && !e.stopped)
+        if (!spaceShortage_.isEmpty())
+            services_.boxes->show(spaceShortage_, QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Error);
+        else if (e.started && !e.stopped)
             tellRunFailure(QStringLiteral("Could not open \"%1\"").arg(name), saysNoSound(objDOS_->Outputs())
                                ? QStringLiteral(": it holds no sound that can be decoded.")
                                : QStringLiteral("."),
@@ -148,52 +158,72 @@ void EditorController::decodeFile(const QString& name)
     Q_EMIT fileDecoded(paths_.tempWav);
 }
 
-void EditorController::tellRunFailure(const QString& what, const QString& ending, const ConsoleRunner& runner)
+void EditorSession::tellRunFailure(const QString& what, const QString& ending, const ConsoleRunner& runner)
 {
     const QString detail = runFailureDetail(runner.lastExit(), runner.Outputs());
     services_.boxes->show(what + ending + QStringLiteral("\r\n\r\n") + detail, QString::fromLatin1(kProductName),
                           MsgButtons::Ok, MsgIcon::Error);
 }
 
-bool EditorController::decodeSucceeded() const
+bool EditorSession::decodeSucceeded() const
 {
     const RunExit e = objDOS_->lastExit();
     const QFileInfo wav(paths_.tempWav);
     return e.started && !e.stopped && e.exited && e.signal == 0 && e.exitCode == 0 && wav.exists() && wav.size() > 44;
 }
 
-void EditorController::decodeOutput(QString& chunk)
+void EditorSession::decodeOutput(QString& chunk)
 {
     if (state_.currentJob != QLatin1String("open file"))
         return;
     readDuration(chunk, state_.sourceDurationSeconds);
+    checkDecodeSpace(chunk);
     const std::optional<std::int32_t> t = readTimeSeconds(chunk);
     if (!t)
         return;
     const ProgressDisplay p = progressFor(*t, state_.sourceDurationSeconds);
-    window_.setDecodeProgress(p.fraction, p.text);
+    Q_EMIT decodeProgress(p.fraction, p.text);
 }
 
-void EditorController::decodeOver()
+void EditorSession::checkDecodeSpace(const QString& chunk)
+{
+    if (spaceChecked_)
+        return;
+    decodeHeader_ += chunk;
+    const std::optional<PcmOutput> format = readPcmOutput(decodeHeader_);
+    // The header comes first and whole; a transcoder that says nothing of its output is not held up.
+    if (!format || state_.sourceDurationSeconds <= 0) {
+        if (decodeHeader_.size() > 16384 || chunk.contains(QLatin1String("time=")))
+            spaceChecked_ = true;
+        return;
+    }
+    spaceChecked_ = true;
+    decodeHeader_.clear();
+    const std::optional<qint64> free = freeBytes(paths_.tempDir);
+    if (!free)
+        return;
+    if (const std::optional<QString> why = spaceShortage(caption_, paths_.tempDir,
+                                                         decodedWavBytes(state_.sourceDurationSeconds, *format), *free)) {
+        spaceShortage_ = *why;
+        objDOS_->stop();
+    }
+}
+
+void EditorSession::decodeOver()
 {
     if (state_.currentJob != QLatin1String("open file"))
         return;
     state_.sourceDurationSeconds = 0;
-    window_.showDecodeProgress(false);
+    Q_EMIT decodeProgressShown(false);
     if (decodeSucceeded() && !shuttingDown_)
-        window_.showTimeline(true);
+        Q_EMIT timelineShown(true);
 }
 
 // ---- The other ways to a file ----
 
-bool EditorController::transcoderRunning() const
+bool EditorSession::openGivenFile(const QString& name)
 {
-    return objDOS_->isRunning() || objDOS1_->isRunning();
-}
-
-bool EditorController::openGivenFile(const QString& name)
-{
-    if (name.isEmpty() || transcoderRunning())
+    if (name.isEmpty() || isBusy())
         return false;
     const QString notFound = fileNotFoundText(name);
     if (!notFound.isEmpty()) {
@@ -201,7 +231,7 @@ bool EditorController::openGivenFile(const QString& name)
         return false;
     }
     if (isSet(state_.fileIsOpen)) {
-        closeCurrentFile();
+        closeFile();
         if (isSet(state_.fileIsOpen))
             return false;  // the user kept the open file
     }
@@ -210,25 +240,20 @@ bool EditorController::openGivenFile(const QString& name)
     return isSet(state_.fileIsOpen);
 }
 
-void EditorController::openRecentFile(const QString& name)
+void EditorSession::openRecentFile(const QString& name)
 {
     if (services_.history && !fileNotFoundText(name).isEmpty())
         services_.history->forget(name);
     openGivenFile(name);
 }
 
-QStringList EditorController::recentFiles() const
-{
-    return services_.history ? services_.history->recentFiles() : QStringList();
-}
-
-void EditorController::prepareOpenDialog()
+void EditorSession::prepareOpenDialog()
 {
     if (services_.history)
         commonDialogs_->setInitDir(services_.history->openDialogFolder());
 }
 
-void EditorController::prepareSaveDialog()
+void EditorSession::prepareSaveDialog()
 {
     if (!services_.history)
         return;
@@ -238,7 +263,15 @@ void EditorController::prepareSaveDialog()
 
 // ---- Saving ----
 
-void EditorController::saveRingTone()
+void EditorSession::save()
+{
+    saveSelection();
+    // Back from the dialog or a message, the keys work again at once.
+    if (!shuttingDown_)
+        Q_EMIT focusWanted();
+}
+
+void EditorSession::saveSelection()
 {
     if (!isSet(state_.fileIsOpen)) {
         Q_EMIT hint(QStringLiteral("Nothing to save: open a file first."));
@@ -285,39 +318,39 @@ void EditorController::saveRingTone()
 
     playback_->releaseForSave();
     const QString command = encodeCommand(paths_.coder(), paths_.tempWav, sel.begin, length, output, effects_);
-    setRunning(true);
+    setBusy(true);
     state_.sourceDurationSeconds = 0;
-    window_.setSaveProgress(0, QStringLiteral("0%"));
-    window_.showSaveProgress(true);
+    Q_EMIT saveProgress(0, QStringLiteral("0%"));
+    Q_EMIT saveProgressShown(true);
     saveFinished_ = false;
-    window_.takeFocus();
+    Q_EMIT focusWanted();
     objDOS1_->setCommandLine(command);
     objDOS1_->ExecuteCommand(QString());
     if (!saveFinished_) {
         // The transcoder could not be started (the runner has said why): undo what the run set up.
-        window_.showSaveProgress(false);
-        setRunning(false);
+        Q_EMIT saveProgressShown(false);
+        setBusy(false);
     }
     if (shuttingDown_)
         QFile::remove(paths_.tempWav);  // kept for the transcoder until it was done
 }
 
-void EditorController::saveOutput(QString& chunk)
+void EditorSession::saveOutput(QString& chunk)
 {
     readDuration(chunk, state_.sourceDurationSeconds);
     const std::optional<std::int32_t> t = readTimeSeconds(chunk);
     if (!t)
         return;
     const ProgressDisplay p = progressFor(*t, model_.selection().end - model_.selection().begin);
-    window_.setSaveProgress(p.fraction, p.text);
+    Q_EMIT saveProgress(p.fraction, p.text);
 }
 
-void EditorController::saveOver()
+void EditorSession::saveOver()
 {
     saveFinished_ = true;
     state_.sourceDurationSeconds = 0;
-    window_.showSaveProgress(false);
-    setRunning(false);
+    Q_EMIT saveProgressShown(false);
+    setBusy(false);
 
     if (shuttingDown_)
         return;  // the user quit meanwhile: the file is written, nothing more is wanted
@@ -332,6 +365,7 @@ void EditorController::saveOver()
     }
     if (services_.history)
         services_.history->noteSaved(output);
+    Q_EMIT saveFinished(output);
     if (settings_.openFolderAfterSave == 0)
         openThroughShell(folderOf(output), QStringLiteral("Could not open the folder \"%1\": no file manager was found.")
                                                .arg(folderOf(output)));
