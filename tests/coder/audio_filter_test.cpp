@@ -125,4 +125,28 @@ TEST_F(AudioFilter, AChainThatCannotBeSetUpFailsAndWritesNothing)
     }
 }
 
+TEST_F(AudioFilter, FiltersOtherThanTheAcceptedOnesAreRefusedBeforeAnythingIsTouched)
+{
+    // An output that exists and -y: a refused chain leaves it as it was.
+    const QString out = path("kept.mp3");
+    QFile old(out);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the file the user had");
+    old.close();
+    const QString leak = path("leak.txt");
+    // Filters that read files, write files, listen on the network or never end.
+    for (const QString& chain : {"amovie=" + path("tone.wav"), QString("asendcmd=f=/etc/shadow"),
+                                 "ametadata=mode=print:file=" + leak, QString("azmq"), QString("apad"),
+                                 QString("aloop=loop=-1:size=44100"), QString("afade=t=in:d=1,arnndn=m=/no/model")}) {
+        const RunResult r = runCoder({"-i", path("tone.wav"), "-t", "2", "-y", "-af", chain, out}, 20000);
+        EXPECT_FALSE(r.timedOut) << qPrintable(chain);
+        EXPECT_NE(r.exitCode, 0) << qPrintable(chain);
+        EXPECT_TRUE(r.output.contains("the accepted filters are afade, loudnorm and volume")) << r.output.constData();
+        QFile kept(out);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), "the file the user had") << qPrintable(chain);
+        EXPECT_FALSE(QFile::exists(leak)) << qPrintable(chain);
+    }
+}
+
 } // namespace
