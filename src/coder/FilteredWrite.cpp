@@ -41,7 +41,12 @@ double expectedLength(const InputDecoder& in, const CoderOptions& options)
 CutRead writeFiltered(InputDecoder& in, const CoderOptions& options, const FilterChain& chain, AudioSink& sink,
                       std::int64_t& written, const std::function<void()>& progress)
 {
-    return writeThroughChain(in, options, {}, chain.before, chain.after, sink, written, progress);
+    const CutWindow window = cutWindowOf(options, in.sampleRate());
+    const SampleShape floats = filterShape(sink);
+    const CutSource source = [&](const std::function<void(AVFrame&)>& consume) {
+        return readCut(in, window, floats, options.output, consume);
+    };
+    return writeThroughChain(source, floats, {}, chain.before, chain.after, sink, options.output, written, progress);
 }
 
 LoudWrite writeToLoudness(InputDecoder& in, const CoderOptions& options, const FilterChain& chain,
@@ -60,23 +65,21 @@ LoudWrite writeToLoudness(InputDecoder& in, const CoderOptions& options, const F
         bar.begin(measureWeight, measured ? measureWeight + afterMeasuring : afterMeasuring);
         const LoudnessReading reading = cut.measure(c, why);
         if (!measured)
-            bar.setLength(static_cast<double>(cut.lastSamples()) / floats.sampleRate);
+            bar.setLength(static_cast<double>(cut.samples()) / floats.sampleRate);
         measured = true;
         return reading;
     });
     LoudWrite result;
     // Nothing in the cut: the first reading finds it out, and nothing is written.
     search.first();
-    if (!cut.lastRead().kept) {
-        result.read = cut.lastRead();
+    result.read = cut.firstRead();
+    if (!result.read.kept)
         return result;
-    }
-    const double length = static_cast<double>(cut.lastSamples()) / floats.sampleRate;
+    const std::int64_t length = cut.samples();
 
     bool sinkUnused = true;  // the sink as opened, nothing written to it yet
-    bool inputUnread = true;
-    // Writes the whole cut, or the part of it `part` names, with a step, through `via` when given.
-    auto writeStep = [&](const std::string& step, const CoderOptions* part, AudioSink* via) {
+    // Writes the cut, or the part of it `source` gives, with a step, through `via` when given.
+    auto writeStep = [&](const std::string& step, const CutSource& source, bool whole, AudioSink* via) {
         if (!sinkUnused) {
             sink.reset();
             sink = reopen();
@@ -85,39 +88,21 @@ LoudWrite writeToLoudness(InputDecoder& in, const CoderOptions& options, const F
         written = 0;
         const double outRate = sink->shape().sampleRate;
         const std::string ahead = joinChains(chain.before, step);
-        auto progress = [&] { bar.at(static_cast<double>(written) / outRate); };
-        AudioSink& destination = via ? *via : *sink;
-        std::vector<FramePtr> kept = part ? std::vector<FramePtr>{} : cut.takeKept(ahead);
-        if (inputUnread && !part) {
-            inputUnread = false;
-            result.read = writeThroughChain(in, options, std::move(kept), ahead, chain.after, destination, written,
-                                            progress);
-        } else {
-            // The input opened first has been read: the cut is read again.
-            const CoderOptions& wanted = part ? *part : options;
-            InputDecoder again(options.input);
-            const CutWindow window = cutWindowOf(wanted, again.sampleRate());
-            if (window.start() > 0 && kept.empty())
-                again.seekToSample(window.start());
-            result.read = writeThroughChain(again, wanted, std::move(kept), ahead, chain.after, destination, written,
-                                            progress);
-        }
+        std::vector<FramePtr> kept = whole ? cut.takeKept(ahead) : std::vector<FramePtr>{};
+        writeThroughChain(source, floats, std::move(kept), ahead, chain.after, via ? *via : *sink, options.output,
+                          written, [&] { bar.at(static_cast<double>(written) / outRate); });
         sink->finish();
     };
     if (!checked) {
         const LoudnessStep step = search.stepFor(LoudnessAim{target.integrated, target.truePeak - 1});
         bar.begin(writeWeight, 0);
-        writeStep(step.filters, nullptr, nullptr);
+        writeStep(step.filters, cut.source(), true, nullptr);
         return result;
     }
     const TryExcerpt excerpt = [&](const std::string& step) -> std::optional<ExcerptLoudness> {
-        if (length < minExcerptCut)
+        const auto part = static_cast<std::int64_t>(excerptSeconds * floats.sampleRate);
+        if (length < static_cast<std::int64_t>(minExcerptCut * floats.sampleRate))
             return std::nullopt;
-        // From the middle of the cut.
-        CoderOptions part = options;
-        part.inputSeek = options.inputSeek + options.outputStart + (length - excerptSeconds) / 2;
-        part.outputStart = 0;
-        part.duration = excerptSeconds;
         bar.begin(excerptWeight, writeWeight + checkWeight);
         if (!sinkUnused) {
             sink.reset();
@@ -125,14 +110,15 @@ LoudWrite writeToLoudness(InputDecoder& in, const CoderOptions& options, const F
             sinkUnused = true;
         }
         MeteredSink metered(*sink, options.output);
-        writeStep(step, &part, &metered);
+        // From the middle of the cut.
+        writeStep(step, cut.source((length - part) / 2, part), false, &metered);
         metered.finish();
         return ExcerptLoudness{metered.integrated(), measureFile(writtenPath, options.output, [](double) {})};
     };
     bool surelyLast = false;
     const WriteAndMeasure writeAndMeasure = [&](const std::string& step) {
         bar.begin(writeWeight, checkWeight);
-        writeStep(step, nullptr, nullptr);
+        writeStep(step, cut.source(), true, nullptr);
         bar.begin(checkWeight, surelyLast ? 0 : maybeMoreWeight);
         return measureFile(writtenPath, options.output, [&](double seconds) { bar.at(seconds); });
     };
