@@ -22,7 +22,7 @@ constexpr double checkWeight = 1;
 constexpr double maybeMoreWeight = 0.15;
 // An excerpt written first shows what the encoder does, where the cut is long enough for that to
 // save writing the whole twice.
-constexpr double excerptSeconds = 6;
+constexpr double excerptSeconds = 5;
 constexpr double minExcerptCut = 18;
 constexpr double excerptWeight = 0.5;
 
