@@ -13,6 +13,8 @@ namespace {
 // The most a measured cut may take in memory to be kept for writing (about six minutes of
 // stereo at 44.1 kHz in doubles, as the meter leaves them); a longer one is read again instead.
 constexpr std::size_t maxKeptBytes = 256u << 20;
+// The most the converted cut may take in memory for the later passes (as long, in floats).
+constexpr std::size_t maxCutBytes = 128u << 20;
 
 std::size_t frameBytes(const AVFrame& frame)
 {
@@ -152,7 +154,7 @@ LoudnessReading CutMeter::measure(const std::string& chain, Measurement why)
         cutKept_ = false;
         read = readInput(0, std::nullopt, [&](AVFrame& piece) {
             cutBytes += frameBytes(piece);
-            if (cutBytes <= maxKeptBytes) {
+            if (cutBytes <= maxCutBytes) {
                 cut_.emplace_back(av_frame_clone(&piece));
                 if (!cut_.back())
                     throw CoderError("out of memory");
@@ -161,7 +163,7 @@ LoudnessReading CutMeter::measure(const std::string& chain, Measurement why)
             }
             consume(piece);
         });
-        cutKept_ = cutBytes <= maxKeptBytes;
+        cutKept_ = cutBytes <= maxCutBytes;
         if (!cutKept_)
             cut_.clear();
         read_ = read;

@@ -47,16 +47,16 @@ constexpr double writtenTolerance = 0.25;
 
 // Brings the written file to target: the integrated loudness within writtenTolerance, the true
 // peak at or under target.truePeak. The encoder's input is aimed at the target with its ceiling
-// 1 dB under target.truePeak (the step searched for by `search`); an excerpt written with that
-// step (`excerpt`, when it gives one) shows first what the encoder does to the loudness and the
-// peaks, and the aim is corrected by that before the whole is written. Every later write corrects
-// by what the encoder did to the last: its change of loudness, and where the peaks passed the
-// ceiling, the ceiling lowered by as much and a margin. Stops when the target is met, when the
-// step would be the same again, or when the loudness is out of reach (the search reached less
-// than it aimed at: a lone click that the limiter holds, or more gain than maxLoudnessGain) with
-// the peaks under the ceiling; at most four writes, and more only while the peaks are over the
-// ceiling. The file left is the best written: under the ceiling, nearest the target (written once
-// more when it was not the last).
+// 1 dB under target.truePeak (the step searched for by `search`). An excerpt written first with
+// a rough step for that aim (`excerpt`, when it gives one) shows what the encoder does to the
+// loudness and the peaks, and the aim is corrected by that before the whole is written. Every
+// later write corrects by what the encoder did to the last: its change of loudness, and where
+// the peaks passed the ceiling, the ceiling lowered by as much and a margin. Stops when the
+// target is met, when the step would be the same again, or when the loudness is out of reach
+// (the search reached less than it aimed at: a lone click that the limiter holds, or more gain
+// than maxLoudnessGain) with the peaks under the ceiling; at most four writes, and more only
+// while the peaks are over the ceiling. The file left is the best written: under the ceiling,
+// nearest the target (written once more when it was not the last).
 LoudnessResult reachWrittenLoudness(const LoudnessTarget& target, LoudnessSearch& search, const WriteAndMeasure& write,
                                     const TryExcerpt& excerpt = {}, const WritePlanned& planned = {});
 
