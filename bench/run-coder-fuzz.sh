@@ -2,7 +2,8 @@
 # Runs coder's two libFuzzer targets for a fixed time each (a bench, not part of CI) and prints,
 # per target, the executions, the coverage reached, the corpus size and the findings (inputs
 # that crashed, leaked, hung or ran out of memory, kept with the sanitizer's summary).
-#   coder_cli_fuzz     the command-line parser; seeds: the window's command lines
+#   coder_cli_fuzz     the command-line parser and the -af chain checks; seeds: the window's
+#                      command lines
 #   coder_decode_fuzz  any bytes as an input file, through the decode path to a WAV file;
 #                      seeds: every media file coder's tests make or read
 # Usage: run-coder-fuzz.sh [test-build-dir] [seconds-per-target] [fuzz-build-dir]
@@ -40,6 +41,9 @@ cli_seed wma -i /tmp/open.wav -ss 0 -t 5 -y -acodec wmav1 /home/u/ring.wma
 cli_seed wav -i /tmp/open.wav -ss 1 -t 1 -y /home/u/ring.wav
 cli_seed amr -i /tmp/open.wav -ss 60 -t 20 -y -ar 8000 -ab 7.4k -ac 1 /home/u/ring.amr
 cli_seed clock -ss 00:01:02.5 -i in.wav -ss 1.25 -t 2:03 -y -- -out.wav
+cli_seed effects -i /tmp/open.wav -ss 12 -t 30 -y -acodec aac -ab 128k -ar 44100 -ac 2 \
+  -af "afade=t=in:st=0:d=1:curve=hsin,afade=t=out:st=29:d=1:curve=hsin,loudnorm=I=-16:TP=-1" /home/u/ring.m4r
+cli_seed volume -i /tmp/open.wav -y -af "volume='-6.5dB':precision=double,volume=0.5" /home/u/ring.flac
 
 if [ -z "$(ls -A "$corpus/decode-seed")" ]; then
   echo "Seeding the decoding fuzzer with the media of coder's tests ..."

@@ -70,22 +70,40 @@ void AmrSink::put(const void* data, std::size_t size)
     bytes_ += static_cast<std::int64_t>(size);
 }
 
-void AmrSink::write(AVFrame& frame)
+void AmrSink::encodeFrame()
 {
-    // The last frame of a cut is usually short: the codec only takes whole 20 ms frames, so the
-    // rest is silence.
-    std::array<short, amrFrame> speech{};
-    const int n = std::min(frame.nb_samples, amrFrame);
-    std::memcpy(speech.data(), frame.data[0], static_cast<size_t>(n) * sizeof(short));
     std::array<unsigned char, 64> out{};
-    const int size = Encoder_Interface_Encode(state_, static_cast<Mode>(mode_), speech.data(), out.data(), 0);
+    const int size = Encoder_Interface_Encode(state_, static_cast<Mode>(mode_), speech_.data(), out.data(), 0);
     if (size <= 0)
         throw CoderError(name_ + ": AMR encoding failed");
     put(out.data(), static_cast<std::size_t>(size));
+    speech_.fill(0);
+    filled_ = 0;
+    ++framesOut_;
+}
+
+void AmrSink::write(AVFrame& frame)
+{
+    const auto* samples = reinterpret_cast<const short*>(frame.data[0]);
+    samplesIn_ += frame.nb_samples;
+    for (int i = 0; i < frame.nb_samples; ++i) {
+        if (delayLeft_ > 0) {
+            --delayLeft_;
+            continue;
+        }
+        speech_[static_cast<std::size_t>(filled_++)] = samples[i];
+        if (filled_ == amrFrame)
+            encodeFrame();
+    }
 }
 
 void AmrSink::finish()
 {
+    // As many whole 20 ms frames as the samples taken fill: the last ones end in silence where
+    // the samples taken off the start leave room.
+    const std::int64_t frames = (samplesIn_ + amrFrame - 1) / amrFrame;
+    while (framesOut_ < frames)
+        encodeFrame();
     if (std::fflush(file_.get()) != 0)
         throw CoderError(name_ + ": cannot write (" + std::strerror(errno) + ")");
     std::FILE* f = file_.release();

@@ -14,6 +14,9 @@ namespace coder {
 int amrModeForBitRate(std::int64_t bitRate);
 
 // Owns the encoder state and the open file. Takes 8000 Hz mono 16-bit samples in frames of 160.
+// The encoder's look-ahead delays what a decoder gives by 40 samples (5 ms); so that the sound
+// starts on time, the first 40 samples taken are not encoded (a decoder gives its start-up
+// instead of them) and the file is as many frames long as the samples taken fill.
 class AmrSink : public AudioSink {
 public:
     // Refuses rates other than 8000 Hz and more than one channel; throws CoderError.
@@ -33,6 +36,10 @@ private:
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
     void put(const void* data, std::size_t size);
+    void encodeFrame();
+
+    // Samples of the encoder's look-ahead, left out at the start.
+    static constexpr int encoderDelay = 40;
 
     std::string name_;
     std::unique_ptr<std::FILE, FileCloser> file_;
@@ -40,6 +47,11 @@ private:
     int mode_ = 0;
     SampleShape shape_;
     std::int64_t bytes_ = 0;
+    std::array<short, 160> speech_{};  // the frame being filled
+    int filled_ = 0;
+    int delayLeft_ = encoderDelay;
+    std::int64_t samplesIn_ = 0;
+    std::int64_t framesOut_ = 0;
 };
 
 } // namespace coder

@@ -1,103 +1,39 @@
 #include "coder/FilteredWrite.h"
 
-#include "coder/AudioFilter.h"
 #include "coder/AudioSink.h"
+#include "coder/CutMeter.h"
+#include "coder/FileMeter.h"
 #include "coder/InputDecoder.h"
-#include "coder/Loudness.h"
+#include "coder/MeteredSink.h"
+#include "coder/PassProgress.h"
+#include "coder/WrittenLoudness.h"
 
-#include <cstdlib>
-#include <vector>
+#include <algorithm>
 
 namespace coder {
 namespace {
 
-// The most a measured cut may take in memory to be kept for writing (about six minutes of
-// stereo at 44.1 kHz in doubles); a longer one is read again instead.
-constexpr std::size_t maxKeptBytes = 256u << 20;
+// Relative cost of the passes, for the share of the progress each takes: reading the cut through
+// the filters and a meter, writing it (the encoder does most of the work), measuring the file.
+constexpr double measureWeight = 1;
+constexpr double writeWeight = 2;
+constexpr double checkWeight = 1;
+// What a check that may be followed by another write keeps back for it.
+constexpr double maybeMoreWeight = 0.15;
+// An excerpt written first shows what the encoder does, where the cut is long enough for that to
+// save writing the whole twice.
+constexpr double excerptSeconds = 5;
+constexpr double minExcerptCut = 18;
+constexpr double excerptWeight = 0.5;
 
-// Feeds the pieces of a cut into a filter chain with their positions, and hands on what comes out.
-class ChainFeeder {
-public:
-    ChainFeeder(AudioFilter& filter, std::function<void(AVFrame&)> take)
-        : filter_(filter)
-        , take_(std::move(take))
-    {
-    }
-    void operator()(AVFrame& piece)
-    {
-        piece.pts = position_;
-        position_ += piece.nb_samples;
-        filter_.push(&piece);
-        drain();
-    }
-    void finish()
-    {
-        filter_.push(nullptr);
-        drain();
-    }
-
-private:
-    void drain()
-    {
-        while (filter_.pull(*out_))
-            take_(*out_);
-    }
-
-    AudioFilter& filter_;
-    std::function<void(AVFrame&)> take_;
-    FramePtr out_ = makeFrame();
-    std::int64_t position_ = 0;
-};
-
-// The samples of the last cut measured, as the chain measured left them.
-struct MeasuredCut {
-    std::string chain;
-    std::vector<FramePtr> frames;
-    std::size_t bytes = 0;
-    bool complete = false;
-};
-
-// Reads the cut of options.input again through `chain` and the meters; keeps the samples of a
-// candidate for writing in `kept`.
-LoudnessReading measureCut(const CoderOptions& options, const SampleShape& shape, const std::string& chain,
-                           Measurement why, MeasuredCut& kept)
+// The cut's length in seconds as far as the options and the input tell it; 0 when unknown.
+double expectedLength(const InputDecoder& in, const CoderOptions& options)
 {
-    InputDecoder in(options.input);
-    const CutWindow window = cutWindowOf(options, in.sampleRate());
-    if (window.start() > 0)
-        in.seekToSample(window.start());
-    // The loudness from ebur128, the highest sample in dB from astats, both running totals that
-    // the frames carry in their metadata; the samples pass both unchanged.
-    const bool peak = why == Measurement::First;
-    const std::string meters = peak ? "ebur128=metadata=1,astats=metadata=1:reset=0:measure_perchannel=none:"
-                                      "measure_overall=Peak_level"
-                                    : "ebur128=metadata=1";
-    AudioFilter meter(shape, joinChains(chain, meters), shape, options.output, false);
-    kept = MeasuredCut{chain, {}, 0, false};
-    bool keeping = why == Measurement::Candidate;
-    LoudnessReading reading;
-    ChainFeeder feed(meter, [&](AVFrame& measured) {
-        if (const AVDictionaryEntry* e = av_dict_get(measured.metadata, "lavfi.r128.I", nullptr, 0))
-            reading.integrated = std::strtod(e->value, nullptr);
-        if (const AVDictionaryEntry* e = av_dict_get(measured.metadata, "lavfi.astats.Overall.Peak_level", nullptr, 0))
-            reading.samplePeak = std::strtod(e->value, nullptr);
-        if (!keeping)
-            return;
-        kept.bytes += static_cast<std::size_t>(measured.nb_samples) * measured.ch_layout.nb_channels
-            * av_get_bytes_per_sample(static_cast<AVSampleFormat>(measured.format));
-        keeping = kept.bytes <= maxKeptBytes;
-        if (keeping) {
-            kept.frames.emplace_back(av_frame_clone(&measured));
-            if (!kept.frames.back())
-                throw CoderError("out of memory");
-        } else {
-            kept.frames.clear();
-        }
-    });
-    if (readCut(in, window, shape, options.output, std::ref(feed)).kept)
-        feed.finish();
-    kept.complete = keeping && !kept.frames.empty();
-    return reading;
+    const double start = options.inputSeek + options.outputStart;
+    double rest = in.duration() == AV_NOPTS_VALUE ? 0 : std::max(static_cast<double>(in.duration()) / 1e6 - start, 0.0);
+    if (options.duration)
+        rest = rest > 0 ? std::min(rest, *options.duration) : *options.duration;
+    return rest;
 }
 
 } // namespace
@@ -105,43 +41,91 @@ LoudnessReading measureCut(const CoderOptions& options, const SampleShape& shape
 CutRead writeFiltered(InputDecoder& in, const CoderOptions& options, const FilterChain& chain, AudioSink& sink,
                       std::int64_t& written, const std::function<void()>& progress)
 {
-    const SampleShape floats{sink.shape().sampleRate, sink.shape().layout, AV_SAMPLE_FMT_FLTP, 0};
-    std::string ahead = chain.before;
-    MeasuredCut kept;
-    if (chain.loudness) {
-        const LoudnessMeter meter = [&](const std::string& c, Measurement why) {
-            return measureCut(options, floats, c, why, kept);
-        };
-        ahead = joinChains(chain.before, loudnessStep(*chain.loudness, floats.sampleRate, chain.before, meter));
-    }
-    auto write = [&](AVFrame& filtered) {
-        sink.write(filtered);
-        written += filtered.nb_samples;
+    const CutWindow window = cutWindowOf(options, in.sampleRate());
+    const SampleShape floats = filterShape(sink);
+    const CutSource source = [&](const std::function<void(AVFrame&)>& consume) {
+        return readCut(in, window, floats, options.output, consume);
     };
-    if (kept.complete && kept.chain == ahead) {
-        // The cut as chosen was the last one measured: write it from memory.
-        const AVFrame& first = *kept.frames.front();
-        const SampleShape shape{first.sample_rate, ChannelLayout(first.ch_layout),
-                                static_cast<AVSampleFormat>(first.format), 0};
-        AudioFilter filter(shape, chain.after, sink.shape(), options.output);
-        ChainFeeder feed(filter, write);
-        for (FramePtr& frame : kept.frames) {
-            feed(*frame);
-            frame.reset();
-            progress();
-        }
-        feed.finish();
-        return CutRead{static_cast<std::int64_t>(kept.frames.size()), true};
-    }
-    AudioFilter filter(floats, joinChains(ahead, chain.after), sink.shape(), options.output);
-    ChainFeeder feed(filter, write);
-    const CutRead read = readCut(in, cutWindowOf(options, in.sampleRate()), floats, options.output, [&](AVFrame& piece) {
-        feed(piece);
-        progress();
+    return writeThroughChain(source, floats, {}, chain.before, chain.after, sink, options.output, written, progress);
+}
+
+LoudWrite writeToLoudness(InputDecoder& in, const CoderOptions& options, const FilterChain& chain,
+                          const std::string& writtenPath,
+                          const std::function<std::unique_ptr<AudioSink>()>& reopen, std::unique_ptr<AudioSink>& sink,
+                          std::int64_t& written, ProgressPrinter& printer)
+{
+    const LoudnessTarget target = *chain.loudness;
+    const bool checked = chain.after.empty();
+    const double afterMeasuring = checked ? excerptWeight + writeWeight + checkWeight : writeWeight;
+    PassProgress bar(printer, expectedLength(in, options), [&] { return sink ? sink->bytesWritten() : 0; });
+    const SampleShape floats = filterShape(*sink);
+    CutMeter cut(options, floats, [&](double seconds) { bar.at(seconds); });
+    bool measured = false;
+    LoudnessSearch search(floats.sampleRate, chain.before, [&](const std::string& c, Measurement why) {
+        bar.begin(measureWeight, measured ? measureWeight + afterMeasuring : afterMeasuring);
+        const LoudnessReading reading = cut.measure(c, why);
+        if (!measured)
+            bar.setLength(static_cast<double>(cut.samples()) / floats.sampleRate);
+        measured = true;
+        return reading;
     });
-    if (read.kept)
-        feed.finish();
-    return read;
+    LoudWrite result;
+    // Nothing in the cut: the first reading finds it out, and nothing is written.
+    search.first();
+    result.read = cut.firstRead();
+    if (!result.read.kept)
+        return result;
+    const std::int64_t length = cut.samples();
+
+    bool sinkUnused = true;  // the sink as opened, nothing written to it yet
+    // Writes the cut, or the part of it `source` gives, with a step, through `via` when given.
+    auto writeStep = [&](const std::string& step, const CutSource& source, bool whole, AudioSink* via) {
+        if (!sinkUnused) {
+            sink.reset();
+            sink = reopen();
+        }
+        sinkUnused = false;
+        written = 0;
+        const double outRate = sink->shape().sampleRate;
+        const std::string ahead = joinChains(chain.before, step);
+        std::vector<FramePtr> kept = whole ? cut.takeKept(ahead) : std::vector<FramePtr>{};
+        writeThroughChain(source, floats, std::move(kept), ahead, chain.after, via ? *via : *sink, options.output,
+                          written, [&] { bar.at(static_cast<double>(written) / outRate); });
+        sink->finish();
+    };
+    if (!checked) {
+        const LoudnessStep step = search.stepFor(LoudnessAim{target.integrated, target.truePeak - 1});
+        bar.begin(writeWeight, 0);
+        writeStep(step.filters, cut.source(), true, nullptr);
+        return result;
+    }
+    const TryExcerpt excerpt = [&](const std::string& step) -> std::optional<ExcerptLoudness> {
+        const auto part = static_cast<std::int64_t>(excerptSeconds * floats.sampleRate);
+        if (length < static_cast<std::int64_t>(minExcerptCut * floats.sampleRate))
+            return std::nullopt;
+        bar.begin(excerptWeight, writeWeight + checkWeight);
+        if (!sinkUnused) {
+            sink.reset();
+            sink = reopen();
+            sinkUnused = true;
+        }
+        MeteredSink metered(*sink, options.output);
+        // From the middle of the cut.
+        writeStep(step, cut.source((length - part) / 2, part), false, &metered);
+        metered.finish();
+        return ExcerptLoudness{metered.integrated(), measureFile(writtenPath, options.output, [](double) {})};
+    };
+    bool surelyLast = false;
+    const WriteAndMeasure writeAndMeasure = [&](const std::string& step) {
+        bar.begin(writeWeight, checkWeight);
+        writeStep(step, cut.source(), true, nullptr);
+        bar.begin(checkWeight, surelyLast ? 0 : maybeMoreWeight);
+        return measureFile(writtenPath, options.output, [&](double seconds) { bar.at(seconds); });
+    };
+    const LoudnessResult reached =
+        reachWrittenLoudness(target, search, writeAndMeasure, excerpt, [&](bool last) { surelyLast = last; });
+    result.shortfall = loudnessShortfall(target, reached.reached);
+    return result;
 }
 
 } // namespace coder

@@ -28,7 +28,7 @@ constexpr std::array<std::uint8_t, 16> amrWbFrameBytes{18, 24, 33, 37, 41, 47, 5
 
 } // namespace
 
-InputDecoder::InputDecoder(const std::string& path)
+InputDecoder::InputDecoder(const std::string& path, AmrNbDecoding amr)
     : path_(path)
 {
     struct stat st {};
@@ -38,7 +38,7 @@ InputDecoder::InputDecoder(const std::string& path)
         throw CoderError(path + ": is a folder, not a media file");
     if (st.st_size == 0 && S_ISREG(st.st_mode))
         throw CoderError(path + ": empty file, not a media file");
-    open(fileUrl(path));
+    open(fileUrl(path), amr);
 }
 
 InputDecoder::InputDecoder(const std::string& name, std::unique_ptr<InputBytes> bytes)
@@ -56,7 +56,7 @@ InputDecoder::InputDecoder(const std::string& name, std::unique_ptr<InputBytes> 
     open(name);
 }
 
-void InputDecoder::open(const std::string& url)
+void InputDecoder::open(const std::string& url, AmrNbDecoding amr)
 {
     const std::string& path = path_;
     AVFormatContext* raw = nullptr;
@@ -97,7 +97,7 @@ void InputDecoder::open(const std::string& url)
     for (unsigned i = 0; i < raw->nb_streams; ++i)
         raw->streams[i]->discard = static_cast<int>(i) == streamIndex_ ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
 
-    decoder_ = openStreamDecoder(*raw->streams[streamIndex_], path);
+    decoder_ = openStreamDecoder(*raw->streams[streamIndex_], path, amr);
     const ChannelLayout layout = decoder_->layout();
     if (decoder_->sampleRate() <= 0 || layout.channels() <= 0)
         throw CoderError(path + ": not a media file (audio stream without rate or channels)");

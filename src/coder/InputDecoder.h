@@ -18,8 +18,9 @@ namespace coder {
 class InputDecoder {
 public:
     // Opens path; throws CoderError naming the file and the reason (missing, unreadable, not a
-    // media file, no audio stream, no decoder, channels that could not be mixed down).
-    explicit InputDecoder(const std::string& path);
+    // media file, no audio stream, no decoder, channels that could not be mixed down). `amr`
+    // picks the decoder of AMR-NB (StreamDecoder.h).
+    explicit InputDecoder(const std::string& path, AmrNbDecoding amr = AmrNbDecoding::Opencore);
     // Opens the media in bytes; name stands for it in messages and hints at its format.
     InputDecoder(const std::string& name, std::unique_ptr<InputBytes> bytes);
 
@@ -47,7 +48,7 @@ public:
     bool endedOnDamage() const { return endedOnDamage_; }
 
 private:
-    void open(const std::string& url);
+    void open(const std::string& url, AmrNbDecoding amr = AmrNbDecoding::Opencore);
     void countAmrFrames();
     bool readPacketIntoDecoder();
 

@@ -1,6 +1,7 @@
 #include "coder/OutputTags.h"
 
 #include "coder/OutputName.h"
+#include "coder/Utf8Text.h"
 
 #include <algorithm>
 
@@ -41,6 +42,12 @@ Tags outputTags(const SourceTags& source, const CoderOptions& options)
     }
     for (const auto& [key, value] : options.metadata)
         setTag(tags, key, value);
+    // Names and tags may come in any bytes (a WAV's INFO list in Latin-1, a shell's arguments);
+    // every container stores its tags as UTF-8 or converts them from it.
+    for (auto& [key, value] : tags) {
+        key = validUtf8(key);
+        value = validUtf8(value);
+    }
     return tags;
 }
 

@@ -25,6 +25,7 @@ std::string titleFromName(const std::string& output);
 // and album, so that cuts made from it can carry them on; a WAV cut and an AMR file carry none.
 // -metadata key=value sets or, with an empty value, removes a tag afterwards (never for AMR,
 // which has no place for tags). Keys are FFmpeg's generic names ("title", "artist", "album").
+// Keys and values are made valid UTF-8 (Utf8Text.h).
 Tags outputTags(const SourceTags& source, const CoderOptions& options);
 
 } // namespace coder

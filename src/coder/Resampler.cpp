@@ -141,14 +141,9 @@ int Resampler::convertDirect(const AVFrame& frame, int offset, int count, AVFram
     av_frame_unref(&out);
     if (count <= 0)
         return 0;
-    if (!swr_) {
+    if (!swr_ && offset == 0) {
+        // The frame's own buffers, shared: its planes start aligned, only fewer samples count.
         checkAv(av_frame_ref(&out, &frame), "out of memory");
-        const std::vector<uint8_t*> planes = planesAt(frame, offset);
-        for (size_t p = 0; p < planes.size(); ++p) {
-            out.extended_data[p] = planes[p];
-            if (p < AV_NUM_DATA_POINTERS)
-                out.data[p] = planes[p];
-        }
         out.nb_samples = count;
         av_channel_layout_uninit(&out.ch_layout);
         checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout.get()), "out of memory");
@@ -156,9 +151,17 @@ int Resampler::convertDirect(const AVFrame& frame, int offset, int count, AVFram
     }
     out.format = target_.format;
     out.sample_rate = target_.sampleRate;
-    out.nb_samples = std::max(swr_get_out_samples(swr_.get(), count), 1);
+    out.nb_samples = swr_ ? std::max(swr_get_out_samples(swr_.get(), count), 1) : count;
     checkAv(av_channel_layout_copy(&out.ch_layout, &target_.layout.get()), "out of memory");
     checkAv(av_frame_get_buffer(&out, 0), "out of memory");
+    if (!swr_) {
+        // A cut that starts inside the frame: a copy of its part in buffers of out's own, which
+        // start aligned as vector code expects them to.
+        checkAv(av_samples_copy(out.extended_data, frame.extended_data, 0, offset, count, out.ch_layout.nb_channels,
+                                target_.format),
+                "out of memory");
+        return count;
+    }
     std::vector<uint8_t*> in = planesAt(frame, offset);
     const int done = swr_convert(swr_.get(), out.extended_data, out.nb_samples,
                                  const_cast<const uint8_t**>(in.data()), count);

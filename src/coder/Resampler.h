@@ -35,8 +35,9 @@ public:
     void push(const AVFrame& frame, int offset, int count);
 
     // For outputs that take frames of any size: converts count samples of frame, from sample
-    // offset, straight into out without queueing (out refers to frame's data when no
-    // conversion is needed); returns the samples now in out.
+    // offset, straight into out without queueing; returns the samples now in out. out owns
+    // aligned buffers of its own, or, when no conversion is needed and the slice starts at the
+    // frame's start, shares frame's buffers.
     int convertDirect(const AVFrame& frame, int offset, int count, AVFrame& out);
 
     // Queues what the resampler still holds back at the end of the input.

@@ -83,9 +83,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<StreamDecoder> openStreamDecoder(const AVStream& stream, const std::string& name)
+std::unique_ptr<StreamDecoder> openStreamDecoder(const AVStream& stream, const std::string& name, AmrNbDecoding amr)
 {
-    if (stream.codecpar->codec_id == AV_CODEC_ID_AMR_NB)
+    if (stream.codecpar->codec_id == AV_CODEC_ID_AMR_NB && amr == AmrNbDecoding::Opencore)
         return std::make_unique<AmrNbDecoder>();
     const AVCodec* codec = avcodec_find_decoder(stream.codecpar->codec_id);
     if (!codec)

@@ -28,9 +28,13 @@ public:
     virtual std::string describe() const = 0;
 };
 
-// Opens the decoder for stream: opencore-amrnb for AMR-NB (it decodes the comfort-noise and
-// no-data frames of discontinuous transmission), libavcodec's for everything else. Throws
-// CoderError naming name and the reason.
-std::unique_ptr<StreamDecoder> openStreamDecoder(const AVStream& stream, const std::string& name);
+// Which decoder reads AMR-NB: opencore-amrnb, which decodes the comfort-noise and no-data
+// frames of discontinuous transmission, or libavcodec's own, which FFmpeg's programs use.
+enum class AmrNbDecoding { Opencore, Libavcodec };
+
+// Opens the decoder for stream: for AMR-NB the one `amr` names, libavcodec's for everything
+// else. Throws CoderError naming name and the reason.
+std::unique_ptr<StreamDecoder> openStreamDecoder(const AVStream& stream, const std::string& name,
+                                                 AmrNbDecoding amr = AmrNbDecoding::Opencore);
 
 } // namespace coder

@@ -153,8 +153,18 @@ int transcode(InputDecoder& in, const CoderOptions& options, ProgressPrinter& pr
     std::int64_t written = 0;
     const double outRate = sink->shape().sampleRate;
     const auto progress = [&] { printer.update(sink->bytesWritten(), static_cast<double>(written) / outRate); };
-    const CutRead read = chain ? writeFiltered(in, options, *chain, *sink, written, progress)
-                               : writeCut(in, window, *sink, options.output, written, progress);
+    CutRead read;
+    std::string shortfall;
+    const bool toLoudness = chain && chain->loudness;
+    if (toLoudness) {
+        LoudWrite loud = writeToLoudness(in, options, *chain, request.writePath, [&] { return openSink(request); }, sink,
+                                         written, printer);
+        read = loud.read;
+        shortfall = std::move(loud.shortfall);
+    } else {
+        read = chain ? writeFiltered(in, options, *chain, *sink, written, progress)
+                     : writeCut(in, window, *sink, options.output, written, progress);
+    }
     if (!read.kept) {
         if (read.decodedFrames == 0 && !seeked)
             throw CoderError(options.input + ": not a media file (no audio could be decoded)");
@@ -163,9 +173,12 @@ int transcode(InputDecoder& in, const CoderOptions& options, ProgressPrinter& pr
         throw CoderError(options.output + ": nothing to write, the start " + at + " s is at or past the end of "
                          + options.input);
     }
-    sink->finish();
+    if (!toLoudness)
+        sink->finish();
     temp.commit(options.overwrite);
     printer.finish(sink->bytesWritten(), static_cast<double>(written) / outRate);
+    if (!shortfall.empty())
+        printer.text(shortfall + "\n");
 
     int warnings = 0;
     if (in.damagedPackets() > 0) {

@@ -85,6 +85,35 @@ TEST_F(AudioFilter, FadesStartAndEndInSilenceAndMeetTheSourceLevel)
     EXPECT_EQ(readWav(path("faded.wav")).samples.size(), 5u * 44100u * 2u);
 }
 
+TEST_F(AudioFilter, AFloatSourceCutInsideADecodedFrameIsFilteredWhole)
+{
+    // An MP3 decodes to floats at the output's rate and channels, in frames of 1152 samples: cuts
+    // that start inside a frame, at offsets that are no multiple of 4, go through gain filters
+    // that work on whole vectors of samples.
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "anoisesrc=d=8:c=pink:r=44100:a=0.3:seed=5", "-ac", "2", "-b:a", "128k",
+                        path("noise.mp3")}));
+    ASSERT_TRUE(ffmpeg({"-i", path("noise.mp3"), "-c:a", "pcm_s16le", path("noise-decoded.wav")}));
+    const std::vector<std::int16_t> source = decodeSamples(path("noise-decoded.wav"));
+    for (const char* start : {"1", "2", "3.00005", "4.1"}) {
+        for (const char* chain : {"volume=0.5", "loudnorm=I=-16:TP=-1"}) {
+            const QString out = path("float-cut.wav");
+            const RunResult r = runCoder({"-i", path("noise.mp3"), "-ss", start, "-t", "2", "-y", "-af", chain, out});
+            ASSERT_FALSE(r.crashed) << start << " " << chain << ": " << r.output.constData();
+            ASSERT_EQ(r.exitCode, 0) << start << " " << chain << ": " << r.output.constData();
+            const std::vector<std::int16_t> cut = readWav(out).samples;
+            ASSERT_EQ(cut.size(), 2u * 44100u * 2u) << start << " " << chain;
+            if (QByteArray(chain) != "volume=0.5")
+                continue;
+            // Half the source's samples, from the sample the cut starts on.
+            const auto first = static_cast<std::size_t>(std::llround(QByteArray(start).toDouble() * 44100)) * 2;
+            std::size_t off = 0;
+            for (std::size_t i = 0; i < cut.size(); ++i)
+                off += std::abs(cut[i] - source[first + i] / 2) > 2 ? 1 : 0;
+            EXPECT_EQ(off, 0u) << start;
+        }
+    }
+}
+
 TEST_F(AudioFilter, AChainThatCannotBeSetUpFailsAndWritesNothing)
 {
     for (const char* chain : {"nosuchfilter=1", "volume=loud", "loudnorm=I=-99"}) {
@@ -93,6 +122,30 @@ TEST_F(AudioFilter, AChainThatCannotBeSetUpFailsAndWritesNothing)
         EXPECT_NE(r.exitCode, 0) << chain;
         EXPECT_TRUE(r.output.contains(out.toUtf8() + ":")) << r.output.constData();
         EXPECT_FALSE(QFile::exists(out)) << chain;
+    }
+}
+
+TEST_F(AudioFilter, FiltersOtherThanTheAcceptedOnesAreRefusedBeforeAnythingIsTouched)
+{
+    // An output that exists and -y: a refused chain leaves it as it was.
+    const QString out = path("kept.mp3");
+    QFile old(out);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the file the user had");
+    old.close();
+    const QString leak = path("leak.txt");
+    // Filters that read files, write files, listen on the network or never end.
+    for (const QString& chain : {"amovie=" + path("tone.wav"), QString("asendcmd=f=/etc/shadow"),
+                                 "ametadata=mode=print:file=" + leak, QString("azmq"), QString("apad"),
+                                 QString("aloop=loop=-1:size=44100"), QString("afade=t=in:d=1,arnndn=m=/no/model")}) {
+        const RunResult r = runCoder({"-i", path("tone.wav"), "-t", "2", "-y", "-af", chain, out}, 20000);
+        EXPECT_FALSE(r.timedOut) << qPrintable(chain);
+        EXPECT_NE(r.exitCode, 0) << qPrintable(chain);
+        EXPECT_TRUE(r.output.contains("the accepted filters are afade, loudnorm and volume")) << r.output.constData();
+        QFile kept(out);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), "the file the user had") << qPrintable(chain);
+        EXPECT_FALSE(QFile::exists(leak)) << qPrintable(chain);
     }
 }
 

@@ -1,11 +1,13 @@
 // Cuts are the source's samples from round(start × rate) for round(length × rate) samples.
 #include "coder/CoderHarness.h"
+#include "transcode/SaveFormats.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 using namespace coder_test;
@@ -128,6 +130,60 @@ TEST_F(CutAccuracy, LossyCutsAreWithinOneCodecFrame)
         ASSERT_EQ(r.exitCode, 0) << c.name << ": " << r.output.constData();
         const double seconds = static_cast<double>(decodeSamples(path(c.name)).size()) / 2 / 44100;
         EXPECT_NEAR(seconds, 3.0, c.frame) << c.name;
+    }
+}
+
+// A file decoded by the ffmpeg program to 16-bit mono at its own rate (args before "-f").
+std::vector<std::int16_t> monoSamples(const QStringList& input)
+{
+    const RunResult r = runProgram("ffmpeg", QStringList{"-v", "error"} + input + QStringList{"-ac", "1", "-f", "s16le",
+                                                                                           "-acodec", "pcm_s16le", "-"});
+    std::vector<std::int16_t> out(static_cast<std::size_t>(r.output.size()) / 2);
+    std::memcpy(out.data(), r.output.constData(), out.size() * 2);
+    return out;
+}
+
+// The shift, in samples, at which `late` matches `early` best (positive: late comes later).
+int lagOf(const std::vector<std::int16_t>& early, const std::vector<std::int16_t>& late, int maxLag, std::size_t span)
+{
+    int best = 0;
+    double bestScore = -HUGE_VAL;
+    for (int lag = -maxLag; lag <= maxLag; ++lag) {
+        double score = 0;
+        for (std::size_t i = static_cast<std::size_t>(maxLag); i < span; ++i)
+            score += static_cast<double>(early[i]) * late[static_cast<std::size_t>(static_cast<int>(i) + lag)];
+        if (score > bestScore) {
+            bestScore = score;
+            best = lag;
+        }
+    }
+    return best;
+}
+
+TEST_F(CutAccuracy, EveryFormatStartsWhereTheCutStarts)
+{
+    // Pink noise, closer to the sound codecs are made for than white noise.
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "anoisesrc=d=5:c=pink:r=44100:a=0.3:seed=11", "-ac", "2", "-c:a",
+                        "pcm_s16le", path("pink.wav")}));
+    for (const SaveFormat& format : saveFormats()) {
+        const QString out = path(QString("start.%1").arg(format.key));
+        QStringList args = {"-i", path("pink.wav"), "-ss", "1.5", "-t", "2"};
+        args += QString::fromLatin1(format.options).split(' ', Qt::SkipEmptyParts);
+        const RunResult r = runCoder(args + QStringList{out});
+        ASSERT_EQ(r.exitCode, 0) << format.key << ": " << r.output.constData();
+        const int rate = probeStream(out, "sample_rate").toInt();
+        ASSERT_GT(rate, 0) << format.key;
+        // The source's own samples from 1.5 s, at the output's rate.
+        const std::vector<std::int16_t> source =
+            monoSamples({"-ss", "1.5", "-t", "2", "-i", path("pink.wav"), "-ar", QString::number(rate)});
+        const std::vector<std::int16_t> decoded = monoSamples({"-i", out});
+        const int maxLag = rate / 50;  // 20 ms either way
+        const auto span = static_cast<std::size_t>(rate);
+        ASSERT_GE(decoded.size(), span + static_cast<std::size_t>(maxLag)) << format.key;
+        ASSERT_GE(source.size(), span) << format.key;
+        const double ms = 1000.0 * lagOf(source, decoded, maxLag, span) / rate;
+        std::printf("    %-5s starts %+.2f ms from the cut's start\n", format.key, ms);
+        EXPECT_LE(std::abs(ms), 1.5) << format.key;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "transcode/SaveFormats.h"
 #include "transcode/TranscodeCommands.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,58 @@ TEST(OutputTags, TheWindowsSavesCarryTheSourcesTagsThroughTheDecodedSound)
         EXPECT_EQ(probeTag(out, "title"), tagged ? "My Tone" : "") << format.key;
         EXPECT_EQ(probeTag(out, "artist"), tagged ? "Zoë & the Ünïcode Band" : "") << format.key;
         EXPECT_EQ(probeTag(out, "album"), tagged ? "Live \u5927\u962a" : "") << format.key;
+    }
+}
+
+// A tag's bytes as the file holds them (ffprobe would otherwise mend broken UTF-8 itself).
+QByteArray rawTag(const QString& path, const QString& key)
+{
+    for (const char* place : {"format_tags=", "stream_tags="}) {
+        const RunResult r = runProgram("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
+                                                   place + key, "-of", "default=nw=1:nk=1:sv=ignore", path});
+        if (!r.output.trimmed().isEmpty())
+            return r.output.trimmed();
+    }
+    return {};
+}
+
+TEST(OutputTags, TagsInOtherBytesThanUtf8AreWrittenAsValidUtf8)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // A WAV written whole by an old program: its INFO list names the artist and album in Latin-1.
+    QByteArray wav = wavBytes(44100, 2, noise(2 * 44100 * 2, 3000, 9));
+    QByteArray info = "INFO";
+    for (const auto& [id, text] : {std::pair<QByteArray, QByteArray>{"IART", "Zo\xEB Band"}, {"IPRD", "Caf\xE9 L\xFC" "beck"}}) {
+        QByteArray value = text + '\0';
+        if (value.size() % 2)
+            value += '\0';
+        const auto size = static_cast<std::uint32_t>(text.size() + 1);
+        info += id + QByteArray(reinterpret_cast<const char*>(&size), 4) + value;
+    }
+    const auto listSize = static_cast<std::uint32_t>(info.size());
+    wav.insert(wav.indexOf("data"), "LIST" + QByteArray(reinterpret_cast<const char*>(&listSize), 4) + info);
+    const auto riffSize = static_cast<std::uint32_t>(wav.size() - 8);
+    wav.replace(4, 4, QByteArray(reinterpret_cast<const char*>(&riffSize), 4));
+    const QString source = dir.filePath("old.wav");
+    QFile f(source);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(wav);
+    f.close();
+    ASSERT_EQ(rawTag(source, "artist"), "Zo\xEB Band");  // the oracle reads the raw bytes
+
+    const QByteArray fffd = "\xEF\xBF\xBD";
+    for (const char* key : {"mp3", "m4r", "ogg", "flac", "wma"}) {
+        const QString out = dir.filePath(QString("tone.%1").arg(key));
+        // The title comes through a shell, in Latin-1 as well: "Ring \xE9t\xE9".
+        QStringList args = {"-c", "last=$1; shift; exec \"$@\" -metadata \"$(printf 'title=Ring \\351t\\351')\" \"$last\"",
+                            "sh", out, coderPath(), "-i", source, "-ss", "0", "-t", "1"};
+        args += QString::fromLatin1(saveFormatFor(out)->options).split(' ', Qt::SkipEmptyParts);
+        const RunResult r = runProgram("/bin/sh", args);
+        ASSERT_EQ(r.exitCode, 0) << key << ": " << r.output.constData();
+        EXPECT_EQ(rawTag(out, "artist"), "Zo" + fffd + " Band") << key;
+        EXPECT_EQ(rawTag(out, "album"), "Caf" + fffd + " L" + fffd + "beck") << key;
+        EXPECT_EQ(rawTag(out, "title"), "Ring " + fffd + "t" + fffd) << key;
     }
 }
 

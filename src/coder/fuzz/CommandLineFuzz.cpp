@@ -1,6 +1,9 @@
 // libFuzzer target: the command-line parser must never crash, whatever the arguments, and
-// whatever it accepts must be a complete, consistent set of options.
+// whatever it accepts must be a complete, consistent set of options. Every argument is also
+// read as an -af chain: what is accepted is rebuilt from the accepted filters alone and reads
+// back as itself.
 #include "coder/CommandLine.h"
+#include "coder/FilterChain.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -30,6 +33,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         coder::parseSeconds(a);
         coder::parseBitRate(a);
         coder::parsePositiveInt(a, 8);
+        const coder::FilterChainParse chain = coder::parseFilterChain(a);
+        if (chain.chain) {
+            for (const std::string& part : {chain.chain->before, chain.chain->after}) {
+                if (part.empty())
+                    continue;
+                const coder::FilterChainParse again = coder::parseFilterChain(part);
+                if (!again.chain || again.chain->before != part || again.chain->loudness)
+                    std::abort();
+                if (part.rfind("afade", 0) != 0 && part.rfind("volume=", 0) != 0)
+                    std::abort();
+            }
+        } else if (chain.error.empty()) {
+            std::abort();
+        }
     }
     return 0;
 }
