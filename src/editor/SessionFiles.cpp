@@ -366,6 +366,9 @@ void EditorSession::saveOver()
     if (services_.history)
         services_.history->noteSaved(output);
     Q_EMIT saveFinished(output);
+    // A target the selection could not reach within the peak ceiling is told, without a box.
+    if (const QString shortfall = loudnessShortfall(objDOS1_->Outputs()); !shortfall.isEmpty())
+        Q_EMIT hint(QStringLiteral("Saved \"%1\". %2.").arg(QFileInfo(output).fileName(), shortfall));
     if (settings_.openFolderAfterSave == 0)
         openThroughShell(folderOf(output), QStringLiteral("Could not open the folder \"%1\": no file manager was found.")
                                                .arg(folderOf(output)));

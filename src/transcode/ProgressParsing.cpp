@@ -104,3 +104,12 @@ std::optional<PcmOutput> readPcmOutput(const QString& header)
         return std::nullopt;
     return PcmOutput{rate, channels};
 }
+
+QString loudnessShortfall(const QString& output)
+{
+    static const QRegularExpression line(
+        QStringLiteral("(?:^|[\\r\\n])(Loudness: -?[0-9.]+ LUFS reached, [0-9.]+ LU (?:under|over) the target of -?[0-9.]+ "
+                       "LUFS)"));
+    const QRegularExpressionMatch m = line.match(output);
+    return m.hasMatch() ? m.captured(1) : QString();
+}

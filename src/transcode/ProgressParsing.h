@@ -38,3 +38,8 @@ struct PcmOutput {
 // and its channels from the bit rate (rate x channels x 16 bits). nullopt until the header holds
 // such a stream line.
 std::optional<PcmOutput> readPcmOutput(const QString& header);
+
+// The line a save prints when the file written misses its loudness target by more than a
+// quarter LU ("Loudness: -19.4 LUFS reached, 3.4 LU under the target of -16 LUFS"), without its
+// line end; empty when the output holds none.
+QString loudnessShortfall(const QString& output);

@@ -73,3 +73,14 @@ TEST(ProgressParsing, PlainDecimalHasNoExponentOrTrailingZeros)
     EXPECT_EQ(plainDecimal(0.00001234), "0.00001234");
     EXPECT_EQ(plainDecimal(0), "0");
 }
+
+TEST(ProgressParsing, TheLoudnessShortfallLineOfASave)
+{
+    const QString output = QStringLiteral("size=      80kB time=5.00 bitrate= 129.8kbits/s speed=34.1x\n"
+                                          "Loudness: -32.6 LUFS reached, 16.6 LU under the target of -16 LUFS\n");
+    EXPECT_EQ(loudnessShortfall(output), "Loudness: -32.6 LUFS reached, 16.6 LU under the target of -16 LUFS");
+    EXPECT_EQ(loudnessShortfall("time=1.00\rLoudness: -13.1 LUFS reached, 0.9 LU over the target of -14 LUFS"),
+              "Loudness: -13.1 LUFS reached, 0.9 LU over the target of -14 LUFS");
+    EXPECT_EQ(loudnessShortfall("Input #0, wav, from 'Loudness: -1 LUFS reached.wav':\n  Duration: 00:00:05.00"), "");
+    EXPECT_EQ(loudnessShortfall(""), "");
+}
