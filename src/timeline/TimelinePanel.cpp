@@ -111,7 +111,7 @@ const QImage& TimelinePanel::ruler() const
 {
     const TimelineView& view = model_.view();
     const qreal dpr = devicePixelRatioF();
-    if (rulerImage_.isNull() || !(rulerView_ == view) || rulerImage_.devicePixelRatio() != dpr || rulerFont_ != font()) {
+    if (rulerImage_.isNull() || !(rulerView_ == view) || rulerImage_.devicePixelRatio() != dpr) {
         RulerStyle style;
         style.font = font();
         style.font.setPixelSize(10);
@@ -120,7 +120,6 @@ const QImage& TimelinePanel::ruler() const
         style.labelRight = kRulerLabelRight;
         rulerImage_ = renderRuler(view, QSize(kPanelWidth, kRulerHeight), style, dpr);
         rulerView_ = view;
-        rulerFont_ = font();
     }
     return rulerImage_;
 }

@@ -82,5 +82,4 @@ private:
     mutable TimelineView waveView_;
     mutable QImage rulerImage_;
     mutable TimelineView rulerView_;
-    mutable QFont rulerFont_;
 };
