@@ -2,9 +2,10 @@
 find_package(GTest REQUIRED)
 find_package(Qt6 REQUIRED COMPONENTS Test)
 # Builds tests/<folder>/<unit>_test.cpp into <unit>_test and registers it with CTest.
-# GUI tests get a QApplication and the window library; the others a QGuiApplication and the core.
+# GUI tests get a QApplication and the window library; the others a QGuiApplication and every
+# library below the windows.
 add_library(tunesnip_test_main_core STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp)
-target_link_libraries(tunesnip_test_main_core PUBLIC tunesnip_core GTest::gtest Qt6::Gui)
+target_link_libraries(tunesnip_test_main_core PUBLIC ts_editor GTest::gtest Qt6::Gui)
 target_include_directories(tunesnip_test_main_core PUBLIC ${PROJECT_SOURCE_DIR}/tests)
 target_compile_definitions(tunesnip_test_main_core PUBLIC
   TS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
@@ -12,7 +13,7 @@ target_compile_definitions(tunesnip_test_main_core PUBLIC
   TS_APP_DIR="${TUNESNIP_APP_DIR}")
 
 add_library(tunesnip_test_main_gui STATIC ${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp)
-target_link_libraries(tunesnip_test_main_gui PUBLIC tunesnip_ui GTest::gtest Qt6::Widgets)
+target_link_libraries(tunesnip_test_main_gui PUBLIC ts_app GTest::gtest Qt6::Widgets)
 target_include_directories(tunesnip_test_main_gui PUBLIC ${PROJECT_SOURCE_DIR}/tests)
 target_compile_definitions(tunesnip_test_main_gui PUBLIC TS_GUI_TEST=1
   TS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

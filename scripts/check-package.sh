@@ -44,7 +44,7 @@ export HOME="$work/home"
 mkdir -p "$HOME" "$work/runtime"
 chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy
-unset XDG_CONFIG_HOME XDG_STATE_HOME
+unset XDG_CONFIG_HOME XDG_STATE_HOME XDG_CACHE_HOME
 ini="$HOME/.config/tunesnip/setup.ini"
 ffmpeg -v error -y -f lavfi -i "sine=frequency=440:duration=3" -b:a 64k "$HOME/tone.mp3"
 

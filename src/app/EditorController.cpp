@@ -3,15 +3,15 @@
 // Opening, closing and saving: EditorFiles.cpp.
 #include "app/EditorController.h"
 
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 #include "app/EditorWindow.h"
-#include "app/FileHistory.h"
+#include "editor/FileHistory.h"
 #include "dialogs/CCommonDialogs.h"
 #include "platform/MediaDevice.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 #include "platform/TempFolder.h"
-#include "timeline/PlaybackController.h"
+#include "editor/PlaybackController.h"
 #include "timeline/RandomCut.h"
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimelinePanel.h"

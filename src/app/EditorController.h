@@ -1,11 +1,11 @@
 #pragma once
 #include "app/EditorActions.h"
 #include "app/MainServices.h"
-#include "platform/AppPaths.h"
+#include "editor/AppPaths.h"
 #include "settings/EffectsSettings.h"
 #include "settings/SetupIni.h"
 #include "timeline/EditorModel.h"
-#include "timeline/EditorState.h"
+#include "editor/EditorState.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,14 +1,14 @@
 // The editor's file commands: opening (decoding into the temporary WAV), closing, saving the
 // selection through the transcoder, and the ways to a file besides the open dialog.
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 #include "app/EditorController.h"
 #include "app/EditorWindow.h"
-#include "app/FileHistory.h"
-#include "app/OpenRequests.h"
+#include "editor/FileHistory.h"
+#include "editor/OpenRequests.h"
 #include "dialogs/CCommonDialogs.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TempFolder.h"
-#include "timeline/PlaybackController.h"
+#include "editor/PlaybackController.h"
 #include "timeline/SelectionLabels.h"
 #include "transcode/ConsoleRunner.h"
 #include "transcode/PhoneLength.h"

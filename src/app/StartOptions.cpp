@@ -1,6 +1,6 @@
 #include "app/StartOptions.h"
 
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/frmMain.h"
 
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 #include "app/EditorController.h"
 #include "app/GeometryScale.h"
 #include "app/ImageControl.h"

@@ -2,10 +2,10 @@
 #include "app/EditorWindow.h"
 #include "app/MainServices.h"
 #include "app/SkinnedWindow.h"
-#include "platform/AppPaths.h"
+#include "editor/AppPaths.h"
 #include "settings/EffectsSettings.h"
 #include "settings/SetupIni.h"
-#include "timeline/EditorState.h"
+#include "editor/EditorState.h"
 
 #include <QHash>
 #include <QStringList>

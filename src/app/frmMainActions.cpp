@@ -1,6 +1,6 @@
 // The main window's command field and menus: the keyword dispatcher, the pop-up menus under the
 // menu bar, the shortcuts shared with them, and the tool tips that name the shortcuts.
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 #include "app/EditorController.h"
 #include "app/ImageControl.h"
 #include "app/frmMain.h"

@@ -1,6 +1,6 @@
 // The main window's controls wired to their handlers: hover and pressed pictures, the hint
 // line, dragging the window, and the shutdown sequence.
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 #include "app/EditorController.h"
 #include "app/ImageControl.h"
 #include "app/SkinLabel.h"

@@ -4,7 +4,7 @@
 #include "app/SkinLabel.h"
 #include "app/frmMain.h"
 #include "timeline/TimeText.h"
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 #include "app/EditorController.h"
 #include "timeline/TimelineGeometry.h"
 #include "timeline/TimelinePanel.h"

@@ -1,6 +1,6 @@
 // Files dropped on the main window open as if chosen in the open dialog.
 #include "app/EditorController.h"
-#include "app/OpenRequests.h"
+#include "editor/OpenRequests.h"
 #include "app/frmMain.h"
 
 #include <QDragEnterEvent>

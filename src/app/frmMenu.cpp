@@ -1,7 +1,7 @@
 #include "app/frmMenu.h"
 
 #include "app/EditorActions.h"
-#include "app/FileHistory.h"
+#include "editor/FileHistory.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #include "app/frmSplash.h"
 
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // TuneSnip: the splash window, then the main window.
-#include "app/AppIdentity.h"
-#include "app/FileHistory.h"
+#include "editor/AppIdentity.h"
+#include "editor/FileHistory.h"
 #include "app/Fonts.h"
 #include "app/StartOptions.h"
 #include "app/frmMain.h"
@@ -49,7 +49,8 @@ int main(int argc, char** argv)
     installFontSubstitutes();
 
     const XdgDirs xdg = xdgDirs(processEnvironment(), QDir::homePath());
-    const AppPaths paths = AppPaths::forProgram(QApplication::applicationDirPath(), defaultTempFolder(),
+    // The decoded sound goes to the user's cache folder on disk, not to a memory-backed one.
+    const AppPaths paths = AppPaths::forProgram(QApplication::applicationDirPath(), defaultTempFolder(xdg),
                                                 QApplication::applicationPid(), xdg);
     removeStaleWavs(paths.tempDir);  // left by runs that were killed or cut off
     FileHistory history(paths.historyFile, musicOrHome(xdg));

@@ -1,7 +1,7 @@
 #include "platform/StaleWavs.h"
 
 #include "platform/TempFolder.h"
-#include "transcode/ProcessTable.h"
+#include "platform/ProcessTable.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -17,18 +17,24 @@ bool safeChars(const QString& s)
             return false;
     return true;
 }
-}
+}  // namespace
 
-QString defaultTempFolder()
+QString defaultTempFolder(const XdgDirs& dirs)
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && runtime.startsWith(QLatin1Char('/')) && safeChars(runtime)) {
-        struct stat st {};
-        const QByteArray r = QFile::encodeName(runtime);
-        if (::lstat(r.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
-            return runtime + QStringLiteral("/tunesnip");
-    }
-    return QStringLiteral("/tmp/tunesnip-") + QString::number(::getuid());
+    const QString fallback = QStringLiteral("/tmp/tunesnip-") + QString::number(::getuid());
+    if (!dirs.cacheHome.startsWith(QLatin1Char('/')))
+        return fallback;
+    const QString cache = dirs.cacheHome + QStringLiteral("/tunesnip");
+    // The transcoder's command lines name the decoded WAV as it always was named, without
+    // quotes, so a blank or quote in its path would split or break them: such a cache folder
+    // (a home folder with a blank, say) is not used.
+    if (!safeChars(cache))
+        return fallback;
+    // makePrivateParentFolders makes the folders above the file it is given: those above
+    // `cache`, here; ensurePrivateFolder then makes `cache` itself and checks it.
+    if (!makePrivateParentFolders(cache) || !ensurePrivateFolder(cache))
+        return fallback;
+    return cache;
 }
 
 bool ensurePrivateFolder(const QString& dir, QString* error)

@@ -1,5 +1,7 @@
 #include "platform/XdgDirs.h"
 
+#include "platform/SmallFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,6 +39,7 @@ XdgDirs xdgDirs(const EnvLookup& env, const QString& fallbackHome)
     d.home = withoutTrailingSlash(home.startsWith(QLatin1Char('/')) ? home : fallbackHome);
     d.configHome = baseDir(env, "XDG_CONFIG_HOME", d.home + QStringLiteral("/.config"));
     d.stateHome = baseDir(env, "XDG_STATE_HOME", d.home + QStringLiteral("/.local/state"));
+    d.cacheHome = baseDir(env, "XDG_CACHE_HOME", d.home + QStringLiteral("/.cache"));
     return d;
 }
 
@@ -70,9 +73,8 @@ QString userDirFromFile(const QByteArray& contents, const QString& key, const QS
 QString musicFolder(const XdgDirs& dirs)
 {
     QString music;
-    QFile file(dirs.configHome + QStringLiteral("/user-dirs.dirs"));
-    if (file.open(QIODevice::ReadOnly))
-        music = userDirFromFile(file.read(64 * 1024), QStringLiteral("XDG_MUSIC_DIR"), dirs.home);
+    if (const auto contents = readSmallFile(dirs.configHome + QStringLiteral("/user-dirs.dirs")))
+        music = userDirFromFile(*contents, QStringLiteral("XDG_MUSIC_DIR"), dirs.home);
     if (music.isEmpty())
         music = dirs.home + QStringLiteral("/Music");
     return QFileInfo(music).isDir() ? music : QString();

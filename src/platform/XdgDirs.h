@@ -16,6 +16,7 @@ struct XdgDirs {
     QString home;        // the home folder
     QString configHome;  // $XDG_CONFIG_HOME, else <home>/.config
     QString stateHome;   // $XDG_STATE_HOME, else <home>/.local/state
+    QString cacheHome;   // $XDG_CACHE_HOME, else <home>/.cache
 };
 
 // The folders for the variables `env` gives. HOME falls back to `fallbackHome`; a base
@@ -35,6 +36,7 @@ QString userDirFromFile(const QByteArray& contents, const QString& key, const QS
 bool makePrivateParentFolders(const QString& file);
 
 // The user's music folder: XDG_MUSIC_DIR of <configHome>/user-dirs.dirs, else <home>/Music.
+// A user-dirs.dirs that is no regular file or larger than 1 MiB is passed over (never waited on).
 // Empty when that folder does not exist (the caller then uses the home folder).
 QString musicFolder(const XdgDirs& dirs);
 

@@ -1,15 +1,11 @@
 #include "settings/SettingsFile.h"
 
+#include "platform/SmallFile.h"
 #include "platform/XdgDirs.h"
 
-#include <QFile>
 #include <QSaveFile>
 
-QByteArray readSettingsFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
-}
+QByteArray readSettingsFile(const QString& path) { return readSmallFile(path).value_or(QByteArray()); }
 
 bool writeSettingsFile(const QString& path, const QByteArray& contents)
 {

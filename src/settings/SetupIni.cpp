@@ -1,7 +1,7 @@
 #include "settings/SetupIni.h"
 
 #include "settings/SettingsFile.h"
-#include "timeline/TimeText.h"
+#include "platform/NumberText.h"
 
 #include <QList>
 

@@ -1,4 +1,5 @@
 #include "timeline/TimeRuler.h"
+#include "timeline/TimelineGeometry.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,5 +1,6 @@
 #pragma once
 #include "timeline/EditorModel.h"
+#include "timeline/TimelineGeometry.h"
 
 #include <QPointF>
 

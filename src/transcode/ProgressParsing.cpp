@@ -1,6 +1,6 @@
 #include "transcode/ProgressParsing.h"
 
-#include "timeline/TimeText.h"
+#include "platform/NumberText.h"
 
 #include <QStringList>
 #include <cmath>
@@ -84,18 +84,3 @@ ProgressDisplay progressFor(std::int32_t elapsed, std::int32_t total)
     return {std::max(0.0, r), plainDecimal(r * 100).left(4) + QLatin1Char('%')};
 }
 
-QString plainDecimal(double value)
-{
-    if (!std::isfinite(value) || value == 0)
-        return QStringLiteral("0");
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const int decimals = std::clamp(14 - magnitude, 0, 340);
-    QString s = QString::number(value, 'f', decimals);
-    if (s.contains(QLatin1Char('.'))) {
-        while (s.endsWith(QLatin1Char('0')))
-            s.chop(1);
-        if (s.endsWith(QLatin1Char('.')))
-            s.chop(1);
-    }
-    return s;
-}

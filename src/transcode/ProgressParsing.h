@@ -26,6 +26,3 @@ struct ProgressDisplay {
 // (0) or reached; otherwise the fraction and the first four characters of the percentage.
 ProgressDisplay progressFor(std::int32_t elapsed, std::int32_t total);
 
-// A number as plain decimal text: up to 15 significant digits, no exponent, no trailing zeros
-// (45.6789 -> "45.6789", 5 -> "5", 0.1 -> "0.1").
-QString plainDecimal(double value);

@@ -7,7 +7,7 @@
 #include "app/frmMain.h"
 #include "app/frmMenu.h"
 #include "support/MainWindowRig.h"
-#include "timeline/PlaybackController.h"
+#include "editor/PlaybackController.h"
 #include "timeline/TimelinePanel.h"
 #include "transcode/ConsoleRunner.h"
 

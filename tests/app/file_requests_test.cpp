@@ -1,6 +1,6 @@
 // The real main window, offscreen, reached without its open dialog: a file given as on the
 // command line, a drop, the recent files of the File menu; and where its dialogs start.
-#include "app/FileHistory.h"
+#include "editor/FileHistory.h"
 #include "app/SkinLabel.h"
 #include "app/PathLabel.h"
 #include "app/frmMain.h"

@@ -1,7 +1,7 @@
 // The program installed into a prefix with `cmake --install`: every file in its place, the
 // desktop entry and metainfo valid, the installed program finding its transcoder from any
 // prefix, and its settings kept per user although the program's folder is writable (as root).
-#include "app/AppIdentity.h"
+#include "editor/AppIdentity.h"
 #include "app/frmMain.h"
 #include "coder/CoderHarness.h"
 #include "settings/SettingsWindowLauncher.h"
@@ -114,6 +114,7 @@ TEST_F(Installed, TheInstalledProgramOpensAFileGivenOnItsCommandLine)
     env.insert("SDL_AUDIODRIVER", "dummy");
     env.remove("XDG_CONFIG_HOME");
     env.remove("XDG_STATE_HOME");
+    env.remove("XDG_CACHE_HOME");
     p.setProcessEnvironment(env);
     p.start(at("bin/tunesnip"), {"--quit-after-open", song});
     ASSERT_TRUE(p.waitForFinished(60000));
@@ -121,6 +122,9 @@ TEST_F(Installed, TheInstalledProgramOpensAFileGivenOnItsCommandLine)
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     EXPECT_TRUE(QFile::exists(home.filePath(".local/state/tunesnip/history.ini")));
     EXPECT_FALSE(QFile::exists(at("bin/setup.ini")));
+    // The decoded sound was in the user's cache folder, and went with the program.
+    EXPECT_TRUE(QFileInfo(home.filePath(".cache/tunesnip")).isDir());
+    EXPECT_TRUE(QDir(home.filePath(".cache/tunesnip")).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(Installed, SettingsAreStoredInTheUsersConfigFolderNotBesideTheProgram)

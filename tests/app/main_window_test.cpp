@@ -4,7 +4,7 @@
 #include "app/frmMain.h"
 #include "app/frmMenu.h"
 #include "support/MainWindowRig.h"
-#include "timeline/PlaybackController.h"
+#include "editor/PlaybackController.h"
 #include "timeline/TimelineGeometry.h"
 #include "timeline/TimelineLayout.h"
 #include "timeline/SelectionLabels.h"

@@ -1,9 +1,11 @@
 // The built program started as a user starts it: --help and --version without a display, and a
 // file named on its command line opened after the splash (in the unattended test mode).
 #include "coder/CoderHarness.h"
+#include "support/Fifo.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -32,7 +34,7 @@ struct Home {
         env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("SDL_AUDIODRIVER", "dummy");
-        for (const char* v : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "DISPLAY", "WAYLAND_DISPLAY"})
+        for (const char* v : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME", "DISPLAY", "WAYLAND_DISPLAY"})
             env.remove(v);
     }
     ProgramRun run(const QString& program, const QStringList& args, int timeoutMs = 60000)
@@ -88,8 +90,58 @@ TEST(ProgramStart, AFileArgumentOpensAfterTheSplash)
     // It was opened, so it is the newest recent file, kept under XDG_STATE_HOME's default.
     const QSettings history(home.dir.filePath(".local/state/tunesnip/history.ini"), QSettings::IniFormat);
     EXPECT_EQ(history.value("recent/files").toStringList(), QStringList{home.dir.filePath("My Song.mp3")});
-    // The decoded sound went with the program.
-    EXPECT_TRUE(QDir(home.dir.filePath("runtime/tunesnip")).entryList(QDir::Files).isEmpty());
+    // The decoded sound was on disk in the cache folder, not in the runtime folder (memory on
+    // most desktops), and went with the program.
+    EXPECT_TRUE(QFileInfo(home.dir.filePath(".cache/tunesnip")).isDir());
+    EXPECT_TRUE(QDir(home.dir.filePath(".cache/tunesnip")).entryList(QDir::Files).isEmpty());
+    EXPECT_FALSE(QFile::exists(home.dir.filePath("runtime/tunesnip")));
+}
+
+TEST(ProgramStart, WavsLeftInTheCacheByAKilledRunAreRemovedAtStart)
+{
+    Home home;
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=1", home.dir.filePath("a.wav")}));
+    // A process id that has ended: the run that left these files is gone.
+    QProcess gone;
+    gone.start("true");
+    ASSERT_TRUE(gone.waitForStarted());
+    const QString pid = QString::number(gone.processId());
+    ASSERT_TRUE(gone.waitForFinished());
+    const QString cache = home.dir.filePath(".cache/tunesnip");
+    ASSERT_TRUE(QDir().mkpath(cache));
+    ASSERT_TRUE(QFile::setPermissions(cache, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    for (const QString& name : {"open-" + pid + ".wav", "preview-" + pid + ".wav", QString("notes.txt")}) {
+        QFile f(cache + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("RIFF");
+    }
+    const ProgramRun r = home.run(kProgram, {"--quit-after-open", "a.wav"});
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(QDir(cache).entryList(QDir::Files), QStringList{"notes.txt"});
+}
+
+TEST(ProgramStart, SettingsFilesThatAreFifosDoNotHoldTheStart)
+{
+    // A FIFO wherever the program reads a small file at start: the settings, the effects, the
+    // user's folders and the history. None may keep it waiting for a writer.
+    Home home;
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "sine=frequency=440:duration=1", home.dir.filePath("a.wav")}));
+    const QStringList fifos{home.dir.filePath(".config/tunesnip/setup.ini"), home.dir.filePath(".config/tunesnip/effects.ini"),
+                            home.dir.filePath(".config/user-dirs.dirs"),
+                            home.dir.filePath(".local/state/tunesnip/history.ini")};
+    for (const QString& fifo : fifos) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(fifo).path()));
+        ASSERT_TRUE(makeFifo(fifo)) << fifo.toStdString();
+    }
+    const ProgramRun r = home.run(kProgram, {"--quit-after-open", "a.wav"});
+    ASSERT_TRUE(r.finished) << "the program waited on a FIFO at start";
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    // The opened file became the history, in a regular file; the settings were only read.
+    EXPECT_FALSE(isFifo(fifos[3]));
+    const QSettings history(fifos[3], QSettings::IniFormat);
+    EXPECT_EQ(history.value("recent/files").toStringList(), QStringList{home.dir.filePath("a.wav")});
+    EXPECT_TRUE(isFifo(fifos[0]));
 }
 
 TEST(ProgramStart, AMissingFileGivesTheOpenDialogsMessage)

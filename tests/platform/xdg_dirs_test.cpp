@@ -1,6 +1,8 @@
 // The user's folders from the XDG variables and user-dirs.dirs.
 #include "platform/XdgDirs.h"
 
+#include "support/Fifo.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -29,18 +31,24 @@ TEST(XdgDirs, BaseFoldersFollowTheVariablesOrTheirDefaults)
     EXPECT_EQ(unset.home, "/home/ann");
     EXPECT_EQ(unset.configHome, "/home/ann/.config");
     EXPECT_EQ(unset.stateHome, "/home/ann/.local/state");
+    EXPECT_EQ(unset.cacheHome, "/home/ann/.cache");
 
-    const XdgDirs set = xdgDirs(envOf({{"HOME", "/home/ann/"}, {"XDG_CONFIG_HOME", "/cfg/"}, {"XDG_STATE_HOME", "/st"}}),
+    const XdgDirs set = xdgDirs(envOf({{"HOME", "/home/ann/"}, {"XDG_CONFIG_HOME", "/cfg/"}, {"XDG_STATE_HOME", "/st"},
+                                       {"XDG_CACHE_HOME", "/var/cache/ann//"}}),
                                 "/fallback");
     EXPECT_EQ(set.home, "/home/ann");
     EXPECT_EQ(set.configHome, "/cfg");
     EXPECT_EQ(set.stateHome, "/st");
+    EXPECT_EQ(set.cacheHome, "/var/cache/ann");
 
     // Empty or relative values are ignored; without HOME the fallback is the home folder.
-    const XdgDirs odd = xdgDirs(envOf({{"XDG_CONFIG_HOME", "relative/cfg"}, {"XDG_STATE_HOME", ""}}), "/root");
+    const XdgDirs odd = xdgDirs(
+        envOf({{"XDG_CONFIG_HOME", "relative/cfg"}, {"XDG_STATE_HOME", ""}, {"XDG_CACHE_HOME", "cache"}}), "/root");
     EXPECT_EQ(odd.home, "/root");
     EXPECT_EQ(odd.configHome, "/root/.config");
     EXPECT_EQ(odd.stateHome, "/root/.local/state");
+    EXPECT_EQ(odd.cacheHome, "/root/.cache");
+    EXPECT_EQ(xdgDirs(envOf({{"HOME", "/h"}, {"XDG_CACHE_HOME", ""}}), "/f").cacheHome, "/h/.cache");
 }
 
 TEST(XdgDirs, UserDirsFileGivesTheMusicFolder)
@@ -66,7 +74,7 @@ TEST(XdgDirs, UserDirsFileGivesTheMusicFolder)
 TEST(XdgDirs, MusicFolderOnlyWhenItExistsElseHome)
 {
     QTemporaryDir root;
-    const XdgDirs d{root.path(), root.filePath(".config"), root.filePath(".local/state")};
+    const XdgDirs d{root.path(), root.filePath(".config"), root.filePath(".local/state"), root.filePath(".cache")};
     EXPECT_EQ(musicFolder(d), "");                // no file, no ~/Music
     EXPECT_EQ(musicOrHome(d), root.path());
     QDir().mkpath(root.filePath("Music"));
@@ -75,6 +83,19 @@ TEST(XdgDirs, MusicFolderOnlyWhenItExistsElseHome)
     EXPECT_EQ(musicOrHome(d), root.path());       // named but missing: home, not ~/Music
     QDir().mkpath(root.filePath("Songs"));
     EXPECT_EQ(musicOrHome(d), root.filePath("Songs"));
+}
+
+TEST(XdgDirs, AUserDirsFileThatIsNoRegularFileIsPassedOver)
+{
+    QTemporaryDir root;
+    const XdgDirs d{root.path(), root.filePath(".config"), root.filePath(".local/state"), root.filePath(".cache")};
+    QDir().mkpath(root.filePath("Music"));
+    QDir().mkpath(root.filePath(".config"));
+    const QString dirsFile = root.filePath(".config/user-dirs.dirs");
+    ASSERT_TRUE(makeFifo(dirsFile));
+    const auto music = returnsWithoutWaiting([&] { return musicOrHome(d); }, {dirsFile});
+    ASSERT_TRUE(music.has_value()) << "the music folder waited for a writer to the FIFO";
+    EXPECT_EQ(*music, root.filePath("Music"));  // as if there were no file
 }
 
 TEST(XdgDirs, PrivateParentFoldersAreMadeWithMode0700)

@@ -2,6 +2,8 @@
 #include "settings/EffectsSettings.h"
 #include "settings/SetupIni.h"
 
+#include "support/Fifo.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -60,6 +62,19 @@ TEST(EffectsSettings, StoredBesideSetupIniWhichKeepsItsTwoLinesForEveryReader)
     write(old.filePath("setup.ini"), "1\r\n1\r\n");
     EXPECT_EQ(loadSetupIni(old.filePath("setup.ini")).playSoundAfterSave, 1);
     EXPECT_EQ(loadEffectsIni(effectsIniBeside(old.filePath("setup.ini"))), EffectsSettings{});
+}
+
+TEST(EffectsSettings, AFifoIsNeverWaitedOnAndLeavesEveryEffectOff)
+{
+    QTemporaryDir dir;
+    const QString effects = dir.filePath("effects.ini");
+    ASSERT_TRUE(makeFifo(effects));
+    const auto loaded = returnsWithoutWaiting([&] { return loadEffectsIni(effects); }, {effects});
+    ASSERT_TRUE(loaded.has_value()) << "loading waited for a writer to the FIFO";
+    EXPECT_EQ(*loaded, EffectsSettings{});
+    ASSERT_TRUE(storeEffectsIni(effects, EffectsSettings{500, 0, -16}));
+    EXPECT_FALSE(isFifo(effects));
+    EXPECT_EQ(loadEffectsIni(effects), (EffectsSettings{500, 0, -16}));
 }
 
 TEST(EffectsSettings, ASummaryNamesWhatIsOnInAFewWords)

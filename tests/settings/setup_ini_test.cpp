@@ -1,5 +1,6 @@
 #include "settings/SetupIni.h"
 
+#include "support/Fifo.h"
 #include "support/WithoutRootFileAccess.h"
 
 #include <QDir>
@@ -110,4 +111,29 @@ TEST(SetupIni, UnreadableFileGivesDefaults)
     ASSERT_TRUE(QDir(dir.path()).mkdir("setup.ini"));
     expectValues(loadSetupIni(dir.filePath("setup.ini")), 0, 0);
     EXPECT_FALSE(storeSetupIni(dir.filePath("setup.ini"), {1, 1}));
+}
+
+TEST(SetupIni, AFifoOrAHugeFileIsNeverWaitedOnAndGivesDefaults)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("setup.ini");
+    ASSERT_TRUE(makeFifo(path));
+    const auto loaded = returnsWithoutWaiting([&] { return loadSetupIni(path); }, {path});
+    ASSERT_TRUE(loaded.has_value()) << "loading waited for a writer to the FIFO";
+    expectValues(*loaded, 0, 0);
+    // Storing puts a regular file in its place.
+    ASSERT_TRUE(storeSetupIni(path, {1, 0}));
+    EXPECT_FALSE(isFifo(path));
+    expectValues(loadSetupIni(path), 1, 0);
+
+    // More than 1 MiB is no setup.ini of ours: defaults, though it begins like one.
+    QByteArray big("7\r\n7\r\n");
+    big.append(1024 * 1024, ' ');
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(big);
+    f.close();
+    expectValues(loadSetupIni(path), 0, 0);
+    f.resize(1024 * 1024);  // exactly the bound: still read
+    expectValues(loadSetupIni(path), 7, 7);
 }

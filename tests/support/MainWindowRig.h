@@ -2,7 +2,7 @@
 // A main window on recording stand-ins, in an application folder of its own under a temporary
 // folder. Its data/coder is a link to the transcoder of the build when `withCoder` is set. It
 // remembers files in <root>/state/history.ini, and its open dialog starts in <root>/music.
-#include "app/FileHistory.h"
+#include "editor/FileHistory.h"
 #include "app/ImageControl.h"
 #include "app/frmMain.h"
 #include "support/DialogFakes.h"

@@ -1,6 +1,6 @@
 #include "support/RecordingLabels.h"
 #include "timeline/EditorModel.h"
-#include "timeline/EditorState.h"
+#include "editor/EditorState.h"
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimelineLayout.h"
 

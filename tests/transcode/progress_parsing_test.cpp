@@ -1,3 +1,4 @@
+#include "platform/NumberText.h"
 #include "transcode/ProgressParsing.h"
 
 #include <gtest/gtest.h>

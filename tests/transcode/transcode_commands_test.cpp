@@ -1,4 +1,5 @@
 #include "transcode/CommandLine.h"
+#include "transcode/SaveFormats.h"
 #include "transcode/TranscodeCommands.h"
 
 #include <gtest/gtest.h>
@@ -21,18 +22,23 @@ TEST(TranscodeCommands, DecodeCommandKeepsEveryNameOneArgument)
     EXPECT_EQ(splitCommandLine(decodeCommand("/opt/My Apps/coder", "/a.mp3", wav)).first(), "/opt/My Apps/coder");
 }
 
-TEST(TranscodeCommands, EncodeOptionsFollowTheLastThreeCharacters)
+TEST(TranscodeCommands, EncodeOptionsAreThoseOfTheFormatTheNamePicks)
 {
-    EXPECT_EQ(encodeOptions("/t/ring.mp3").value(), " -y -ab 128k -ar 44100 -ac 1 ");
-    EXPECT_EQ(encodeOptions("/t/Ring.Mp3").value(), " -y -ab 128k -ar 44100 -ac 1 ");
-    EXPECT_EQ(encodeOptions("/t/ringmp3").value(), " -y -ab 128k -ar 44100 -ac 1 ");
-    EXPECT_EQ(encodeOptions("/t/ring.wma  ").value(), " -y -acodec wmav1 ");
-    EXPECT_EQ(encodeOptions("/t/ring.WAV").value(), " -y ");
-    EXPECT_EQ(encodeOptions("/t/ring.amr").value(), " -y -ar 8000 -ab 7.4k -ac 1 ");
-    EXPECT_FALSE(encodeOptions("/t/ring.opus").has_value());
-    EXPECT_FALSE(encodeOptions("/t/ring.mp4").has_value());
-    EXPECT_FALSE(encodeOptions("/t/ring").has_value());
-    EXPECT_FALSE(encodeOptions("").has_value());
+    // The name rule lives in saveFormatFor (its cases, and what each format's options make the
+    // transcoder write, are in save_formats_test); the options follow it for every kind of name.
+    for (const char* name : {"/t/ring.mp3", "/t/Ring.Mp3", "/t/ringmp3", "/t/ring.wma  ", "/t/ring.WAV", "/t/ring.amr",
+                             "/t/ring.m4r", "/t/ring.M4A", "/t/ring.ogg", "/t/ring.flac", "/t/x.flac.wav"}) {
+        const SaveFormat* f = saveFormatFor(name);
+        ASSERT_TRUE(f) << name;
+        EXPECT_EQ(encodeOptions(name), QString::fromLatin1(f->options)) << name;
+        // Blanks around them, so that they join the line between its parts.
+        EXPECT_TRUE(encodeOptions(name)->startsWith(" -y ")) << name;
+        EXPECT_TRUE(encodeOptions(name)->endsWith(' ')) << name;
+    }
+    for (const char* name : {"/t/ring.opus", "/t/ring.mp4", "/t/ring", ""}) {
+        EXPECT_FALSE(saveFormatFor(name)) << name;
+        EXPECT_FALSE(encodeOptions(name).has_value()) << name;
+    }
 }
 
 TEST(TranscodeCommands, EncodeCommandCutsBeginAndLength)

@@ -1,8 +1,8 @@
 #include "support/FakeMedia.h"
 #include "support/RecordingLabels.h"
 #include "timeline/EditorModel.h"
-#include "timeline/EditorState.h"
-#include "timeline/PlaybackController.h"
+#include "editor/EditorState.h"
+#include "editor/PlaybackController.h"
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimelineLayout.h"
 

@@ -1,5 +1,7 @@
 // Recent files, the dialogs' starting folders and the offered ring tone name.
-#include "app/FileHistory.h"
+#include "editor/FileHistory.h"
+
+#include "support/Fifo.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,6 +76,60 @@ TEST(RecentFiles, KeptAcrossRunsAndSharedByTwoPrograms)
     FileHistory none(QString(), s.first);
     none.noteOpened(a);
     EXPECT_EQ(none.recentFiles(), QStringList{a});
+    EXPECT_EQ(FileHistory(s.file, s.first).recentFiles(), QStringList{b});
+}
+
+TEST(RecentFiles, AStoreThatIsAFifoIsNeverWaitedOnAndGivesWayToTheNextChange)
+{
+    Store s;
+    QDir().mkpath(s.root.filePath("state/tunesnip"));
+    ASSERT_TRUE(makeFifo(s.file));
+    const auto recent = returnsWithoutWaiting([&] { return FileHistory(s.file, s.first).recentFiles(); }, {s.file});
+    ASSERT_TRUE(recent.has_value()) << "the history waited for a writer to the FIFO";
+    EXPECT_TRUE(recent->isEmpty());
+    FileHistory h(s.file, s.first);
+    EXPECT_EQ(h.openDialogFolder(), s.first);
+    const QString a = s.song("m", "a.mp3");
+    h.noteOpened(a);
+    EXPECT_FALSE(isFifo(s.file));
+    EXPECT_EQ(QSettings(s.file, QSettings::IniFormat).value("recent/files").toStringList(), QStringList{a});
+}
+
+TEST(RecentFiles, AHugeListIsReadInOnePassAndALargerStoreReadsAsEmpty)
+{
+    // 200,000 different names (with a few repeated among the first) in just under 1 MiB: the
+    // first eight different ones are the recent files. Comparing every name with every name
+    // kept before it would take minutes here, past this test's time limit.
+    const QString digits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    auto name = [&](int k) { return QString(digits[k / 3844]) + digits[k / 62 % 62] + digits[k % 62]; };
+    QStringList names{"", name(0), name(0), name(1), name(0), name(2), name(1)};
+    for (int k = 3; k < 200000; ++k)
+        names << name(k);
+    QByteArray text = "[folders]\nopen=/music\n\n[recent]\nfiles=" + names.join(", ").toUtf8() + "\n";
+    ASSERT_LT(text.size(), 1024 * 1024);
+    Store s;
+    QDir().mkpath(s.root.filePath("state/tunesnip"));
+    QFile f(s.file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    f.close();
+    FileHistory h(s.file, s.first);
+    QStringList eight;
+    for (int k = 0; k < 8; ++k)
+        eight << name(k);
+    EXPECT_EQ(h.recentFiles(), eight);
+    // A change writes the eight back; the rest is gone.
+    h.forget(name(7));
+    EXPECT_EQ(QSettings(s.file, QSettings::IniFormat).value("recent/files").toStringList(), eight.mid(0, 7));
+
+    // Beyond 1 MiB the store is no history of ours: empty, and the next change replaces it.
+    text = "[recent]\nfiles=/m/a.mp3, " + QByteArray(1024 * 1024, 'x') + "\n";
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    f.close();
+    EXPECT_TRUE(h.recentFiles().isEmpty());
+    const QString b = s.song("m", "b.mp3");
+    h.noteOpened(b);
     EXPECT_EQ(FileHistory(s.file, s.first).recentFiles(), QStringList{b});
 }
 

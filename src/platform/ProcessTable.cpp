@@ -1,4 +1,4 @@
-#include "transcode/ProcessTable.h"
+#include "platform/ProcessTable.h"
 
 #include <QByteArray>
 

@@ -1,12 +1,15 @@
 #pragma once
+#include "settings/IniText.h"
+
 #include <QString>
 #include <QStringList>
 
 // What the program remembers of the user's files: the recent files (newest first, at most
 // kMaxRecent), the folder of the last opened file and the folder of the last save; and, for
 // this run only, the file that is open now. Kept in an INI file (Qt's settings format) that is
-// read again before every change, so that two running programs add to one list. Owns nothing
-// but its values.
+// read again before every change, so that two running programs add to one list; a store that is
+// no regular file or larger than 1 MiB reads as an empty history and is replaced by the next
+// change. Owns nothing but its values.
 class FileHistory {
 public:
     static constexpr int kMaxRecent = 8;
@@ -42,7 +45,7 @@ public:
 
 private:
     void load();
-    void store() const;
+    void store();
 
     QString storeFile_;
     QString firstOpenFolder_;
@@ -50,6 +53,7 @@ private:
     QStringList recent_;
     QString openFolder_;
     QString saveFolder_;
+    IniValues stored_;  // everything the store held when last read
 };
 
 // `list` with `file` moved (or added) to the front and cut to `max` entries.

@@ -1,9 +1,9 @@
-#include "app/FileHistory.h"
+#include "editor/FileHistory.h"
 
-#include "platform/XdgDirs.h"
+#include "settings/IniText.h"
+#include "settings/SettingsFile.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 #include <utility>
 
@@ -14,6 +14,8 @@ const QString kSaveFolderKey = QStringLiteral("folders/save");
 
 bool isFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
 QString folderOf(const QString& file) { return QFileInfo(file).absolutePath(); }
+// A value that holds one text: that text, else the empty text.
+QString textOf(const QStringList& value) { return value.size() == 1 ? value.first() : QString(); }
 }  // namespace
 
 FileHistory::FileHistory(QString storeFile, QString firstOpenFolder)
@@ -22,33 +24,40 @@ FileHistory::FileHistory(QString storeFile, QString firstOpenFolder)
     load();
 }
 
+// The store is read as bytes first (a regular file of at most 1 MiB, never waited on), so a
+// FIFO, a device or a huge file there reads as an empty history instead of holding the program.
 void FileHistory::load()
 {
     if (storeFile_.isEmpty())
         return;
-    const QSettings s(storeFile_, QSettings::IniFormat);
+    stored_ = parseIniText(readSettingsFile(storeFile_));
+    // The first kMaxRecent different names; the rest of a long list is never looked at.
     QStringList recent;
-    for (const QString& f : s.value(kRecentKey).toStringList())
-        if (!f.isEmpty() && !recent.contains(f))
-            recent << f;
-    recent_ = recent.mid(0, kMaxRecent);
-    openFolder_ = s.value(kOpenFolderKey).toString();
-    saveFolder_ = s.value(kSaveFolderKey).toString();
+    for (const QString& f : stored_.value(kRecentKey)) {
+        if (f.isEmpty() || recent.contains(f))
+            continue;
+        recent << f;
+        if (recent.size() == kMaxRecent)
+            break;
+    }
+    recent_ = recent;
+    openFolder_ = textOf(stored_.value(kOpenFolderKey));
+    saveFolder_ = textOf(stored_.value(kSaveFolderKey));
 }
 
-void FileHistory::store() const
+void FileHistory::store()
 {
-    // Remembering is a convenience: a store that cannot be written is left as it is.
-    if (storeFile_.isEmpty() || !makePrivateParentFolders(storeFile_))
+    // Remembering is a convenience: a store that cannot be written is left as it is. Keys this
+    // class does not know are kept.
+    if (storeFile_.isEmpty())
         return;
-    QSettings s(storeFile_, QSettings::IniFormat);
     if (recent_.isEmpty())
-        s.remove(kRecentKey);
+        stored_.remove(kRecentKey);
     else
-        s.setValue(kRecentKey, recent_);
-    s.setValue(kOpenFolderKey, openFolder_);
-    s.setValue(kSaveFolderKey, saveFolder_);
-    s.sync();
+        stored_[kRecentKey] = recent_;
+    stored_[kOpenFolderKey] = QStringList{openFolder_};
+    stored_[kSaveFolderKey] = QStringList{saveFolder_};
+    writeSettingsFile(storeFile_, iniText(stored_));
 }
 
 QStringList FileHistory::recentFiles()

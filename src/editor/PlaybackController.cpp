@@ -1,9 +1,9 @@
-#include "timeline/PlaybackController.h"
+#include "editor/PlaybackController.h"
 
 #include "platform/MediaDevice.h"
 #include "platform/ShortPath.h"
 #include "timeline/EditorModel.h"
-#include "timeline/EditorState.h"
+#include "editor/EditorState.h"
 #include "timeline/SelectionLabels.h"
 #include "timeline/TimeText.h"
 

@@ -1,5 +1,5 @@
 // What a drop names.
-#include "app/OpenRequests.h"
+#include "editor/OpenRequests.h"
 
 #include <QDir>
 #include <QFile>

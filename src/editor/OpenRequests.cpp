@@ -1,4 +1,4 @@
-#include "app/OpenRequests.h"
+#include "editor/OpenRequests.h"
 
 #include <QFileInfo>
 

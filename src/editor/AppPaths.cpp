@@ -1,4 +1,4 @@
-#include "platform/AppPaths.h"
+#include "editor/AppPaths.h"
 
 #include "settings/EffectsSettings.h"
 #include "settings/SettingsLocation.h"
