@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds tools/settingsart and draws the settings window's pictures into skin/settings/.
+# Builds tools/settingsart and draws the settings window's pictures into skin/settings/, the
+# shown ones also at double density (<name>@2x.png, listed by hand in skin/settings.qrc).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${SETTINGSART_BUILD_DIR:-$root/build-settingsart}"

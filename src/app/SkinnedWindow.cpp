@@ -1,5 +1,6 @@
 #include "app/SkinnedWindow.h"
 
+#include "platform/SkinPicture.h"
 #include "platform/SkinShape.h"
 
 #include <QCursor>
@@ -25,9 +26,31 @@ SkinnedWindow::SkinnedWindow(QWidget* parent, Qt::WindowFlags extraFlags)
     setMouseTracking(true);
 }
 
+void SkinnedWindow::setSkin(const QString& path)
+{
+    setSkin(QPixmap(path));
+    path_ = background_.isNull() ? QString() : path;
+}
+
+const QPixmap& SkinnedWindow::painted()
+{
+    const qreal dpr = devicePixelRatioF();
+    if (path_.isEmpty() || paintedDpr_ == dpr)
+        return path_.isEmpty() ? background_ : painted_;
+    painted_ = skinPixmap(path_, dpr);
+    // A dense picture that does not cover the 1x one exactly would misplace the controls.
+    if (painted_.isNull() || painted_.deviceIndependentSize() != QSizeF(background_.size()))
+        painted_ = background_;
+    paintedDpr_ = dpr;
+    return painted_;
+}
+
 void SkinnedWindow::setSkin(const QPixmap& background)
 {
     background_ = background;
+    path_.clear();
+    painted_ = QPixmap();
+    paintedDpr_ = 0;
     if (background_.isNull()) {
         clearMask();
         update();
@@ -56,7 +79,7 @@ void SkinnedWindow::paintEvent(QPaintEvent*)
     if (background_.isNull())
         p.fillRect(rect(), palette().window());
     else
-        p.drawPixmap(0, 0, background_);
+        p.drawPixmap(0, 0, painted());
 }
 
 void SkinnedWindow::mouseMoveEvent(QMouseEvent* event)

@@ -46,7 +46,7 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSizeF(8.25);
     setFont(f);
-    setSkin(QPixmap(QStringLiteral(":/skin/main/background.png")));
+    setSkin(QStringLiteral(":/skin/main/background.png"));
     if (skin().isNull())
         setFixedSize(765, 565);
     designed_.insert(this, {QRect(0, 0, width(), height()), 0, true});

@@ -8,23 +8,25 @@
 #include "editor/EditorSession.h"
 #include "timeline/TimelineGeometry.h"
 #include "timeline/TimelinePanel.h"
+#include "platform/SkinPicture.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
 
-QPixmap skinPicture(const QString& name)
+// A main window picture for a screen of `dpr` device pixels per logical pixel.
+QPixmap skinPicture(const QString& name, qreal dpr)
 {
-    return QPixmap(QStringLiteral(":/skin/main/") + name + QStringLiteral(".png"));
+    return skinPixmap(QStringLiteral(":/skin/main/") + name + QStringLiteral(".png"), dpr);
 }
 
 // A picture store: never visible, it only carries artwork for the hover and pressed looks.
 ImageControl* store(QWidget* parent, const QString& picture, int index = -1)
 {
     auto* c = new ImageControl(parent, index);
-    c->setPicture(skinPicture(picture));
-    c->setGeometry(-2000, -2000, c->picture().width(), c->picture().height());
+    c->setPicture(skinPicture(picture, parent->devicePixelRatioF()));
+    c->setGeometry(QRect(QPoint(-2000, -2000), c->picture().deviceIndependentSize().toSize()));
     c->hide();
     return c;
 }
@@ -67,7 +69,7 @@ void frmMain::buildControls()
     imgFeedback = new ImageControl(this);
     design(imgFeedback, QStringLiteral("imgFeedback"), {648, 538, 83, 17});
     imgFeedback->setToolTip(QStringLiteral("Send Bug Report & Feedback to us"));
-    const QPixmap cursorPicture = skinPicture(QStringLiteral("hand_cursor"));
+    const QPixmap cursorPicture = skinPicture(QStringLiteral("hand_cursor"), 1);  // one size for the system
     if (!cursorPicture.isNull()) {
         imgOpen->setCursor(QCursor(cursorPicture, 6, 0));
         imgFeedback->setCursor(QCursor(cursorPicture, 6, 0));
@@ -78,6 +80,7 @@ void frmMain::buildControls()
     imgMinLight = store(this, QStringLiteral("min_light"));
     imgMinLight->setObjectName(QStringLiteral("imgMinLight"));
     imgGettingStartedLight = store(this, QStringLiteral("getting_started_light"));
+    imgGettingStartedLight->setObjectName(QStringLiteral("imgGettingStartedLight"));
     for (int i = 0; i < 4; ++i) {
         imgMenu[i] = new ImageControl(this, i);
         design(imgMenu[i], QStringLiteral("imgMenu%1").arg(i), kMenuRects[i]);
@@ -143,14 +146,16 @@ void frmMain::buildControls()
 
 void frmMain::buildTimelinePanel()
 {
-    auto art = [](const QString& name) { return skinPicture(name).toImage(); };
-    TimelineArt pictures{art(QStringLiteral("timeline")),
-                         art(QStringLiteral("playhead_top")), art(QStringLiteral("playhead_line")),
-                         art(QStringLiteral("playhead_bottom")), art(QStringLiteral("sel1_top")),
-                         art(QStringLiteral("sel1_line")), art(QStringLiteral("sel1_bottom")),
-                         art(QStringLiteral("sel2_top")), art(QStringLiteral("sel2_line")),
-                         art(QStringLiteral("sel2_bottom"))};
-    picOpened = new TimelinePanel(session_->model(), std::move(pictures), this);
+    auto pictures = [](qreal dpr) {
+        auto art = [dpr](const QString& name) { return skinImage(QStringLiteral(":/skin/main/") + name + QStringLiteral(".png"), dpr); };
+        return TimelineArt{art(QStringLiteral("timeline")),
+                           art(QStringLiteral("playhead_top")), art(QStringLiteral("playhead_line")),
+                           art(QStringLiteral("playhead_bottom")), art(QStringLiteral("sel1_top")),
+                           art(QStringLiteral("sel1_line")), art(QStringLiteral("sel1_bottom")),
+                           art(QStringLiteral("sel2_top")), art(QStringLiteral("sel2_line")),
+                           art(QStringLiteral("sel2_bottom"))};
+    };
+    picOpened = new TimelinePanel(session_->model(), TimelinePanel::ArtSource(pictures), this);
     design(picOpened, QStringLiteral("picOpened"), {10, 104, 746, 360});
     picOpened->hide();
 }
@@ -159,7 +164,7 @@ void frmMain::buildProgressPanels()
 {
     auto bar = [](QWidget* parent, const QString& name, const QRect& r) {
         auto* c = new ImageControl(parent);
-        c->setPicture(skinPicture(name));
+        c->setPicture(skinPicture(name, parent->devicePixelRatioF()));
         c->setStretch(false);
         c->setGeometry(r);
         return c;

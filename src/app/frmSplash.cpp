@@ -33,7 +33,7 @@ frmSplash::frmSplash(std::function<void()> showMain, QWidget* parent)
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSizeF(9);
     setFont(f);
-    setSkin(QPixmap(QStringLiteral(":/skin/splash/splash.png")));
+    setSkin(QStringLiteral(":/skin/splash/splash.png"));
     if (skin().isNull())
         setFixedSize(400, 200);
 

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsPageTab.h"
 
+#include "platform/SkinPicture.h"
 #include "platform/SkinShape.h"
 
 #include "controls/FormDescription.h"
@@ -21,6 +22,16 @@ static void initSettingsResources() { Q_INIT_RESOURCE(settings); }
 namespace {
 
 const QString kFormPath = QStringLiteral(":/settings/frmSetting.form");
+
+// The picture a form's text names, for a screen of `dpr` device pixels per logical pixel: a
+// named picture's double-size file on a dense screen (see skinImage()), a picture embedded in
+// the text as it is.
+QImage pictureForDensity(const QString& text, qreal dpr)
+{
+    if (text.startsWith(QLatin1String("png:")))
+        return pictureFromFormText(text);
+    return skinImage(text, dpr);
+}
 
 QRect geometryOf(const FormControl& c, const QRect& fallback)
 {
@@ -184,10 +195,14 @@ void frmSetting::applyForm(const FormDescription& form)
     if (const FormControl* self = form.find(objectName())) {
         const QRect r = geometryOf(*self, QRect(0, 0, 418, 251));
         setFixedSize(r.size());
-        if (const auto picture = self->value(QStringLiteral("picture")))
+        if (const auto picture = self->value(QStringLiteral("picture"))) {
             background_ = pictureFromFormText(*picture).convertToFormat(QImage::Format_RGB32);
-        if (const auto picture = self->value(QStringLiteral("effectspicture")))
+            pictureText_[0] = *picture;
+        }
+        if (const auto picture = self->value(QStringLiteral("effectspicture"))) {
             effectsBackground_ = pictureFromFormText(*picture).convertToFormat(QImage::Format_RGB32);
+            pictureText_[1] = *picture;
+        }
     }
     for (SettingsPageTab* tab : {tabAfterSave_, tabEffects_})
         if (const FormControl* c = form.find(tab->objectName()))
@@ -208,7 +223,7 @@ void frmSetting::applyForm(const FormDescription& form)
     if (const FormControl* c = form.find(Image1_->objectName())) {
         Image1_->setGeometry(geometryOf(*c, Image1_->geometry()));
         if (const auto picture = c->value(QStringLiteral("picture")))
-            Image1_->setPixmap(QPixmap::fromImage(pictureFromFormText(*picture)));
+            Image1_->setPixmap(QPixmap::fromImage(pictureForDensity(*picture, devicePixelRatioF())));
     }
 }
 
@@ -237,13 +252,25 @@ void frmSetting::keyPressEvent(QKeyEvent* event)
 
 void frmSetting::Image1_Click() { close(); }
 
+const QImage& frmSetting::paintedBackground()
+{
+    const qreal dpr = devicePixelRatioF();
+    if (pictureText_[page_].isEmpty() || paintedDpr_[page_] == dpr)
+        return pictureText_[page_].isEmpty() ? background() : painted_[page_];
+    QImage dense = pictureForDensity(pictureText_[page_], dpr).convertToFormat(QImage::Format_RGB32);
+    // Only a picture that covers the 1x one exactly may stand in for it.
+    painted_[page_] = dense.deviceIndependentSize() == QSizeF(background().size()) ? dense : background();
+    paintedDpr_[page_] = dpr;
+    return painted_[page_];
+}
+
 void frmSetting::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (background().isNull())
         painter.fillRect(rect(), palette().window());
     else
-        painter.drawImage(0, 0, background());
+        painter.drawImage(0, 0, paintedBackground());
 }
 
 void frmSetting::mousePressEvent(QMouseEvent* event)

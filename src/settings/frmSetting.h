@@ -38,7 +38,7 @@ public:
     SkinButton* cmdOK() const { return cmdOK_; }
     SkinButton* cmbBack() const { return cmbBack_; }
     QLabel* Image1() const { return Image1_; }
-    // The picture of the page shown.
+    // The picture of the page shown (its 1x picture, which also gives the window its shape).
     const QImage& background() const { return page_ == 0 ? background_ : effectsBackground_; }
     SettingsWindowDragger& dragger() { return dragger_; }
 
@@ -60,12 +60,19 @@ private:
     void cmdOK_Click();
     void cmbBack_Click();
     void Image1_Click();
+    // The picture of the page shown as painted at the window's device pixel ratio now: the
+    // double-size picture on a dense screen when the form names one, else background().
+    const QImage& paintedBackground();
 
     AfterSaveSettings& values_;
     EffectsSettings& effects_;
     QString setupIniPath_;
     QImage background_;
     QImage effectsBackground_;
+    // Per page: the form's text for its picture, and that picture at paintedDpr_[page].
+    QString pictureText_[2];
+    QImage painted_[2];
+    qreal paintedDpr_[2] = {0, 0};
     QComboBox* cmbOF_;
     QComboBox* cmbRS_;
     QComboBox* cmbFadeIn_;

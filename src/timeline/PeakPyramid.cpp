@@ -137,12 +137,13 @@ PeakPyramid buildPeakPyramid(const QString& wavPath, const std::atomic<bool>* ca
     return PeakPyramid(f.sampleRate, f.frames, blockFrames, std::move(base));
 }
 
-QImage renderWaveform(const PeakPyramid& pyramid, const TimelineView& view, QSize size, const WaveformColours& colours)
+QImage renderWaveform(const PeakPyramid& pyramid, const TimelineView& view, QSize size, const WaveformColours& colours,
+                      qreal dpr)
 {
-    EnvelopeCanvas canvas(size, colours);
+    EnvelopeCanvas canvas(size, colours, dpr);
     if (pyramid.isEmpty() || canvas.isNull() || !(view.span > 0))
         return canvas.take();
-    const int w = size.width();
+    const int w = canvas.width();
     const qint64 blocks = pyramid.blocks(0);
     const double blocksPerSecond = double(pyramid.sampleRate()) / pyramid.blockFrames();
     auto boundary = [&](int x) {

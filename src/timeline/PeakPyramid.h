@@ -73,10 +73,11 @@ bool scanPyramidBlocks(const WavFile& wav, qint64 frames, int blockFrames, qint6
 PeakPyramid buildPeakPyramid(const QString& wavPath, const std::atomic<bool>* cancel = nullptr);
 
 // Draws the stretch of the sound that `view` shows (seconds of the sound) into a transparent
-// image of `size`, in the look of renderWaveform(): pixel column x covers the view's times
-// [x, x + 1) x span / width, rounded to the nearest block boundaries (at least one block), and
-// is drawn from the lowest to the highest sample of those blocks. Columns past the sound's end
-// stay empty. An empty pyramid or view or size gives an image with nothing drawn (null for an
-// empty size).
+// image of `size` logical pixels at `dpr` device pixels each, in the look of renderWaveform():
+// the image's pixel column x of w covers the view's times [x, x + 1) x span / w, rounded to
+// the nearest block boundaries (at least one block), and is drawn from the lowest to the
+// highest sample of those blocks, so a dense screen gets dpr times the columns of detail.
+// Columns past the sound's end stay empty. An empty pyramid or view gives an image with
+// nothing drawn; an empty size or dpr <= 0 a null image.
 QImage renderWaveform(const PeakPyramid& pyramid, const TimelineView& view, QSize size,
-                      const WaveformColours& colours);
+                      const WaveformColours& colours, qreal dpr = 1);

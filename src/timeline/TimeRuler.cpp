@@ -62,11 +62,35 @@ QString rulerLabel(std::int32_t seconds, bool withHours)
     return QString::number(s / 60) + QLatin1Char(':') + two(s % 60);
 }
 
-QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style)
+std::vector<RulerLabelPlace> placeRulerLabels(const std::vector<RulerTick>& ticks, int trackX, int labelRight,
+                                              const std::function<int(const QString&)>& widthOf)
 {
-    if (size.isEmpty())
+    std::vector<RulerLabelPlace> places;
+    for (const RulerTick& t : ticks) {
+        if (!t.major())
+            continue;
+        const int x = trackX + t.x;
+        const int width = widthOf(t.label);
+        RulerLabelPlace place{x + kLabelInset, width, t};
+        if (place.right() > labelRight) {
+            // Too close to the end: before the tick, if it leaves room after the previous label.
+            place.left = x - kLabelInset - width;
+            const int earliest = places.empty() ? 0 : places.back().right() + kLabelGap;
+            if (place.left < earliest || place.right() > labelRight)
+                continue;
+        }
+        places.push_back(place);
+    }
+    return places;
+}
+
+QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style, qreal dpr)
+{
+    if (size.isEmpty() || !(dpr > 0))
         return {};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(int(std::ceil(size.width() * dpr)), int(std::ceil(size.height() * dpr))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
     image.fill(Qt::transparent);
     if (!(view.span > 0))
         return image;
@@ -77,19 +101,24 @@ QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style
     const int majorLength = std::max(4, h / 2);
     const int minorLength = std::max(2, h / 4);
 
+    const std::vector<RulerTick> ticks = rulerTicks(view, labelWidth + kLabelGap);
+    const int labelRight = style.labelRight < 0 ? size.width() : std::min(style.labelRight, size.width());
+    auto widthOf = [&metrics](const QString& label) { return metrics.horizontalAdvance(label); };
+    const std::vector<RulerLabelPlace> labels = placeRulerLabels(ticks, style.trackX, labelRight, widthOf);
+    auto label = labels.begin();
+
     QPainter p(&image);
     p.setFont(style.font);
-    for (const RulerTick& t : rulerTicks(view, labelWidth + kLabelGap)) {
-        const int x = style.trackX + t.x;
+    p.setPen(style.text);
+    for (const RulerTick& t : ticks) {
         const int length = t.major() ? majorLength : minorLength;
-        p.fillRect(QRect(x, h - length, 1, length), style.tick);
-        if (!t.major())
+        p.fillRect(QRect(style.trackX + t.x, h - length, 1, length), style.tick);
+        if (label == labels.end() || !(label->tick == t))
             continue;
-        const int width = metrics.horizontalAdvance(t.label);
-        if (x + kLabelInset + width > size.width())
-            continue;
-        p.setPen(style.text);
-        p.drawText(QRect(x + kLabelInset, 0, width, h - minorLength), Qt::AlignLeft | Qt::AlignVCenter, t.label);
+        // Glyphs drawn at another density may run a little past the measured width: never cut them.
+        p.drawText(QRect(label->left, 0, label->width, h - minorLength),
+                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, t.label);
+        ++label;
     }
     return image;
 }

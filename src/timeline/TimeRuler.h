@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // The steps between labelled ticks of the time ruler, in seconds: 1 s, 5 s, 10 s, 30 s, 1 min,
@@ -45,18 +46,38 @@ std::vector<RulerTick> rulerTicks(const TimelineView& view, double minLabelSpaci
 // A tick's label: "m:ss" (0:05, 12:30), or "h:mm:ss" when `withHours` (1:02:03).
 QString rulerLabel(std::int32_t seconds, bool withHours);
 
+// Where a label stands on the ruler: `left` and `width` in image columns, and the tick it names.
+struct RulerLabelPlace {
+    int left = 0;
+    int width = 0;
+    RulerTick tick;
+    int right() const { return left + width; }
+    bool operator==(const RulerLabelPlace&) const = default;
+};
+
+// Places the labels of the labelled `ticks` (a tick stands in image column trackX + its x) on a
+// ruler whose labels must end by column `labelRight`, a label `widthOf(label)` wide: 3 px right
+// of its tick; where it would pass labelRight, 3 px left of its tick instead, when it still
+// keeps 12 px from the label before it and starts at column 0 or later; otherwise it is left
+// out. Early to late; no label ever reaches past labelRight or overlaps another.
+std::vector<RulerLabelPlace> placeRulerLabels(const std::vector<RulerTick>& ticks, int trackX, int labelRight,
+                                              const std::function<int(const QString&)>& widthOf);
+
 // How the ruler is drawn. `trackX` is the image column of the track's Left 0: the boundary
-// lines stand at Left + 6, and the ticks line up with them.
+// lines stand at Left + 6, and the ticks line up with them. Labels end by column `labelRight`
+// (the image's right edge when negative).
 struct RulerStyle {
     QFont font;
     QColor tick;
     QColor text;
     int trackX = kLineOffset;
+    int labelRight = -1;
 };
 
-// Draws the ruler of the view into a transparent image of `size`: each labelled tick a line of
-// half the height at the bottom, each other tick a quarter, its label just right of a labelled
-// tick above the short ticks. A label that would cross the image's right edge is left out.
-// Labels keep their own width plus 12 px apart. Empty view: nothing drawn; empty size: a null
-// image.
-QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style);
+// Draws the ruler of the view into a transparent image of `size` logical pixels at `dpr` device
+// pixels each (size x dpr pixels, its device pixel ratio set to dpr, so ticks and text are
+// drawn at the screen's own density): each labelled tick a line of half the height at the
+// bottom, each other tick a quarter, the labels above the short ticks where
+// placeRulerLabels() puts them. Labels keep their own width plus 12 px apart. Empty view:
+// nothing drawn; empty size or dpr <= 0: a null image.
+QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style, qreal dpr = 1);

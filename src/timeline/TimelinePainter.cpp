@@ -68,6 +68,7 @@ void drawBadge(QPainter& p, const QRect& r, const QString& text, const QColor& f
 void paintTimeline(QPainter& p, const TimelineArt& art, const TimelineScene& scene)
 {
     const TimelineLayout& l = scene.layout;
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (!art.background.isNull())
         p.drawImage(0, 0, art.background);
     // The card's own ticks are fixed; the ruler's follow the view.
@@ -102,4 +103,18 @@ void paintTimeline(QPainter& p, const TimelineArt& art, const TimelineScene& sce
         const QSize size(metrics.horizontalAdvance(scene.bubbleText) + 10, metrics.height() + 4);
         drawBadge(p, dragBubbleRect(scene.bubbleLeft, size, kWaveTop + 2), scene.bubbleText, QColor(255, 255, 240), kInk);
     }
+}
+
+QImage renderTimeline(const TimelineArt& art, const TimelineScene& scene, QSize size, qreal dpr, const QFont& font)
+{
+    if (size.isEmpty() || !(dpr > 0))
+        return {};
+    QImage image(QSize(int(std::ceil(size.width() * dpr)), int(std::ceil(size.height() * dpr))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setFont(font);
+    paintTimeline(p, art, scene);
+    return image;
 }

@@ -23,7 +23,12 @@ bool isArrow(const QKeyEvent* k)
 }  // namespace
 
 TimelinePanel::TimelinePanel(EditorModel& model, TimelineArt art, QWidget* parent)
-    : QWidget(parent), model_(model), art_(std::move(art)), drag_(model)
+    : TimelinePanel(model, ArtSource([art = std::move(art)](qreal) { return art; }), parent)
+{
+}
+
+TimelinePanel::TimelinePanel(EditorModel& model, ArtSource art, QWidget* parent)
+    : QWidget(parent), model_(model), artSource_(std::move(art)), drag_(model)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -79,13 +84,24 @@ void TimelinePanel::cancelDrag()
     update();
 }
 
+const TimelineArt& TimelinePanel::art() const
+{
+    const qreal dpr = devicePixelRatioF();
+    if (artDpr_ != dpr) {
+        art_ = artSource_ ? artSource_(dpr) : TimelineArt{};
+        artDpr_ = dpr;
+    }
+    return art_;
+}
+
 const QImage& TimelinePanel::waveform() const
 {
     const TimelineView& view = model_.view();
+    const qreal dpr = devicePixelRatioF();
     if (!hasWaveform()) {
         waveImage_ = QImage();
-    } else if (waveImage_.isNull() || !(waveView_ == view)) {
-        waveImage_ = renderWaveform(*pyramid_, view, QSize(kTrackWidth, kWaveHeight), kWaveColours);
+    } else if (waveImage_.isNull() || !(waveView_ == view) || waveImage_.devicePixelRatio() != dpr) {
+        waveImage_ = renderWaveform(*pyramid_, view, QSize(kTrackWidth, kWaveHeight), kWaveColours, dpr);
         waveView_ = view;
     }
     return waveImage_;
@@ -94,13 +110,15 @@ const QImage& TimelinePanel::waveform() const
 const QImage& TimelinePanel::ruler() const
 {
     const TimelineView& view = model_.view();
-    if (rulerImage_.isNull() || !(rulerView_ == view)) {
+    const qreal dpr = devicePixelRatioF();
+    if (rulerImage_.isNull() || !(rulerView_ == view) || rulerImage_.devicePixelRatio() != dpr) {
         RulerStyle style;
         style.font = font();
         style.font.setPixelSize(10);
         style.tick = QColor(120, 146, 163);
         style.text = QColor(71, 99, 113);
-        rulerImage_ = renderRuler(view, QSize(kPanelWidth, kRulerHeight), style);
+        style.labelRight = kRulerLabelRight;
+        rulerImage_ = renderRuler(view, QSize(kPanelWidth, kRulerHeight), style, dpr);
         rulerView_ = view;
     }
     return rulerImage_;
@@ -121,18 +139,13 @@ TimelineScene TimelinePanel::scene() const
 
 QImage TimelinePanel::grabScene() const
 {
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setFont(font());
-    paintTimeline(p, art_, scene());
-    return image;
+    return renderTimeline(art(), scene(), size(), devicePixelRatioF(), font());
 }
 
 void TimelinePanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    paintTimeline(p, art_, scene());
+    paintTimeline(p, art(), scene());
 }
 
 void TimelinePanel::mousePressEvent(QMouseEvent* event)

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,10 +14,17 @@
 // and turns the pointer and the keys into changes of it. Handles are dragged with TimelineDrag;
 // the wheel scrolls the view and, with Ctrl, zooms it around the pointer; a marker taken with a
 // click or with Tab moves by a second (ten with Shift) with the arrow keys. Seeking is left to
-// whoever listens to its signals. Owns its drag and its cached pictures; borrows the model.
+// whoever listens to its signals. Pictures are drawn at the device pixel ratio of the screen the
+// panel is on: the waveform and ruler are rendered at it, and the fixed art is asked for again
+// when it changes. Owns its drag and its cached pictures; borrows the model.
 class TimelinePanel : public QWidget {
     Q_OBJECT
 public:
+    // The fixed pictures for a device pixel ratio.
+    using ArtSource = std::function<TimelineArt(qreal dpr)>;
+
+    TimelinePanel(EditorModel& model, ArtSource art, QWidget* parent = nullptr);
+    // The same pictures at every device pixel ratio.
     TimelinePanel(EditorModel& model, TimelineArt art, QWidget* parent = nullptr);
 
     // The waveform of the open sound at every zoom; null forgets it.
@@ -31,7 +39,7 @@ public:
     const TimelineDrag& drag() const { return drag_; }
     // Ends a drag without changing anything (the window lost the pointer, a run started).
     void cancelDrag();
-    // The panel as it is drawn now.
+    // The panel as it is drawn now, at the panel's device pixel ratio.
     QImage grabScene() const;
 
 Q_SIGNALS:
@@ -56,13 +64,16 @@ protected:
 
 private:
     TimelineScene scene() const;
+    const TimelineArt& art() const;
     const QImage& waveform() const;
     const QImage& ruler() const;
     bool markerShown(Boundary marker) const;
     void followSelection();
 
     EditorModel& model_;
-    TimelineArt art_;
+    ArtSource artSource_;
+    mutable TimelineArt art_;
+    mutable qreal artDpr_ = 0;
     TimelineDrag drag_;
     std::shared_ptr<const PeakPyramid> pyramid_;
     std::optional<Boundary> taken_;

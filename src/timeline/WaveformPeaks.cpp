@@ -4,6 +4,7 @@
 #include "timeline/PeakScan.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -63,13 +64,15 @@ WaveformPeaks computePeaks(const QString& wavPath, int columns, const std::atomi
     return peaks;
 }
 
-EnvelopeCanvas::EnvelopeCanvas(QSize size, const WaveformColours& colours)
+EnvelopeCanvas::EnvelopeCanvas(QSize size, const WaveformColours& colours, qreal dpr)
     : fill_(qPremultiply(colours.fill.rgba())),
       edge_(colours.edge.isValid() ? qPremultiply(colours.edge.rgba()) : fill_)
 {
-    if (size.isEmpty())
+    if (size.isEmpty() || !(dpr > 0))
         return;
-    image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    image_ = QImage(QSize(int(std::ceil(size.width() * dpr)), int(std::ceil(size.height() * dpr))),
+                    QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(dpr);
     image_.fill(Qt::transparent);
 }
 
@@ -83,13 +86,13 @@ void EnvelopeCanvas::drawColumn(int x, qint16 low, qint16 high)
         reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = (y == top || y == bottom) ? edge_ : fill_;
 }
 
-QImage renderWaveform(const WaveformPeaks& peaks, QSize size, const WaveformColours& colours)
+QImage renderWaveform(const WaveformPeaks& peaks, QSize size, const WaveformColours& colours, qreal dpr)
 {
-    EnvelopeCanvas canvas(size, colours);
+    EnvelopeCanvas canvas(size, colours, dpr);
     const int n = peaks.columns();
     if (n == 0 || canvas.isNull())
         return canvas.take();
-    const int w = size.width();
+    const int w = canvas.width();
     for (int x = 0; x < w; ++x) {
         const int c0 = int(qint64(x) * n / w);
         const int c1 = std::max(c0 + 1, int(qint64(x + 1) * n / w));

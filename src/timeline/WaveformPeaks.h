@@ -33,19 +33,23 @@ struct WaveformColours {
     QColor edge;
 };
 
-// Draws the envelope into a transparent ARGB image of `size`: one vertical span per pixel
-// column, from the row of the column's highest sample to the row of its lowest, where sample s
-// lies on row (32767 - s) * (height - 1) / 65535 (integer division), so +32767 is row 0 and
-// -32768 the last row. Peaks with more columns than pixels are merged, fewer are stretched.
-// Empty peaks or an empty size give an image with nothing drawn.
-QImage renderWaveform(const WaveformPeaks& peaks, QSize size, const WaveformColours& colours);
+// Draws the envelope into a transparent ARGB image of `size` logical pixels at `dpr` device
+// pixels each (size x dpr pixels rounded up, its device pixel ratio set to dpr): one vertical
+// span per pixel column, from the row of the column's highest sample to the row of its lowest,
+// where sample s lies on row (32767 - s) * (height - 1) / 65535 (integer division; width and
+// height in the image's own pixels), so +32767 is row 0 and -32768 the last row. Peaks with
+// more columns than pixels are merged, fewer are stretched. Empty peaks give an image with
+// nothing drawn; an empty size or dpr <= 0 a null image.
+QImage renderWaveform(const WaveformPeaks& peaks, QSize size, const WaveformColours& colours, qreal dpr = 1);
 
-// A transparent ARGB image of an envelope being drawn column by column, in the look above.
-// Owns the image until take(); an empty size gives a null image.
+// A transparent ARGB image of an envelope being drawn column by column, in the look above:
+// `size` logical pixels at `dpr` device pixels each; columns and rows count the image's own
+// pixels. Owns the image until take(); an empty size or dpr <= 0 gives a null image.
 class EnvelopeCanvas {
 public:
-    EnvelopeCanvas(QSize size, const WaveformColours& colours);
+    EnvelopeCanvas(QSize size, const WaveformColours& colours, qreal dpr = 1);
     bool isNull() const { return image_.isNull(); }
+    int width() const { return image_.width(); }
     // The span of pixel column x from the row of `high` to the row of `low` (low <= high).
     void drawColumn(int x, qint16 low, qint16 high);
     QImage take() { return std::move(image_); }

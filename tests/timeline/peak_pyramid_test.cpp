@@ -187,3 +187,50 @@ TEST(PeakPyramidExtend, GrowingInAnyStepsGivesThePyramidBuiltAtOnce)
         }
     }
 }
+
+TEST(PeakPyramidRender, ADenseScreenGetsTwiceTheColumnsOfDetail)
+{
+    // 20 s at 8 kHz in 40-frame blocks (200 a second), each block a step higher than the one
+    // before it, in runs of 16.
+    std::vector<PeakRange> base(4000);
+    for (size_t i = 0; i < base.size(); ++i) {
+        const auto h = qint16(2000 * (1 + i % 16));
+        base[i].low = qint16(-h);
+        base[i].high = h;
+    }
+    const PeakPyramid p(8000, 4000 * 40, 40, std::move(base));
+    // 1456 blocks over the 728 px of the narrowest view: two to a pixel, one to a device pixel.
+    const TimelineView view{2, 7.28};
+    const QSize size(728, 141);
+    const QImage one = renderWaveform(p, view, size, kColours);
+    const QImage two = renderWaveform(p, view, size, kColours, 2);
+    ASSERT_EQ(one.size(), size);
+    ASSERT_EQ(two.size(), size * 2);
+    EXPECT_EQ(two.devicePixelRatio(), 2.0);
+    EXPECT_EQ(two.deviceIndependentSize(), QSizeF(size));
+
+    auto topRow = [](const QImage& image, int x) {
+        for (int y = 0; y < image.height(); ++y)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return y;
+        return -1;
+    };
+    auto inkedColumns = [&](const QImage& image) {
+        int n = 0;
+        for (int x = 0; x < image.width(); ++x)
+            n += topRow(image, x) >= 0;
+        return n;
+    };
+    EXPECT_EQ(inkedColumns(one), 728);
+    EXPECT_EQ(inkedColumns(two), 1456);
+    // Every device column shows its own block, not a copy of its neighbour: the pair under one
+    // logical pixel differs, and the taller of the two is the 1x column's height.
+    auto rowOf = [](int s, int height) { return int((32767LL - s) * (height - 1) / 65535); };
+    for (int x = 0; x < 728; ++x) {
+        const int block = 400 + 2 * x;
+        const auto h0 = 2000 * (1 + block % 16), h1 = 2000 * (1 + (block + 1) % 16);
+        ASSERT_EQ(topRow(two, 2 * x), rowOf(h0, 282)) << x;
+        ASSERT_EQ(topRow(two, 2 * x + 1), rowOf(h1, 282)) << x;
+        ASSERT_EQ(topRow(one, x), rowOf(std::max(h0, h1), 141)) << x;
+    }
+}

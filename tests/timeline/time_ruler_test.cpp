@@ -1,10 +1,12 @@
-// The time ruler: steps that fit the zoom, tick places and labels, and the drawn ruler.
+// The time ruler: steps that fit the zoom, tick places and labels, where labels go at the right
+// edge, and the drawn ruler at one and two device pixels per pixel.
 #include "timeline/TimeRuler.h"
 
 #include <QFontMetrics>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 TEST(TimeRuler, StepsFitTheZoom)
@@ -99,4 +101,140 @@ TEST(TimeRuler, DrawsTicksAndLabelsInTheirColumns)
     const QImage blank = renderRuler(TimelineView{}, size, style);
     for (int x = 0; x < size.width(); ++x)
         ASSERT_EQ(qAlpha(blank.pixel(x, 19)), 0);
+}
+
+namespace {
+
+// A label `n` characters long is 7 n px wide.
+int sevenPerChar(const QString& label)
+{
+    return 7 * int(label.size());
+}
+
+RulerTick labelled(int x, std::int32_t seconds)
+{
+    return {x, seconds, rulerLabel(seconds, false)};
+}
+
+}  // namespace
+
+TEST(TimeRuler, TheLastLabelGoesLeftOfItsTickOrIsLeftOut)
+{
+    // "0:10" is 28 px: right of its tick it would end at 6 + 700 + 3 + 28 = 737, past 730.
+    const std::vector<RulerTick> ticks = {labelled(600, 5), {650, 7, ""}, labelled(700, 10)};
+    const std::vector<RulerLabelPlace> places = placeRulerLabels(ticks, 6, 730, sevenPerChar);
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[0], (RulerLabelPlace{609, 28, ticks[0]}));
+    EXPECT_EQ(places[1], (RulerLabelPlace{675, 28, ticks[2]}));  // ends 3 px before its tick at 706
+
+    // Where that would crowd the label before it (within 12 px), it is left out.
+    const std::vector<RulerTick> close = {labelled(650, 5), labelled(700, 10)};
+    const std::vector<RulerLabelPlace> kept = placeRulerLabels(close, 6, 730, sevenPerChar);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].tick.seconds, 5);
+
+    // A label that fits stays right of its tick, even ending exactly at the limit.
+    EXPECT_EQ(placeRulerLabels({labelled(693, 10)}, 6, 730, sevenPerChar).front().left, 702);
+    // Alone and too near the left edge to go before its tick: left out.
+    EXPECT_TRUE(placeRulerLabels({labelled(20, 10)}, 6, 40, sevenPerChar).empty());
+}
+
+TEST(TimeRuler, NoLabelEverCrossesTheRightEdgeAtAnyZoom)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(10);
+    const QFontMetrics metrics(font);
+    auto widthOf = [&](const QString& label) { return metrics.horizontalAdvance(label); };
+    const int right = 742;
+    int shifted = 0;
+    for (const double span : {7.28, 9.9, 31.0, 45.0, 61.7, 95.0, 299.0, 601.0, 3599.0, 7200.0, 40000.0}) {
+        for (int step = 0; step < 40; ++step) {
+            const TimelineView view{span * step / 17.0, span};
+            const std::vector<RulerTick> ticks = rulerTicks(view, 60);
+            const std::vector<RulerLabelPlace> places = placeRulerLabels(ticks, 6, right, widthOf);
+            for (size_t i = 0; i < places.size(); ++i) {
+                const RulerLabelPlace& l = places[i];
+                ASSERT_GE(l.left, 0);
+                ASSERT_LE(l.right(), right) << span << " " << step;
+                ASSERT_EQ(l.width, widthOf(l.tick.label));
+                if (i > 0) {
+                    ASSERT_GE(l.left, places[i - 1].right() + 3) << span << " " << step;
+                }
+                const int tick = 6 + l.tick.x;
+                ASSERT_TRUE(l.left == tick + 3 || l.right() == tick - 3);
+                shifted += l.right() == tick - 3;
+            }
+            // Every labelled tick whose label fits right of it has it there.
+            for (const RulerTick& t : ticks)
+                if (t.major() && 6 + t.x + 3 + widthOf(t.label) <= right) {
+                    ASSERT_TRUE(std::any_of(places.begin(), places.end(), [&](const RulerLabelPlace& l) {
+                        return l.tick == t && l.left == 6 + t.x + 3;
+                    })) << span << " " << step << " " << t.seconds;
+                }
+        }
+    }
+    EXPECT_GT(shifted, 20);  // the sweep did meet labels at the edge
+}
+
+TEST(TimeRuler, DrawnRulersKeepTheirInkInsideAtBothDensities)
+{
+    RulerStyle style;
+    style.font = QFont(QStringLiteral("DejaVu Sans"));
+    style.font.setPixelSize(10);
+    style.tick = QColor(200, 0, 0);
+    style.text = QColor(0, 0, 200);
+    style.labelRight = 742;
+    const QSize size(746, 24);
+    int shownAtTheEnd = 0;
+    for (const double dpr : {1.0, 2.0}) {
+        for (int step = 0; step < 30; ++step) {
+            const TimelineView view{step * 1.37, 45.0 + step * 0.41};
+            const QImage image = renderRuler(view, size, style, dpr);
+            ASSERT_EQ(image.size(), size * dpr);
+            ASSERT_EQ(image.devicePixelRatio(), dpr);
+            int inkBeyond = 0, inkNear = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb c = image.pixel(x, y);
+                    const bool text = qAlpha(c) > 0 && qBlue(c) > qRed(c);
+                    inkBeyond += text && x >= 742 * dpr;
+                    inkNear += text && x >= 700 * dpr;
+                }
+            ASSERT_EQ(inkBeyond, 0) << dpr << " " << step;
+            shownAtTheEnd += inkNear > 0;
+        }
+    }
+    EXPECT_GT(shownAtTheEnd, 10);
+}
+
+TEST(TimeRuler, ADenseRulerHasCrispTicksAtTwiceThePixels)
+{
+    RulerStyle style;
+    style.font = QFont(QStringLiteral("DejaVu Sans"));
+    style.font.setPixelSize(9);
+    style.tick = QColor(200, 0, 0);
+    style.text = QColor(0, 0, 200);
+    const QSize size(746, 20);
+    const TimelineView view = wholeView(7200);
+    const QImage one = renderRuler(view, size, style);
+    const QImage two = renderRuler(view, size, style, 2);
+    ASSERT_EQ(two.size(), QSize(1492, 40));
+    EXPECT_EQ(two.deviceIndependentSize(), QSizeF(size));
+    // On the bottom row each 1x tick column is two device columns of the tick colour, and every
+    // other device column holds none of it: no blurred edge.
+    const QRgb tick = style.tick.rgba();
+    for (int x = 0; x < size.width(); ++x) {
+        const bool isTick = one.pixel(x, 19) == tick;
+        ASSERT_EQ(two.pixel(2 * x, 39) == tick, isTick) << x;
+        ASSERT_EQ(two.pixel(2 * x + 1, 39) == tick, isTick) << x;
+        ASSERT_EQ(qAlpha(two.pixel(2 * x, 39)) == 0, !isTick) << x;
+        ASSERT_EQ(qAlpha(two.pixel(2 * x + 1, 39)) == 0, !isTick) << x;
+    }
+    // The text is drawn anew at the density: not the 1x text enlarged.
+    int finer = 0;
+    for (int y = 0; y < 20; y += 1)
+        for (int x = 0; x < 200; ++x)
+            finer += two.pixel(2 * x, 2 * y) != two.pixel(2 * x + 1, 2 * y);
+    EXPECT_GT(finer, 20);
+    EXPECT_TRUE(renderRuler(view, size, style, 0).isNull());
 }

@@ -148,6 +148,26 @@ TEST(WaveformRender, MergesOrStretchesColumnsToTheWidth)
         EXPECT_EQ(pixel(wide, x, 0) == fill.rgba(), x >= 6) << x;  // only column 3 reaches the top
 }
 
+TEST(WaveformRender, ADenseScreenGetsAColumnPerDevicePixel)
+{
+    WaveformPeaks p;
+    p.low = {-100, -32768, 0, 0};
+    p.high = {100, 0, 0, 32767};
+    const QColor fill(10, 20, 30, 255);
+    // Two logical pixels at two device pixels each: the four columns unmerged, the rows of 21.
+    const QImage dense = renderWaveform(p, QSize(2, 11), {fill, {}}, 2);
+    ASSERT_EQ(dense.size(), QSize(4, 22));
+    EXPECT_EQ(dense.devicePixelRatio(), 2.0);
+    EXPECT_EQ(dense.deviceIndependentSize(), QSizeF(2, 11));
+    // Row of s: (32767 - s) * 21 / 65535. Column 0: rows 10..10, 1: 10..21, 2: 10, 3: 0..10.
+    const int tops[4] = {10, 10, 10, 0};
+    const int bottoms[4] = {10, 21, 10, 10};
+    for (int x = 0; x < 4; ++x)
+        for (int y = 0; y < 22; ++y)
+            ASSERT_EQ(pixel(dense, x, y) == fill.rgba(), y >= tops[x] && y <= bottoms[x]) << x << "," << y;
+    EXPECT_TRUE(renderWaveform(p, QSize(2, 11), {fill, {}}, 0).isNull());
+}
+
 TEST(WaveformRender, NothingToDrawGivesATransparentImage)
 {
     const QImage image = renderWaveform({}, QSize(728, 50), {Qt::white, Qt::black});

@@ -2,7 +2,9 @@
 // pages, background.png (after saving) and effects.png (ring-tone effects), 418 x 251 each,
 // magenta outside the window's shape, with the page tabs in the header (the page's own tab lit);
 // close.png (15 x 19, cut from the header with the glyph on it); ok.png and back.png (32 x 32
-// button icons).
+// button icons). The pictures the window shows as they are (the pages and close.png) are also
+// drawn at double density as "<name>@2x.png", for screens with two device pixels per logical
+// pixel; their magenta keys exactly the 2 x 2 blocks of the pixels the 1x picture keys.
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -86,9 +88,11 @@ struct CardText {
     const char* bottom;
 };
 
-QImage drawPage(int page, const CardText& text)
+// One page at `scale` device pixels per logical pixel (the image's device pixel ratio).
+QImage drawPage(int page, const CardText& text, int scale)
 {
-    QImage img(kW, kH, QImage::Format_RGB32);
+    QImage img(kW * scale, kH * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(kBody);
     {
         QPainter p(&img);
@@ -135,8 +139,9 @@ QImage drawPage(int page, const CardText& text)
         p.setPen(QPen(QColor(10, 38, 64), 1.5));
         p.drawRoundedRect(QRectF(0.75, 0.75, kW - 1.5, kH - 1.5), kRadius - 0.75, kRadius - 0.75);
     }
-    // Everything outside the shape becomes magenta, decided per pixel without antialiasing, so no
-    // edge pixel is ever a blend with the key colour.
+    // Everything outside the shape becomes magenta, decided per logical pixel without
+    // antialiasing, so no edge pixel is ever a blend with the key colour and both densities key
+    // the same window shape.
     QImage shape(kW, kH, QImage::Format_RGB32);
     shape.fill(Qt::black);
     {
@@ -144,9 +149,9 @@ QImage drawPage(int page, const CardText& text)
         p.setRenderHint(QPainter::Antialiasing, false);
         p.fillPath(windowShape(), Qt::white);
     }
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x)
-            if (shape.pixel(x, y) != qRgb(255, 255, 255))
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (shape.pixel(x / scale, y / scale) != qRgb(255, 255, 255))
                 img.setPixel(x, y, kMagenta.rgb());
     return img;
 }
@@ -154,7 +159,9 @@ QImage drawPage(int page, const CardText& text)
 // The close glyph: the header under it with a white cross in a soft circle.
 QImage drawClose(const QImage& background)
 {
-    QImage img = background.copy(388, 12, 15, 19);
+    const int s = int(background.devicePixelRatio());
+    QImage img = background.copy(388 * s, 12 * s, 15 * s, 19 * s);
+    img.setDevicePixelRatio(s);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -196,9 +203,11 @@ QImage drawBadge(const QColor& top, const QColor& bottom, bool check)
     return img;
 }
 
+// Saves `img` as <name>.png, or <name>@2x.png for a double-density picture.
 bool save(const QImage& img, const QDir& dir, const char* name)
 {
-    const QString path = dir.filePath(QString::fromLatin1(name));
+    const QString suffix = img.devicePixelRatio() > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
+    const QString path = dir.filePath(QString::fromLatin1(name) + suffix);
     if (!img.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -218,14 +227,18 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path()))
         return 1;
-    const QImage background = drawPage(0, {"When a cut has been saved:", nullptr,
-                                            "Show the folder that holds the new file, or leave it be.",
-                                            "Play the completion sound:"});
-    const QImage effects = drawPage(1, {"Fade in:", "Fade out:", "Fades soften the start and the end of the tone.",
-                                        "Loudness (peaks held under \u22121 dBTP):"});
-    const bool ok = save(background, out, "background.png") && save(effects, out, "effects.png")
-        && save(drawClose(background), out, "close.png")
-        && save(drawBadge(QColor(92, 196, 120), QColor(30, 140, 70), true), out, "ok.png")
-        && save(drawBadge(QColor(96, 170, 226), QColor(30, 100, 170), false), out, "back.png");
+    bool ok = true;
+    for (const int scale : {1, 2}) {
+        const QImage background = drawPage(0, {"When a cut has been saved:", nullptr,
+                                                "Show the folder that holds the new file, or leave it be.",
+                                                "Play the completion sound:"}, scale);
+        const QImage effects = drawPage(1, {"Fade in:", "Fade out:", "Fades soften the start and the end of the tone.",
+                                            "Loudness (peaks held under \u22121 dBTP):"}, scale);
+        ok = ok && save(background, out, "background") && save(effects, out, "effects")
+            && save(drawClose(background), out, "close");
+    }
+    // The button icons are scaled into the buttons' faces: one size serves.
+    ok = ok && save(drawBadge(QColor(92, 196, 120), QColor(30, 140, 70), true), out, "ok")
+        && save(drawBadge(QColor(96, 170, 226), QColor(30, 100, 170), false), out, "back");
     return ok ? 0 : 1;
 }

@@ -15,11 +15,20 @@ QFont uiFont(int pixelSize, QFont::Weight weight)
     return f;
 }
 
-QImage newImage(int w, int h, const QColor &fill, bool alpha)
+QImage newImage(int w, int h, const QColor &fill, bool alpha, int scale)
 {
-    QImage img(w, h, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage img(w * scale, h * scale, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(fill);
     return img;
+}
+
+QImage cropLogical(const QImage &img, const QRect &r)
+{
+    const int s = static_cast<int>(img.devicePixelRatio());
+    QImage part = img.copy(QRect(r.topLeft() * s, r.size() * s));
+    part.setDevicePixelRatio(s);
+    return part;
 }
 
 void beginPaint(QPainter &p, QImage &img)
@@ -82,9 +91,10 @@ QColor mix(const QColor &a, const QColor &b, qreal t)
 QImage keyToMagenta(const QImage &img, const QPainterPath &shape,
                     const std::function<QColor(int x, int y)> &edgeAt)
 {
-    const int w = img.width();
-    const int h = img.height();
-    // The window mask is binary, so the shape is decided without antialiasing.
+    const int s = static_cast<int>(img.devicePixelRatio());
+    const int w = img.width() / s;
+    const int h = img.height() / s;
+    // The window mask is binary, so the shape is decided without antialiasing, in logical pixels.
     QImage mask(w, h, QImage::Format_Grayscale8);
     mask.fill(0);
     {
@@ -96,23 +106,25 @@ QImage keyToMagenta(const QImage &img, const QPainterPath &shape,
         return x >= 0 && y >= 0 && x < w && y < h && mask.constScanLine(y)[x] != 0;
     };
     QImage out = img.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y) {
-        auto *row = reinterpret_cast<QRgb *>(out.scanLine(y));
-        for (int x = 0; x < w; ++x) {
+    for (int dy = 0; dy < out.height(); ++dy) {
+        auto *row = reinterpret_cast<QRgb *>(out.scanLine(dy));
+        const int y = dy / s;
+        for (int dx = 0; dx < out.width(); ++dx) {
+            const int x = dx / s;
             if (!inside(x, y)) {
-                row[x] = pal::magenta.rgb();
+                row[dx] = pal::magenta.rgb();
                 continue;
             }
             const bool ring = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1)
                               || !inside(x, y + 1);
             if (ring) {
-                row[x] = edgeAt(x, y).rgb();
+                row[dx] = edgeAt(dx, dy).rgb();
                 continue;
             }
             const bool corner = !inside(x - 1, y - 1) || !inside(x + 1, y - 1)
                                 || !inside(x - 1, y + 1) || !inside(x + 1, y + 1);
             if (corner)
-                row[x] = mix(QColor(row[x]), edgeAt(x, y), 0.5).rgb();
+                row[dx] = mix(QColor(row[dx]), edgeAt(dx, dy), 0.5).rgb();
         }
     }
     return out.convertToFormat(QImage::Format_RGB888);

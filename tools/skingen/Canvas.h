@@ -46,8 +46,13 @@ inline const QColor selEnd{96, 82, 214};
 // A "DejaVu Sans" font of the given pixel size and weight, unhinted so output is stable.
 QFont uiFont(int pixelSize, QFont::Weight weight = QFont::Normal);
 
-// A new image of the given size filled with `fill`; `alpha` selects a premultiplied ARGB image.
-QImage newImage(int w, int h, const QColor &fill, bool alpha = false);
+// A new image of the given logical size filled with `fill`; `alpha` selects a premultiplied
+// ARGB image. With `scale` 2 it has twice the pixels each way and a device pixel ratio of 2, so
+// a painter on it draws in the same logical coordinates at double density.
+QImage newImage(int w, int h, const QColor &fill, bool alpha = false, int scale = 1);
+
+// The part `r` (logical coordinates) of `img`, at the image's own density.
+QImage cropLogical(const QImage &img, const QRect &r);
 
 // Starts painting on `img` with antialiasing for shapes and text.
 void beginPaint(QPainter &p, QImage &img);
@@ -66,8 +71,11 @@ void textIn(QPainter &p, const QRectF &box, const QString &text, const QFont &fo
 // Soft drop shadow of a rounded rect: a few stacked translucent outlines below and around it.
 void softShadow(QPainter &p, const QRectF &r, qreal radius, int depth = 3, int alpha = 18);
 
-// Turns `img` into a magenta-keyed window picture of the shape `shape`. Pixels outside the
-// aliased shape become pure magenta; the outermost inside ring takes `edgeAt(x, y)` and the
+// Turns `img` into a magenta-keyed window picture of the shape `shape` (logical coordinates).
+// The shape is decided without antialiasing on the logical pixel grid, whatever the image's
+// density, so a double-size picture keys exactly the 2 x 2 blocks of the pixels its 1x picture
+// keys and the window's mask can come from either. Pixels outside the shape become pure
+// magenta; the outermost inside ring takes `edgeAt(x, y)` (the image's own pixel) and the
 // diagonal corner pixels a half blend, so no antialiased pink fringe can appear. Returns an
 // opaque 24-bit image.
 QImage keyToMagenta(const QImage &img, const QPainterPath &shape,

@@ -265,9 +265,9 @@ void statusBar(QPainter &p)
 
 } // namespace
 
-QImage render(const Look &look)
+QImage render(const Look &look, int scale)
 {
-    QImage img = newImage(width, height, pal::bodyTop);
+    QImage img = newImage(width, height, pal::bodyTop, false, scale);
     QPainter p;
     beginPaint(p, img);
     body(p);
@@ -285,24 +285,25 @@ QImage render(const Look &look)
 
     QPainterPath shape;
     shape.addRoundedRect(QRectF(0, 0, width, height), 10, 10);
-    return keyToMagenta(img, shape, [](int, int y) {
-        return y <= headerBottom ? pal::headerEdge : pal::windowEdge;
+    return keyToMagenta(img, shape, [scale](int, int y) {
+        return y / scale <= headerBottom ? pal::headerEdge : pal::windowEdge;
     });
 }
 
-QImage neutralPanelHover()
+QImage neutralPanelHover(int scale)
 {
     const QRect r = panelRects[0];
-    QImage full = render(Look{});
-    QImage slot = full.copy(r).convertToFormat(QImage::Format_RGB32);
+    QImage full = render(Look{}, scale);
+    QImage slot = cropLogical(full, r).convertToFormat(QImage::Format_RGB32);
+    const QRect area(QPoint(0, 0), r.size());
     // Clear the icon: the slot's own background is the plain body gradient at that height.
     QPainter p;
     beginPaint(p, slot);
     QLinearGradient g(0, -r.y() + 63, 0, -r.y() + statusTop);
     g.setColorAt(0, pal::bodyTop);
     g.setColorAt(1, pal::bodyBottom);
-    p.fillRect(slot.rect(), g);
-    roundedPanel(p, slot.rect(), 6, QColor(246, 253, 254), pal::hoverFill, pal::hoverEdge);
+    p.fillRect(area, g);
+    roundedPanel(p, area, 6, QColor(246, 253, 254), pal::hoverFill, pal::hoverEdge);
     p.end();
     return opaque(slot);
 }

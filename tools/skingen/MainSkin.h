@@ -48,10 +48,11 @@ struct Look
     bool gettingStarted = true; // false leaves the timeline card empty
 };
 
-// Renders the whole 765 x 565 window picture, magenta outside its rounded shape.
-QImage render(const Look &look);
+// Renders the whole 765 x 565 window picture, magenta outside its rounded shape; `scale` 2
+// draws it at double density (1530 x 1130 pixels, device pixel ratio 2).
+QImage render(const Look &look, int scale = 1);
 
 // The neutral hover highlight of a 37 x 32 panel button slot over the toolbar, with no icon.
-QImage neutralPanelHover();
+QImage neutralPanelHover(int scale = 1);
 
 } // namespace skin::mainwin

@@ -30,9 +30,10 @@ QPainterPath waveBelow(qreal offset)
 
 } // namespace
 
-QImage splash()
+QImage splash(int scale)
 {
-    QImage img = newImage(splashW, splashH, Qt::white);
+    QImage img = newImage(splashW, splashH, Qt::white, false, scale);
+    const QRect area(0, 0, splashW, splashH);
     QPainter p;
     beginPaint(p, img);
 
@@ -40,11 +41,11 @@ QImage splash()
     dark.setColorAt(0, QColor(12, 38, 70));
     dark.setColorAt(0.6, QColor(10, 72, 100));
     dark.setColorAt(1, QColor(12, 112, 132));
-    p.fillRect(img.rect(), dark);
+    p.fillRect(area, dark);
     QRadialGradient glow(QPointF(330, 30), 200);
     glow.setColorAt(0, QColor(60, 200, 220, 60));
     glow.setColorAt(1, QColor(60, 200, 220, 0));
-    p.fillRect(img.rect(), glow);
+    p.fillRect(area, glow);
 
     // Waveform motif along the right of the dark part.
     p.setPen(Qt::NoPen);

@@ -56,9 +56,9 @@ qreal legendItem(QPainter &p, qreal x, qreal y, const QColor &color, const QStri
     return x + 15 + QFontMetricsF(f).horizontalAdvance(name) + 16;
 }
 
-QImage progressBar(int w, int h)
+QImage progressBar(int w, int h, int scale)
 {
-    QImage img = newImage(w, h, Qt::transparent, true);
+    QImage img = newImage(w, h, Qt::transparent, true, scale);
     QPainter p;
     beginPaint(p, img);
     QPainterPath shape;
@@ -94,11 +94,11 @@ void trough(QPainter &p, const QRectF &r)
 
 } // namespace
 
-QImage timelinePanel()
+QImage timelinePanel(int scale)
 {
     mainwin::Look empty;
     empty.gettingStarted = false;
-    QImage img = mainwin::render(empty).copy(mainwin::timelineRect).convertToFormat(QImage::Format_RGB32);
+    QImage img = cropLogical(mainwin::render(empty, scale), mainwin::timelineRect).convertToFormat(QImage::Format_RGB32);
     QPainter p;
     beginPaint(p, img);
 
@@ -143,9 +143,9 @@ QImage timelinePanel()
     return opaque(img);
 }
 
-QImage handle(const QColor &color, bool top)
+QImage handle(const QColor &color, bool top, int scale)
 {
-    QImage img = newImage(13, 8, Qt::transparent, true);
+    QImage img = newImage(13, 8, Qt::transparent, true, scale);
     QPainter p;
     beginPaint(p, img);
     if (!top) {
@@ -164,20 +164,20 @@ QImage handle(const QColor &color, bool top)
     return img;
 }
 
-QImage markerLine(const QColor &color)
+QImage markerLine(const QColor &color, int scale)
 {
-    return newImage(1, 284, color, true);
+    return newImage(1, 284, color, true, scale);
 }
 
-QImage decodePanel()
+QImage decodePanel(int scale)
 {
-    QImage img = newImage(381, 64, Qt::white);
+    QImage img = newImage(381, 64, Qt::white, false, scale);
     QPainter p;
     beginPaint(p, img);
     QLinearGradient g(0, 0, 0, 64);
     g.setColorAt(0, Qt::white);
     g.setColorAt(1, QColor(240, 245, 249));
-    p.fillRect(img.rect(), g);
+    p.fillRect(QRect(0, 0, 381, 64), g);
     p.fillRect(QRectF(0, 0, 381, 3), pal::accent);
     p.setPen(QPen(QColor(150, 176, 194), 1));
     p.setBrush(Qt::NoBrush);
@@ -189,14 +189,14 @@ QImage decodePanel()
     return opaque(img);
 }
 
-QImage decodeBar()
+QImage decodeBar(int scale)
 {
-    return progressBar(361, 14);
+    return progressBar(361, 14, scale);
 }
 
-QImage savePanel()
+QImage savePanel(int scale)
 {
-    QImage img = newImage(281, 44, QColor(244, 248, 251));
+    QImage img = newImage(281, 44, QColor(244, 248, 251), false, scale);
     QPainter p;
     beginPaint(p, img);
     textIn(p, QRectF(2, 5, 200, 20), QStringLiteral("Saving..."), uiFont(12, QFont::Bold), pal::text,
@@ -206,9 +206,9 @@ QImage savePanel()
     return opaque(img);
 }
 
-QImage saveBar()
+QImage saveBar(int scale)
 {
-    return progressBar(281, 16);
+    return progressBar(281, 16, scale);
 }
 
 } // namespace skin

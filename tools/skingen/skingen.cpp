@@ -1,5 +1,8 @@
 // skingen: writes every skin picture into <skin dir>/main and <skin dir>/splash and the resource
-// list <skin dir>/skin.qrc, and the desktop icons into <skin dir>/icons/<size>.png. With --preview <dir> it also writes composed previews for review.
+// list <skin dir>/skin.qrc, and the desktop icons into <skin dir>/icons/<size>.png. Every picture
+// the program shows is also drawn at double density as "<name>@2x.png" (twice the pixels each
+// way, for screens with two device pixels per logical pixel). With --preview <dir> it also
+// writes composed previews for review, at both densities.
 //
 // Usage: skingen <skin dir> [--preview <dir>]
 #include "Canvas.h"
@@ -26,9 +29,12 @@ class Writer
 public:
     explicit Writer(QString root) : root_(std::move(root)) {}
 
-    // Saves `img` as <root>/<name>; returns false (and reports) when it cannot be written.
-    bool put(const QString &name, const QImage &img)
+    // Saves `img` as <root>/<name>, or as <root>/<name stem>@2x.png for a double-density
+    // picture; returns false (and reports) when it cannot be written.
+    bool put(QString name, const QImage &img)
     {
+        if (img.devicePixelRatio() > 1)
+            name.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
         const QString path = root_ + QLatin1Char('/') + name;
         QDir().mkpath(QFileInfo(path).absolutePath());
         if (img.isNull() || !img.save(path, "PNG")) {
@@ -65,45 +71,56 @@ private:
     bool ok_ = true;
 };
 
-QImage crop(const Look &look, const QRect &r)
+QImage crop(const Look &look, const QRect &r, int scale = 1)
 {
-    return skin::mainwin::render(look).copy(r);
+    return skin::cropLogical(skin::mainwin::render(look, scale), r);
 }
 
-void writeMain(Writer &w)
+// The pictures the program shows, drawn at `scale` (1, or 2 for the "@2x" set).
+void writeShown(Writer &w, int scale)
 {
     namespace mw = skin::mainwin;
-    w.put(QStringLiteral("main/background.png"), mw::render(Look{}));
-    w.put(QStringLiteral("main/exit_light.png"), crop(Look{Hot::Exit}, mw::exitRect));
-    w.put(QStringLiteral("main/min_light.png"), crop(Look{Hot::Min}, mw::minRect));
-    w.put(QStringLiteral("main/getting_started_light.png"), crop(Look{Hot::OpenDoc}, mw::openDocRect));
+    w.put(QStringLiteral("main/background.png"), mw::render(Look{}, scale));
+    w.put(QStringLiteral("main/exit_light.png"), crop(Look{Hot::Exit}, mw::exitRect, scale));
+    w.put(QStringLiteral("main/min_light.png"), crop(Look{Hot::Min}, mw::minRect, scale));
+    w.put(QStringLiteral("main/getting_started_light.png"), crop(Look{Hot::OpenDoc}, mw::openDocRect, scale));
     for (int i = 0; i < 4; ++i)
         w.put(QStringLiteral("main/menu_light_%1.png").arg(i),
-              crop(Look{Hot::Menu, i}, mw::menuRects[static_cast<size_t>(i)]));
+              crop(Look{Hot::Menu, i}, mw::menuRects[static_cast<size_t>(i)], scale));
     for (int i = 0; i < 8; ++i) {
         const QRect r = mw::panelRects[static_cast<size_t>(i)];
+        if (r.isEmpty() && scale > 1)
+            continue;  // the neutral highlight is never seen: no dense copy
         w.put(QStringLiteral("main/button_light_%1.png").arg(i),
-              r.isEmpty() ? mw::neutralPanelHover() : crop(Look{Hot::Panel, i}, r));
+              r.isEmpty() ? mw::neutralPanelHover(scale) : crop(Look{Hot::Panel, i}, r, scale));
     }
     for (int i = 0; i < 7; ++i) {
         const QRect r = mw::transportRects[static_cast<size_t>(i)];
-        w.put(QStringLiteral("main/ctrl_light_%1.png").arg(i), crop(Look{Hot::Transport, i}, r));
-        w.put(QStringLiteral("main/ctrl_press_%1.png").arg(i), crop(Look{Hot::Transport, i, true}, r));
+        w.put(QStringLiteral("main/ctrl_light_%1.png").arg(i), crop(Look{Hot::Transport, i}, r, scale));
+        w.put(QStringLiteral("main/ctrl_press_%1.png").arg(i), crop(Look{Hot::Transport, i, true}, r, scale));
     }
 
-    w.put(QStringLiteral("main/timeline.png"), skin::timelinePanel());
+    w.put(QStringLiteral("main/timeline.png"), skin::timelinePanel(scale));
     const std::pair<const char *, QColor> markers[3] = {
         {"playhead", skin::pal::playhead}, {"sel1", skin::pal::selBegin}, {"sel2", skin::pal::selEnd}};
     for (const auto &[name, color] : markers) {
         const QString n = QString::fromLatin1(name);
-        w.put(QStringLiteral("main/%1_top.png").arg(n), skin::handle(color, true));
-        w.put(QStringLiteral("main/%1_bottom.png").arg(n), skin::handle(color, false));
-        w.put(QStringLiteral("main/%1_line.png").arg(n), skin::markerLine(color));
+        w.put(QStringLiteral("main/%1_top.png").arg(n), skin::handle(color, true, scale));
+        w.put(QStringLiteral("main/%1_bottom.png").arg(n), skin::handle(color, false, scale));
+        w.put(QStringLiteral("main/%1_line.png").arg(n), skin::markerLine(color, scale));
     }
-    w.put(QStringLiteral("main/decode_panel.png"), skin::decodePanel());
-    w.put(QStringLiteral("main/decode_bar.png"), skin::decodeBar());
-    w.put(QStringLiteral("main/save_panel.png"), skin::savePanel());
-    w.put(QStringLiteral("main/save_bar.png"), skin::saveBar());
+    w.put(QStringLiteral("main/decode_panel.png"), skin::decodePanel(scale));
+    w.put(QStringLiteral("main/decode_bar.png"), skin::decodeBar(scale));
+    w.put(QStringLiteral("main/save_panel.png"), skin::savePanel(scale));
+    w.put(QStringLiteral("main/save_bar.png"), skin::saveBar(scale));
+    w.put(QStringLiteral("splash/splash.png"), skin::splash(scale));
+}
+
+void writeMain(Writer &w)
+{
+    writeShown(w, 1);
+    writeShown(w, 2);
+    // The cursor and the window icon go to the system at their own sizes: one density only.
     w.put(QStringLiteral("main/hand_cursor.png"), skin::handCursor());
     w.put(QStringLiteral("main/app_icon.png"), skin::appIcon(64));
     w.put(QStringLiteral("main/app_icon_256.png"), skin::appIcon(256));
@@ -128,45 +145,47 @@ void sampleLabels(QPainter &p)
     textIn(p, QRectF(18, 538, 147, 14), QStringLiteral("Select Start Position"), uiFont(11), ink, left);
 }
 
-// Composes what the running program would show, for a person to review.
-bool writePreviews(const QString &dir)
+// Composes what the running program would show at `scale`, for a person to review.
+bool writePreviews(const QString &dir, int scale)
 {
     namespace mw = skin::mainwin;
+    using skin::cropLogical;
     QDir().mkpath(dir);
-    QImage idle = mw::render(Look{}).convertToFormat(QImage::Format_RGB32);
+    const QString suffix = scale > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
+    QImage idle = mw::render(Look{}, scale).convertToFormat(QImage::Format_RGB32);
     {
         QPainter p(&idle);
-        p.drawImage(mw::minRect.topLeft(), crop(Look{Hot::Min}, mw::minRect));
-        p.drawImage(mw::menuRects[1].topLeft(), crop(Look{Hot::Menu, 1}, mw::menuRects[1]));
-        p.drawImage(mw::panelRects[2].topLeft(), crop(Look{Hot::Panel, 2}, mw::panelRects[2]));
-        p.drawImage(mw::openDocRect.topLeft(), crop(Look{Hot::OpenDoc}, mw::openDocRect));
-        p.drawImage(mw::transportRects[0].topLeft(), crop(Look{Hot::Transport, 0}, mw::transportRects[0]));
-        p.drawImage(mw::transportRects[2].topLeft(), crop(Look{Hot::Transport, 2, true}, mw::transportRects[2]));
-        p.drawImage(mw::transportRects[6].topLeft(), crop(Look{Hot::Transport, 6}, mw::transportRects[6]));
+        p.drawImage(mw::minRect.topLeft(), crop(Look{Hot::Min}, mw::minRect, scale));
+        p.drawImage(mw::menuRects[1].topLeft(), crop(Look{Hot::Menu, 1}, mw::menuRects[1], scale));
+        p.drawImage(mw::panelRects[2].topLeft(), crop(Look{Hot::Panel, 2}, mw::panelRects[2], scale));
+        p.drawImage(mw::openDocRect.topLeft(), crop(Look{Hot::OpenDoc}, mw::openDocRect, scale));
+        p.drawImage(mw::transportRects[0].topLeft(), crop(Look{Hot::Transport, 0}, mw::transportRects[0], scale));
+        p.drawImage(mw::transportRects[2].topLeft(), crop(Look{Hot::Transport, 2, true}, mw::transportRects[2], scale));
+        p.drawImage(mw::transportRects[6].topLeft(), crop(Look{Hot::Transport, 6}, mw::transportRects[6], scale));
     }
-    QImage open = mw::render(Look{}).convertToFormat(QImage::Format_RGB32);
+    QImage open = mw::render(Look{}, scale).convertToFormat(QImage::Format_RGB32);
     {
         QPainter p(&open);
         const QPoint tl = mw::timelineRect.topLeft();
-        p.drawImage(tl, skin::timelinePanel());
+        p.drawImage(tl, skin::timelinePanel(scale));
         // Markers at sample places: begin at 200, end at 520, playhead at 330 (handle Left).
         const std::pair<int, QColor> marks[3] = {
             {200, skin::pal::selBegin}, {520, skin::pal::selEnd}, {330, skin::pal::playhead}};
         for (const auto &[left, color] : marks) {
-            p.drawImage(tl + QPoint(left, 52), skin::handle(color, true));
-            p.drawImage(tl + QPoint(left + 6, 58), skin::markerLine(color));
-            p.drawImage(tl + QPoint(left, 342), skin::handle(color, false));
+            p.drawImage(tl + QPoint(left, 52), skin::handle(color, true, scale));
+            p.drawImage(tl + QPoint(left + 6, 58), skin::markerLine(color, scale));
+            p.drawImage(tl + QPoint(left, 342), skin::handle(color, false, scale));
         }
-        p.drawImage(QPoint(200, 250), skin::decodePanel());
-        p.drawImage(QPoint(210, 280), skin::decodeBar().copy(0, 0, 200, 14));
-        p.drawImage(QPoint(240, 380), skin::savePanel());
-        p.drawImage(QPoint(240, 408), skin::saveBar().copy(0, 0, 120, 16));
+        p.drawImage(QPoint(200, 250), skin::decodePanel(scale));
+        p.drawImage(QPoint(210, 280), cropLogical(skin::decodeBar(scale), QRect(0, 0, 200, 14)));
+        p.drawImage(QPoint(240, 380), skin::savePanel(scale));
+        p.drawImage(QPoint(240, 408), cropLogical(skin::saveBar(scale), QRect(0, 0, 120, 16)));
         p.drawImage(QPoint(600, 300), skin::handCursor());
         p.drawImage(QPoint(640, 300), skin::appIcon(64));
-        p.drawImage(mw::transportRects[4].topLeft(), crop(Look{Hot::Transport, 4, true}, mw::transportRects[4]));
+        p.drawImage(mw::transportRects[4].topLeft(), crop(Look{Hot::Transport, 4, true}, mw::transportRects[4], scale));
         sampleLabels(p);
     }
-    QImage splash = skin::splash().convertToFormat(QImage::Format_RGB32);
+    QImage splash = skin::splash(scale).convertToFormat(QImage::Format_RGB32);
     {
         QPainter p(&splash);
         skin::textIn(p, QRectF(236, 94, 54, 14), QStringLiteral("Loading..."), skin::uiFont(11), Qt::white);
@@ -176,9 +195,11 @@ bool writePreviews(const QString &dir)
         f.setUnderline(true);
         skin::textIn(p, QRectF(138, 178, 115, 12), QStringLiteral("www.tunesnip.example"), f, QColor(0, 0, 255));
     }
-    if (!splash.scaled(800, 400).save(dir + QStringLiteral("/preview_splash.png")))
+    if (scale == 1)
+        splash = splash.scaled(800, 400);
+    if (!splash.save(dir + QStringLiteral("/preview_splash") + suffix))
         return false;
-    return idle.save(dir + QStringLiteral("/preview_idle.png")) && open.save(dir + QStringLiteral("/preview_open.png"));
+    return idle.save(dir + QStringLiteral("/preview_idle") + suffix) && open.save(dir + QStringLiteral("/preview_open") + suffix);
 }
 
 } // namespace
@@ -196,7 +217,6 @@ int main(int argc, char **argv)
     }
     Writer w(args[1]);
     writeMain(w);
-    w.put(QStringLiteral("splash/splash.png"), skin::splash());
     // The desktop icons (installed into the hicolor theme); not part of the resources.
     bool iconsOk = true;
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
@@ -209,7 +229,7 @@ int main(int argc, char **argv)
     }
     if (!w.writeQrc() || !iconsOk)
         return 1;
-    if (args.size() == 4 && !writePreviews(args[3])) {
+    if (args.size() == 4 && !(writePreviews(args[3], 1) && writePreviews(args[3], 2))) {
         std::fprintf(stderr, "skingen: cannot write previews\n");
         return 1;
     }
