@@ -227,20 +227,26 @@ GeneratedSong generateSong(std::uint32_t seed, const SongOptions& options)
     const auto chorusChords = pickOther({verseChords});
     const auto bridgeChords = pickOther({verseChords, chorusChords});
     const auto preChords = pickOther({verseChords, chorusChords});
-    const std::vector<std::vector<Note>> melodies{makeMelody(rng, 0.35), makeMelody(rng, 0.1),
-                                                  makeMelody(rng, 0.5), makeMelody(rng, 0.25)};
+    const std::vector<std::vector<Note>> melodies{makeMelody(rng, 0.35), makeMelody(rng, 0.1), makeMelody(rng, 0.5),
+                                                  makeMelody(rng, 0.25), makeMelody(rng, 0.05)};
+    const auto soloChords = pickOther({verseChords, chorusChords, bridgeChords});
+    const double verseLevel = rng.real(0.55, 0.8);
+    const bool solo = rng.chance(0.5);
     const bool pre = rng.chance(0.4);
     const int preBars = rng.chance(0.5) ? 2 : 4;
 
     std::vector<Part> parts;
     parts.push_back({"intro", rng.chance(0.5) ? 2 : 4, verseChords, -1, 0.45, false});
     for (int round = 0; round < 2; ++round) {
-        parts.push_back({"verse", phrase, verseChords, 0, 0.6, false});
+        parts.push_back({"verse", phrase, verseChords, 0, verseLevel, false});
         if (pre)
             parts.push_back({"prechorus", preBars, preChords, 3, 0.7, false});
         parts.push_back({"chorus", phrase, chorusChords, 1, 1.0, false});
     }
     parts.push_back({"bridge", rng.chance(0.5) ? 4 : 8, bridgeChords, 2, 0.5, false});
+    // An instrumental break as loud and busy as the chorus, heard once.
+    if (solo)
+        parts.push_back({"solo", phrase, soloChords, 4, 1.05, false});
     parts.push_back({"chorus", phrase, chorusChords, 1, 1.0, false});
     if (rng.chance(0.4))
         parts.push_back({"chorus", phrase, chorusChords, 1, 1.0, false});
@@ -261,7 +267,8 @@ GeneratedSong generateSong(std::uint32_t seed, const SongOptions& options)
     };
     double t = head;
     for (const Part& part : parts) {
-        const bool chorus = part.name == "chorus";
+        // The solo is played like a chorus: the same drums, bass and doubled pad.
+        const bool chorus = part.name == "chorus" || part.name == "solo";
         const bool drums = part.name == "verse" || part.name == "prechorus" || chorus || part.name == "outro";
         song.sections.push_back({part.name, {t, t + part.bars * 4 * beat}});
         for (int bar = 0; bar < part.bars; ++bar) {
@@ -309,7 +316,7 @@ GeneratedSong generateSong(std::uint32_t seed, const SongOptions& options)
                     mix.hit(at, 0.35 * level, 200, 180, 0.05, 1.2, 0.07, false, 0.1, hitSeed + 1);
                 mix.hit(at, (chorus ? 0.09 : onBeat ? 0.05 : 0.035) * level, 0, 0, 0.001, 1, chorus ? 0.05 : 0.02,
                         true, -0.4, hitSeed + 2);
-                if (chorus && e == 0 && bar % phrase == 0)
+                if (part.name == "chorus" && e == 0 && bar % phrase == 0)
                     mix.hit(at, 0.25, 0, 0, 0.001, 1, 0.7, true, 0.3, hitSeed + 3);
             }
         }

@@ -15,7 +15,7 @@ struct TimeSpan {
 };
 
 struct Section {
-    std::string name; // "intro", "verse", "prechorus", "chorus", "bridge", "outro"
+    std::string name; // "intro", "verse", "prechorus", "chorus", "bridge", "solo", "outro"
     TimeSpan span;
 };
 
@@ -48,10 +48,12 @@ struct GeneratedSong {
 
 // A song in 4/4 made from seed alone (the same seed gives the same samples): tempo 70 to 160
 // BPM, a random key, major or minor; a silent head of 0.2 to 1.5 s, then intro, verse,
-// (pre-chorus), chorus, verse, (pre-chorus), chorus, bridge, chorus (sometimes twice), outro,
-// and a silent tail. Each section has its own chord progression and melody; the chorus is the
-// loudest and densest part (drums on eighths, a crash on its first downbeat, a higher melody)
-// and the only one heard three times.
+// (pre-chorus), chorus, verse, (pre-chorus), chorus, bridge, (solo), chorus (sometimes twice),
+// outro, and a silent tail. Each section has its own chord progression and melody; the chorus
+// is louder and denser than the verse (drums on eighths, a crash on its first downbeat, a
+// higher melody) and the only part heard three times. Half the songs have a solo: as loud and
+// busy as the chorus, with chords and a melody of its own, heard once, so loudness alone does
+// not find the chorus.
 GeneratedSong generateSong(std::uint32_t seed, const SongOptions& options = {});
 
 } // namespace songgen
