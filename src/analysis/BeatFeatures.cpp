@@ -1,7 +1,5 @@
 #include "analysis/BeatFeatures.h"
 
-#include "analysis/MonoReader.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -35,14 +33,14 @@ std::pair<std::size_t, std::size_t> itemsWithin(std::size_t count, TimeOf time, 
 BeatFeatures gatherBeatFeatures(const FrameFeatures& frames, const std::vector<double>& beats)
 {
     BeatFeatures out;
-    const double songEnd = double(frames.samples) / kAnalysisRate;
+    const double songEnd = frames.duration();
     const std::size_t n = beats.size();
     out.chroma.resize(n);
     out.loudness.resize(n);
     out.peak.resize(n);
     out.start.resize(n);
     out.end.resize(n);
-    const double hopSeconds = double(FrameFeatures::kOnsetHop) / kAnalysisRate;
+    const double hopSeconds = double(frames.shape.onsetHop) / frames.shape.rate;
     auto hopTime = [&](std::size_t i) { return (double(i) + 0.5) * hopSeconds; };
     auto chromaTime = [&](std::size_t i) { return frames.chromaTime(i); };
     for (std::size_t b = 0; b < n; ++b) {

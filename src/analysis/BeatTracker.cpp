@@ -1,7 +1,5 @@
 #include "analysis/BeatTracker.h"
 
-#include "analysis/MonoReader.h"
-
 #include <dsp/tempotracking/DownBeat.h>
 #include <dsp/tempotracking/TempoTrackV2.h>
 
@@ -19,10 +17,11 @@ constexpr std::size_t kOverlap = 1792;
 constexpr std::size_t kDownbeatPiece = 512;
 
 // Beat positions in onset hops for df[first, first + count).
-std::vector<double> trackPiece(const std::vector<double>& df, std::size_t first, std::size_t count)
+std::vector<double> trackPiece(const AnalysisShape& shape, const std::vector<double>& df, std::size_t first,
+                               std::size_t count)
 {
     std::vector<double> piece(df.begin() + std::ptrdiff_t(first), df.begin() + std::ptrdiff_t(first + count));
-    TempoTrackV2 tracker(float(kAnalysisRate), FrameFeatures::kOnsetHop);
+    TempoTrackV2 tracker(float(shape.rate), std::size_t(shape.onsetHop));
     std::vector<double> period(piece.size());
     std::vector<double> tempi;
     tracker.calculateBeatPeriod(piece, period, tempi, 120.0, false);
@@ -69,7 +68,7 @@ std::optional<BeatGrid> trackBeats(const FrameFeatures& features, Stage& stage)
         const std::size_t count = std::min(kPiece, df.size() - first);
         if (count < 64)
             break;
-        const std::vector<double> beats = trackPiece(df, first, count);
+        const std::vector<double> beats = trackPiece(features.shape, df, first, count);
         // Keep this piece's beats from the middle of the overlap with the previous piece to the
         // middle of the overlap with the next one.
         const double from = p == 0 ? -1 : double(first) + kOverlap / 2.0;
@@ -106,13 +105,14 @@ std::optional<BeatGrid> trackBeats(const FrameFeatures& features, Stage& stage)
         }
         // The piece's audio starts at its first beat's hop; beats are passed relative to it.
         const auto startHop = std::size_t(hops[first]);
-        const std::size_t lowStart = startHop * FrameFeatures::kOnsetHop / FrameFeatures::kLowRateFactor;
+        const AnalysisShape& shape = features.shape;
+        const std::size_t lowStart = startHop * std::size_t(shape.onsetHop / shape.lowRateFactor);
         if (lowStart >= features.lowRate.size())
             break;
         std::vector<double> local;
         for (std::size_t i = first; i < first + count; ++i)
             local.push_back(hops[i] - double(startHop));
-        DownBeat finder(float(kAnalysisRate), FrameFeatures::kLowRateFactor, FrameFeatures::kOnsetHop);
+        DownBeat finder(float(shape.rate), std::size_t(shape.lowRateFactor), std::size_t(shape.onsetHop));
         finder.setBeatsPerBar(4);
         std::vector<int> found;
         finder.findDownBeats(features.lowRate.data() + lowStart, features.lowRate.size() - lowStart, local, found);

@@ -1,7 +1,5 @@
 #include "analysis/FeatureExtractor.h"
 
-#include "analysis/MonoReader.h"
-
 #include <dsp/chromagram/Chromagram.h>
 #include <dsp/onsets/DetectionFunction.h>
 #include <dsp/rateconversion/Decimator.h>
@@ -20,11 +18,11 @@ constexpr double kChromaHighest = 2093.0;
 constexpr std::int64_t kChromaFrameBudget = 10000;
 constexpr int kFinestChromaHop = 1024;
 
-DFConfig onsetConfig()
+DFConfig onsetConfig(const AnalysisShape& shape)
 {
     DFConfig config{};
-    config.stepSize = FrameFeatures::kOnsetHop;
-    config.frameLength = FrameFeatures::kOnsetFrame;
+    config.stepSize = unsigned(shape.onsetHop);
+    config.frameLength = unsigned(shape.onsetFrame);
     config.DFType = DF_COMPLEXSD;
     config.dbRise = 3;
     config.adaptiveWhitening = false;
@@ -33,10 +31,10 @@ DFConfig onsetConfig()
     return config;
 }
 
-ChromaConfig chromaConfig()
+ChromaConfig chromaConfig(const AnalysisShape& shape)
 {
     ChromaConfig config{};
-    config.FS = kAnalysisRate;
+    config.FS = unsigned(shape.rate);
     config.min = kChromaLowest;
     config.max = kChromaHighest;
     config.BPO = 12;
@@ -49,12 +47,12 @@ ChromaConfig chromaConfig()
 
 double FrameFeatures::onsetTime(double hop) const
 {
-    return (hop * kOnsetHop + kOnsetCentre) / double(kAnalysisRate);
+    return (hop * shape.onsetHop + shape.onsetFrame / 2.0) / double(shape.rate);
 }
 
 double FrameFeatures::chromaTime(std::size_t frame) const
 {
-    return (double(frame) * chromaHop + chromaFrame / 2.0) / double(kAnalysisRate);
+    return (double(frame) * chromaHop + chromaFrame / 2.0) / double(shape.rate);
 }
 
 int FeatureExtractor::chromaHopFor(std::int64_t samples)
@@ -63,20 +61,22 @@ int FeatureExtractor::chromaHopFor(std::int64_t samples)
     return int(std::max<std::int64_t>(1, hops)) * kFinestChromaHop;
 }
 
-FeatureExtractor::FeatureExtractor(std::int64_t expectedSamples)
-    : onsetFunction_(std::make_unique<DetectionFunction>(onsetConfig())),
-      chromagram_(std::make_unique<Chromagram>(chromaConfig())),
-      decimator_(std::make_unique<Decimator>(FrameFeatures::kOnsetHop, FrameFeatures::kLowRateFactor))
+FeatureExtractor::FeatureExtractor(const AnalysisShape& shape, std::int64_t expectedSamples)
+    : onsetFunction_(std::make_unique<DetectionFunction>(onsetConfig(shape))),
+      chromagram_(std::make_unique<Chromagram>(chromaConfig(shape))),
+      decimator_(std::make_unique<Decimator>(unsigned(shape.onsetHop), unsigned(shape.lowRateFactor)))
 {
+    features_.shape = shape;
     features_.chromaHop = chromaHopFor(expectedSamples);
     features_.chromaFrame = int(chromagram_->getFrameSize());
-    const auto hops = std::size_t(expectedSamples / FrameFeatures::kOnsetHop + 2);
+    const auto hops = std::size_t(expectedSamples / shape.onsetHop + 2);
     features_.onset.reserve(hops);
     features_.power.reserve(hops);
     features_.peak.reserve(hops);
-    features_.lowRate.reserve(std::size_t(expectedSamples / FrameFeatures::kLowRateFactor + 64));
+    features_.lowRate.reserve(std::size_t(expectedSamples / shape.lowRateFactor + 64));
     features_.chroma.reserve(std::size_t(expectedSamples / features_.chromaHop + 2));
-    scratch_.resize(std::max<std::size_t>(features_.chromaFrame, FrameFeatures::kOnsetFrame));
+    scratch_.resize(std::size_t(std::max(features_.chromaFrame, shape.onsetFrame)));
+    lowRateScratch_.resize(std::size_t(shape.onsetHop / shape.lowRateFactor));
 }
 
 FeatureExtractor::~FeatureExtractor() = default;
@@ -93,10 +93,11 @@ void FeatureExtractor::processPending()
     const std::int64_t end = pendingStart_ + std::int64_t(pending_.size());
     auto at = [&](std::int64_t absolute) { return pending_.data() + (absolute - pendingStart_); };
 
-    constexpr int hop = FrameFeatures::kOnsetHop;
-    while (nextOnset_ + FrameFeatures::kOnsetFrame <= end) {
+    const int hop = features_.shape.onsetHop;
+    const int onsetFrame = features_.shape.onsetFrame;
+    while (nextOnset_ + onsetFrame <= end) {
         const float* frame = at(nextOnset_);
-        std::copy_n(frame, FrameFeatures::kOnsetFrame, scratch_.data());
+        std::copy_n(frame, onsetFrame, scratch_.data());
         features_.onset.push_back(onsetFunction_->processTimeDomain(scratch_.data()));
         double sum = 0;
         float peak = 0;
@@ -109,9 +110,8 @@ void FeatureExtractor::processPending()
         nextOnset_ += hop;
     }
     while (nextLowRate_ + hop <= end) {
-        float out[hop / FrameFeatures::kLowRateFactor];
-        decimator_->process(at(nextLowRate_), out);
-        features_.lowRate.insert(features_.lowRate.end(), std::begin(out), std::end(out));
+        decimator_->process(at(nextLowRate_), lowRateScratch_.data());
+        features_.lowRate.insert(features_.lowRate.end(), lowRateScratch_.begin(), lowRateScratch_.end());
         nextLowRate_ += hop;
     }
     const int chromaFrame = features_.chromaFrame;
@@ -136,13 +136,14 @@ FrameFeatures FeatureExtractor::finish()
     // Pads with silence so that every analysed sample has been in an onset hop and a chroma
     // frame whose centre lies within the song.
     const std::int64_t samples = features_.samples;
-    const std::int64_t wanted = std::max(nextOnset_ + FrameFeatures::kOnsetFrame, samples + FrameFeatures::kOnsetFrame);
+    const int onsetFrame = features_.shape.onsetFrame;
+    const std::int64_t wanted = std::max(nextOnset_ + onsetFrame, samples + onsetFrame);
     const std::int64_t end = pendingStart_ + std::int64_t(pending_.size());
     if (wanted > end)
         pending_.resize(pending_.size() + std::size_t(wanted - end), 0.0f);
     processPending();
-    while (!features_.onset.empty() && features_.onsetTime(double(features_.onset.size() - 1)) * kAnalysisRate
-                                           > double(samples) + FrameFeatures::kOnsetHop)
+    while (!features_.onset.empty() && features_.onsetTime(double(features_.onset.size() - 1)) * features_.shape.rate
+                                           > double(samples) + features_.shape.onsetHop)
         features_.onset.pop_back();
     features_.power.resize(features_.onset.size());
     features_.peak.resize(features_.onset.size());

@@ -47,10 +47,11 @@ HookAnalysis findHooks(AudioSource& source, double lengthSeconds, const std::ato
 
     // One pass over the file: mono at the analysis rate, into the frame features.
     HookAnalysis result;
-    FeatureExtractor extractor(frames * kAnalysisRate / rate);
+    const AnalysisShape shape = AnalysisShape::forDuration(double(frames) / rate);
+    FeatureExtractor extractor(shape, frames * shape.rate / rate);
     Stage reading(run, 0.0, 0.75);
     const PassResult pass = readMono(
-        source, reading, [&](std::span<const float> block) { extractor.push(block); }, &result.peak);
+        source, shape.rate, reading, [&](std::span<const float> block) { extractor.push(block); }, &result.peak);
     if (pass == PassResult::Cancelled)
         return stopped(HookAnalysis::Status::Cancelled);
     if (pass == PassResult::ReadFailed)

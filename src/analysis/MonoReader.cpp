@@ -21,12 +21,12 @@ struct SwrFreer {
 };
 using SwrPtr = std::unique_ptr<SwrContext, SwrFreer>;
 
-// A mono float resampler to kAnalysisRate, or null when it cannot be set up.
-SwrPtr makeResampler(int inRate)
+// A mono float resampler from inRate to outRate, or null when it cannot be set up.
+SwrPtr makeResampler(int inRate, int outRate)
 {
     SwrContext* raw = nullptr;
     AVChannelLayout mono = AV_CHANNEL_LAYOUT_MONO;
-    if (swr_alloc_set_opts2(&raw, &mono, AV_SAMPLE_FMT_FLT, kAnalysisRate, &mono, AV_SAMPLE_FMT_FLT, inRate, 0,
+    if (swr_alloc_set_opts2(&raw, &mono, AV_SAMPLE_FMT_FLT, outRate, &mono, AV_SAMPLE_FMT_FLT, inRate, 0,
                             nullptr)
         < 0)
         return nullptr;
@@ -41,40 +41,46 @@ SwrPtr makeResampler(int inRate)
 void mixToMono(const std::int16_t* in, std::int64_t count, int channels, float* out)
 {
     const float scale = 1.0f / (32768.0f * float(channels));
-    if (channels == 1) {
+    switch (channels) {
+    case 1:
         for (std::int64_t i = 0; i < count; ++i)
             out[i] = float(in[i]) * scale;
         return;
-    }
-    for (std::int64_t i = 0; i < count; ++i) {
-        int sum = 0;
-        for (int c = 0; c < channels; ++c)
-            sum += in[i * channels + c];
-        out[i] = float(sum) * scale;
+    case 2:
+        for (std::int64_t i = 0; i < count; ++i)
+            out[i] = float(in[2 * i] + in[2 * i + 1]) * scale;
+        return;
+    default:
+        for (std::int64_t i = 0; i < count; ++i) {
+            int sum = 0;
+            for (int c = 0; c < channels; ++c)
+                sum += in[i * channels + c];
+            out[i] = float(sum) * scale;
+        }
     }
 }
 
 int samplePeak(const std::int16_t* samples, std::int64_t count)
 {
-    int low = 0;
-    int high = 0;
+    std::int16_t low = 0;
+    std::int16_t high = 0;
     for (std::int64_t i = 0; i < count; ++i) {
-        low = std::min<int>(low, samples[i]);
-        high = std::max<int>(high, samples[i]);
+        low = samples[i] < low ? samples[i] : low;
+        high = samples[i] > high ? samples[i] : high;
     }
-    return std::max(-low, high);
+    return std::max(-int(low), int(high));
 }
 
-PassResult readMono(AudioSource& source, Stage& stage, const std::function<void(std::span<const float>)>& sink,
-                    int* peak)
+PassResult readMono(AudioSource& source, int rate, Stage& stage,
+                    const std::function<void(std::span<const float>)>& sink, int* peak)
 {
     if (peak)
         *peak = 0;
     const int channels = source.channels();
     const std::int64_t frames = source.frameCount();
     SwrPtr swr;
-    if (source.sampleRate() != kAnalysisRate) {
-        swr = makeResampler(source.sampleRate());
+    if (source.sampleRate() != rate) {
+        swr = makeResampler(source.sampleRate(), rate);
         if (!swr)
             return PassResult::ReadFailed;
     }

@@ -10,20 +10,16 @@
 
 namespace analysis {
 
-// The rate every feature is computed at: low enough to be cheap on hour-long files, high enough
-// for onsets, chroma up to 2 kHz and the beat tracker's usual frame rate.
-inline constexpr int kAnalysisRate = 11025;
-
 enum class PassResult { Done, Cancelled, ReadFailed };
 
 // Reads all of source in blocks, mixes each frame to the mean of its channels (full scale 1.0),
-// resamples to kAnalysisRate with libswresample and calls sink with the result in order, blocks
+// resamples to rate with libswresample and calls sink with the result in order, blocks
 // of any size. Asks stage about a cancel and reports progress after every block (a few
 // milliseconds of work). When peak is given, it receives the largest absolute sample of any
 // channel (0..32768). Returns Done, Cancelled, or ReadFailed when the source fails to read or
 // the resampler cannot be set up.
-PassResult readMono(AudioSource& source, Stage& stage, const std::function<void(std::span<const float>)>& sink,
-                    int* peak = nullptr);
+PassResult readMono(AudioSource& source, int rate, Stage& stage,
+                    const std::function<void(std::span<const float>)>& sink, int* peak = nullptr);
 
 // The largest absolute value of count samples (0..32768).
 int samplePeak(const std::int16_t* samples, std::int64_t count);
