@@ -85,6 +85,7 @@ double loudestWindow(const songgen::GeneratedSong& song, double length)
 struct Tally {
     int chorus = 0;
     int downbeat = 0;
+    int chorusStart = 0;
     double chorusShare = 0; // for averaged draws
     double downbeatShare = 0;
 };
@@ -114,7 +115,8 @@ int quality(int songs, std::uint32_t firstSeed)
                 const bool d = songgen::startsNearDownbeat(song, p.begin());
                 hook.chorus += c;
                 hook.downbeat += d;
-                if (!c || !d)
+                hook.chorusStart += songgen::startsNearChorusStart(song, p.begin());
+                if (!c || !d || !songgen::startsNearChorusStart(song, p.begin()))
                     std::printf("  miss (L %.0f s): seed %u %s -> %.3f-%.3f chorus %d downbeat %d\n", length,
                                 firstSeed + std::uint32_t(s), song.describe().c_str(), p.begin(), p.end(), c, d);
             }
@@ -143,7 +145,9 @@ int quality(int songs, std::uint32_t firstSeed)
                     pct(loudest.downbeat));
         std::printf("  random cutter (mean of 200)  %5.1f %%                      %5.1f %%\n",
                     pct(random.chorusShare), pct(random.downbeatShare));
-        std::printf("  (analysis of songs in memory: %.2f s per minute of audio)\n", analysed / (audio / 60.0));
+        std::printf("  (the hook finder's first proposal starts within a beat of a chorus's start in %.1f %%; "
+                    "analysis of songs in memory: %.2f s per minute of audio)\n",
+                    pct(hook.chorusStart), analysed / (audio / 60.0));
     }
     return 0;
 }

@@ -18,7 +18,7 @@ namespace {
 // a beat should sit at the attack, not after it.
 constexpr double kBeatLatency = 0.015;
 constexpr int kProposals = 3;
-constexpr int kNoveltyBeats = 8;
+constexpr int kNoveltyBeats = 16;
 
 HookAnalysis stopped(HookAnalysis::Status status)
 {
@@ -73,7 +73,7 @@ HookAnalysis findHooks(AudioSource& source, double lengthSeconds, const std::ato
     const std::optional<std::vector<float>> repetition = repetitionPerBeat(beats.chroma, repeating);
     if (!repetition)
         return stopped(HookAnalysis::Status::Cancelled);
-    const std::vector<float> novelty = harmonicNovelty(beats.chroma, kNoveltyBeats);
+    const std::vector<float> novelty = sectionNovelty(centredChroma(beats.chroma), kNoveltyBeats);
     if (run.cancelled())
         return stopped(HookAnalysis::Status::Cancelled);
 

@@ -7,8 +7,11 @@ namespace analysis {
 
 namespace {
 
-// Beats of context before and after a start for the entry term (two bars).
+// Beats of context before and after a start for the entry term: two bars for repetition,
+// one for loudness; a rise of kEntryRiseDb counts fully.
 constexpr std::size_t kEntryBeats = 8;
+constexpr std::size_t kBarBeats = 4;
+constexpr double kEntryRiseDb = 6.0;
 // The loudness range the energy term spans, below the song's loud passages.
 constexpr float kEnergyRangeDb = 20.0f;
 
@@ -23,10 +26,20 @@ PerBeat normalise(const HookScene& scene)
     const BeatFeatures& beats = *scene.beats;
     const std::size_t n = beats.size();
     PerBeat out;
-    const float top = n ? *std::max_element(scene.repetition->begin(), scene.repetition->end()) : 0.0f;
+    // Repetition relative to the song: its typical beat (the median) counts 0, its most
+    // repeated passages (the 95th percentile) 1.
+    std::vector<float> sortedRepetition = *scene.repetition;
+    float typical = 0;
+    float top = 0;
+    if (n > 0) {
+        std::sort(sortedRepetition.begin(), sortedRepetition.end());
+        typical = sortedRepetition[n / 2];
+        top = sortedRepetition[n * 95 / 100];
+    }
     out.repetition.resize(n);
     for (std::size_t i = 0; i < n; ++i)
-        out.repetition[i] = top > 0 ? (*scene.repetition)[i] / top : 0.0f;
+        out.repetition[i] = top > typical ? std::clamp(((*scene.repetition)[i] - typical) / (top - typical), 0.0f, 1.0f)
+                                          : 0.0f;
     // The song's loud passages: the 95th percentile of its beats' loudness.
     std::vector<float> sorted = beats.loudness;
     float reference = -120;
@@ -63,12 +76,35 @@ std::vector<HookProposal> pickHooks(const HookScene& scene, std::int64_t lengthM
     const PerBeat per = normalise(scene);
     const std::size_t n = beats.size();
 
-    auto mix = [&](std::size_t i) { return 0.5f * (per.repetition[i] + per.energy[i]); };
-    auto meanMix = [&](std::size_t from, std::size_t to) {
+    // The section novelty relative to the song's strongest change.
+    std::vector<float> novelty(n, 0.0f);
+    if (scene.novelty && n > 0) {
+        const float strongest = *std::max_element(scene.novelty->begin(), scene.novelty->end());
+        for (std::size_t i = 0; i < n; ++i)
+            novelty[i] = strongest > 0 ? (*scene.novelty)[i] / strongest : 0.0f;
+    }
+    auto meanOf = [&](const std::vector<float>& v, std::size_t from, std::size_t to) {
         double s = 0;
         for (std::size_t i = from; i < to; ++i)
-            s += mix(i);
+            s += v[i];
         return to > from ? s / double(to - from) : 0.0;
+    };
+    auto meanLoudness = [&](std::size_t from, std::size_t to) {
+        double power = 0;
+        for (std::size_t i = from; i < to; ++i)
+            power += std::pow(10.0, beats.loudness[i] / 10.0);
+        return to > from ? 10.0 * std::log10(power / double(to - from) + 1e-12) : -120.0;
+    };
+    // How clearly a section starts at beat b: louder, more repeated and different from before.
+    auto entry = [&](std::size_t b) {
+        const std::size_t barBefore = b >= kBarBeats ? b - kBarBeats : 0;
+        const std::size_t barAfter = std::min(n, b + kBarBeats);
+        const double louder = b > 0 ? meanLoudness(b, barAfter) - meanLoudness(barBefore, b) : 0.0;
+        const std::size_t before = b >= kEntryBeats ? b - kEntryBeats : 0;
+        const std::size_t after = std::min(n, b + kEntryBeats);
+        const double repeated = meanOf(per.repetition, b, after) - meanOf(per.repetition, before, b);
+        return 0.4 * std::clamp(louder / kEntryRiseDb, 0.0, 1.0) + 0.3 * std::clamp(repeated, 0.0, 1.0)
+               + 0.3 * double(novelty[b]);
     };
 
     // Scores the window [begin, begin + length); `first` is the first beat at or after begin.
@@ -93,11 +129,7 @@ std::vector<HookProposal> pickHooks(const HookScene& scene, std::int64_t lengthM
             return -w.silencePenalty;
         double total = w.repetition * repetition / weightSum + w.energy * energy / weightSum;
         if (onBeat && first < n) {
-            const std::size_t before = first >= kEntryBeats ? first - kEntryBeats : 0;
-            const std::size_t after = std::min(n, first + kEntryBeats);
-            const double rise = meanMix(first, after) - (first > before ? meanMix(before, first) : 0.0);
-            const double novelty = scene.novelty ? double((*scene.novelty)[first]) : 0.0;
-            total += w.entry * std::clamp(0.5 * rise / 0.5 + 0.5 * std::min(1.0, novelty / 0.3), 0.0, 1.0);
+            total += w.entry * entry(first);
             total += w.downbeat * (scene.downbeat[first] ? 1.0 : 0.5);
             total += w.attack * per.energy[first];
         }
@@ -114,15 +146,17 @@ std::vector<HookProposal> pickHooks(const HookScene& scene, std::int64_t lengthM
         zeroIsBeat = zeroIsBeat || beginMs == 0;
         candidates.push_back({beginMs, score(double(beginMs) / 1000.0, i, true)});
     }
+    // The first and the last possible window are candidates too, for songs without beats
+    // where they are needed.
+    auto firstBeatFrom = [&](std::int64_t ms) {
+        return std::size_t(std::lower_bound(beats.start.begin(), beats.start.end(), double(ms) / 1000.0)
+                           - beats.start.begin());
+    };
     if (!zeroIsBeat)
-        candidates.push_back({0, score(0.0, 0, false)});
-    if (candidates.size() == 1 || lastBegin == 0) {
-        // Also the last possible window, for songs whose beats all start too late.
-        const auto first = std::size_t(std::lower_bound(beats.start.begin(), beats.start.end(),
-                                                        double(lastBegin) / 1000.0) - beats.start.begin());
-        if (lastBegin > 0)
-            candidates.push_back({lastBegin, score(double(lastBegin) / 1000.0, first, false)});
-    }
+        candidates.push_back({0, score(0.0, firstBeatFrom(0), false)});
+    if (lastBegin > 0 && std::none_of(candidates.begin(), candidates.end(),
+                                      [&](const Candidate& c) { return c.beginMs == lastBegin; }))
+        candidates.push_back({lastBegin, score(double(lastBegin) / 1000.0, firstBeatFrom(lastBegin), false)});
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
 

@@ -12,7 +12,7 @@ namespace analysis {
 struct HookProposal {
     std::int64_t beginMs = 0;
     std::int64_t endMs = 0;
-    // 0 (nothing to recommend it) to 1; see HookScorer for the terms.
+    // 0 (nothing to recommend it) to 1; see HookWeights for the terms.
     double score = 0;
 
     double begin() const { return double(beginMs) / 1000.0; }
@@ -20,32 +20,44 @@ struct HookProposal {
     bool operator==(const HookProposal&) const = default;
 };
 
-// The weights of the terms of a window's score. They sum to 1, so a score is in [0, 1].
+// The weights of the terms of a window's score. They sum to 1, so that a score is in [0, 1]:
+//   repetition: the window's beats' repetition (see repetitionPerBeat), scaled so that the
+//               song's median beat counts 0 and its 95th percentile 1; a mean weighted by time,
+//               the window's start counting twice as much as its end;
+//   energy:     the beats' loudness, 0 at 20 dB under the song's loud passages (its 95th
+//               percentile) up to 1 there; weighted the same way;
+//   entry:      how clearly a section starts at the window's first beat: 0.4 for being 6 dB
+//               louder than the bar before, 0.3 for being more repeated than the two bars before,
+//               0.3 for the section novelty there (relative to the song's strongest);
+//   downbeat:   1 when the window starts on a downbeat, 0.5 on another beat, 0 off the beats;
+//   attack:     the first beat's energy.
+// Then silencePenalty times the silent share of the window is subtracted, and the result
+// clamped to [0, 1].
 struct HookWeights {
-    double repetition = 0.40; // how often the window's music recurs in the song (front-weighted)
-    double energy = 0.25;     // how loud the window is against the song's loudest passages
-    double entry = 0.20;      // how much more repeated and louder the window's start is than what precedes it
-    double downbeat = 0.10;   // the window starts on a downbeat (half as much for another beat)
-    double attack = 0.05;     // the first beat is loud
-    // Subtracted per unit of the window's silent fraction (before clamping to [0, 1]).
+    double repetition = 0.40;
+    double energy = 0.25;
+    double entry = 0.20;
+    double downbeat = 0.10;
+    double attack = 0.05;
     double silencePenalty = 1.0;
 };
 
-// What the scorer needs about the song, per beat (all vectors as long as `beats`).
+// What the scorer needs about the song, per beat (all vectors as long as `beats`); refers to
+// the caller's data, which must outlive the call. beats and repetition are required.
 struct HookScene {
     const BeatFeatures* beats = nullptr;
-    const std::vector<float>* repetition = nullptr;
-    const std::vector<float>* novelty = nullptr;
+    const std::vector<float>* repetition = nullptr; // see repetitionPerBeat
+    const std::vector<float>* novelty = nullptr;    // see sectionNovelty; may be null
     std::vector<bool> downbeat;
     std::int64_t durationMs = 0;
     // A beat whose peak is below this (full scale 1.0) is silent.
     float silencePeak = 0;
 };
 
-// Scores windows of lengthMs (clamped to the song) starting on each beat and returns up to
-// `count` of them, best first, no two overlapping by more than half their length; the window
-// that starts at 0 is a candidate too, so a song without beats still gets one. Empty when the
-// song is empty.
+// Scores windows of lengthMs (clamped to [1, durationMs]) starting on each beat (rounded to the
+// millisecond) that leaves room for them, and at the song's first and last possible start, and
+// returns up to `count` of them, best first, no two overlapping by more than half their length.
+// Empty when the song is empty.
 std::vector<HookProposal> pickHooks(const HookScene& scene, std::int64_t lengthMs, int count,
                                     const HookWeights& weights = {});
 

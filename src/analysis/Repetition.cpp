@@ -17,9 +17,41 @@ float dot(const std::array<float, 12>& a, const std::array<float, 12>& b)
 
 } // namespace
 
-std::optional<std::vector<float>> repetitionPerBeat(const std::vector<std::array<float, 12>>& chroma, Stage& stage,
-                                                   const RepetitionOptions& options)
+std::vector<std::array<float, 12>> centredChroma(const std::vector<std::array<float, 12>>& chroma)
 {
+    std::array<double, 12> mean{};
+    std::size_t voiced = 0;
+    for (const auto& c : chroma) {
+        if (std::all_of(c.begin(), c.end(), [](float v) { return v == 0; }))
+            continue;
+        for (std::size_t k = 0; k < 12; ++k)
+            mean[k] += c[k];
+        ++voiced;
+    }
+    std::vector<std::array<float, 12>> out(chroma.size());
+    if (voiced == 0)
+        return out;
+    for (double& m : mean)
+        m /= double(voiced);
+    for (std::size_t i = 0; i < chroma.size(); ++i) {
+        if (std::all_of(chroma[i].begin(), chroma[i].end(), [](float v) { return v == 0; }))
+            continue;
+        double norm = 0;
+        for (std::size_t k = 0; k < 12; ++k) {
+            out[i][k] = float(chroma[i][k] - mean[k]);
+            norm += double(out[i][k]) * out[i][k];
+        }
+        norm = std::sqrt(norm);
+        for (float& v : out[i])
+            v = norm > 0 ? float(v / norm) : 0.0f;
+    }
+    return out;
+}
+
+std::optional<std::vector<float>> repetitionPerBeat(const std::vector<std::array<float, 12>>& beatChroma,
+                                                   Stage& stage, const RepetitionOptions& options)
+{
+    const std::vector<std::array<float, 12>> chroma = centredChroma(beatChroma);
     const auto beats = int(chroma.size());
     std::vector<float> result(chroma.size(), 0.0f);
     const int minLag = options.minLag;
@@ -86,8 +118,10 @@ std::optional<std::vector<float>> repetitionPerBeat(const std::vector<std::array
                 // Ties go to the shorter lag.
                 peak = profile[std::size_t(j)] < x || (profile[std::size_t(j)] == x && j > k);
             }
-            if (peak)
-                score += (x - threshold) / (1.0f - threshold);
+            if (peak) {
+                const float strength = (x - threshold) / (1.0f - threshold);
+                score += strength * strength;
+            }
         }
         return score;
     };
@@ -119,29 +153,37 @@ std::optional<std::vector<float>> repetitionPerBeat(const std::vector<std::array
     return result;
 }
 
-std::vector<float> harmonicNovelty(const std::vector<std::array<float, 12>>& chroma, int half)
+std::vector<float> sectionNovelty(const std::vector<std::array<float, 12>>& chroma, int half)
 {
-    const std::size_t n = chroma.size();
-    std::vector<float> out(n, 0.0f);
-    std::vector<std::array<double, 12>> prefix(n + 1);
-    for (std::size_t i = 0; i < n; ++i)
-        for (std::size_t k = 0; k < 12; ++k)
-            prefix[i + 1][k] = prefix[i][k] + chroma[i][k];
-    for (std::size_t i = 1; i < n; ++i) {
-        const std::size_t lo = i >= std::size_t(half) ? i - std::size_t(half) : 0;
-        const std::size_t hi = std::min(n, i + std::size_t(half));
-        double ab = 0;
-        double aa = 0;
-        double bb = 0;
-        for (std::size_t k = 0; k < 12; ++k) {
-            const double a = prefix[i][k] - prefix[lo][k];
-            const double b = prefix[hi][k] - prefix[i][k];
-            ab += a * b;
-            aa += a * a;
-            bb += b * b;
+    const auto n = int(chroma.size());
+    std::vector<float> out(chroma.size(), 0.0f);
+    // Similarities of every beat with the 2 * half - 1 beats after it.
+    const int reach = 2 * half;
+    std::vector<float> near(chroma.size() * std::size_t(reach), 0.0f);
+    for (int i = 0; i < n; ++i)
+        for (int d = 1; d < reach && i + d < n; ++d)
+            near[std::size_t(i) * std::size_t(reach) + std::size_t(d)] =
+                dot(chroma[std::size_t(i)], chroma[std::size_t(i + d)]);
+    auto sim = [&](int a, int b) { // a < b, b - a < reach
+        return near[std::size_t(a) * std::size_t(reach) + std::size_t(b - a)];
+    };
+    for (int b = half; b + half <= n; ++b) {
+        double within = 0;
+        double across = 0;
+        int withinCount = 0;
+        int acrossCount = 0;
+        for (int x = b - half; x < b + half; ++x) {
+            for (int y = x + 1; y < b + half; ++y) {
+                if ((x < b) == (y < b)) {
+                    within += sim(x, y);
+                    ++withinCount;
+                } else {
+                    across += sim(x, y);
+                    ++acrossCount;
+                }
+            }
         }
-        if (aa > 0 && bb > 0)
-            out[i] = float(1.0 - ab / std::sqrt(aa * bb));
+        out[std::size_t(b)] = float(std::max(0.0, within / withinCount - across / acrossCount));
     }
     return out;
 }

@@ -22,16 +22,23 @@ struct RepetitionOptions {
     int peakRadius = 4;
 };
 
+// The chroma with the song's mean chroma (its key, roughly) taken out and scaled back to unit
+// length, so that chords of the same key differ clearly; silent beats stay all zero.
+std::vector<std::array<float, 12>> centredChroma(const std::vector<std::array<float, 12>>& chroma);
+
 // Per beat: the number of other places where the music around it recurs, each weighted by how
 // closely it matches (a match at the threshold counts 0, a perfect one 1). The threshold is set
 // from the song's own similarity spread, so a song that recurs everywhere alike scores low.
-// chroma: one unit-length vector per beat. Returns nullopt when cancelled (stage is asked every
+// chroma: one unit-length vector per beat (centred here first). Returns nullopt when cancelled (stage is asked every
 // few lags).
 std::optional<std::vector<float>> repetitionPerBeat(const std::vector<std::array<float, 12>>& chroma, Stage& stage,
                                                    const RepetitionOptions& options = {});
 
-// Per beat: how different the mean chroma of the `half` beats from it on is from that of the
-// `half` beats before it (1 - cosine, 0..1); 0 where either side is empty or silent.
-std::vector<float> harmonicNovelty(const std::vector<std::array<float, 12>>& chroma, int half);
+// Per beat: how much the music changes there, from chroma (centred; see centredChroma): the
+// mean similarity of the beats within the `half` beats before it and within the `half` beats
+// from it on, less the mean similarity across the two (0 where they match or a side is short).
+// With half a full chord loop long (four bars), a loop's own chord changes cancel out and what
+// remains marks the borders of sections.
+std::vector<float> sectionNovelty(const std::vector<std::array<float, 12>>& chroma, int half);
 
 } // namespace analysis
