@@ -32,16 +32,16 @@ std::vector<double> trackPiece(const AnalysisShape& shape, const std::vector<dou
     return beats;
 }
 
-double medianBpm(const std::vector<double>& beats)
+// The median distance between neighbouring positions (0 with fewer than two).
+double medianGap(const std::vector<double>& positions)
 {
-    if (beats.size() < 2)
+    if (positions.size() < 2)
         return 0;
     std::vector<double> gaps;
-    for (std::size_t i = 1; i < beats.size(); ++i)
-        gaps.push_back(beats[i] - beats[i - 1]);
+    for (std::size_t i = 1; i < positions.size(); ++i)
+        gaps.push_back(positions[i] - positions[i - 1]);
     std::nth_element(gaps.begin(), gaps.begin() + std::ptrdiff_t(gaps.size() / 2), gaps.end());
-    const double gap = gaps[gaps.size() / 2];
-    return gap > 0 ? 60.0 / gap : 0;
+    return gaps[gaps.size() / 2];
 }
 
 } // namespace
@@ -59,37 +59,36 @@ std::optional<BeatGrid> trackBeats(const FrameFeatures& features, Stage& stage)
 {
     const std::vector<double>& df = features.onset;
     std::vector<double> hops; // beat positions in onset hops, ascending
-    const std::size_t pieces = df.size() <= kPiece ? 1 : (df.size() - kOverlap + (kPiece - kOverlap) - 1) / (kPiece - kOverlap);
-    double lastEnd = -1;
+    constexpr std::size_t step = kPiece - kOverlap;
+    const std::size_t pieces = df.size() <= kPiece ? 1 : (df.size() - kOverlap + step - 1) / step;
     for (std::size_t p = 0; p < pieces; ++p) {
         if (stage.cancelled())
             return std::nullopt;
-        const std::size_t first = p * (kPiece - kOverlap);
+        const std::size_t first = p * step;
         const std::size_t count = std::min(kPiece, df.size() - first);
         if (count < 64)
             break;
         const std::vector<double> beats = trackPiece(features.shape, df, first, count);
-        // Keep this piece's beats from the middle of the overlap with the previous piece to the
-        // middle of the overlap with the next one.
-        const double from = p == 0 ? -1 : double(first) + kOverlap / 2.0;
-        const double to = p + 1 == pieces ? 1e300 : double(first + count) - kOverlap / 2.0;
+        // This piece's beats count from the middle of its overlap with the previous piece to the
+        // middle of its overlap with the next one; a beat closer than half a beat to the last one
+        // kept is the same beat seen by both pieces.
+        const double from = p == 0 ? 0.0 : double(first) + kOverlap / 2.0;
+        const double to = p + 1 == pieces ? double(df.size()) : double(first + count) - kOverlap / 2.0;
+        const double gap = medianGap(beats);
         for (double b : beats) {
-            if (b < from || b >= to)
-                continue;
-            if (!hops.empty() && b - hops.back() < 0.5 * (hops.size() > 1 ? hops.back() - hops[hops.size() - 2] : 0))
+            if (b < from || b >= to || (!hops.empty() && b - hops.back() < 0.5 * gap))
                 continue;
             hops.push_back(b);
         }
-        lastEnd = to;
         stage.report(0.8 * double(p + 1) / double(pieces));
     }
-    (void)lastEnd;
 
     BeatGrid grid;
     grid.beats.reserve(hops.size());
     for (double h : hops)
         grid.beats.push_back(features.onsetTime(h));
-    grid.bpm = medianBpm(grid.beats);
+    const double gap = medianGap(grid.beats);
+    grid.bpm = gap > 0 ? 60.0 / gap : 0;
 
     // Downbeats, piece by piece over the beats.
     for (std::size_t first = 0; first + 1 < hops.size(); first += kDownbeatPiece) {

@@ -11,8 +11,9 @@
 namespace analysis {
 
 struct RepetitionOptions {
-    // Beats of context compared around each pair of beats (four bars).
-    int window = 8;
+    // Beats of context compared for each pair of beats (four bars, a usual chord loop): once
+    // the beats from the pair on, once the beats up to it.
+    int window = 16;
     // The shortest lag, in beats, that counts as a repetition (shorter ones are a section's own
     // loop, heard in every section alike).
     int minLag = 24;
