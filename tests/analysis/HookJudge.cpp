@@ -22,9 +22,9 @@ bool startsNearDownbeat(const GeneratedSong& song, double begin)
                        [&](double d) { return std::abs(d - begin) <= beat + 1e-6; });
 }
 
-bool startsNearChorusStart(const GeneratedSong& song, double begin)
+bool startsNearChorusStart(const GeneratedSong& song, double begin, double beats)
 {
-    const double beat = 60.0 / song.bpm;
+    const double beat = beats * 60.0 / song.bpm;
     return std::any_of(song.sections.begin(), song.sections.end(), [&](const Section& s) {
         return s.name == "chorus" && std::abs(s.span.begin - begin) <= beat + 1e-6;
     });

@@ -13,8 +13,8 @@ bool overlapsChorus(const GeneratedSong& song, double begin, double end);
 // Whether begin is within one beat (60 / bpm seconds) of one of the song's downbeats.
 bool startsNearDownbeat(const GeneratedSong& song, double begin);
 
-// Whether begin is within one beat of the start of a chorus section (stricter than the above:
-// the window opens where the chorus does).
-bool startsNearChorusStart(const GeneratedSong& song, double begin);
+// Whether begin is within `beats` beats of the start of a chorus section (stricter than the
+// above: the window opens where the chorus does).
+bool startsNearChorusStart(const GeneratedSong& song, double begin, double beats = 1);
 
 } // namespace songgen
