@@ -97,7 +97,7 @@ TEST(HookScorer, SilenceIsAvoidedEvenWhereItRepeats)
     Scene s(120);
     s.section(20, 40, 8, -12);
     s.silence(20, 40); // repetition of nothing
-    s.section(70, 80, 3, -14);
+    s.section(70, 80, 2, -20); // plain, but not silent
     const auto picked = pickHooks(s.scene, 10000, 1);
     ASSERT_EQ(picked.size(), 1u);
     EXPECT_EQ(picked[0].beginMs, 70000);
