@@ -32,7 +32,7 @@ Collected readAll(AudioSource& source, int rate, const std::atomic<bool>* cancel
 TEST(MixToMono, IsTheMeanOfTheChannelsAtFullScaleOne)
 {
     const std::vector<std::int16_t> stereo{-32768, -32768, 16384, 0, 100, -100};
-    std::vector<float> out(3);
+    std::vector<float> out(5);
     mixToMono(stereo.data(), 3, 2, out.data());
     EXPECT_FLOAT_EQ(out[0], -1.0f);
     EXPECT_FLOAT_EQ(out[1], 0.25f);
