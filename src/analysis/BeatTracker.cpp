@@ -10,9 +10,9 @@ namespace analysis {
 
 namespace {
 
-// Onset hops per tracking piece (about 95 s, some 20 ms of work) and the overlap of neighbours
+// Onset hops per tracking piece (about 140 s, some 30 ms of work) and the overlap of neighbours
 // (about 18 s).
-constexpr std::size_t kPiece = 8192;
+constexpr std::size_t kPiece = 12288;
 constexpr std::size_t kOverlap = 1536;
 // A piece whose beat period differs from the song's by more than this share is tracked again,
 // held to the song's tempo (a piece alone may settle on double or half time).
