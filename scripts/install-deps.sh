@@ -9,6 +9,7 @@ packages=(
   libsdl2-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libavfilter-dev
   libopencore-amrnb-dev
+  libqm-dsp-dev
   libgtest-dev
   ffmpeg
   xvfb xdotool imagemagick x11-utils
