@@ -73,11 +73,29 @@ void PlaybackController::releaseForSave()
     stopAndClose();
 }
 
+void PlaybackController::followGrowingSound(const QString& path)
+{
+    growingPath_ = path;
+}
+
+bool PlaybackController::soundExists() const
+{
+    return !growingPath_.isEmpty() || QFile::exists(tempWav_);
+}
+
+int PlaybackController::openSound()
+{
+    growingSoundOpen_ = !growingPath_.isEmpty();
+    if (growingSoundOpen_)
+        return send(QStringLiteral("open ") + growingPath_ + QStringLiteral(" alias sound growing"));
+    return send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound"));
+}
+
 bool PlaybackController::openTempWav()
 {
     selectionSoundOpen_ = false;
     closeCompletionSound();
-    const int code = send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound"));
+    const int code = openSound();
     if (code == MediaError::Ok) {
         failureReported_ = false;
         cued_ = false;
@@ -95,6 +113,14 @@ std::int32_t PlaybackController::learnDuration()
 {
     if (!QFile::exists(tempWav_))
         return model_.duration();
+    if (growingSoundOpen_) {
+        // Still open from the file the decode wrote, which is that WAV now: ask it as it plays.
+        const MediaResult open = media_.send(QStringLiteral("status sound length"), 128);
+        if (open.ok() && leadingNumber(open.reply) > 0) {
+            model_.setDuration(static_cast<std::int32_t>(std::floor(leadingNumber(open.reply) / 1000.0)));
+            return model_.duration();
+        }
+    }
     // Quietly: a missing audio output is told when the user plays, not after every open.
     closeCompletionSound();
     if (send(QStringLiteral("open ") + shortPathOf(tempWav_) + QStringLiteral(" alias sound")) != MediaError::Ok)
@@ -133,6 +159,9 @@ void PlaybackController::playFrom(std::int32_t seconds)
 
 void PlaybackController::seekTo(std::int32_t seconds)
 {
+    // Past the part decoded so far: from its last second, playing on as more arrives.
+    if (model_.decodedEnd())
+        seconds = std::min(seconds, model_.editableEnd());
     seekTarget_ = seconds;
     if (seeking_)
         return;  // asked again while the device is reopened: the seek under way goes there
@@ -182,7 +211,7 @@ void PlaybackController::play()
         // Put there by a key, or paused when a save closed the device: play on from the playhead.
         const std::int32_t at = model_.playheadSeconds();
         stopAndClose();
-        if (QFile::exists(tempWav_) && openTempWav()) {
+        if (soundExists() && openTempWav()) {
             playFrom(at);
             setPlaying(true);
         }
@@ -195,7 +224,7 @@ void PlaybackController::play()
     }
     stop();
     stopAndClose();
-    if (!QFile::exists(tempWav_))
+    if (!soundExists())
         return;
     if (openTempWav()) {
         send(QStringLiteral("play sound"));
@@ -241,7 +270,7 @@ void PlaybackController::playSelection()
         return;
     const StartGuard guard(starting_);
     stopAndClose();
-    if (!QFile::exists(tempWav_))
+    if (!soundExists())
         return;
     const std::optional<QString> sound =
         selectionSound_ ? selectionSound_(sel.begin, sel.end) : std::optional<QString>(QString());
@@ -306,6 +335,20 @@ void PlaybackController::pollSelectionSound(double lengthMs)
     endSelectionPlayback();
 }
 
+void PlaybackController::pollGrowingSound(double lengthMs)
+{
+    // The device's length is the part decoded so far; the duration is the transcoder's.
+    model_.setDecodedEnd(lengthMs / 1000.0);
+    if (cued_)
+        return;
+    const double position = replyNumber(QStringLiteral("status sound position"));
+    const double at = std::min(position / 1000.0, double(model_.duration()));
+    if (model_.duration() > 0)
+        state_.playFraction = static_cast<float>(at / model_.duration());
+    model_.setPlayhead(at);
+    labels_.setText(TimeLabel::Time, formatTime(wholeSeconds(at)));
+}
+
 void PlaybackController::endSelectionPlayback()
 {
     stopAndClose();
@@ -330,6 +373,10 @@ void PlaybackController::poll()
         return;
     }
     selectionSoundOpen_ = false;  // closed meanwhile (Stop, a seek, a save)
+    if (length > 0 && growingSoundOpen_ && !growingPath_.isEmpty()) {
+        pollGrowingSound(length);
+        return;
+    }
     if (length == 0) {
         if (!cued_)
             parkPlayhead();  // a cued playhead stays where it was put until Play

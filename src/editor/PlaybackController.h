@@ -69,6 +69,14 @@ public:
     // Sound is coming out: played, not paused, not stopped.
     bool isPlaying() const;
 
+    // While a decode writes the sound: "sound" is opened from `path` (a path of the file being
+    // written, see ChildOutput) as a growing sound, which plays what is written and waits at its
+    // end for more. The poll then takes the device's length for the decoded part (the model's
+    // decodedEnd), not for the duration, and the position in seconds as it is. An empty path
+    // goes back to the decoded WAV (a sound open from the growing file plays on).
+    void followGrowingSound(const QString& path);
+    bool isFollowingGrowingSound() const { return !growingPath_.isEmpty(); }
+
     // Plays `path` under the alias "chime"; it is closed again when it has ended.
     void playCompletionSound(const QString& path);
     // Where "Play selection" takes its sound from; without a source it plays the decoded sound.
@@ -83,6 +91,10 @@ private:
     void setPlaying(bool playing);
     void parkPlayhead();
     bool openSelectionSound(const QString& path);
+    // "open <sound> alias sound", from the growing file while one is followed.
+    int openSound();
+    bool soundExists() const;
+    void pollGrowingSound(double lengthMs);
     void pollSelectionSound(double lengthMs);
     void endSelectionPlayback();
 
@@ -103,4 +115,6 @@ private:
     SelectionSoundSource selectionSound_;
     bool selectionSoundOpen_ = false;  // "sound" holds a WAV of just the selection
     std::int32_t selectionSoundBegin_ = 0;
+    QString growingPath_;        // the file being decoded, while it is followed
+    bool growingSoundOpen_ = false;  // "sound" was opened from it
 };

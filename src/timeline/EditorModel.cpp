@@ -4,6 +4,7 @@
 #include "timeline/TimelineGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 EditorModel::EditorModel(QObject* parent) : QObject(parent) {}
 
@@ -17,6 +18,25 @@ void EditorModel::setDuration(std::int32_t seconds)
     duration_ = seconds;
     Q_EMIT durationChanged(duration_);
     changeView(wholeView(duration_));
+}
+
+// ---- A file still being decoded ----
+
+void EditorModel::setDecodedEnd(std::optional<double> seconds)
+{
+    if (seconds)
+        seconds = std::clamp(*seconds, 0.0, double(duration_));
+    if (seconds == decodedEnd_)
+        return;
+    decodedEnd_ = seconds;
+    Q_EMIT decodedEndChanged();
+}
+
+std::int32_t EditorModel::editableEnd() const
+{
+    if (!decodedEnd_)
+        return duration_;
+    return std::clamp(std::int32_t(std::floor(*decodedEnd_)), std::int32_t(0), duration_);
 }
 
 // ---- Playhead ----
@@ -54,7 +74,7 @@ void EditorModel::setPlaying(bool playing)
 std::int32_t EditorModel::movePlayheadBy(std::int32_t seconds)
 {
     const std::int64_t to = std::int64_t(playheadSeconds()) + seconds;
-    const auto t = std::int32_t(std::clamp<std::int64_t>(to, 0, duration_));
+    const auto t = std::int32_t(std::clamp<std::int64_t>(to, 0, editableEnd()));
     placePlayhead(t);
     changeView(showingTime(view_, duration_, t));
     return t;
@@ -65,11 +85,11 @@ std::int32_t EditorModel::movePlayheadTo(PlayheadTarget target)
     double to = 0;
     switch (target) {
     case PlayheadTarget::Start: to = 0; break;
-    case PlayheadTarget::End: to = duration_; break;
+    case PlayheadTarget::End: to = editableEnd(); break;
     case PlayheadTarget::SelectionBegin: to = markerTime(Boundary::Begin); break;
     case PlayheadTarget::SelectionEnd: to = markerTime(Boundary::End); break;
     }
-    const auto t = std::clamp(std::int32_t(to), std::int32_t(0), duration_);
+    const auto t = std::clamp(std::int32_t(to), std::int32_t(0), editableEnd());
     placePlayhead(t);
     changeView(showingTime(view_, duration_, t));
     return t;
@@ -133,12 +153,12 @@ bool EditorModel::setEndAtPlayhead()
 
 void EditorModel::setBeginFromDrag(std::int32_t seconds)
 {
-    writeMarker(Boundary::Begin, seconds, false);
+    writeMarker(Boundary::Begin, decodedEnd_ ? std::min(seconds, editableEnd()) : seconds, false);
 }
 
 void EditorModel::setEndFromDrag(std::int32_t seconds)
 {
-    writeMarker(Boundary::End, seconds, false);
+    writeMarker(Boundary::End, decodedEnd_ ? std::min(seconds, editableEnd()) : seconds, false);
 }
 
 bool EditorModel::nudgeMarker(Boundary marker, std::int32_t seconds)
@@ -149,7 +169,7 @@ bool EditorModel::nudgeMarker(Boundary marker, std::int32_t seconds)
     const std::int64_t from = begin ? selection_.begin : selection_.end;
     const std::int64_t low = begin ? 0 : std::int64_t(selection_.begin) + 1;
     const std::int64_t high = begin && selection_.endShown && selection_.end > 0 ? std::int64_t(selection_.end) - 1
-                                                                                : std::int64_t(duration_);
+                                                                                : std::int64_t(editableEnd());
     // Only ever towards the asked direction: a marker already beyond a limit is not pulled back.
     const std::int64_t to = seconds > 0 ? std::min(from + seconds, high) : std::max(from + seconds, low);
     if (seconds > 0 ? to <= from : to >= from)
@@ -192,6 +212,7 @@ bool EditorModel::redo()
 
 void EditorModel::reset()
 {
+    setDecodedEnd(std::nullopt);
     const bool hadHistory = history_.canUndo() || history_.canRedo();
     history_.clear();
     if (!(selection_ == Selection{})) {

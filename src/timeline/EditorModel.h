@@ -36,6 +36,16 @@ public:
     // A new duration (negative counts as 0) shows the whole file; the same one changes nothing.
     void setDuration(std::int32_t seconds);
 
+    // ---- A file still being decoded ----
+    // How far the sound is decoded, in seconds, while its decode runs; nullopt once the whole
+    // file is there (and while no file is open). The playhead and the markers stay within the
+    // decoded part: a place past it goes to its last whole second.
+    const std::optional<double>& decodedEnd() const { return decodedEnd_; }
+    void setDecodedEnd(std::optional<double> seconds);
+    // The last second the playhead and the markers may take: the duration, or the last whole
+    // second decoded so far.
+    std::int32_t editableEnd() const;
+
     // ---- Playhead ----
     double playhead() const { return playhead_; }
     // The whole second of the playhead: round-half-even, as the current-time label shows it.
@@ -98,6 +108,7 @@ public:
 
 Q_SIGNALS:
     void durationChanged(std::int32_t seconds);
+    void decodedEndChanged();
     void viewChanged();
     void playheadChanged();
     // Anything of the selection that is drawn changed (values or which markers are shown).
@@ -118,6 +129,7 @@ private:
     void changeView(const TimelineView& view);
 
     std::int32_t duration_ = 0;
+    std::optional<double> decodedEnd_;
     double playhead_ = 0;
     bool playing_ = false;
     Selection selection_;

@@ -34,6 +34,8 @@ public:
     RunExit lastExit() const { return lastExit_; }
     // True while ExecuteCommand is running; the runner itself does not refuse a second run.
     bool isRunning() const { return depth_ > 0; }
+    // The process id of the running child (the innermost run's), 0 between runs.
+    qint64 childPid() const { return run_ ? qint64(run_->child.pid()) : 0; }
     // Stops the running child at once: SIGTERM to it and whatever it started, SIGKILL if it is
     // still there a second later. The run then ends as usual, with lastExit().stopped set.
     // Does nothing between runs.
