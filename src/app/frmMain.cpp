@@ -146,11 +146,27 @@ void frmMain::wireWaveform()
     // The waveform of every zoom is built off the UI thread once a file is decoded.
     waveform_ = new WaveformLoader(this);
     connect(waveform_, &WaveformLoader::pyramidReady, picOpened, &TimelinePanel::setPyramid);
+    // While a decode runs it fills in from the part written; its last delivery is the same
+    // pyramid as the finished file's, so a decode that ends does not start another.
+    connect(waveform_, &WaveformLoader::pyramidGrowing, picOpened, &TimelinePanel::setPyramid);
+    connect(session_.get(), &EditorSession::decodingChanged, this, [this](bool decoding, const QString& growingPath) {
+        if (decoding) {
+            picOpened->setPyramid(nullptr);
+            waveform_->requestGrowingPyramid(growingPath);
+            waveformGrowing_ = true;
+        }
+        showDecodeWait();
+    });
     connect(session_.get(), &EditorSession::fileDecoded, this, [this](const QString& wav) {
+        const bool growing = waveformGrowing_ && waveform_->busy();
+        waveformGrowing_ = false;
+        if (growing)
+            return;
         picOpened->setPyramid(nullptr);
         waveform_->requestPyramid(wav);
     });
     connect(session_.get(), &EditorSession::fileClosed, this, [this] {
+        waveformGrowing_ = false;
         waveform_->cancel();
         picOpened->setPyramid(nullptr);
     });
@@ -211,4 +227,12 @@ void frmMain::setBusy(bool busy)
     if (busy)
         picOpened->cancelDrag();
     picOpened->setEnabled(!busy);
+    showDecodeWait();
+}
+
+void frmMain::showDecodeWait()
+{
+    const bool enabled = !session_->isBusy() && !session_->isDecoding();
+    for (ImageControl* c : {imgButton[1], imgButton[2], imgCtrlButton[5], imgCtrlButton[6]})
+        c->setEnabled(enabled);
 }

@@ -72,6 +72,9 @@ private:
     void wireSession();
     void wireActions();
     void wireWaveform();
+    // While a decode is followed, the buttons of what waits for its end (save, random cut,
+    // play selection) rest; their keys and menu entries still tell why in the hint line.
+    void showDecodeWait();
     void setButtonTips();
     // Remembers a control's designed rectangle (pixels at 96 dpi) and font size for conversion,
     // and names it.
@@ -112,6 +115,7 @@ private:
     std::unique_ptr<EditorSession> session_;
     std::unique_ptr<frmMenu> menu_;
     WaveformLoader* waveform_ = nullptr;
+    bool waveformGrowing_ = false;  // the waveform is read from the file a decode writes
     bool quitWithoutQuestion_ = false;
     bool buttonHeld_ = false;
 

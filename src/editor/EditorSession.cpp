@@ -7,6 +7,8 @@
 #include "editor/AppIdentity.h"
 #include "editor/FileHistory.h"
 #include "editor/PlaybackController.h"
+#include "platform/ChildOutput.h"
+#include "platform/WavFile.h"
 #include "platform/MediaDevice.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -64,7 +66,7 @@ EditorSession::~EditorSession()
 
 bool EditorSession::isBusy() const
 {
-    return objDOS_->isRunning() || objDOS1_->isRunning();
+    return (objDOS_->isRunning() && !following_) || objDOS1_->isRunning();
 }
 
 void EditorSession::setBusy(bool busy)
@@ -130,6 +132,8 @@ void EditorSession::setEnd()
 
 void EditorSession::playSelection()
 {
+    if (waitsForDecode(QStringLiteral("Playing the selection")))
+        return;
     playback_->playSelection();
 }
 
@@ -137,6 +141,10 @@ void EditorSession::setLooping(bool looping)
 {
     if (looping_ == looping)
         return;
+    if (looping && waitsForDecode(QStringLiteral("Looping the selection"))) {
+        Q_EMIT loopingChanged(false);  // a toggle that was turned on turns off again
+        return;
+    }
     looping_ = looping;
     playback_->setLooping(looping);
     Q_EMIT loopingChanged(looping);
@@ -221,6 +229,8 @@ void EditorSession::pressTrack(double panelX)
 
 void EditorSession::poll()
 {
+    followDecode();  // a transcoder that prints nothing more once its header is out
+    updateDecodedEnd();
     playback_->poll();
 }
 
@@ -233,7 +243,8 @@ void EditorSession::warn(const QString& text, const QString& title)
 
 void EditorSession::randomCut()
 {
-    if (model_.duration() <= 0) {
+    if (waitsForDecode(QStringLiteral("The random cutter"))) {
+    } else if (model_.duration() <= 0) {
         warn(QStringLiteral("Please play the music first"), QStringLiteral("warning"));
     } else if (const std::optional<RandomCut> cut = ::randomCut(model_.duration(), random_)) {
         model_.applyRandomCut(cut->begin, cut->end);

@@ -16,6 +16,8 @@
 
 class CCommonDialogs;
 class ConsoleRunner;
+struct ChildOutput;
+class WavFile;
 class LabelSink;
 class PlaybackController;
 class SelectionPreview;
@@ -48,8 +50,12 @@ public:
     QTimer& pollTimer() { return poll_; }
 
     bool isFileOpen() const { return isSet(state_.fileIsOpen); }
-    // A transcoder runs (a decode or a save): every command but Esc and quitting rests.
+    // A save runs, or a decode whose sound cannot be followed yet: every command but Esc and
+    // quitting rests. While a decode is followed (isDecoding) the file can be played and marked.
     bool isBusy() const;
+    // A decode runs and the part of the sound it has written is open for playing and marking;
+    // saving, the random cutter and the selection's playback wait until it is done.
+    bool isDecoding() const { return following_; }
     bool isShuttingDown() const { return shuttingDown_; }
     // The caption of the path box: the open file's path, or "No file open".
     const QString& fileCaption() const { return caption_; }
@@ -143,6 +149,9 @@ Q_SIGNALS:
     // The timeline is shown once a file is decoded, hidden when it is closed.
     void timelineShown(bool shown);
     void fileCaptionChanged(const QString& caption);
+    // A decode is followed from now on (true, `growingPath` opens the file being written, for
+    // the waveform), or not any more (false, `growingPath` empty): it ended, was stopped or failed.
+    void decodingChanged(bool decoding, const QString& growingPath);
     // A command did nothing, and `text` says why (for the hint line; no box is shown).
     void hint(const QString& text);
     // Back from a dialog or a message: the window should take the keyboard again.
@@ -154,7 +163,7 @@ Q_SIGNALS:
     void fileOpened(const QString& name);
     // A decode finished and `wav` holds the open file's sound.
     void fileDecoded(const QString& wav);
-    // The user closed the current file.
+    // The user closed the current file, or a followed decode failed or was stopped.
     void fileClosed();
     void loopingChanged(bool looping);
     // A save wrote `path` completely.
@@ -168,6 +177,16 @@ private:
     bool decodeSucceeded() const;
     void decodeOutput(QString& chunk);
     void decodeOver();
+    // Once the decode's sound is on its way (its length told, its WAV's header written), opens
+    // the file being written and shows the file as a growing one. Does nothing before.
+    void followDecode();
+    // The decoded part as far as the file being written holds it now.
+    void updateDecodedEnd();
+    // The decode ended: the file is no longer followed; `keepSound` leaves a sound playing
+    // from it alone (the decode succeeded).
+    void stopFollowing(bool keepSound);
+    // True (and a hint that says why) while a decode is followed: `what` waits for its end.
+    bool waitsForDecode(const QString& what);
     // Once the decode's header tells the length and the format of the WAV, stops the decode when
     // the private folder has no room for it, and remembers why.
     void checkDecodeSpace(const QString& chunk);
@@ -207,4 +226,7 @@ private:
     QString decodeHeader_;    // the decode's first output, until the space check is done
     bool spaceChecked_ = false;
     QString spaceShortage_;   // why a decode was stopped for want of room
+    bool following_ = false;  // the running decode's sound is open while it is written
+    std::unique_ptr<ChildOutput> decodeTarget_;  // the file the decode writes, held open
+    std::unique_ptr<WavFile> growingWav_;        // the same file, read as a growing WAV
 };

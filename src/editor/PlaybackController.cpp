@@ -337,9 +337,9 @@ void PlaybackController::pollSelectionSound(double lengthMs)
 
 void PlaybackController::pollGrowingSound(double lengthMs)
 {
-    // The device's length is the part decoded so far; the duration is the transcoder's.
-    model_.setDecodedEnd(lengthMs / 1000.0);
-    if (cued_)
+    // The device's length is the part decoded so far (the session keeps the model's decoded end
+    // from the file itself); the duration is the transcoder's.
+    if (lengthMs <= 0 || cued_)
         return;
     const double position = replyNumber(QStringLiteral("status sound position"));
     const double at = std::min(position / 1000.0, double(model_.duration()));

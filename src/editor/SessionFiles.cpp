@@ -7,6 +7,7 @@
 #include "editor/FileHistory.h"
 #include "editor/OpenRequests.h"
 #include "editor/PlaybackController.h"
+#include "platform/ChildOutput.h"
 #include "platform/FreeSpace.h"
 #include "platform/MessageBoxes.h"
 #include "platform/TempFolder.h"
@@ -45,7 +46,7 @@ bool chosenIn(CCommonDialogs& dialogs, bool (CCommonDialogs::*show)())
 
 void EditorSession::openOrCloseFile()
 {
-    if (isSet(state_.fileIsOpen))
+    if (isSet(state_.fileIsOpen) || following_)
         closeFile();
     else
         openFile();
@@ -57,16 +58,22 @@ void EditorSession::openOrCloseFile()
 
 void EditorSession::closeFile()
 {
-    if (!isSet(state_.fileIsOpen) || isBusy())
+    if (!(isSet(state_.fileIsOpen) || following_) || isBusy())
         return;
     if (services_.boxes->show(QStringLiteral("Current Audio file will be closed, are you sure?"),
                               QStringLiteral("Close Current File"), MsgButtons::OkCancel,
                               MsgIcon::None) != MsgResult::Ok)
         return;
+    if (following_) {
+        // Still being decoded: the decode is stopped, and its end closes what it had opened.
+        objDOS_->stop();
+        return;
+    }
     // The closed file's sound goes with it: nothing can play, or be cut from, a closed file.
     setLooping(false);
     playback_->stop();
     QFile::remove(paths_.tempWav);
+    decodeTarget_.reset();
     Q_EMIT timelineShown(false);
     model_.setDuration(0);
     model_.reset();
@@ -117,6 +124,7 @@ void EditorSession::decodeFile(const QString& name)
 
     // An old WAV must not pass for the new file's sound if this decode fails.
     QFile::remove(paths_.tempWav);
+    decodeTarget_.reset();
     setBusy(true);
     state_.sourceDurationSeconds = 0;  // each run learns its own input's length
     Q_EMIT decodeProgress(0, QStringLiteral("0%"));
@@ -128,7 +136,11 @@ void EditorSession::decodeFile(const QString& name)
     Q_EMIT focusWanted();  // back from the dialog: Esc must reach the window while the transcoder runs
     objDOS_->setCommandLine(command);
     objDOS_->ExecuteCommand(QString());
-    setBusy(false);
+    const bool followed = following_;
+    const bool succeeded = decodeSucceeded() && !shuttingDown_;
+    stopFollowing(succeeded);
+    if (!followed)
+        setBusy(false);
 
     if (shuttingDown_) {
         // The user quit while the transcoder ran: its WAV must not outlive the program.
@@ -178,6 +190,8 @@ void EditorSession::decodeOutput(QString& chunk)
         return;
     readDuration(chunk, state_.sourceDurationSeconds);
     checkDecodeSpace(chunk);
+    followDecode();
+    updateDecodedEnd();
     const std::optional<std::int32_t> t = readTimeSeconds(chunk);
     if (!t)
         return;
@@ -223,7 +237,7 @@ void EditorSession::decodeOver()
 
 bool EditorSession::openGivenFile(const QString& name)
 {
-    if (name.isEmpty() || isBusy())
+    if (name.isEmpty() || isBusy() || objDOS_->isRunning())
         return false;
     const QString notFound = fileNotFoundText(name);
     if (!notFound.isEmpty()) {
@@ -273,6 +287,8 @@ void EditorSession::save()
 
 void EditorSession::saveSelection()
 {
+    if (waitsForDecode(QStringLiteral("Saving")))
+        return;
     if (!isSet(state_.fileIsOpen)) {
         Q_EMIT hint(QStringLiteral("Nothing to save: open a file first."));
         return;

@@ -56,6 +56,11 @@ TimelineLayout layoutTimeline(const EditorModel& model)
         l.shadeRight = std::min(l.end.left + kLineOffset, double(kTrackWidth + kLineOffset));
         l.shadeShown = l.shadeRight > l.shadeLeft;
     }
+    if (const std::optional<double>& decoded = model.decodedEnd(); decoded && model.duration() > 0) {
+        l.decodedFraction = std::clamp(*decoded / model.duration(), 0.0, 1.0);
+        l.pendingLeft = std::max(view.pixelOf(*decoded) + kLineOffset, double(kLineOffset));
+        l.pendingShown = l.decodedFraction < 1 && l.pendingLeft < kTrackWidth + kLineOffset;
+    }
     return l;
 }
 

@@ -28,6 +28,11 @@ struct TimelineLayout {
     double shadeLeft = 0;
     double shadeRight = 0;
     bool shadeShown = false;
+    // While a file is still being decoded: the part not decoded yet, from pendingLeft (panel x)
+    // to the track's right line, and how much of the file is decoded (0 to 1).
+    double pendingLeft = 0;
+    bool pendingShown = false;
+    double decodedFraction = 1;
 
     const BoundaryPlace& of(Boundary b) const;
 };

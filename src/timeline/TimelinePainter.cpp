@@ -13,6 +13,8 @@ namespace {
 
 const QColor kShade(64, 170, 120, 46);
 const QColor kInk(11, 77, 109);
+const QColor kPending(226, 232, 236);
+const QColor kPendingInk(96, 118, 130);
 const QColor kCard(255, 255, 255);
 // The card's tick strip under the ruler and the one under the bottom handles.
 const QRect kTopStrip(2, kRulerTop, kPanelWidth - 4, kRulerHeight);
@@ -63,6 +65,26 @@ void drawBadge(QPainter& p, const QRect& r, const QString& text, const QColor& f
     p.drawText(r, Qt::AlignCenter, text);
 }
 
+// The part of a file not decoded yet: a plain pale band over the track, and how far the decode
+// is, where there is room for it.
+void drawPending(QPainter& p, const TimelineLayout& l)
+{
+    const int left = int(std::lround(l.pendingLeft));
+    const int right = kTrackWidth + kLineOffset;
+    if (right <= left)
+        return;
+    const QRect band(left, kWaveTop, right - left, kWaveHeight);
+    p.fillRect(band, kPending);
+    QFont small = p.font();
+    small.setPixelSize(11);
+    p.setFont(small);
+    const QString text = QStringLiteral("Decoding… %1%").arg(int(std::floor(l.decodedFraction * 100)));
+    if (QFontMetrics(small).horizontalAdvance(text) + 8 > band.width())
+        return;
+    p.setPen(kPendingInk);
+    p.drawText(band, Qt::AlignCenter, text);
+}
+
 }  // namespace
 
 void paintTimeline(QPainter& p, const TimelineArt& art, const TimelineScene& scene)
@@ -78,6 +100,8 @@ void paintTimeline(QPainter& p, const TimelineArt& art, const TimelineScene& sce
         p.drawImage(0, kRulerTop, scene.ruler);
     if (!scene.waveform.isNull())
         p.drawImage(kLineOffset, kWaveTop, scene.waveform);
+    if (l.pendingShown)
+        drawPending(p, l);
     if (l.shadeShown) {
         const int left = int(std::lround(l.shadeLeft));
         const int right = int(std::lround(l.shadeRight));

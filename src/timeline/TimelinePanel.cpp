@@ -33,7 +33,8 @@ TimelinePanel::TimelinePanel(EditorModel& model, ArtSource art, QWidget* parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
-    for (auto signal : {&EditorModel::viewChanged, &EditorModel::playheadChanged, &EditorModel::dragPreviewChanged})
+    for (auto signal : {&EditorModel::viewChanged, &EditorModel::playheadChanged, &EditorModel::dragPreviewChanged,
+                        &EditorModel::decodedEndChanged})
         connect(&model_, signal, this, qOverload<>(&QWidget::update));
     connect(&model_, &EditorModel::durationChanged, this, qOverload<>(&QWidget::update));
     connect(&model_, &EditorModel::selectionChanged, this, &TimelinePanel::followSelection);

@@ -21,7 +21,10 @@ public:
     {
         commands << command;
         capacities << replyCapacity;
-        const QString alias = command.section(QLatin1Char(' '), -1);
+        // The word after "alias" names it ("open <path> alias sound growing"); else the last word.
+        const QStringList words = command.split(QLatin1Char(' '));
+        const qsizetype at = words.lastIndexOf(QStringLiteral("alias"));
+        const QString alias = at >= 0 && at + 1 < words.size() ? words[at + 1] : words.last();
         if (command.startsWith("open ") && command.contains(" alias ")) {
             if (openFailures.contains(alias))
                 return {openFailures.value(alias), {}};

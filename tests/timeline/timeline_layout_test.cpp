@@ -88,3 +88,30 @@ TEST(TimelineLayout, HitsTheTopmostHandleUnderThePoint)
     EXPECT_EQ(hitTest(layoutTimeline(frac), {17.5, 52}), TimelineHit::BeginTop);
     EXPECT_EQ(hitTest(layoutTimeline(frac), {18, 52}), TimelineHit::Panel);
 }
+
+// While a file decodes, the part not decoded yet is laid out from its first pixel to the track's
+// right line, in whatever view; once the whole file is there (or nothing decodes) it is not.
+TEST(TimelineLayout, ThePartNotYetDecodedIsPending)
+{
+    EditorModel m;
+    m.setDuration(7200);
+    EXPECT_FALSE(layoutTimeline(m).pendingShown);  // a decoded file
+
+    m.setDecodedEnd(1800);
+    TimelineLayout l = layoutTimeline(m);
+    EXPECT_TRUE(l.pendingShown);
+    EXPECT_DOUBLE_EQ(l.pendingLeft, 182 + 6);
+    EXPECT_DOUBLE_EQ(l.decodedFraction, 0.25);
+
+    m.setView({0, 728});  // zoomed in on the decoded part: the pending part is out of view
+    EXPECT_FALSE(layoutTimeline(m).pendingShown);
+    m.setView({3600, 728});  // wholly pending: from the track's first line
+    l = layoutTimeline(m);
+    EXPECT_TRUE(l.pendingShown);
+    EXPECT_DOUBLE_EQ(l.pendingLeft, 6);
+
+    m.setDecodedEnd(7200);
+    EXPECT_FALSE(layoutTimeline(m).pendingShown);
+    m.setDecodedEnd(std::nullopt);
+    EXPECT_FALSE(layoutTimeline(m).pendingShown);
+}
