@@ -213,7 +213,7 @@ void EditorSession::checkDecodeSpace(const QString& chunk)
     }
     spaceChecked_ = true;
     decodeHeader_.clear();
-    const std::optional<qint64> free = freeBytes(paths_.tempDir);
+    const std::optional<qint64> free = services_.freeSpace ? services_.freeSpace(paths_.tempDir) : freeBytes(paths_.tempDir);
     if (!free)
         return;
     if (const std::optional<QString> why = spaceShortage(caption_, paths_.tempDir,

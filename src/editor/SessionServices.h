@@ -1,4 +1,8 @@
 #pragma once
+#include <QString>
+
+#include <functional>
+#include <optional>
 
 class MessageBoxes;
 class Shell;
@@ -16,4 +20,7 @@ struct SessionServices {
     // Recent files and the dialogs' starting folders; nullptr: nothing is remembered and the
     // dialogs start where the common dialog wrapper puts them.
     FileHistory* history = nullptr;
+    // The room left where the decoded sound goes (bytes, nullopt when unknown); empty: the file
+    // system is asked (freeBytes).
+    std::function<std::optional<qint64>(const QString& folder)> freeSpace = {};
 };

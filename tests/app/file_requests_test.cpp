@@ -1,5 +1,6 @@
 // The real main window, offscreen, reached without its open dialog: a file given as on the
-// command line, a drop, the recent files of the File menu; and where its dialogs start.
+// command line, a drop, the recent files of the File menu. What the session does with a given
+// file, and where its dialogs start, is tested on the session (tests/editor/session_files_test.cpp).
 #include "editor/FileHistory.h"
 #include "app/SkinLabel.h"
 #include "app/PathLabel.h"
@@ -74,51 +75,15 @@ struct Window {
 
 }  // namespace
 
-TEST(FileRequests, AFileNamedAsOnTheCommandLineOpensWithoutTheDialog)
+TEST(FileRequests, AFileNamedAsOnTheCommandLineShowsItsTimelineAndName)
 {
     Window win;
     const QString song = win.song("in", "Song.mp3");
     EXPECT_TRUE(win.w->openGivenFile(song));
     EXPECT_TRUE(win.isOpen());
     EXPECT_TRUE(win.rig.dialogs.calls.empty());
-    EXPECT_TRUE(win.rig.boxes.shown.empty());
     EXPECT_FALSE(part<TimelinePanel>(*win.w, "picOpened")->isHidden());
     EXPECT_EQ(part<PathLabel>(*win.w, "lblFileName")->path(), song);
-    EXPECT_EQ(win.rig.history.recentFiles(), QStringList{song});
-
-    // Another name while a file is open: offered for closing first; Cancel keeps the open one.
-    const QString other = win.song("in", "Other.mp3");
-    win.rig.boxes.answers = {MsgResult::Cancel};
-    EXPECT_FALSE(win.w->openGivenFile(other));
-    ASSERT_EQ(win.rig.boxes.shown.size(), 1u);
-    EXPECT_EQ(win.rig.boxes.shown[0].title, "Close Current File");
-    EXPECT_EQ(win.rig.history.currentFile(), song);
-    EXPECT_TRUE(win.w->openGivenFile(other));  // answered OK this time
-    EXPECT_EQ(win.rig.history.currentFile(), other);
-}
-
-TEST(FileRequests, AMissingOrUndecodableFileGivesTheUsualMessages)
-{
-    Window win;
-    const QString missing = win.rig.root.filePath("in/none.mp3");
-    EXPECT_FALSE(win.w->openGivenFile(missing));
-    ASSERT_EQ(win.rig.boxes.shown.size(), 1u);
-    EXPECT_EQ(win.rig.boxes.shown[0].text, missing + "\nFile not found.\nCheck the file name and try again.");
-    EXPECT_EQ(win.rig.boxes.shown[0].title, "Open Files");
-    EXPECT_EQ(win.rig.boxes.shown[0].icon, MsgIcon::Warning);
-    EXPECT_FALSE(win.isOpen());
-
-    // Text in a sound's clothing: the transcoder's failure, as after the dialog.
-    const QString text = win.rig.root.filePath("fake.mp3");
-    QFile f(text);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("not sound\n");
-    f.close();
-    EXPECT_FALSE(win.w->openGivenFile(text));
-    ASSERT_EQ(win.rig.boxes.shown.size(), 2u);
-    EXPECT_TRUE(win.rig.boxes.shown[1].text.contains(text));
-    EXPECT_EQ(win.rig.boxes.shown[1].icon, MsgIcon::Error);
-    EXPECT_TRUE(win.rig.history.recentFiles().isEmpty());  // only files that opened are remembered
 }
 
 TEST(FileRequests, ADroppedFileOpensTheFirstOfSeveralAndFoldersAreIgnored)
@@ -192,46 +157,4 @@ TEST(FileRequests, RecentFilesNewestFirstAtMostEightAndMissingOnesRemoved)
     win.w->menuWindow().menuRecent->actions()[1]->trigger();
     win.waitUntil([&] { return win.rig.history.currentFile() == again; });
     EXPECT_EQ(win.rig.history.recentFiles().first(), again);
-}
-
-TEST(FileRequests, DialogsStartInTheRememberedFoldersAndOfferARingToneName)
-{
-    Window win;
-    // First open: the music folder.
-    clickPanel(*win.w, 0);
-    ASSERT_EQ(win.rig.dialogs.calls.size(), 1u);
-    EXPECT_EQ(win.rig.dialogs.calls[0].file.directory, win.rig.musicDir);
-
-    const QString song = win.song("albums/one", "Song.mp3");
-    win.rig.dialogs.openAnswers.push_back(song);
-    clickPanel(*win.w, 0);
-    ASSERT_TRUE(win.isOpen());
-
-    // First save: the opened file's folder, offering "Song (ring tone).mp3".
-    win.w->session().model().setEndFromDrag(1);
-    clickPanel(*win.w, 1);
-    DialogCall save = win.rig.dialogs.calls.back();
-    ASSERT_EQ(save.kind, DialogCall::Save);
-    EXPECT_EQ(save.file.directory, win.rig.root.filePath("albums/one") + "/");
-    EXPECT_EQ(save.file.initialName, "Song (ring tone).mp3");
-
-    // After a save elsewhere, the next save starts there.
-    QDir(win.rig.root.path()).mkpath("tones");
-    const QString out = win.rig.root.filePath("tones/Song (ring tone).mp3");
-    win.rig.dialogs.saveAnswers.push_back(out);
-    clickPanel(*win.w, 1);
-    ASSERT_TRUE(QFile::exists(out));
-    clickPanel(*win.w, 1);
-    EXPECT_EQ(win.rig.dialogs.calls.back().file.directory, win.rig.root.filePath("tones") + "/");
-
-    // The next open starts in the last opened file's folder, also in a new window (next run).
-    win.w->openGivenFile(song);  // asks to close first (OK), then opens it again
-    win.rig.boxes.answers = {MsgResult::Ok};
-    clickPanel(*win.w, 0);  // offers to close
-    clickPanel(*win.w, 0);  // the dialog
-    EXPECT_EQ(win.rig.dialogs.calls.back().kind, DialogCall::Open);
-    EXPECT_EQ(win.rig.dialogs.calls.back().file.directory, win.rig.root.filePath("albums/one"));
-    FileHistory nextRun(win.rig.root.filePath("state/history.ini"), win.rig.musicDir);
-    EXPECT_EQ(nextRun.openDialogFolder(), win.rig.root.filePath("albums/one"));
-    EXPECT_EQ(nextRun.saveDialogFolder(), win.rig.root.filePath("tones"));
 }

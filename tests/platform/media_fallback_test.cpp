@@ -4,6 +4,7 @@
 #include "platform/SdlMediaDevice.h"
 #include "platform/WavFile.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -33,7 +34,11 @@ protected:
         EXPECT_EQ(device.driverName(), QString());  // nothing starts before the first open
         EXPECT_EQ(device.send("open " + wav + " alias sound").code, 0) << driver;
         EXPECT_EQ(device.send("play sound").code, 0) << driver;
-        QThread::msleep(250);
+        // The clock runs: the position leaves 0 (a generous deadline on a busy machine).
+        QElapsedTimer clock;
+        clock.start();
+        while (device.send("status sound position").reply.toLongLong() == 0 && clock.elapsed() < 30000)
+            QThread::msleep(5);
         EXPECT_GT(device.send("status sound position").reply.toLongLong(), 0) << driver;
         EXPECT_EQ(device.send("status sound length").reply, "2000") << driver;
         EXPECT_EQ(device.send("stop sound").code, 0);

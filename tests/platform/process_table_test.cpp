@@ -2,6 +2,7 @@
 
 #include "support/ProcessProbes.h"
 
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -14,14 +15,17 @@ namespace {
 // A name no other process on the machine carries.
 QString uniqueName() { return QStringLiteral("tsPT%1").arg(::getpid() % 100000); }
 
+// Polls `condition` until it holds; false when it still does not after a generous deadline.
 bool waitUntil(const std::function<bool()>& condition)
 {
-    for (int i = 0; i < 400; ++i) {
-        if (condition())
-            return true;
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > 30000)
+            return false;
         ::usleep(5000);
     }
-    return false;
+    return true;
 }
 }
 

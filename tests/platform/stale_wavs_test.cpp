@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,11 +20,22 @@ void touch(const QString& path)
     f.write("RIFF");
 }
 
-// A child that carries `name`, with time to take it.
+// A child that carries `name`: returns once /proc shows it under that name (the kernel keeps
+// 15 bytes of it), or, with a failure, when it does not within a generous deadline.
 pid_t namedChild(const QByteArray& name)
 {
     const pid_t pid = startNamedChild(name);
-    ::usleep(50000);
+    if (pid <= 0)
+        return pid;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 30000) {
+        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == name.left(15))
+            return pid;
+        ::usleep(2000);
+    }
+    ADD_FAILURE() << "the child never took the name " << name.constData();
     return pid;
 }
 
@@ -46,6 +58,9 @@ TEST(StaleWavs, RemovesOnlyTheWavsOfInstancesThatAreGone)
     const pid_t running = namedChild(ownName());  // another instance of this program
     const pid_t other = namedChild("tsNotUs");    // a live process of another program
     const pid_t dead = namedChild("tsGone");
+    ASSERT_GT(running, 0);
+    ASSERT_GT(other, 0);
+    ASSERT_GT(dead, 0);
     ::kill(dead, SIGKILL);
     ::waitpid(dead, nullptr, 0);
     auto wav = [&](qint64 pid) { return dir + QStringLiteral("/open-%1.wav").arg(pid); };

@@ -25,6 +25,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // What a session told its window through its signals: each kind in order, and all of them in
 // one list ("busy 1", "decodePanel 1", "decode 10%", "caption <text>", ...).
@@ -134,6 +135,8 @@ struct SessionRig {
     FakeDialogBackend dialogs;
     FakeMedia media;
     MediaDevice* realMedia = nullptr;  // used instead of the fake when set (before make)
+    // The room the session sees where the decoded sound goes; empty: the file system's.
+    std::function<std::optional<qint64>(const QString&)> freeSpace;
     RecordingLabels labels;
     AppPaths paths;
     QString musicDir = root.filePath("music");
@@ -153,7 +156,10 @@ struct SessionRig {
     }
     ~SessionRig() { session.reset(); }
 
-    SessionServices services() { return {&boxes, &shell, &dialogs, realMedia ? realMedia : &media, &history}; }
+    SessionServices services()
+    {
+        return {&boxes, &shell, &dialogs, realMedia ? realMedia : &media, &history, freeSpace};
+    }
 
     // A new session (an earlier one goes first), its labels and log started afresh.
     EditorSession& make()

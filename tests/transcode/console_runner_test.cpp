@@ -63,7 +63,7 @@ int zombieChildren()
     return zombies;
 }
 
-bool spinUntil(const std::function<bool()>& condition, int ms = 5000)
+bool spinUntil(const std::function<bool()>& condition, int ms = 30000)
 {
     QElapsedTimer clock;
     clock.start();
@@ -330,11 +330,20 @@ TEST(ConsoleRunnerLifetime, RunnerDestroyedWhileItsChildRunsLeavesNoZombie)
 {
     RecordingMessageBoxes boxes;
     auto* runner = new ConsoleRunner(boxes);
-    QTimer::singleShot(100, runner, [runner] { delete runner; });
-    EXPECT_TRUE(runner->ExecuteCommand(helper("sleeper") + QStringLiteral(" 300")).isEmpty());
-    // The child ends after its sleep; something must reap it even though the runner is gone.
-    ::usleep(400000);
-    EXPECT_TRUE(spinUntil([] { return zombieChildren() == 0; }, 3000));
+    // Once the child has told its pid, the runner goes from the event loop while the child runs.
+    qint64 child = 0;
+    QObject::connect(runner, &ConsoleRunner::ReceiveOutputs, runner, [runner, &child](QString& chunk) {
+        if (child == 0 && chunk.startsWith(QLatin1String("pid "))) {
+            child = chunk.mid(4).trimmed().toLongLong();
+            QTimer::singleShot(0, runner, [runner] { delete runner; });
+        }
+    });
+    EXPECT_TRUE(runner->ExecuteCommand(helper("sleeper") + QStringLiteral(" 1000 tell")).isEmpty());
+    ASSERT_GT(child, 0);
+    // The child ends after its sleep; something must reap it even though the runner is gone:
+    // its /proc entry disappears only once it is reaped.
+    EXPECT_TRUE(spinUntil([&] { return !QFile::exists(QStringLiteral("/proc/%1").arg(child)); }));
+    EXPECT_EQ(zombieChildren(), 0);
 }
 
 TEST(ConsoleRunnerLifetime, HandlerMayDeleteTheRunnerMidRun)
@@ -343,7 +352,7 @@ TEST(ConsoleRunnerLifetime, HandlerMayDeleteTheRunnerMidRun)
     auto* runner = new ConsoleRunner(boxes);
     QObject::connect(runner, &ConsoleRunner::ReceiveOutputs, runner, [runner](QString&) { delete runner; });
     EXPECT_TRUE(runner->ExecuteCommand(coder() + QStringLiteral(" 2 50")).isEmpty());
-    EXPECT_TRUE(spinUntil([] { return zombieChildren() == 0; }, 3000));
+    EXPECT_TRUE(spinUntil([] { return zombieChildren() == 0; }));
 }
 
 using ConsoleRunnerStop = RunnerFixture;
@@ -381,7 +390,7 @@ TEST_F(ConsoleRunnerStop, StopReachesWhatTheChildStartedAndKillsWhatIgnoresIt)
     runner.ExecuteCommand(helper("forker") + QStringLiteral(" 20000 wait"));
     EXPECT_TRUE(runner.lastExit().stopped);
     ASSERT_GT(grandchild, 0);
-    EXPECT_TRUE(spinUntil([&] { return processEnded(grandchild); }, 3000));  // SIGTERM went to the group
+    EXPECT_TRUE(spinUntil([&] { return processEnded(grandchild); }));  // SIGTERM went to the group
 
     QTimer::singleShot(200, &runner, [&] { runner.stop(); });
     QElapsedTimer clock;
@@ -400,13 +409,13 @@ TEST(ConsoleRunnerChild, DiesWithTheProgramThatStartedIt)
     spawner.start(QStringLiteral(TS_HELPER_DIR "/spawner"),
                   {QStringLiteral(TS_HELPER_DIR "/sleeper"), QStringLiteral("20000"), QStringLiteral("tell")});
     ASSERT_TRUE(spawner.waitForStarted());
-    ASSERT_TRUE(spinUntil([&] { return spawner.canReadLine(); }, 5000));
+    ASSERT_TRUE(spinUntil([&] { return spawner.canReadLine(); }));
     const pid_t child = QString::fromLatin1(spawner.readLine()).mid(4).trimmed().toInt();
     ASSERT_GT(child, 0);
     EXPECT_FALSE(processEnded(child));
     ::kill(static_cast<pid_t>(spawner.processId()), SIGKILL);
     spawner.waitForFinished();
-    EXPECT_TRUE(spinUntil([&] { return processEnded(child); }, 5000));
+    EXPECT_TRUE(spinUntil([&] { return processEnded(child); }));
     if (!processEnded(child))
         ::kill(child, SIGKILL);
 }

@@ -84,3 +84,41 @@ TEST(ProgressParsing, TheLoudnessShortfallLineOfASave)
     EXPECT_EQ(loudnessShortfall("Input #0, wav, from 'Loudness: -1 LUFS reached.wav':\n  Duration: 00:00:05.00"), "");
     EXPECT_EQ(loudnessShortfall(""), "");
 }
+
+TEST(ProgressParsing, ReadsTheDecodedStreamOfTheOutputHeader)
+{
+    // The input's stream line comes first and is not the output's, even when it is PCM too.
+    const QString header = "Input #0, wav, from 'in.wav':\n"
+                           "  Duration: 00:00:10.00, start: 0.000000, bitrate: 256 kb/s\n"
+                           "  Stream #0:0: Audio: pcm_s16le ([1][0][0][0] / 0x0001), 16000 Hz, mono, s16, 256 kb/s\n"
+                           "Output #0, wav, to '/tmp/t/x.wav':\n"
+                           "  Stream #0:0: Audio: pcm_s16le, 44100 Hz, stereo, s16, 1411 kb/s\n"
+                           "size=       0kB time=00:00:00.00 bitrate=N/A\r";
+    EXPECT_EQ(readPcmOutput(header), (PcmOutput{44100, 2}));
+    // The channels come from the bit rate, whatever the layout is called.
+    EXPECT_EQ(readPcmOutput("Output #0, wav, to 'a.wav':\n  Stream #0:0: Audio: pcm_s16le, 8000 Hz, mono, s16, 128 kb/s\n"),
+              (PcmOutput{8000, 1}));
+    EXPECT_EQ(readPcmOutput("Output #0, wav, to 'a.wav':\n  Stream #0:0: Audio: pcm_s16le, 48000 Hz, 5.1, s16, 4608 kb/s\n"),
+              (PcmOutput{48000, 6}));
+}
+
+TEST(ProgressParsing, NoDecodedStreamUntilTheOutputHeaderHoldsOne)
+{
+    const QString input = "Input #0, mp3, from 'a.mp3':\n"
+                          "  Stream #0:0: Audio: pcm_s16le, 44100 Hz, stereo, s16, 1411 kb/s\n";
+    EXPECT_FALSE(readPcmOutput(input).has_value());  // only the input's stream
+    EXPECT_FALSE(readPcmOutput(input + "Output #0, wav, to 'x.wav':\n  Stream #0:0: Au").has_value());  // cut short
+    // A save writes no 16-bit PCM: nothing to read.
+    EXPECT_FALSE(readPcmOutput("Output #0, mp3, to 'r.mp3':\n  Stream #0:0: Audio: mp3, 44100 Hz, mono, fltp, 128 kb/s\n")
+                     .has_value());
+    // Fields on different lines are not one stream.
+    EXPECT_FALSE(readPcmOutput("Output #0, wav, to 'x.wav':\n  Stream #0:0: Audio: pcm_s16le, 44100 Hz\n, stereo, s16, 1411 kb/s\n")
+                     .has_value());
+    // A rate or bit rate of nothing, or one too low for a channel, tells no format.
+    EXPECT_FALSE(readPcmOutput("Output #0, wav, to 'x.wav':\n  Stream #0:0: Audio: pcm_s16le, 0 Hz, mono, s16, 128 kb/s\n")
+                     .has_value());
+    EXPECT_FALSE(readPcmOutput("Output #0, wav, to 'x.wav':\n  Stream #0:0: Audio: pcm_s16le, 44100 Hz, mono, s16, 0 kb/s\n")
+                     .has_value());
+    EXPECT_FALSE(readPcmOutput("Output #0, wav, to 'x.wav':\n  Stream #0:0: Audio: pcm_s16le, 44100 Hz, mono, s16, 300 kb/s\n")
+                     .has_value());
+}

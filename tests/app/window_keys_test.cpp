@@ -56,6 +56,15 @@ struct Keys {
             }
         });
         poll.start(5);
+        // Without a window manager nothing hands the activation back when a popup closes, and the
+        // offscreen platform may deliver a popup's own activation after it has closed: the window
+        // takes it back here, as a window manager would give it.
+        QElapsedTimer activating;
+        activating.start();
+        while (QApplication::activeWindow() != w.get() && activating.elapsed() < 10000) {
+            QApplication::setActiveWindow(w.get());
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
         press();
         // The menu pops up once the key is done (a queued call): wait for it, not for a time.
         QElapsedTimer waited;
@@ -332,7 +341,11 @@ TEST(EditorKeys, OnlyEscapeWorksWhileTheTranscoderRuns)
                                         std::pair{Qt::Key_R, Qt::ControlModifier}, std::pair{Qt::Key_F, Qt::AltModifier},
                                         std::pair{Qt::Key_Equal, Qt::ControlModifier}})
             k.key(key, mods);
-        EXPECT_TRUE(k.rig.media.commands.isEmpty());
+        // No key reached the device; only the playback poll's status queries may have (it ticks
+        // every 100 ms, also while the transcoder runs).
+        QStringList sent = k.rig.media.commands;
+        sent.removeIf([](const QString& c) { return c.startsWith(QLatin1String("status ")); });
+        EXPECT_TRUE(sent.isEmpty()) << sent.join(", ").toStdString();
         EXPECT_EQ(k.rig.dialogs.calls.size(), 1u);  // the open that runs now, no other
         EXPECT_EQ(k.model().selection(), Selection{});
         EXPECT_FALSE(k.model().isZoomed());
