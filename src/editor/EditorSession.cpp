@@ -28,7 +28,7 @@ EditorSession::EditorSession(const AppPaths& paths, const SessionServices& servi
     if (QFile::exists(paths_.setupIni()))
         settings_ = loadSetupIni(paths_.setupIni());
     effects_ = loadEffectsIni(paths_.effectsIni());
-    caption_ = QString::fromLatin1(kNoFileCaption);
+    caption_ = tr(kNoFileCaption);
     objDOS_ = new ConsoleRunner(*services_.boxes, this);
     objDOS1_ = new ConsoleRunner(*services_.boxes, this);
     connect(objDOS_, &ConsoleRunner::ReceiveOutputs, this, &EditorSession::decodeOutput);
@@ -90,7 +90,7 @@ void EditorSession::play()
     // Nothing would sound from the very end: say so rather than play nothing.
     if (isFileOpen() && playback_->isCued() && !isSet(state_.playPaused) && model_.duration() > 0 &&
         model_.playheadSeconds() >= model_.duration()) {
-        Q_EMIT hint(QStringLiteral("The playhead is at the end of the file: press Home to play from the start."));
+        Q_EMIT hint(tr("The playhead is at the end of the file: press Home to play from the start."));
         return;
     }
     playback_->play();
@@ -117,14 +117,14 @@ void EditorSession::playPause()
 void EditorSession::setBegin()
 {
     if (!model_.setBeginAtPlayhead())
-        Q_EMIT hint(QStringLiteral("The begin was not set: it must lie before the end (%1). Move the playhead back.")
+        Q_EMIT hint(tr("The begin was not set: it must lie before the end (%1). Move the playhead back.")
                         .arg(formatTime(model_.selection().end)));
 }
 
 void EditorSession::setEnd()
 {
     if (!model_.setEndAtPlayhead())
-        Q_EMIT hint(QStringLiteral("The end was not set: it must not lie before the begin (%1). Move the playhead on.")
+        Q_EMIT hint(tr("The end was not set: it must not lie before the begin (%1). Move the playhead on.")
                         .arg(formatTime(model_.selection().begin)));
 }
 
@@ -234,12 +234,12 @@ void EditorSession::warn(const QString& text, const QString& title)
 void EditorSession::randomCut()
 {
     if (model_.duration() <= 0) {
-        warn(QStringLiteral("Please play the music first"), QStringLiteral("warning"));
+        warn(tr("Please play the music first"), tr("warning"));
     } else if (const std::optional<RandomCut> cut = ::randomCut(model_.duration(), random_)) {
         model_.applyRandomCut(cut->begin, cut->end);
     } else {
-        warn(QStringLiteral("This sound is too short for a random ring tone of more than five seconds."),
-             QStringLiteral("warning"));
+        warn(tr("This sound is too short for a random ring tone of more than five seconds."),
+             tr("warning"));
     }
     if (!shuttingDown_)
         Q_EMIT focusWanted();
@@ -254,7 +254,7 @@ void EditorSession::showAbout()
                                 .arg(TUNESNIP_VERSION_PATCH);
     services_.boxes->show(version + QStringLiteral("\r\n") + QString::fromUtf8(kOwnershipLine) + QStringLiteral("\r\n") +
                               QString::fromLatin1(kWebAddress),
-                          QStringLiteral("About"), MsgButtons::Ok, MsgIcon::None);
+                          tr("About"), MsgButtons::Ok, MsgIcon::None);
 }
 
 void EditorSession::openThroughShell(const QString& target, const QString& failureText)
@@ -267,23 +267,23 @@ void EditorSession::sendToFriends()
 {
     const QString to = QString::fromLatin1(kFriendAddress);
     openThroughShell(QStringLiteral("mailto:") + to +
-                         QStringLiteral("?subject=I ve cut music by TuneSnip!&body=I ve cut music by TuneSnip! "
-                                        "You can see more detail here: ") +
+                         QStringLiteral("?subject=") + tr("I ve cut music by TuneSnip!") + QStringLiteral("&body=") +
+                         tr("I ve cut music by TuneSnip! You can see more detail here: ") +
                          QString::fromLatin1(kWebAddress),
-                     QStringLiteral("Could not start a mail program for a message to %1.").arg(to));
+                     tr("Could not start a mail program for a message to %1.").arg(to));
 }
 
 void EditorSession::sendFeedback()
 {
     const QString to = QString::fromLatin1(kSupportAddress);
-    openThroughShell(QStringLiteral("mailto:") + to + QStringLiteral("?subject=Feedback/Bug Report"),
-                     QStringLiteral("Could not start a mail program. Please write to %1.").arg(to));
+    openThroughShell(QStringLiteral("mailto:") + to + QStringLiteral("?subject=") + tr("Feedback/Bug Report"),
+                     tr("Could not start a mail program. Please write to %1.").arg(to));
 }
 
 void EditorSession::openHelp()
 {
     openThroughShell(paths_.helpFile(),
-                     QStringLiteral("Could not open the help page \"%1\": no program to show it was found.")
+                     tr("Could not open the help page \"%1\": no program to show it was found.")
                          .arg(paths_.helpFile()));
 }
 
@@ -302,10 +302,10 @@ void EditorSession::exit()
 QString EditorSession::quitQuestion() const
 {
     if (objDOS1_->isRunning())
-        return QStringLiteral("Saving \"%1\" is not finished.\r\nQuit anyway? The save stops and the file is left as it "
+        return tr("Saving \"%1\" is not finished.\r\nQuit anyway? The save stops and the file is left as it "
                               "was before.")
             .arg(savePath_);
-    return QStringLiteral("Are you sure to quit?");
+    return tr("Are you sure to quit?");
 }
 
 void EditorSession::shutDown()

@@ -4,6 +4,7 @@
 #include "timeline/TimeText.h"
 #include "timeline/TimelineGeometry.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -97,7 +98,7 @@ void paintTimeline(QPainter& p, const TimelineArt& art, const TimelineScene& sce
     small.setPixelSize(10);
     p.setFont(small);
     if (scene.looping)
-        drawBadge(p, QRect(kPanelWidth - 64, 10, 52, 16), QStringLiteral("Loop"), QColor(64, 170, 120, 60), kInk);
+        drawBadge(p, QRect(kPanelWidth - 64, 10, 52, 16), QCoreApplication::translate("TimelinePainter", "Loop"), QColor(64, 170, 120, 60), kInk);
     if (!scene.bubbleText.isEmpty()) {
         const QFontMetrics metrics(small);
         const QSize size(metrics.horizontalAdvance(scene.bubbleText) + 10, metrics.height() + 4);
