@@ -7,6 +7,7 @@
 #include "editor/AppIdentity.h"
 #include "editor/FileHistory.h"
 #include "editor/PlaybackController.h"
+#include "platform/Language.h"
 #include "platform/MediaDevice.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
@@ -282,9 +283,8 @@ void EditorSession::sendFeedback()
 
 void EditorSession::openHelp()
 {
-    openThroughShell(paths_.helpFile(),
-                     tr("Could not open the help page \"%1\": no program to show it was found.")
-                         .arg(paths_.helpFile()));
+    const QString page = localizedFile(paths_.helpFile(), QLocale());  // the page of the program's language
+    openThroughShell(page, tr("Could not open the help page \"%1\": no program to show it was found.").arg(page));
 }
 
 void EditorSession::showSettings()
