@@ -14,7 +14,7 @@ packages=(
   libgtest-dev
   ffmpeg
   xvfb xdotool imagemagick x11-utils
-  fonts-dejavu-core fonts-liberation
+  fonts-dejavu-core fonts-liberation fonts-wqy-microhei
   dpkg-dev file desktop-file-utils appstream
 )
 

@@ -5,363 +5,365 @@
     <name>CCommonDialogs</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
     <name>ConsoleRunner</name>
     <message>
         <source>Command Line empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehlszeile leer</translation>
     </message>
     <message>
         <source>CreatePipe failed. Error: </source>
-        <translation type="unfinished"></translation>
+        <translation>CreatePipe fehlgeschlagen. Fehler: </translation>
     </message>
     <message>
         <source>File or command not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei oder Befehl nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>DecodeSpace</name>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: its decoded sound needs %2 of free space in %3, but only %4 are free. Make room there and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden: Sein dekodierter Klang braucht %2 freien Platz in %3, frei sind aber nur %4. Schaffen Sie dort Platz und öffnen Sie die Datei erneut.</translation>
     </message>
 </context>
 <context>
     <name>EditorActions</name>
     <message>
         <source>Open Audio File(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiodatei ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Close Audio File(&amp;C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiodatei s&amp;chließen</translation>
     </message>
     <message>
         <source>Save RingTone(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klingelton &amp;speichern</translation>
     </message>
     <message>
         <source>Exit(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Random RingTone Cutter(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zufälliger Klingelton-Schnitt</translation>
     </message>
     <message>
         <source>Send RingTone to Friends(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klingelton an &amp;Freunde senden</translation>
     </message>
     <message>
         <source>Setting(&amp;S)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>About(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Play/Pause(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiedergabe/Pause</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Select Start Position(&amp;B)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beginn setzen</translation>
     </message>
     <message>
         <source>Select End Position(&amp;E)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ende setzen</translation>
     </message>
     <message>
         <source>Play Selected Section(&amp;P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;abspielen</translation>
     </message>
     <message>
         <source>Loop Selected Section(&amp;L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl in &amp;Schleife abspielen</translation>
     </message>
     <message>
         <source>Undo Selection(&amp;U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;rückgängig machen</translation>
     </message>
     <message>
         <source>Redo Selection(&amp;D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl &amp;wiederherstellen</translation>
     </message>
     <message>
         <source>Playhead to Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielposition an den Anfang</translation>
     </message>
     <message>
         <source>Playhead to End</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielposition ans Ende</translation>
     </message>
     <message>
         <source>Playhead to Selection Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielposition an den Beginn der Auswahl</translation>
     </message>
     <message>
         <source>Playhead to Selection End</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielposition ans Ende der Auswahl</translation>
     </message>
     <message>
         <source>Back 1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sekunde zurück</translation>
     </message>
     <message>
         <source>Forward 1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sekunde vor</translation>
     </message>
     <message>
         <source>Back 10 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Sekunden zurück</translation>
     </message>
     <message>
         <source>Forward 10 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Sekunden vor</translation>
     </message>
     <message>
         <source>Zoom In(&amp;I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom Out(&amp;O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>Whole File(&amp;W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze &amp;Datei</translation>
     </message>
     <message>
         <source>Zoom to Selection(&amp;Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf &amp;Auswahl zoomen</translation>
     </message>
     <message>
         <source>Stop the Transcoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transcoder anhalten</translation>
     </message>
 </context>
 <context>
     <name>EditorSession</name>
     <message>
         <source>No file open</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei geöffnet</translation>
     </message>
     <message>
         <source>The playhead is at the end of the file: press Home to play from the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abspielposition steht am Ende der Datei: Drücken Sie Pos1, um von vorn abzuspielen.</translation>
     </message>
     <message>
         <source>The begin was not set: it must lie before the end (%1). Move the playhead back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beginn wurde nicht gesetzt: Er muss vor dem Ende (%1) liegen. Bewegen Sie die Abspielposition zurück.</translation>
     </message>
     <message>
         <source>The end was not set: it must not lie before the begin (%1). Move the playhead on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ende wurde nicht gesetzt: Es darf nicht vor dem Beginn (%1) liegen. Bewegen Sie die Abspielposition weiter.</translation>
     </message>
     <message>
         <source>Please play the music first</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte spielen Sie zuerst die Musik ab</translation>
     </message>
     <message>
         <source>warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>This sound is too short for a random ring tone of more than five seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Klang ist zu kurz für einen zufälligen Klingelton von mehr als fünf Sekunden.</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>I ve cut music by TuneSnip!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich habe Musik mit TuneSnip geschnitten!</translation>
     </message>
     <message>
         <source>I ve cut music by TuneSnip! You can see more detail here: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ich habe Musik mit TuneSnip geschnitten! Mehr dazu finden Sie hier: </translation>
     </message>
     <message>
         <source>Could not start a mail program for a message to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein E-Mail-Programm für eine Nachricht an %1 gestartet werden.</translation>
     </message>
     <message>
         <source>Feedback/Bug Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückmeldung/Fehlerbericht</translation>
     </message>
     <message>
         <source>Could not start a mail program. Please write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden. Bitte schreiben Sie an %1.</translation>
     </message>
     <message>
         <source>Could not open the help page &quot;%1&quot;: no program to show it was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite „%1“ konnte nicht geöffnet werden: Es wurde kein Programm zum Anzeigen gefunden.</translation>
     </message>
     <message>
         <source>Saving &quot;%1&quot; is not finished.<byte value="xd"/>
 Quit anyway? The save stops and the file is left as it was before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Speichern von „%1“ ist nicht abgeschlossen.<byte value="xd"/>
+Trotzdem beenden? Das Speichern bricht ab und die Datei bleibt, wie sie vorher war.</translation>
     </message>
     <message>
         <source>Are you sure to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirklich beenden?</translation>
     </message>
     <message>
         <source>All supported files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle unterstützten Dateien</translation>
     </message>
     <message>
         <source>MP3 Files(*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3-Dateien(*.mp3)</translation>
     </message>
     <message>
         <source>WMA Files(*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA-Dateien(*.wma)</translation>
     </message>
     <message>
         <source>WAV Files(*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV-Dateien(*.wav)</translation>
     </message>
     <message>
         <source>AMR Files(*.amr)</source>
-        <translation type="unfinished"></translation>
+        <translation>AMR-Dateien(*.amr)</translation>
     </message>
     <message>
         <source>WMV Files(*.wmv)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMV-Dateien(*.wmv)</translation>
     </message>
     <message>
         <source>AVI Files(*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>AVI-Dateien(*.avi)</translation>
     </message>
     <message>
         <source>MPG Files(*.mpg)</source>
-        <translation type="unfinished"></translation>
+        <translation>MPG-Dateien(*.mpg)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien(*.*)</translation>
     </message>
     <message>
         <source>Current Audio file will be closed, are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Audiodatei wird geschlossen. Sind Sie sicher?</translation>
     </message>
     <message>
         <source>Close Current File</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Datei schließen</translation>
     </message>
     <message>
         <source>Open Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien öffnen</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden: Es ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>Cannot decode &quot;%1&quot;: the temporary folder is not usable (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht dekodiert werden: Der temporäre Ordner ist nicht nutzbar (%2).</translation>
     </message>
     <message>
         <source>Could not open &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>: it holds no sound that can be decoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>: Sie enthält keinen Klang, der sich dekodieren lässt.</translation>
     </message>
     <message>
         <source>Nothing to save: open a file first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu speichern: Öffnen Sie zuerst eine Datei.</translation>
     </message>
     <message>
         <source>Nothing to save: mark a begin and an end first (B and E).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu speichern: Setzen Sie zuerst Beginn und Ende (B und E).</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: the name must end in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gespeichert werden: Der Name muss auf %2 enden.</translation>
     </message>
     <message>
         <source>Cannot save over the sound being edited: choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gerade bearbeitete Klang kann nicht überschrieben werden: Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; already exists.<byte value="xd"/>
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist bereits vorhanden.<byte value="xd"/>
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Saved &quot;%1&quot;. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ gespeichert. %2.</translation>
     </message>
     <message>
         <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ konnte nicht geöffnet werden: Es wurde keine Dateiverwaltung gefunden.</translation>
     </message>
 </context>
 <context>
     <name>EffectsSettings</name>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Fade %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Blende %1</translation>
     </message>
     <message>
         <source>Fade in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblenden %1</translation>
     </message>
     <message>
         <source>Fade out %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden %1</translation>
     </message>
     <message>
         <source>−%1 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>−%1 LUFS</translation>
     </message>
 </context>
 <context>
     <name>FileHistory</name>
     <message>
         <source> (ring tone).mp3</source>
-        <translation type="unfinished"></translation>
+        <translation> (Klingelton).mp3</translation>
     </message>
 </context>
 <context>
@@ -370,7 +372,9 @@ Do you want to replace it?</source>
         <source>
 File not found.
 Check the file name and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Datei nicht gefunden.
+Prüfen Sie den Dateinamen und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -379,36 +383,40 @@ Check the file name and try again.</source>
         <source>iPhone plays ring tones of up to %1 seconds; this one is %2 seconds long and will stop after %1 seconds when it rings.<byte value="xd"/>
 <byte value="xd"/>
 Save it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das iPhone spielt Klingeltöne von bis zu %1 Sekunden; dieser ist %2 Sekunden lang und bricht beim Klingeln nach %1 Sekunden ab.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem speichern?</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>An iPhone ring tone may be at most %1 seconds long; this selection is %2 seconds.<byte value="xd"/>
 <byte value="xd"/>
 Make the selection %1 seconds or shorter (%3 or less is best), or save it in another format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein iPhone-Klingelton darf höchstens %1 Sekunden lang sein; diese Auswahl ist %2 Sekunden lang.<byte value="xd"/>
+<byte value="xd"/>
+Kürzen Sie die Auswahl auf %1 Sekunden oder weniger (am besten %3 oder weniger) oder speichern Sie sie in einem anderen Format.</translation>
     </message>
 </context>
 <context>
     <name>PlaybackController</name>
     <message>
         <source>Cannot play the sound: no audio output could be opened. Another program may be using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klang kann nicht abgespielt werden: Es konnte keine Audioausgabe geöffnet werden. Vielleicht benutzt sie ein anderes Programm.</translation>
     </message>
     <message>
         <source>Cannot play the sound: its decoded copy is missing. Open the file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klang kann nicht abgespielt werden: Seine dekodierte Kopie fehlt. Öffnen Sie die Datei erneut.</translation>
     </message>
     <message>
         <source>Cannot play the sound: its decoded copy is damaged. Open the file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klang kann nicht abgespielt werden: Seine dekodierte Kopie ist beschädigt. Öffnen Sie die Datei erneut.</translation>
     </message>
     <message>
         <source>Cannot play the sound (media error %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klang kann nicht abgespielt werden (Medienfehler %1).</translation>
     </message>
 </context>
 <context>
@@ -416,61 +424,62 @@ Make the selection %1 seconds or shorter (%3 or less is best), or save it in ano
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits.
+Soll sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
     <name>RunFailure</name>
     <message>
         <source>The transcoder was stopped by signal %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Transcoder wurde durch Signal %1 (%2) beendet.</translation>
     </message>
     <message>
         <source>The transcoder ended with exit code %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Transcoder endete mit dem Exit-Code %1.</translation>
     </message>
     <message>
         <source>The transcoder wrote no file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Transcoder hat keine Datei geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>SaveFormats</name>
     <message>
         <source>MP3 Files(*.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3-Dateien(*.mp3)</translation>
     </message>
     <message>
         <source>WMA Files(*.wma)</source>
-        <translation type="unfinished"></translation>
+        <translation>WMA-Dateien(*.wma)</translation>
     </message>
     <message>
         <source>WAV Files(*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV-Dateien(*.wav)</translation>
     </message>
     <message>
         <source>AMR Files(*.amr)</source>
-        <translation type="unfinished"></translation>
+        <translation>AMR-Dateien(*.amr)</translation>
     </message>
     <message>
         <source>M4R iPhone ring tone(*.m4r)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4R-iPhone-Klingelton(*.m4r)</translation>
     </message>
     <message>
         <source>M4A Files(*.m4a)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A-Dateien(*.m4a)</translation>
     </message>
     <message>
         <source>OGG Files(*.ogg)</source>
-        <translation type="unfinished"></translation>
+        <translation>OGG-Dateien(*.ogg)</translation>
     </message>
     <message>
         <source>FLAC Files(*.flac)</source>
-        <translation type="unfinished"></translation>
+        <translation>FLAC-Dateien(*.flac)</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
 </context>
 <context>
@@ -479,217 +488,219 @@ Do you want to replace it?</source>
         <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
 <byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl konnte nicht mit ihren Blenden und ihrer Lautheit vorbereitet werden.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
     </message>
 </context>
 <context>
     <name>TempFolder</name>
     <message>
         <source>cannot create %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>cannot inspect %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geprüft werden</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <source>%1 belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <source>cannot make %1 private</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht privat gemacht werden</translation>
     </message>
 </context>
 <context>
     <name>TimelinePainter</name>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>- Ver %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>- Ver. %1.%2.%3</translation>
     </message>
     <message>
         <source>Open a Media File</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei öffnen</translation>
     </message>
     <message>
         <source>Save Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik speichern</translation>
     </message>
     <message>
         <source>Random Music Cutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufälliger Musikschnitt</translation>
     </message>
     <message>
         <source>Send Music to Your Friends</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik an Freunde senden</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Select Start Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn setzen</translation>
     </message>
     <message>
         <source>Select End Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende setzen</translation>
     </message>
     <message>
         <source>Play Selected Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl abspielen</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <source>Send Bug Report &amp; Feedback to us</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlerbericht und Rückmeldung an uns senden</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Ring-tone effects of every save: click to change them</source>
-        <translation type="unfinished"></translation>
+        <translation>Klingelton-Effekte jeder Speicherung: zum Ändern klicken</translation>
     </message>
 </context>
 <context>
     <name>frmMenu</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Recent Files(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnete Dateien</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
 </context>
 <context>
     <name>frmSetting</name>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ሖ LUFS, for phones</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ሔ LUFS, as loud as streaming</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ሣ LUFS, EBU R 128</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 LUFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 LUFS</translation>
     </message>
     <message>
         <source>O K</source>
-        <translation type="unfinished"></translation>
+        <translation>O K</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Open the folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>Do Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts tun</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>What happens after saving a cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Was nach dem Speichern eines Schnitts geschieht</translation>
     </message>
     <message>
         <source>Fades and loudness of the ring tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein- und Ausblenden und Lautheit des Klingeltons</translation>
+    </message>
+    <message>
+        <source>−16 LUFS, for phones</source>
+        <translation>−16 LUFS, für Telefone</translation>
+    </message>
+    <message>
+        <source>−14 LUFS, as loud as streaming</source>
+        <translation>−14 LUFS, so laut wie Streaming</translation>
+    </message>
+    <message>
+        <source>−23 LUFS, EBU R 128</source>
+        <translation>−23 LUFS, EBU R 128</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt...</translation>
     </message>
     <message>
         <source>Graphics...</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafik...</translation>
     </message>
     <message>
         <source>Components...</source>
-        <translation type="unfinished"></translation>
+        <translation>Komponenten...</translation>
     </message>
 </context>
 </TS>

@@ -90,9 +90,9 @@ QString loudnessText(int lufs)
 {
     switch (lufs) {
     case 0: return QCoreApplication::translate("frmSetting", "Off");
-    case -16: return QCoreApplication::translate("frmSetting", "\u221216 LUFS, for phones");
-    case -14: return QCoreApplication::translate("frmSetting", "\u221214 LUFS, as loud as streaming");
-    case -23: return QCoreApplication::translate("frmSetting", "\u221223 LUFS, EBU R 128");
+    case -16: return QCoreApplication::translate("frmSetting", "−16 LUFS, for phones");
+    case -14: return QCoreApplication::translate("frmSetting", "−14 LUFS, as loud as streaming");
+    case -23: return QCoreApplication::translate("frmSetting", "−23 LUFS, EBU R 128");
     default: return QCoreApplication::translate("frmSetting", "%1 LUFS").arg(lufs);
     }
 }
