@@ -248,3 +248,36 @@ TEST(Translations, TheHelpPageOfTheLanguageIsOpenedWithEnglishAsTheFallback)
     EXPECT_EQ(localizedFile(english, QLocale(QStringLiteral("it"))), english);
     EXPECT_EQ(localizedFile(english, QLocale::c()), english);
 }
+
+TEST(Translations, EveryHelpPageHasTheSectionsTablesKeysAndFileNamesOfTheEnglishOne)
+{
+    // What a translation of the page keeps: its anchors, its table rows, its keys and the file
+    // names and commands it quotes (the suggested ring-tone name is translated with the program).
+    const auto shape = [](const QString& path) {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+        const QString page = QString::fromUtf8(f.readAll());
+        QStringList ids;
+        for (const auto& m : QRegularExpression(QStringLiteral("id=\"(\\w+)\"")).globalMatch(page))
+            ids << m.captured(1);
+        QSet<QString> quoted = matches(QStringLiteral("<code>[^<]*</code>"), page);
+        quoted.removeIf([](const QString& q) { return q.startsWith(QLatin1String("<code>Song (")); });
+        return std::tuple(ids, page.count(QStringLiteral("<tr>")), page.count(QStringLiteral("<kbd>")), quoted);
+    };
+    const auto english = shape(QStringLiteral(TS_SOURCE_DIR "/docs/help/help.html"));
+    for (const QString& language : kLanguages) {
+        const QString path = QStringLiteral(TS_SOURCE_DIR "/docs/help/help_%1.html").arg(language);
+        EXPECT_EQ(shape(path), english) << path.toStdString();
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(f.readAll());
+        EXPECT_TRUE(page.contains(QStringLiteral("<html lang=\"%1\">").arg(QString(language).replace('_', '-'))));
+        // The page names the suggested ring-tone file as the program does.
+        ProgramTranslations translations;
+        ASSERT_TRUE(translations.install(startLocale(language), translationsFolderFor(QStringLiteral(TS_APP_DIR "/help.html"))));
+        EXPECT_TRUE(page.contains(QStringLiteral("<code>Song") + QCoreApplication::translate("FileHistory", " (ring tone).mp3") +
+                                  QStringLiteral("</code>")))
+            << path.toStdString();
+    }
+    QLocale::setDefault(QLocale::c());
+}
