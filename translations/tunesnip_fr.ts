@@ -348,11 +348,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Fade in %1</source>
-        <translation>Fondu entrant %1</translation>
+        <translation>Fondu début %1</translation>
     </message>
     <message>
         <source>Fade out %1</source>
-        <translation>Fondu sortant %1</translation>
+        <translation>Fondu fin %1</translation>
     </message>
     <message>
         <source>−%1 LUFS</source>

@@ -352,7 +352,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Fade out %1</source>
-        <translation>Затухание %1</translation>
+        <translation>Угасание %1</translation>
     </message>
     <message>
         <source>−%1 LUFS</source>
@@ -591,7 +591,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Start</source>
-        <translation>Начало</translation>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>End</source>

@@ -46,6 +46,7 @@ frmSplash::frmSplash(std::function<void()> showMain, QWidget* parent)
     // their centres instead of cutting the texts.
     Label1->setGeometry(196, 94, 134, 14);
     Label3->setGeometry(88, 164, 220, 14);
+    Label2->setGeometry(138, 178, 130, 12);  // left-aligned: it grows to the right
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

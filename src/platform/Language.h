@@ -10,6 +10,6 @@
 QLocale startLocale(const QString& code);
 
 // The translation of `path` for `locale`: "<folder>/<name>_<lang>.<ext>" for the first of the
-// locale's languages ("pt_BR", then "pt") for which such a file exists; `path` itself when none
+// locale's languages, each also without its region ("de_AT", then "de"), for which such a file exists; `path` itself when none
 // does (English is the fallback).
 QString localizedFile(const QString& path, const QLocale& locale);
