@@ -687,6 +687,42 @@ Soll sie ersetzt werden?</translation>
         <source>−23 LUFS, EBU R 128</source>
         <translation>−23 LUFS, EBU R 128</translation>
     </message>
+    <message>
+        <source>After saving</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Ring tone</source>
+        <translation>Klingelton</translation>
+    </message>
+    <message>
+        <source>When a cut has been saved:</source>
+        <translation>Wenn ein Schnitt gespeichert ist:</translation>
+    </message>
+    <message>
+        <source>Show the folder that holds the new file, or leave it be.</source>
+        <translation>Den Ordner mit der neuen Datei zeigen oder nicht.</translation>
+    </message>
+    <message>
+        <source>Play the completion sound:</source>
+        <translation>Fertig-Klang abspielen:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Einblenden:</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Ausblenden:</translation>
+    </message>
+    <message>
+        <source>Fades soften the start and the end of the tone.</source>
+        <translation>Blenden machen Anfang und Ende des Tons weich.</translation>
+    </message>
+    <message>
+        <source>Loudness (peaks held under −1 dBTP):</source>
+        <translation>Lautheit (Spitzen unter −1 dBTP):</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

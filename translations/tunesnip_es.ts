@@ -687,6 +687,42 @@ Do you want to replace it?</source>
         <source>−23 LUFS, EBU R 128</source>
         <translation>−23 LUFS, UER R 128</translation>
     </message>
+    <message>
+        <source>After saving</source>
+        <translation>Al guardar</translation>
+    </message>
+    <message>
+        <source>Ring tone</source>
+        <translation>Tono</translation>
+    </message>
+    <message>
+        <source>When a cut has been saved:</source>
+        <translation>Cuando se ha guardado un corte:</translation>
+    </message>
+    <message>
+        <source>Show the folder that holds the new file, or leave it be.</source>
+        <translation>Mostrar la carpeta del archivo nuevo, o no.</translation>
+    </message>
+    <message>
+        <source>Play the completion sound:</source>
+        <translation>Reproducir el sonido final:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Entrada:</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Salida:</translation>
+    </message>
+    <message>
+        <source>Fades soften the start and the end of the tone.</source>
+        <translation>Los fundidos suavizan el inicio y el final.</translation>
+    </message>
+    <message>
+        <source>Loudness (peaks held under −1 dBTP):</source>
+        <translation>Sonoridad (picos bajo −1 dBTP):</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

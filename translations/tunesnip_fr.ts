@@ -687,6 +687,42 @@ Voulez-vous le remplacer ?</translation>
         <source>−23 LUFS, EBU R 128</source>
         <translation>−23 LUFS, UER R 128</translation>
     </message>
+    <message>
+        <source>After saving</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Ring tone</source>
+        <translation>Sonnerie</translation>
+    </message>
+    <message>
+        <source>When a cut has been saved:</source>
+        <translation>Quand un extrait est enregistré :</translation>
+    </message>
+    <message>
+        <source>Show the folder that holds the new file, or leave it be.</source>
+        <translation>Montrer le dossier du nouveau fichier, ou non.</translation>
+    </message>
+    <message>
+        <source>Play the completion sound:</source>
+        <translation>Jouer le son de fin :</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fondu début :</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Fondu fin :</translation>
+    </message>
+    <message>
+        <source>Fades soften the start and the end of the tone.</source>
+        <translation>Les fondus adoucissent le début et la fin.</translation>
+    </message>
+    <message>
+        <source>Loudness (peaks held under −1 dBTP):</source>
+        <translation>Sonie (crêtes sous −1 dBTP) :</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

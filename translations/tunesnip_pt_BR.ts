@@ -687,6 +687,42 @@ Deseja substituí-lo?</translation>
         <source>−23 LUFS, EBU R 128</source>
         <translation>−23 LUFS, EBU R 128</translation>
     </message>
+    <message>
+        <source>After saving</source>
+        <translation>Ao salvar</translation>
+    </message>
+    <message>
+        <source>Ring tone</source>
+        <translation>Toque</translation>
+    </message>
+    <message>
+        <source>When a cut has been saved:</source>
+        <translation>Quando um corte for salvo:</translation>
+    </message>
+    <message>
+        <source>Show the folder that holds the new file, or leave it be.</source>
+        <translation>Mostrar a pasta do novo arquivo, ou não.</translation>
+    </message>
+    <message>
+        <source>Play the completion sound:</source>
+        <translation>Tocar o som de conclusão:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fade-in:</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Fade-out:</translation>
+    </message>
+    <message>
+        <source>Fades soften the start and the end of the tone.</source>
+        <translation>Os fades suavizam o início e o fim do toque.</translation>
+    </message>
+    <message>
+        <source>Loudness (peaks held under −1 dBTP):</source>
+        <translation>Volume (picos abaixo de −1 dBTP):</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

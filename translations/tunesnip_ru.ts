@@ -687,6 +687,42 @@ Do you want to replace it?</source>
         <source>−23 LUFS, EBU R 128</source>
         <translation>−23 LUFS, EBU R 128</translation>
     </message>
+    <message>
+        <source>After saving</source>
+        <translation>Сохранение</translation>
+    </message>
+    <message>
+        <source>Ring tone</source>
+        <translation>Рингтон</translation>
+    </message>
+    <message>
+        <source>When a cut has been saved:</source>
+        <translation>Когда фрагмент сохранён:</translation>
+    </message>
+    <message>
+        <source>Show the folder that holds the new file, or leave it be.</source>
+        <translation>Показать папку с новым файлом или нет.</translation>
+    </message>
+    <message>
+        <source>Play the completion sound:</source>
+        <translation>Сигнал по завершении:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Нарастание:</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Угасание:</translation>
+    </message>
+    <message>
+        <source>Fades soften the start and the end of the tone.</source>
+        <translation>Плавно начинает и заканчивает мелодию.</translation>
+    </message>
+    <message>
+        <source>Loudness (peaks held under −1 dBTP):</source>
+        <translation>Громкость (пики ниже −1 dBTP):</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

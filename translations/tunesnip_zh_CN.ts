@@ -687,6 +687,42 @@ Do you want to replace it?</source>
         <source>−23 LUFS, EBU R 128</source>
         <translation>−23 LUFS，EBU R 128</translation>
     </message>
+    <message>
+        <source>After saving</source>
+        <translation>保存之后</translation>
+    </message>
+    <message>
+        <source>Ring tone</source>
+        <translation>铃声</translation>
+    </message>
+    <message>
+        <source>When a cut has been saved:</source>
+        <translation>片段保存之后：</translation>
+    </message>
+    <message>
+        <source>Show the folder that holds the new file, or leave it be.</source>
+        <translation>显示新文件所在的文件夹，或者不显示。</translation>
+    </message>
+    <message>
+        <source>Play the completion sound:</source>
+        <translation>播放完成提示音：</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>淡入：</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>淡出：</translation>
+    </message>
+    <message>
+        <source>Fades soften the start and the end of the tone.</source>
+        <translation>淡变让铃声的开头和结尾更柔和。</translation>
+    </message>
+    <message>
+        <source>Loudness (peaks held under −1 dBTP):</source>
+        <translation>响度（峰值低于 −1 dBTP）：</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsPageTab.h"
 
+#include "platform/Language.h"
 #include "platform/SkinPicture.h"
 #include "platform/SkinShape.h"
 
@@ -32,6 +33,13 @@ QImage pictureForDensity(const QString& text, qreal dpr)
     if (text.startsWith(QLatin1String("png:")))
         return pictureFromFormText(text);
     return skinImage(text, dpr);
+}
+
+// The form's picture in the program's language: a named picture's translation where one exists
+// ("background_de.png" beside "background.png"), the picture itself otherwise.
+QString localizedPicture(const QString& text)
+{
+    return text.startsWith(QLatin1String("png:")) ? text : localizedFile(text, QLocale());
 }
 
 QRect geometryOf(const FormControl& c, const QRect& fallback)
@@ -211,12 +219,12 @@ void frmSetting::applyForm(const FormDescription& form)
         const QRect r = geometryOf(*self, QRect(0, 0, 418, 251));
         setFixedSize(r.size());
         if (const auto picture = self->value(QStringLiteral("picture"))) {
-            background_ = pictureFromFormText(*picture).convertToFormat(QImage::Format_RGB32);
-            pictureText_[0] = *picture;
+            pictureText_[0] = localizedPicture(*picture);
+            background_ = pictureFromFormText(pictureText_[0]).convertToFormat(QImage::Format_RGB32);
         }
         if (const auto picture = self->value(QStringLiteral("effectspicture"))) {
-            effectsBackground_ = pictureFromFormText(*picture).convertToFormat(QImage::Format_RGB32);
-            pictureText_[1] = *picture;
+            pictureText_[1] = localizedPicture(*picture);
+            effectsBackground_ = pictureFromFormText(pictureText_[1]).convertToFormat(QImage::Format_RGB32);
         }
     }
     for (SettingsPageTab* tab : {tabAfterSave_, tabEffects_})

@@ -1,6 +1,8 @@
 // Every window's texts fit their boxes in every language the program ships: the main window's
 // labels (and the captions its buttons show on hover), the effects line, the splash's labels, the
-// settings window's lists and buttons, at one and at two device pixels per logical pixel. The
+// settings window's lists and buttons, at one and at two device pixels per logical pixel; the
+// settings window shows its artwork drawn in that language (its generator checks that those
+// texts fit). The
 // menus keep one access key per item, none used twice in a menu.
 #include "app/ProgramTranslations.h"
 #include "app/frmMain.h"
@@ -119,6 +121,14 @@ void checkSettings(const QString& language)
             const QString problem = overflow(at + list->objectName(), list->fontMetrics(), list->itemText(i), field);
             EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
         }
+    }
+    // Each page shows its picture drawn in the window's language (English: the plain one).
+    for (const int page : {0, 1}) {
+        w.showPage(page);
+        const QString name = QStringLiteral(":/settings/%1%2.png")
+                                 .arg(page == 0 ? "background" : "effects",
+                                      language == QLatin1String("en") ? QString() : QLatin1Char('_') + language);
+        EXPECT_EQ(w.background(), QImage(name).convertToFormat(QImage::Format_RGB32)) << name.toStdString();
     }
     const QList<SkinButton*> buttons = w.findChildren<SkinButton*>();
     EXPECT_EQ(buttons.size(), 2);
