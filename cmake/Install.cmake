@@ -1,5 +1,5 @@
 # `cmake --install` and the Debian package (`cpack -G DEB`): the program in bin, the transcoder
-# in libexec/tunesnip, the completion sound and the help page in share/tunesnip, the desktop
+# in libexec/tunesnip, the completion sound, the help pages and the translations in share/tunesnip, the desktop
 # entry, the icons (drawn by tools/skingen into desktop/icons), the AppStream metainfo and the
 # copyright file. Everything carries the one application id ${TUNESNIP_APP_ID}.
 
@@ -40,7 +40,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so shlibdeps cannot see them: Qt's platform plugins (X11, offscreen).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-wqy-microhei, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_GENERATOR DEB)
 include(CPack)

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config git
   qt6-base-dev libqt6printsupport6 qt6-qpa-plugins
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsdl2-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libavfilter-dev
   libopencore-amrnb-dev
@@ -13,7 +14,7 @@ packages=(
   libgtest-dev
   ffmpeg
   xvfb xdotool imagemagick x11-utils
-  fonts-dejavu-core fonts-liberation
+  fonts-dejavu-core fonts-liberation fonts-wqy-microhei
   dpkg-dev file desktop-file-utils appstream
 )
 

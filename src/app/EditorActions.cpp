@@ -1,6 +1,7 @@
 #include "app/EditorActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 
 namespace {
@@ -25,50 +26,50 @@ QKeySequence ctrl(Qt::Key key)
 EditorActions makeEditorActions(QObject* owner)
 {
     EditorActions a{};
-    a.open = make(owner, "open", QStringLiteral("Open Audio File(&O)"), {ctrl(Qt::Key_O)});
-    a.closeFile = make(owner, "closeFile", QStringLiteral("Close Audio File(&C)"), {ctrl(Qt::Key_W)});
-    a.save = make(owner, "save", QStringLiteral("Save RingTone(&S)"), {ctrl(Qt::Key_S)});
-    a.exit = make(owner, "exit", QStringLiteral("Exit(&E)"), {ctrl(Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)});
-    a.randomCut = make(owner, "randomCut", QStringLiteral("Random RingTone Cutter(&R)"), {ctrl(Qt::Key_R)});
-    a.sendToFriends = make(owner, "sendToFriends", QStringLiteral("Send RingTone to Friends(&S)"));
-    a.settings = make(owner, "settings", QStringLiteral("Setting(&S)"));
-    a.about = make(owner, "about", QStringLiteral("About(&A)"));
-    a.help = make(owner, "help", QStringLiteral("Help(&H)"), {QKeySequence(Qt::Key_F1)});
+    a.open = make(owner, "open", QCoreApplication::translate("EditorActions", "Open Audio File(&O)"), {ctrl(Qt::Key_O)});
+    a.closeFile = make(owner, "closeFile", QCoreApplication::translate("EditorActions", "Close Audio File(&C)"), {ctrl(Qt::Key_W)});
+    a.save = make(owner, "save", QCoreApplication::translate("EditorActions", "Save RingTone(&S)"), {ctrl(Qt::Key_S)});
+    a.exit = make(owner, "exit", QCoreApplication::translate("EditorActions", "Exit(&E)"), {ctrl(Qt::Key_Q), QKeySequence(Qt::ALT | Qt::Key_F4)});
+    a.randomCut = make(owner, "randomCut", QCoreApplication::translate("EditorActions", "Random RingTone Cutter(&R)"), {ctrl(Qt::Key_R)});
+    a.sendToFriends = make(owner, "sendToFriends", QCoreApplication::translate("EditorActions", "Send RingTone to Friends(&S)"));
+    a.settings = make(owner, "settings", QCoreApplication::translate("EditorActions", "Setting(&S)"));
+    a.about = make(owner, "about", QCoreApplication::translate("EditorActions", "About(&A)"));
+    a.help = make(owner, "help", QCoreApplication::translate("EditorActions", "Help(&H)"), {QKeySequence(Qt::Key_F1)});
 
-    a.playPause = make(owner, "playPause", QStringLiteral("Play/Pause(&P)"), {QKeySequence(Qt::Key_Space)});
-    a.play = make(owner, "play", QStringLiteral("Play"));
-    a.stop = make(owner, "stop", QStringLiteral("Stop"));
-    a.pause = make(owner, "pause", QStringLiteral("Pause"));
-    a.setBegin = make(owner, "setBegin", QStringLiteral("Select Start Position(&B)"),
+    a.playPause = make(owner, "playPause", QCoreApplication::translate("EditorActions", "Play/Pause(&P)"), {QKeySequence(Qt::Key_Space)});
+    a.play = make(owner, "play", QCoreApplication::translate("EditorActions", "Play"));
+    a.stop = make(owner, "stop", QCoreApplication::translate("EditorActions", "Stop"));
+    a.pause = make(owner, "pause", QCoreApplication::translate("EditorActions", "Pause"));
+    a.setBegin = make(owner, "setBegin", QCoreApplication::translate("EditorActions", "Select Start Position(&B)"),
                       {QKeySequence(Qt::Key_B), QKeySequence(Qt::Key_BracketLeft)});
-    a.setEnd = make(owner, "setEnd", QStringLiteral("Select End Position(&E)"),
+    a.setEnd = make(owner, "setEnd", QCoreApplication::translate("EditorActions", "Select End Position(&E)"),
                     {QKeySequence(Qt::Key_E), QKeySequence(Qt::Key_BracketRight)});
-    a.playSelection = make(owner, "playSelection", QStringLiteral("Play Selected Section(&P)"), {QKeySequence(Qt::Key_P)});
-    a.loopSelection = make(owner, "loopSelection", QStringLiteral("Loop Selected Section(&L)"), {QKeySequence(Qt::Key_L)});
+    a.playSelection = make(owner, "playSelection", QCoreApplication::translate("EditorActions", "Play Selected Section(&P)"), {QKeySequence(Qt::Key_P)});
+    a.loopSelection = make(owner, "loopSelection", QCoreApplication::translate("EditorActions", "Loop Selected Section(&L)"), {QKeySequence(Qt::Key_L)});
     a.loopSelection->setCheckable(true);
-    a.undo = make(owner, "undo", QStringLiteral("Undo Selection(&U)"), {ctrl(Qt::Key_Z)});
-    a.redo = make(owner, "redo", QStringLiteral("Redo Selection(&D)"),
+    a.undo = make(owner, "undo", QCoreApplication::translate("EditorActions", "Undo Selection(&U)"), {ctrl(Qt::Key_Z)});
+    a.redo = make(owner, "redo", QCoreApplication::translate("EditorActions", "Redo Selection(&D)"),
                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), ctrl(Qt::Key_Y)});
 
-    a.toStart = make(owner, "toStart", QStringLiteral("Playhead to Start"), {QKeySequence(Qt::Key_Home)});
-    a.toEnd = make(owner, "toEnd", QStringLiteral("Playhead to End"), {QKeySequence(Qt::Key_End)});
-    a.toSelectionBegin = make(owner, "toSelectionBegin", QStringLiteral("Playhead to Selection Start"), {QKeySequence(Qt::SHIFT | Qt::Key_Home)});
-    a.toSelectionEnd = make(owner, "toSelectionEnd", QStringLiteral("Playhead to Selection End"), {QKeySequence(Qt::SHIFT | Qt::Key_End)});
-    a.back1 = make(owner, "back1", QStringLiteral("Back 1 Second"), {QKeySequence(Qt::Key_Left)});
-    a.forward1 = make(owner, "forward1", QStringLiteral("Forward 1 Second"), {QKeySequence(Qt::Key_Right)});
-    a.back10 = make(owner, "back10", QStringLiteral("Back 10 Seconds"), {QKeySequence(Qt::SHIFT | Qt::Key_Left)});
-    a.forward10 = make(owner, "forward10", QStringLiteral("Forward 10 Seconds"), {QKeySequence(Qt::SHIFT | Qt::Key_Right)});
+    a.toStart = make(owner, "toStart", QCoreApplication::translate("EditorActions", "Playhead to Start"), {QKeySequence(Qt::Key_Home)});
+    a.toEnd = make(owner, "toEnd", QCoreApplication::translate("EditorActions", "Playhead to End"), {QKeySequence(Qt::Key_End)});
+    a.toSelectionBegin = make(owner, "toSelectionBegin", QCoreApplication::translate("EditorActions", "Playhead to Selection Start"), {QKeySequence(Qt::SHIFT | Qt::Key_Home)});
+    a.toSelectionEnd = make(owner, "toSelectionEnd", QCoreApplication::translate("EditorActions", "Playhead to Selection End"), {QKeySequence(Qt::SHIFT | Qt::Key_End)});
+    a.back1 = make(owner, "back1", QCoreApplication::translate("EditorActions", "Back 1 Second"), {QKeySequence(Qt::Key_Left)});
+    a.forward1 = make(owner, "forward1", QCoreApplication::translate("EditorActions", "Forward 1 Second"), {QKeySequence(Qt::Key_Right)});
+    a.back10 = make(owner, "back10", QCoreApplication::translate("EditorActions", "Back 10 Seconds"), {QKeySequence(Qt::SHIFT | Qt::Key_Left)});
+    a.forward10 = make(owner, "forward10", QCoreApplication::translate("EditorActions", "Forward 10 Seconds"), {QKeySequence(Qt::SHIFT | Qt::Key_Right)});
 
     // Ctrl+= is Ctrl++ without Shift on most layouts; both zoom in.
-    a.zoomIn = make(owner, "zoomIn", QStringLiteral("Zoom In(&I)"), {ctrl(Qt::Key_Equal), ctrl(Qt::Key_Plus)});
-    a.zoomOut = make(owner, "zoomOut", QStringLiteral("Zoom Out(&O)"), {ctrl(Qt::Key_Minus)});
-    a.zoomWhole = make(owner, "zoomWhole", QStringLiteral("Whole File(&W)"), {ctrl(Qt::Key_0)});
-    a.zoomSelection = make(owner, "zoomSelection", QStringLiteral("Zoom to Selection(&Z)"), {ctrl(Qt::Key_E)});
+    a.zoomIn = make(owner, "zoomIn", QCoreApplication::translate("EditorActions", "Zoom In(&I)"), {ctrl(Qt::Key_Equal), ctrl(Qt::Key_Plus)});
+    a.zoomOut = make(owner, "zoomOut", QCoreApplication::translate("EditorActions", "Zoom Out(&O)"), {ctrl(Qt::Key_Minus)});
+    a.zoomWhole = make(owner, "zoomWhole", QCoreApplication::translate("EditorActions", "Whole File(&W)"), {ctrl(Qt::Key_0)});
+    a.zoomSelection = make(owner, "zoomSelection", QCoreApplication::translate("EditorActions", "Zoom to Selection(&Z)"), {ctrl(Qt::Key_E)});
 
     const Qt::Key letters[4] = {Qt::Key_F, Qt::Key_T, Qt::Key_S, Qt::Key_A};
     for (int i = 0; i < 4; ++i)
         a.menus[i] = make(owner, "menu", QString(), {QKeySequence(Qt::ALT | letters[i])});
-    a.stopJob = make(owner, "stopJob", QStringLiteral("Stop the Transcoder"), {QKeySequence(Qt::Key_Escape)});
+    a.stopJob = make(owner, "stopJob", QCoreApplication::translate("EditorActions", "Stop the Transcoder"), {QKeySequence(Qt::Key_Escape)});
     return a;
 }
 

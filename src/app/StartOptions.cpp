@@ -57,6 +57,11 @@ StartOptions parse(const QStringList& arguments, const QString& currentDir, bool
                                   QStringLiteral("Quit as soon as FILE is open (status 0) or could not be opened "
                                                  "(status 1). Messages go to standard error. For tests."));
     parser.addOption(quit);
+    const QCommandLineOption language(QStringLiteral("lang"),
+                                      QStringLiteral("Speak the language CODE (de, fr, es, pt_BR, ru, zh_CN; en for English) "
+                                                     "instead of the desktop's."),
+                                      QStringLiteral("CODE"));
+    parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The audio or video file to open."),
                                  QStringLiteral("[FILE]"));
 
@@ -92,6 +97,7 @@ StartOptions parse(const QStringList& arguments, const QString& currentDir, bool
     if (!files.isEmpty() && !files.first().isEmpty())
         o.file = absoluteFile(files.first(), currentDir);
     o.quitAfterOpen = parser.isSet(quit);
+    o.language = parser.value(language);
     if (o.quitAfterOpen && o.file.isEmpty() && !beforeQt) {
         o.action = StartOptions::Action::Fail;
         o.text = QStringLiteral("%1: --quit-after-open needs a FILE\n").arg(program);

@@ -2,7 +2,8 @@
 #include <QString>
 #include <QStringList>
 
-// The program's command line: `tunesnip [--quit-after-open] [FILE]`, plus --help and --version.
+// The program's command line: `tunesnip [--quit-after-open] [--lang CODE] [FILE]`, plus --help and
+// --version.
 struct StartOptions {
     enum class Action {
         Run,          // start the windows
@@ -14,6 +15,7 @@ struct StartOptions {
     QString file;                // absolute path of the file to open after the splash; empty: none
     bool quitAfterOpen = false;  // end once `file` is open (status 0) or could not be (status 1)
     QString text;                // what to print for ShowHelp, ShowVersion and Fail
+    QString language;            // --lang CODE ("de", "pt_BR", ...); empty: the desktop's language
 };
 
 // Reads `arguments` (the first is the program's own name). FILE may be a path (relative to

@@ -93,7 +93,7 @@ void frmMain::Form_Load()
 
     setTextColour(lblEffects, QColor(22, 128, 138));
     showEffectsSummary();
-    lblVersion->setText(QStringLiteral("- Ver %1.%2.%3")
+    lblVersion->setText(tr("- Ver %1.%2.%3")
                             .arg(TUNESNIP_VERSION_MAJOR)
                             .arg(TUNESNIP_VERSION_MINOR)
                             .arg(TUNESNIP_VERSION_PATCH));

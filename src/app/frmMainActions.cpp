@@ -11,10 +11,10 @@
 #include <QLineEdit>
 
 namespace {
-const char* const kPanelTips[8] = {"Open a Media File", "Save Music", "Random Music Cutter", "",
-                                   "Send Music to Your Friends", "Settings", "Help", "Exit"};
-const char* const kTransportTips[7] = {"Play", "Stop", "Pause", "Select Start Position",
-                                       "Select End Position", "Play Selected Section", "Save Music"};
+const char* const kPanelTips[8] = {QT_TRANSLATE_NOOP("frmMain", "Open a Media File"), QT_TRANSLATE_NOOP("frmMain", "Save Music"), QT_TRANSLATE_NOOP("frmMain", "Random Music Cutter"), "",
+                                   QT_TRANSLATE_NOOP("frmMain", "Send Music to Your Friends"), QT_TRANSLATE_NOOP("frmMain", "Settings"), QT_TRANSLATE_NOOP("frmMain", "Help"), QT_TRANSLATE_NOOP("frmMain", "Exit")};
+const char* const kTransportTips[7] = {QT_TRANSLATE_NOOP("frmMain", "Play"), QT_TRANSLATE_NOOP("frmMain", "Stop"), QT_TRANSLATE_NOOP("frmMain", "Pause"), QT_TRANSLATE_NOOP("frmMain", "Select Start Position"),
+                                       QT_TRANSLATE_NOOP("frmMain", "Select End Position"), QT_TRANSLATE_NOOP("frmMain", "Play Selected Section"), QT_TRANSLATE_NOOP("frmMain", "Save Music")};
 }  // namespace
 
 // ---- Panel and transport rows ----
@@ -162,7 +162,7 @@ void frmMain::setButtonTips()
     const QAction* transport[7] = {a.playPause, nullptr, a.playPause, a.setBegin, a.setEnd, a.playSelection, a.save};
     for (int i = 0; i < 8; ++i)
         if (*kPanelTips[i])
-            imgButton[size_t(i)]->setToolTip(tipWithShortcut(QString::fromLatin1(kPanelTips[i]), panel[i]));
+            imgButton[size_t(i)]->setToolTip(tipWithShortcut(tr(kPanelTips[i]), panel[i]));
     for (int i = 0; i < 7; ++i)
-        imgCtrlButton[size_t(i)]->setToolTip(tipWithShortcut(QString::fromLatin1(kTransportTips[i]), transport[i]));
+        imgCtrlButton[size_t(i)]->setToolTip(tipWithShortcut(tr(kTransportTips[i]), transport[i]));
 }

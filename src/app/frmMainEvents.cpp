@@ -134,7 +134,7 @@ void frmMain::mouseMoveEvent(QMouseEvent* event)
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (!session_->isShuttingDown() && !quitWithoutQuestion_ &&
-        services_.boxes->show(session_->quitQuestion(), QStringLiteral("Exit"), MsgButtons::OkCancel,
+        services_.boxes->show(session_->quitQuestion(), tr("Exit"), MsgButtons::OkCancel,
                               MsgIcon::Warning) != MsgResult::Ok &&
         !session_->isShuttingDown()) {  // a quit signal may have arrived while the question was open
         event->ignore();

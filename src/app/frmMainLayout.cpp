@@ -10,6 +10,7 @@
 #include "timeline/TimelinePanel.h"
 #include "platform/SkinPicture.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -60,15 +61,15 @@ void frmMain::buildControls()
 {
     imgExit = new ImageControl(this);
     design(imgExit, QStringLiteral("imgExit"), {729, 12, 22, 22});
-    imgExit->setToolTip(QStringLiteral("Exit"));
+    imgExit->setToolTip(tr("Exit"));
     imgMin = new ImageControl(this);
     design(imgMin, QStringLiteral("imgMin"), {704, 12, 22, 22});
-    imgMin->setToolTip(QStringLiteral("Minimize"));
+    imgMin->setToolTip(tr("Minimize"));
     imgOpen = new ImageControl(this);
     design(imgOpen, QStringLiteral("imgOpen"), {146, 220, 31, 36});
     imgFeedback = new ImageControl(this);
     design(imgFeedback, QStringLiteral("imgFeedback"), {648, 538, 83, 17});
-    imgFeedback->setToolTip(QStringLiteral("Send Bug Report & Feedback to us"));
+    imgFeedback->setToolTip(tr("Send Bug Report & Feedback to us"));
     const QPixmap cursorPicture = skinPicture(QStringLiteral("hand_cursor"), 1);  // one size for the system
     if (!cursorPicture.isNull()) {
         imgOpen->setCursor(QCursor(cursorPicture, 6, 0));
@@ -122,9 +123,9 @@ void frmMain::buildControls()
     lblViewBegin = label("lblViewBegin", QStringLiteral("00:00:00"), {442, 514, 44, 13}, 8.25, centre);
     lblViewEnd = label("lblViewEnd", QStringLiteral("00:00:00"), {507, 514, 44, 13}, 8.25, centre);
     lblViewLength = label("lblViewLength", QStringLiteral("00:00:00"), {572, 514, 44, 13}, 8.25, centre);
-    lblTimeLeft = label("lblTimeLeft", QStringLiteral("Start"), {14, 467, 40, 13}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
-    lblTimeRight = label("lblTimeRight", QStringLiteral("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
-    lblFileName = new PathLabel(QString::fromLatin1(kNoFileCaption), this);
+    lblTimeLeft = label("lblTimeLeft", tr("Start"), {14, 467, 40, 13}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
+    lblTimeRight = label("lblTimeRight", tr("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
+    lblFileName = new PathLabel(QCoreApplication::translate("EditorSession", kNoFileCaption), this);
     design(lblFileName, QStringLiteral("lblFileName"), {372, 76, 370, 16}, 8.25);
     lblFileName->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblVersion = label("lblVersion", QString(), {96, 16, 87, 14}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
@@ -133,7 +134,7 @@ void frmMain::buildControls()
     // Beside the feedback link, under Save: the effects a save will add.
     lblEffects = label("lblEffects", QString(), {392, 538, 250, 14}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
     lblEffects->setCursor(Qt::PointingHandCursor);
-    lblEffects->setToolTip(QStringLiteral("Ring-tone effects of every save: click to change them"));
+    lblEffects->setToolTip(tr("Ring-tone effects of every save: click to change them"));
     QPalette white = lblVersion->palette();
     white.setColor(QPalette::WindowText, Qt::white);
     lblVersion->setPalette(white);

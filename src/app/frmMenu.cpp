@@ -9,16 +9,16 @@
 frmMenu::frmMenu(const EditorActions& a, RecentFilesHooks recent) : QWidget(nullptr), recent_(std::move(recent))
 {
     setWindowTitle(QStringLiteral("frmMenu"));
-    menuFile = new QMenu(QStringLiteral("File"), this);
+    menuFile = new QMenu(tr("File"), this);
     menuFile->addAction(menuOpen = a.open);
     menuFile->addAction(menuClose = a.closeFile);
     menuFile->addAction(menuSave = a.save);
-    menuRecent = menuFile->addMenu(QStringLiteral("Recent Files(&R)"));
+    menuRecent = menuFile->addMenu(tr("Recent Files(&R)"));
     connect(menuFile, &QMenu::aboutToShow, this, &frmMenu::refreshRecent);
     menuS = menuFile->addSeparator();
     menuFile->addAction(menuExit = a.exit);
 
-    menuTools = new QMenu(QStringLiteral("Tools"), this);
+    menuTools = new QMenu(tr("Tools"), this);
     menuTools->addAction(menuRRC = a.randomCut);
     menuTools->addAction(menuSR = a.sendToFriends);
     // The selection's history, the view and the loop, after the designed items.
@@ -30,10 +30,10 @@ frmMenu::frmMenu(const EditorActions& a, RecentFilesHooks recent) : QWidget(null
             menuTools->addSeparator();
     }
 
-    menuSetting = new QMenu(QStringLiteral("Setting"), this);
+    menuSetting = new QMenu(tr("Setting"), this);
     menuSetting->addAction(menuSettings = a.settings);
 
-    menuAbout = new QMenu(QStringLiteral("About"), this);
+    menuAbout = new QMenu(tr("About"), this);
     menuAbout->addAction(menuA = a.about);
     menuAbout->addAction(menuHelp = a.help);
     refreshRecent();

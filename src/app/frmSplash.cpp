@@ -37,7 +37,7 @@ frmSplash::frmSplash(std::function<void()> showMain, QWidget* parent)
     if (skin().isNull())
         setFixedSize(400, 200);
 
-    Label1 = makeLabel(this, {236, 94, 54, 14}, QStringLiteral("Loading..."), Qt::white, 9, Qt::AlignCenter);
+    Label1 = makeLabel(this, {236, 94, 54, 14}, tr("Loading..."), Qt::white, 9, Qt::AlignCenter);
     Label2 = makeLabel(this, {138, 178, 115, 12}, QString::fromLatin1(kWebAddress), QColor(0, 0, 255), 7.5,
                        Qt::AlignLeft | Qt::AlignVCenter, true);
     Label3 = makeLabel(this, {116, 164, 164, 14}, QString::fromUtf8(kOwnershipLine), QColor(64, 64, 64), 9,
@@ -46,6 +46,7 @@ frmSplash::frmSplash(std::function<void()> showMain, QWidget* parent)
     // their centres instead of cutting the texts.
     Label1->setGeometry(196, 94, 134, 14);
     Label3->setGeometry(88, 164, 220, 14);
+    Label2->setGeometry(138, 178, 130, 12);  // left-aligned: it grows to the right
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
@@ -60,9 +61,9 @@ void frmSplash::Timer1_Timer()
 {
     ++tickCounter_;
     if (tickCounter_ == 1) {
-        Label1->setText(QStringLiteral("Graphics..."));
+        Label1->setText(tr("Graphics..."));
     } else if (tickCounter_ == 2) {
-        Label1->setText(QStringLiteral("Components..."));
+        Label1->setText(tr("Components..."));
     } else {
         Timer1.stop();
         hide();

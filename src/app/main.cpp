@@ -2,12 +2,14 @@
 #include "editor/AppIdentity.h"
 #include "editor/FileHistory.h"
 #include "app/Fonts.h"
+#include "app/ProgramTranslations.h"
 #include "app/StartOptions.h"
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "editor/EditorSession.h"
 #include "dialogs/QtDialogBackend.h"
 #include "platform/ConsoleMessageBoxes.h"
+#include "platform/Language.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QuitSignals.h"
 #include "platform/SdlMediaDevice.h"
@@ -53,6 +55,9 @@ int main(int argc, char** argv)
     // The decoded sound goes to the user's cache folder on disk, not to a memory-backed one.
     const AppPaths paths = AppPaths::forProgram(QApplication::applicationDirPath(), defaultTempFolder(xdg),
                                                 QApplication::applicationPid(), xdg);
+    // The desktop's language, or the one asked for, before the first window is made.
+    ProgramTranslations translations;
+    translations.install(startLocale(options.language), translationsFolderFor(paths.helpFile()));
     removeStaleWavs(paths.tempDir);  // left by runs that were killed or cut off
     FileHistory history(paths.historyFile, musicOrHome(xdg));
     QtMessageBoxes boxes;

@@ -1,5 +1,6 @@
 #include "dialogs/CCommonDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
@@ -106,7 +107,7 @@ bool CCommonDialogs::ShowSave()
     path_ = settleSavePath(Path(), appDir_);
     QWidget* owner = requireOwner("ShowSave");
     FileRequest request;
-    request.title = QStringLiteral("Save");
+    request.title = QCoreApplication::translate("CCommonDialogs", "Save");
     request.directory = Path();
     request.initialName = suggestedName_;
     request.filters = saveFilterEntries(filter_);

@@ -1,5 +1,6 @@
 #include "editor/DecodeSpace.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 qint64 decodedWavBytes(double seconds, const PcmOutput& format)
@@ -18,7 +19,7 @@ QString byteSizeText(qint64 bytes)
         ++unit;
     }
     if (unit == 0)
-        return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("DecodeSpace", "%1 bytes").arg(bytes);
     const QString number = value < 10 ? QString::number(value, 'f', 1) : QString::number(std::lround(value));
     return number + QLatin1Char(' ') + QLatin1String(units[unit]);
 }
@@ -27,7 +28,7 @@ std::optional<QString> spaceShortage(const QString& file, const QString& folder,
 {
     if (free >= needed)
         return std::nullopt;
-    return QStringLiteral("Cannot open \"%1\": its decoded sound needs %2 of free space in %3, but only %4 are free. "
+    return QCoreApplication::translate("DecodeSpace", "Cannot open \"%1\": its decoded sound needs %2 of free space in %3, but only %4 are free. "
                           "Make room there and open it again.")
         .arg(file, byteSizeText(needed), folder, byteSizeText(free));
 }

@@ -8,6 +8,7 @@
 #include "editor/FileHistory.h"
 #include "editor/PlaybackController.h"
 #include "platform/ChildOutput.h"
+#include "platform/Language.h"
 #include "platform/WavFile.h"
 #include "platform/MediaDevice.h"
 #include "platform/MessageBoxes.h"
@@ -30,7 +31,7 @@ EditorSession::EditorSession(const AppPaths& paths, const SessionServices& servi
     if (QFile::exists(paths_.setupIni()))
         settings_ = loadSetupIni(paths_.setupIni());
     effects_ = loadEffectsIni(paths_.effectsIni());
-    caption_ = QString::fromLatin1(kNoFileCaption);
+    caption_ = tr(kNoFileCaption);
     objDOS_ = new ConsoleRunner(*services_.boxes, this);
     objDOS1_ = new ConsoleRunner(*services_.boxes, this);
     connect(objDOS_, &ConsoleRunner::ReceiveOutputs, this, &EditorSession::decodeOutput);
@@ -92,7 +93,7 @@ void EditorSession::play()
     // Nothing would sound from the very end: say so rather than play nothing.
     if (isFileOpen() && playback_->isCued() && !isSet(state_.playPaused) && model_.duration() > 0 &&
         model_.playheadSeconds() >= model_.duration()) {
-        Q_EMIT hint(QStringLiteral("The playhead is at the end of the file: press Home to play from the start."));
+        Q_EMIT hint(tr("The playhead is at the end of the file: press Home to play from the start."));
         return;
     }
     playback_->play();
@@ -119,20 +120,20 @@ void EditorSession::playPause()
 void EditorSession::setBegin()
 {
     if (!model_.setBeginAtPlayhead())
-        Q_EMIT hint(QStringLiteral("The begin was not set: it must lie before the end (%1). Move the playhead back.")
+        Q_EMIT hint(tr("The begin was not set: it must lie before the end (%1). Move the playhead back.")
                         .arg(formatTime(model_.selection().end)));
 }
 
 void EditorSession::setEnd()
 {
     if (!model_.setEndAtPlayhead())
-        Q_EMIT hint(QStringLiteral("The end was not set: it must not lie before the begin (%1). Move the playhead on.")
+        Q_EMIT hint(tr("The end was not set: it must not lie before the begin (%1). Move the playhead on.")
                         .arg(formatTime(model_.selection().begin)));
 }
 
 void EditorSession::playSelection()
 {
-    if (waitsForDecode(QStringLiteral("Playing the selection")))
+    if (waitsForDecode(tr("Playing the selection waits until the file is decoded.")))
         return;
     playback_->playSelection();
 }
@@ -141,7 +142,7 @@ void EditorSession::setLooping(bool looping)
 {
     if (looping_ == looping)
         return;
-    if (looping && waitsForDecode(QStringLiteral("Looping the selection"))) {
+    if (looping && waitsForDecode(tr("Looping the selection waits until the file is decoded."))) {
         Q_EMIT loopingChanged(false);  // a toggle that was turned on turns off again
         return;
     }
@@ -243,14 +244,14 @@ void EditorSession::warn(const QString& text, const QString& title)
 
 void EditorSession::randomCut()
 {
-    if (waitsForDecode(QStringLiteral("The random cutter"))) {
+    if (waitsForDecode(tr("The random cutter waits until the file is decoded."))) {
     } else if (model_.duration() <= 0) {
-        warn(QStringLiteral("Please play the music first"), QStringLiteral("warning"));
+        warn(tr("Please play the music first"), tr("warning"));
     } else if (const std::optional<RandomCut> cut = ::randomCut(model_.duration(), random_)) {
         model_.applyRandomCut(cut->begin, cut->end);
     } else {
-        warn(QStringLiteral("This sound is too short for a random ring tone of more than five seconds."),
-             QStringLiteral("warning"));
+        warn(tr("This sound is too short for a random ring tone of more than five seconds."),
+             tr("warning"));
     }
     if (!shuttingDown_)
         Q_EMIT focusWanted();
@@ -265,7 +266,7 @@ void EditorSession::showAbout()
                                 .arg(TUNESNIP_VERSION_PATCH);
     services_.boxes->show(version + QStringLiteral("\r\n") + QString::fromUtf8(kOwnershipLine) + QStringLiteral("\r\n") +
                               QString::fromLatin1(kWebAddress),
-                          QStringLiteral("About"), MsgButtons::Ok, MsgIcon::None);
+                          tr("About"), MsgButtons::Ok, MsgIcon::None);
 }
 
 void EditorSession::openThroughShell(const QString& target, const QString& failureText)
@@ -278,24 +279,23 @@ void EditorSession::sendToFriends()
 {
     const QString to = QString::fromLatin1(kFriendAddress);
     openThroughShell(QStringLiteral("mailto:") + to +
-                         QStringLiteral("?subject=I ve cut music by TuneSnip!&body=I ve cut music by TuneSnip! "
-                                        "You can see more detail here: ") +
+                         QStringLiteral("?subject=") + tr("I ve cut music by TuneSnip!") + QStringLiteral("&body=") +
+                         tr("I ve cut music by TuneSnip! You can see more detail here: ") +
                          QString::fromLatin1(kWebAddress),
-                     QStringLiteral("Could not start a mail program for a message to %1.").arg(to));
+                     tr("Could not start a mail program for a message to %1.").arg(to));
 }
 
 void EditorSession::sendFeedback()
 {
     const QString to = QString::fromLatin1(kSupportAddress);
-    openThroughShell(QStringLiteral("mailto:") + to + QStringLiteral("?subject=Feedback/Bug Report"),
-                     QStringLiteral("Could not start a mail program. Please write to %1.").arg(to));
+    openThroughShell(QStringLiteral("mailto:") + to + QStringLiteral("?subject=") + tr("Feedback/Bug Report"),
+                     tr("Could not start a mail program. Please write to %1.").arg(to));
 }
 
 void EditorSession::openHelp()
 {
-    openThroughShell(paths_.helpFile(),
-                     QStringLiteral("Could not open the help page \"%1\": no program to show it was found.")
-                         .arg(paths_.helpFile()));
+    const QString page = localizedFile(paths_.helpFile(), QLocale());  // the page of the program's language
+    openThroughShell(page, tr("Could not open the help page \"%1\": no program to show it was found.").arg(page));
 }
 
 void EditorSession::showSettings()
@@ -313,10 +313,10 @@ void EditorSession::exit()
 QString EditorSession::quitQuestion() const
 {
     if (objDOS1_->isRunning())
-        return QStringLiteral("Saving \"%1\" is not finished.\r\nQuit anyway? The save stops and the file is left as it "
+        return tr("Saving \"%1\" is not finished.\r\nQuit anyway? The save stops and the file is left as it "
                               "was before.")
             .arg(savePath_);
-    return QStringLiteral("Are you sure to quit?");
+    return tr("Are you sure to quit?");
 }
 
 void EditorSession::shutDown()

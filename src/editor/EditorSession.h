@@ -185,8 +185,8 @@ private:
     // The decode ended: the file is no longer followed; `keepSound` leaves a sound playing
     // from it alone (the decode succeeded).
     void stopFollowing(bool keepSound);
-    // True (and a hint that says why) while a decode is followed: `what` waits for its end.
-    bool waitsForDecode(const QString& what);
+    // True while a decode is followed, and then `why` (what waits for its end) is hinted.
+    bool waitsForDecode(const QString& why);
     // Once the decode's header tells the length and the format of the WAV, stops the decode when
     // the private folder has no room for it, and remembers why.
     void checkDecodeSpace(const QString& chunk);

@@ -4,6 +4,7 @@
 #include "settings/SettingsFile.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 #include <utility>
 
@@ -127,7 +128,7 @@ QString ringToneName(const QString& sourceFile)
     const qsizetype dot = base.lastIndexOf(QLatin1Char('.'));
     if (dot > 0)
         base.truncate(dot);
-    return base + QStringLiteral(" (ring tone).mp3");
+    return base + QCoreApplication::translate("FileHistory", " (ring tone).mp3");
 }
 
 QString recentMenuCaption(int index, const QString& file, int maxChars)

@@ -1,5 +1,6 @@
 #include "editor/OpenRequests.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 std::optional<QString> droppedFile(const QList<QUrl>& urls)
@@ -19,5 +20,5 @@ QString fileNotFoundText(const QString& path)
     const QFileInfo info(path);
     if (info.exists() && !info.isDir())
         return {};
-    return path + QStringLiteral("\nFile not found.\nCheck the file name and try again.");
+    return path + QCoreApplication::translate("OpenRequests", "\nFile not found.\nCheck the file name and try again.");
 }

@@ -8,6 +8,7 @@
 #include "timeline/TimeText.h"
 
 #include <QFile>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -16,15 +17,15 @@ QString openFailureText(int code)
 {
     switch (code) {
     case MediaError::Hardware:
-        return QStringLiteral("Cannot play the sound: no audio output could be opened. Another program may be using it.");
+        return QCoreApplication::translate("PlaybackController", "Cannot play the sound: no audio output could be opened. Another program may be using it.");
     case MediaError::FileNotFound:
-        return QStringLiteral("Cannot play the sound: its decoded copy is missing. Open the file again.");
+        return QCoreApplication::translate("PlaybackController", "Cannot play the sound: its decoded copy is missing. Open the file again.");
     case MediaError::InvalidFile:
-        return QStringLiteral("Cannot play the sound: its decoded copy is damaged. Open the file again.");
+        return QCoreApplication::translate("PlaybackController", "Cannot play the sound: its decoded copy is damaged. Open the file again.");
     default:
         break;
     }
-    return QStringLiteral("Cannot play the sound (media error %1).").arg(code);
+    return QCoreApplication::translate("PlaybackController", "Cannot play the sound (media error %1).").arg(code);
 }
 }  // namespace
 

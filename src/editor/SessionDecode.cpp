@@ -17,71 +17,74 @@
 #include "timeline/SelectionLabels.h"
 #include "transcode/ConsoleRunner.h"
 
-void EditorSession::followDecode() {
-  if (following_ || shuttingDown_ || state_.sourceDurationSeconds <= 0 ||
-      !spaceChecked_ || !spaceShortage_.isEmpty() || !objDOS_->isRunning())
-    return;
-  if (!decodeTarget_) {
-    std::optional<ChildOutput> target =
-        findChildOutput(objDOS_->childPid(), paths_.tempDir);
-    if (!target)
-      return; // not created yet: the next output looks again
-    decodeTarget_ = std::make_unique<ChildOutput>(std::move(*target));
-  }
-  growingWav_ = WavFile::openGrowing(decodeTarget_->procPath());
-  if (!growingWav_)
-    return; // its header is not complete yet
-  following_ = true;
-  model_.setDuration(state_.sourceDurationSeconds);
-  playback_->followGrowingSound(decodeTarget_->procPath());
-  updateDecodedEnd();
-  Q_EMIT decodeProgressShown(false);
-  Q_EMIT timelineShown(true);
-  setBusy(false);
-  Q_EMIT decodingChanged(true, decodeTarget_->procPath());
+void EditorSession::followDecode()
+{
+    if (following_ || shuttingDown_ || state_.sourceDurationSeconds <= 0 || !spaceChecked_ || !spaceShortage_.isEmpty()
+        || !objDOS_->isRunning())
+        return;
+    if (!decodeTarget_) {
+        std::optional<ChildOutput> target = findChildOutput(objDOS_->childPid(), paths_.tempDir);
+        if (!target)
+            return;  // not created yet: the next output looks again
+        decodeTarget_ = std::make_unique<ChildOutput>(std::move(*target));
+    }
+    growingWav_ = WavFile::openGrowing(decodeTarget_->procPath());
+    if (!growingWav_)
+        return;  // its header is not complete yet
+    following_ = true;
+    model_.setDuration(state_.sourceDurationSeconds);
+    playback_->followGrowingSound(decodeTarget_->procPath());
+    updateDecodedEnd();
+    Q_EMIT decodeProgressShown(false);
+    Q_EMIT timelineShown(true);
+    setBusy(false);
+    Q_EMIT decodingChanged(true, decodeTarget_->procPath());
 }
 
-void EditorSession::updateDecodedEnd() {
-  if (!following_ || !growingWav_)
-    return;
-  growingWav_->refresh();
-  model_.setDecodedEnd(double(growingWav_->format().lengthMs()) / 1000.0);
+void EditorSession::updateDecodedEnd()
+{
+    if (!following_ || !growingWav_)
+        return;
+    growingWav_->refresh();
+    model_.setDecodedEnd(double(growingWav_->format().lengthMs()) / 1000.0);
 }
 
-void EditorSession::stopFollowing(bool keepSound) {
-  if (!following_) {
+void EditorSession::stopFollowing(bool keepSound)
+{
+    if (!following_) {
+        growingWav_.reset();
+        if (!keepSound)
+            decodeTarget_.reset();
+        return;
+    }
+    following_ = false;
     growingWav_.reset();
-    if (!keepSound)
-      decodeTarget_.reset();
-    return;
-  }
-  following_ = false;
-  growingWav_.reset();
-  if (keepSound) {
-    // The file written is the decoded WAV now: a sound playing from it plays
-    // on.
-    playback_->followGrowingSound(QString());
-    model_.setDecodedEnd(std::nullopt);
-  } else {
-    setLooping(false);
-    playback_->followGrowingSound(QString());
-    playback_->stop();
-    playback_->stopAndClose();
-    model_.setDuration(0);
-    model_.reset();
-    clearTimeLabels(labels_);
-  }
-  Q_EMIT decodingChanged(false, QString());
-  if (keepSound)
-    return; // the file stays held until it is closed: the waveform may still be
+    if (keepSound) {
+        // The file written is the decoded WAV now: a sound playing from it plays
+        // on.
+        playback_->followGrowingSound(QString());
+        model_.setDecodedEnd(std::nullopt);
+    } else {
+        setLooping(false);
+        playback_->followGrowingSound(QString());
+        playback_->stop();
+        playback_->stopAndClose();
+        model_.setDuration(0);
+        model_.reset();
+        clearTimeLabels(labels_);
+    }
+    Q_EMIT decodingChanged(false, QString());
+    if (keepSound)
+        return;  // the file stays held until it is closed: the waveform may still be
             // opening it
-  Q_EMIT fileClosed(); // the waveform stops reading it
-  decodeTarget_.reset();
+    Q_EMIT fileClosed();  // the waveform stops reading it
+    decodeTarget_.reset();
 }
 
-bool EditorSession::waitsForDecode(const QString &what) {
-  if (!following_)
-    return false;
-  Q_EMIT hint(QStringLiteral("%1 waits until the file is decoded.").arg(what));
-  return true;
+bool EditorSession::waitsForDecode(const QString& why)
+{
+    if (!following_)
+        return false;
+    Q_EMIT hint(why);
+    return true;
 }

@@ -19,6 +19,7 @@
 #include "transcode/SaveFormats.h"
 #include "transcode/TranscodeCommands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -31,6 +32,21 @@ const char* const kOpenFilter =
     "*.flac;*.aif;*.aiff;*.ape;*.wv;*.mka;*.mkv;*.webm;*.mov;*.3gp;*.3g2;*.ac3;*.mp2;*.asf;*.flv;*.ts;*.vob|"
     "MP3 Files(*.mp3)|*.mp3|WMA Files(*.wma)|*.wma|WAV Files(*.wav)|*.wav|AMR Files(*.amr)|*.amr|"
     "WMV Files(*.wmv)|*.wmv|AVI Files(*.avi)|*.avi|MPG Files(*.mpg)|*.mpg|All Files(*.*)|*.*";
+// The names of the filter's entries, for the translation tools.
+[[maybe_unused]] const char* const kOpenFilterNames[] = {
+    QT_TRANSLATE_NOOP("EditorSession", "All supported files"), QT_TRANSLATE_NOOP("EditorSession", "MP3 Files(*.mp3)"),
+    QT_TRANSLATE_NOOP("EditorSession", "WMA Files(*.wma)"), QT_TRANSLATE_NOOP("EditorSession", "WAV Files(*.wav)"),
+    QT_TRANSLATE_NOOP("EditorSession", "AMR Files(*.amr)"), QT_TRANSLATE_NOOP("EditorSession", "WMV Files(*.wmv)"),
+    QT_TRANSLATE_NOOP("EditorSession", "AVI Files(*.avi)"), QT_TRANSLATE_NOOP("EditorSession", "MPG Files(*.mpg)"),
+    QT_TRANSLATE_NOOP("EditorSession", "All Files(*.*)")};
+// A filter "name|patterns|name|patterns..." with its names in the user's language.
+QString translatedFilter(const char* filter)
+{
+    QStringList parts = QString::fromLatin1(filter).split(QLatin1Char('|'));
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        parts[i] = QCoreApplication::translate("EditorSession", parts[i].toLatin1().constData());
+    return parts.join(QLatin1Char('|'));
+}
 // Shows a common dialog (ShowOpen or ShowSave); one that cannot be shown counts as cancelled.
 bool chosenIn(CCommonDialogs& dialogs, bool (CCommonDialogs::*show)())
 {
@@ -60,8 +76,8 @@ void EditorSession::closeFile()
 {
     if (!(isSet(state_.fileIsOpen) || following_) || isBusy())
         return;
-    if (services_.boxes->show(QStringLiteral("Current Audio file will be closed, are you sure?"),
-                              QStringLiteral("Close Current File"), MsgButtons::OkCancel,
+    if (services_.boxes->show(tr("Current Audio file will be closed, are you sure?"),
+                              tr("Close Current File"), MsgButtons::OkCancel,
                               MsgIcon::None) != MsgResult::Ok)
         return;
     if (following_) {
@@ -79,7 +95,7 @@ void EditorSession::closeFile()
     model_.reset();
     clearTimeLabels(labels_);
     Q_EMIT decodeProgress(0, QStringLiteral("0%"));
-    setCaption(QString::fromLatin1(kNoFileCaption));
+    setCaption(tr(kNoFileCaption));
     state_.fileIsOpen = kFalse;
     Q_EMIT fileClosed();
 }
@@ -90,8 +106,8 @@ void EditorSession::openFile()
     if (objDOS_->isRunning())
         return;
     commonDialogs_->setFileName(QString());
-    commonDialogs_->setTitle(QStringLiteral("Open Files"));
-    commonDialogs_->setFilter(QString::fromLatin1(kOpenFilter));
+    commonDialogs_->setTitle(tr("Open Files"));
+    commonDialogs_->setFilter(translatedFilter(kOpenFilter));
     playback_->stop();
     prepareOpenDialog();
     if (!chosenIn(*commonDialogs_, &CCommonDialogs::ShowOpen))
@@ -106,7 +122,7 @@ void EditorSession::decodeFile(const QString& name)
 {
     // A named pipe or a device would keep the transcoder reading for ever.
     if (!QFileInfo(name).isFile()) {
-        services_.boxes->show(QStringLiteral("Cannot open \"%1\": it is not a regular file.").arg(name),
+        services_.boxes->show(tr("Cannot open \"%1\": it is not a regular file.").arg(name),
                               QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Error);
         return;
     }
@@ -114,7 +130,7 @@ void EditorSession::decodeFile(const QString& name)
     // now: it may have been removed or replaced since start-up).
     QString why;
     if (!ensurePrivateFolder(paths_.tempDir, &why)) {
-        services_.boxes->show(QStringLiteral("Cannot decode \"%1\": the temporary folder is not usable (%2).").arg(name, why),
+        services_.boxes->show(tr("Cannot decode \"%1\": the temporary folder is not usable (%2).").arg(name, why),
                               QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Error);
         return;
     }
@@ -157,8 +173,8 @@ void EditorSession::decodeFile(const QString& name)
         if (!spaceShortage_.isEmpty())
             services_.boxes->show(spaceShortage_, QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Error);
         else if (e.started && !e.stopped)
-            tellRunFailure(QStringLiteral("Could not open \"%1\"").arg(name), saysNoSound(objDOS_->Outputs())
-                               ? QStringLiteral(": it holds no sound that can be decoded.")
+            tellRunFailure(tr("Could not open \"%1\"").arg(name), saysNoSound(objDOS_->Outputs())
+                               ? tr(": it holds no sound that can be decoded.")
                                : QStringLiteral("."),
                            *objDOS_);
         return;
@@ -241,7 +257,7 @@ bool EditorSession::openGivenFile(const QString& name)
         return false;
     const QString notFound = fileNotFoundText(name);
     if (!notFound.isEmpty()) {
-        services_.boxes->show(notFound, QStringLiteral("Open Files"), MsgButtons::Ok, MsgIcon::Warning);
+        services_.boxes->show(notFound, tr("Open Files"), MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
     if (isSet(state_.fileIsOpen)) {
@@ -287,21 +303,21 @@ void EditorSession::save()
 
 void EditorSession::saveSelection()
 {
-    if (waitsForDecode(QStringLiteral("Saving")))
+    if (waitsForDecode(tr("Saving waits until the file is decoded.")))
         return;
     if (!isSet(state_.fileIsOpen)) {
-        Q_EMIT hint(QStringLiteral("Nothing to save: open a file first."));
+        Q_EMIT hint(tr("Nothing to save: open a file first."));
         return;
     }
     const Selection& sel = model_.selection();
     if (static_cast<std::int64_t>(sel.end) - sel.begin < 1) {
-        Q_EMIT hint(QStringLiteral("Nothing to save: mark a begin and an end first (B and E)."));
+        Q_EMIT hint(tr("Nothing to save: mark a begin and an end first (B and E)."));
         return;
     }
     if (objDOS1_->isRunning())
         return;
     commonDialogs_->setFilter(saveDialogFilter());
-    commonDialogs_->setTitle(QStringLiteral("Save As"));
+    commonDialogs_->setTitle(tr("Save As"));
     commonDialogs_->setPath(QString());
     commonDialogs_->setFileName(QStringLiteral("cut.mp3"));
     prepareSaveDialog();
@@ -313,19 +329,19 @@ void EditorSession::saveSelection()
     if (output.isEmpty())
         return;
     if (!encodeOptions(output)) {
-        services_.boxes->show(QStringLiteral("Cannot save \"%1\": the name must end in %2.").arg(output, saveExtensionsText()),
+        services_.boxes->show(tr("Cannot save \"%1\": the name must end in %2.").arg(output, saveExtensionsText()),
                               QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
     if (QFileInfo(output).absoluteFilePath() == QFileInfo(paths_.tempWav).absoluteFilePath()) {
-        services_.boxes->show(QStringLiteral("Cannot save over the sound being edited: choose another name."),
+        services_.boxes->show(tr("Cannot save over the sound being edited: choose another name."),
                               QString::fromLatin1(kProductName), MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
     // The dialog asked about the name as typed; the blanks trimmed off may name another file.
     if (output != asked && QFileInfo::exists(output) &&
-        services_.boxes->show(QStringLiteral("\"%1\" already exists.\r\nDo you want to replace it?").arg(output),
-                              QStringLiteral("Save As"), MsgButtons::OkCancel, MsgIcon::Warning) != MsgResult::Ok)
+        services_.boxes->show(tr("\"%1\" already exists.\r\nDo you want to replace it?").arg(output),
+                              tr("Save As"), MsgButtons::OkCancel, MsgIcon::Warning) != MsgResult::Ok)
         return;
 
     const std::int32_t length = sel.end - sel.begin;
@@ -376,7 +392,7 @@ void EditorSession::saveOver()
         return;  // stopped by the user: nothing was saved, nothing more to do
     const QFileInfo out(output);
     if (!(e.exited && e.signal == 0 && e.exitCode == 0 && out.exists() && out.size() > 0)) {
-        tellRunFailure(QStringLiteral("Could not save \"%1\"").arg(output), QStringLiteral("."), *objDOS1_);
+        tellRunFailure(tr("Could not save \"%1\"").arg(output), QStringLiteral("."), *objDOS1_);
         return;
     }
     if (services_.history)
@@ -384,9 +400,9 @@ void EditorSession::saveOver()
     Q_EMIT saveFinished(output);
     // A target the selection could not reach within the peak ceiling is told, without a box.
     if (const QString shortfall = loudnessShortfall(objDOS1_->Outputs()); !shortfall.isEmpty())
-        Q_EMIT hint(QStringLiteral("Saved \"%1\". %2.").arg(QFileInfo(output).fileName(), shortfall));
+        Q_EMIT hint(tr("Saved \"%1\". %2.").arg(QFileInfo(output).fileName(), shortfall));
     if (settings_.openFolderAfterSave == 0)
-        openThroughShell(folderOf(output), QStringLiteral("Could not open the folder \"%1\": no file manager was found.")
+        openThroughShell(folderOf(output), tr("Could not open the folder \"%1\": no file manager was found.")
                                                .arg(folderOf(output)));
     if (settings_.playSoundAfterSave == 0) {
         const QString snd = paths_.soundWav();

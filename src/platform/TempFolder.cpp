@@ -1,6 +1,7 @@
 #include "platform/TempFolder.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -46,16 +47,16 @@ bool ensurePrivateFolder(const QString& dir, QString* error)
     };
     const QByteArray path = QFile::encodeName(dir);
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
-        return fail(QStringLiteral("cannot create %1: %2").arg(dir, QString::fromLocal8Bit(std::strerror(errno))));
+        return fail(QCoreApplication::translate("TempFolder", "cannot create %1: %2").arg(dir, QString::fromLocal8Bit(std::strerror(errno))));
 
     struct stat st {};
     if (::lstat(path.constData(), &st) != 0)
-        return fail(QStringLiteral("cannot inspect %1").arg(dir));
+        return fail(QCoreApplication::translate("TempFolder", "cannot inspect %1").arg(dir));
     if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode))
-        return fail(QStringLiteral("%1 is not a folder").arg(dir));
+        return fail(QCoreApplication::translate("TempFolder", "%1 is not a folder").arg(dir));
     if (st.st_uid != ::getuid())
-        return fail(QStringLiteral("%1 belongs to another user").arg(dir));
+        return fail(QCoreApplication::translate("TempFolder", "%1 belongs to another user").arg(dir));
     if ((st.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0)
-        return fail(QStringLiteral("cannot make %1 private").arg(dir));
+        return fail(QCoreApplication::translate("TempFolder", "cannot make %1 private").arg(dir));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QList<int> fadeChoicesMs() { return {0, 500, 1000, 2000, 3000}; }
@@ -41,7 +42,7 @@ bool storeEffectsIni(const QString& path, const EffectsSettings& values)
 namespace {
 QString seconds(int ms)
 {
-    return QString::number(ms / 1000.0) + QStringLiteral(" s");
+    return QCoreApplication::translate("EffectsSettings", "%1 s").arg(QString::number(ms / 1000.0));
 }
 }  // namespace
 
@@ -49,14 +50,14 @@ QString effectsSummary(const EffectsSettings& effects)
 {
     QStringList parts;
     if (effects.fadeInMs > 0 && effects.fadeInMs == effects.fadeOutMs) {
-        parts << QStringLiteral("Fade ") + seconds(effects.fadeInMs);
+        parts << QCoreApplication::translate("EffectsSettings", "Fade %1").arg(seconds(effects.fadeInMs));
     } else {
         if (effects.fadeInMs > 0)
-            parts << QStringLiteral("Fade in ") + seconds(effects.fadeInMs);
+            parts << QCoreApplication::translate("EffectsSettings", "Fade in %1").arg(seconds(effects.fadeInMs));
         if (effects.fadeOutMs > 0)
-            parts << QStringLiteral("Fade out ") + seconds(effects.fadeOutMs);
+            parts << QCoreApplication::translate("EffectsSettings", "Fade out %1").arg(seconds(effects.fadeOutMs));
     }
     if (effects.loudnessLufs != 0)
-        parts << QStringLiteral("\u2212%1 LUFS").arg(-effects.loudnessLufs);
+        parts << QCoreApplication::translate("EffectsSettings", "\u2212%1 LUFS").arg(-effects.loudnessLufs);
     return parts.join(QStringLiteral(" \u00b7 "));
 }

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsPageTab.h"
 
+#include "platform/Language.h"
 #include "platform/SkinPicture.h"
 #include "platform/SkinShape.h"
 
@@ -10,6 +11,7 @@
 #include "controls/SkinButtonPersistence.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +33,13 @@ QImage pictureForDensity(const QString& text, qreal dpr)
     if (text.startsWith(QLatin1String("png:")))
         return pictureFromFormText(text);
     return skinImage(text, dpr);
+}
+
+// The form's picture in the program's language: a named picture's translation where one exists
+// ("background_de.png" beside "background.png"), the picture itself otherwise.
+QString localizedPicture(const QString& text)
+{
+    return text.startsWith(QLatin1String("png:")) ? text : localizedFile(text, QLocale());
 }
 
 QRect geometryOf(const FormControl& c, const QRect& fallback)
@@ -81,18 +90,32 @@ QPalette lightPalette(QPalette p)
 
 QString fadeText(int ms)
 {
-    return ms == 0 ? QStringLiteral("Off") : QString::number(ms / 1000.0) + QStringLiteral(" s");
+    return ms == 0 ? QCoreApplication::translate("frmSetting", "Off")
+                   : QCoreApplication::translate("frmSetting", "%1 s").arg(QString::number(ms / 1000.0));
 }
 
 QString loudnessText(int lufs)
 {
     switch (lufs) {
-    case 0: return QStringLiteral("Off");
-    case -16: return QStringLiteral("\u221216 LUFS, for phones");
-    case -14: return QStringLiteral("\u221214 LUFS, as loud as streaming");
-    case -23: return QStringLiteral("\u221223 LUFS, EBU R 128");
-    default: return QStringLiteral("%1 LUFS").arg(lufs);
+    case 0: return QCoreApplication::translate("frmSetting", "Off");
+    case -16: return QCoreApplication::translate("frmSetting", "−16 LUFS, for phones");
+    case -14: return QCoreApplication::translate("frmSetting", "−14 LUFS, as loud as streaming");
+    case -23: return QCoreApplication::translate("frmSetting", "−23 LUFS, EBU R 128");
+    default: return QCoreApplication::translate("frmSetting", "%1 LUFS").arg(lufs);
     }
+}
+
+// The button captions of the form, for the translation tools; the form pads them with blanks
+// on the left to keep clear of the icon.
+[[maybe_unused]] const char* const kCaptions[] = {QT_TRANSLATE_NOOP("frmSetting", "O K"),
+                                                  QT_TRANSLATE_NOOP("frmSetting", "Back")};
+
+// A caption of the form in the user's language, its leading blanks kept.
+QString translatedCaption(const QString& caption)
+{
+    const QString text = caption.trimmed();
+    const qsizetype lead = caption.indexOf(text);
+    return caption.left(lead) + QCoreApplication::translate("frmSetting", text.toUtf8().constData());
 }
 
 // Fills a list with the texts of `choices`, each entry carrying its value.
@@ -129,13 +152,13 @@ frmSetting::frmSetting(AfterSaveSettings& values, EffectsSettings& effects, QStr
     cmbFadeOut_->setObjectName(QStringLiteral("cmbFadeOut"));
     cmbLoudness_->setObjectName(QStringLiteral("cmbLoudness"));
     Image1_->setObjectName(QStringLiteral("Image1"));
-    cmbOF_->addItems({QStringLiteral("Open the folder"), QStringLiteral("Do Nothing")});
-    cmbRS_->addItems({QStringLiteral("Yes"), QStringLiteral("No")});
+    cmbOF_->addItems({tr("Open the folder"), tr("Do Nothing")});
+    cmbRS_->addItems({tr("Yes"), tr("No")});
     fill(cmbFadeIn_, fadeChoicesMs(), fadeText);
     fill(cmbFadeOut_, fadeChoicesMs(), fadeText);
     fill(cmbLoudness_, loudnessChoicesLufs(), loudnessText);
-    tabAfterSave_->setToolTip(QStringLiteral("What happens after saving a cut"));
-    tabEffects_->setToolTip(QStringLiteral("Fades and loudness of the ring tone"));
+    tabAfterSave_->setToolTip(tr("What happens after saving a cut"));
+    tabEffects_->setToolTip(tr("Fades and loudness of the ring tone"));
     connect(tabAfterSave_, &QAbstractButton::clicked, this, [this] { showPage(0); });
     connect(tabEffects_, &QAbstractButton::clicked, this, [this] { showPage(1); });
     Image1_->installEventFilter(this);
@@ -196,12 +219,12 @@ void frmSetting::applyForm(const FormDescription& form)
         const QRect r = geometryOf(*self, QRect(0, 0, 418, 251));
         setFixedSize(r.size());
         if (const auto picture = self->value(QStringLiteral("picture"))) {
-            background_ = pictureFromFormText(*picture).convertToFormat(QImage::Format_RGB32);
-            pictureText_[0] = *picture;
+            pictureText_[0] = localizedPicture(*picture);
+            background_ = pictureFromFormText(pictureText_[0]).convertToFormat(QImage::Format_RGB32);
         }
         if (const auto picture = self->value(QStringLiteral("effectspicture"))) {
-            effectsBackground_ = pictureFromFormText(*picture).convertToFormat(QImage::Format_RGB32);
-            pictureText_[1] = *picture;
+            pictureText_[1] = localizedPicture(*picture);
+            effectsBackground_ = pictureFromFormText(pictureText_[1]).convertToFormat(QImage::Format_RGB32);
         }
     }
     for (SettingsPageTab* tab : {tabAfterSave_, tabEffects_})
@@ -218,6 +241,7 @@ void frmSetting::applyForm(const FormDescription& form)
         if (const FormControl* c = form.find(button->objectName())) {
             button->setGeometry(geometryOf(*c, button->geometry()));
             button->readProperties(*c);
+            button->setCaption(translatedCaption(button->Caption()));
             button->setFont(designedFont(button->Font(), *this));
         }
     if (const FormControl* c = form.find(Image1_->objectName())) {

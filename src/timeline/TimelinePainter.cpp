@@ -4,6 +4,7 @@
 #include "timeline/TimeText.h"
 #include "timeline/TimelineGeometry.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -78,7 +79,8 @@ void drawPending(QPainter& p, const TimelineLayout& l)
     QFont small = p.font();
     small.setPixelSize(11);
     p.setFont(small);
-    const QString text = QStringLiteral("Decoding… %1%").arg(int(std::floor(l.decodedFraction * 100)));
+    const QString text =
+        QCoreApplication::translate("TimelinePainter", "Decoding… %1%").arg(int(std::floor(l.decodedFraction * 100)));
     if (QFontMetrics(small).horizontalAdvance(text) + 8 > band.width())
         return;
     p.setPen(kPendingInk);
@@ -121,7 +123,7 @@ void paintTimeline(QPainter& p, const TimelineArt& art, const TimelineScene& sce
     small.setPixelSize(10);
     p.setFont(small);
     if (scene.looping)
-        drawBadge(p, QRect(kPanelWidth - 64, 10, 52, 16), QStringLiteral("Loop"), QColor(64, 170, 120, 60), kInk);
+        drawBadge(p, QRect(kPanelWidth - 64, 10, 52, 16), QCoreApplication::translate("TimelinePainter", "Loop"), QColor(64, 170, 120, 60), kInk);
     if (!scene.bubbleText.isEmpty()) {
         const QFontMetrics metrics(small);
         const QSize size(metrics.horizontalAdvance(scene.bubbleText) + 10, metrics.height() + 4);

@@ -98,13 +98,13 @@ QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
     if (!commandLine.isEmpty())
         commandLine_ = commandLine;
     if (commandLine_.isEmpty()) {
-        fail(QStringLiteral("Command Line empty"));
+        fail(tr("Command Line empty"));
         return {};
     }
 
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
-        fail(QStringLiteral("CreatePipe failed. Error: ") + QString::number(errno));
+        fail(tr("CreatePipe failed. Error: ") + QString::number(errno));
         return {};
     }
     UniqueFd readEnd(fds[0]);
@@ -115,7 +115,7 @@ QString ConsoleRunner::ExecuteCommand(const QString& commandLine)
     const QStringList args = splitCommandLine(commandLine_);
     Run run;
     if (args.isEmpty() || run.child.start(args, writeEnd.get()) != 0) {
-        fail(QStringLiteral("File or command not found"));
+        fail(tr("File or command not found"));
         return {};
     }
     lastExit_.started = true;

@@ -3,6 +3,8 @@
 #include "platform/MessageBoxes.h"
 #include "transcode/SaveFormats.h"
 
+#include <QCoreApplication>
+
 PhoneLength phoneLength(const QString& outputPath, std::int32_t lengthSeconds)
 {
     const SaveFormat* format = saveFormatFor(outputPath);
@@ -17,19 +19,19 @@ bool confirmPhoneLength(MessageBoxes& boxes, const QString& outputPath, std::int
     case PhoneLength::Fits:
         return true;
     case PhoneLength::Long:
-        return boxes.show(QStringLiteral("iPhone plays ring tones of up to %1 seconds; this one is %2 seconds long and "
+        return boxes.show(QCoreApplication::translate("PhoneLength", "iPhone plays ring tones of up to %1 seconds; this one is %2 seconds long and "
                                          "will stop after %1 seconds when it rings.\r\n\r\nSave it anyway?")
                               .arg(kIphonePlaysSeconds)
                               .arg(lengthSeconds),
-                          QStringLiteral("Save As"), MsgButtons::YesNo, MsgIcon::Warning) == MsgResult::Ok;
+                          QCoreApplication::translate("PhoneLength", "Save As"), MsgButtons::YesNo, MsgIcon::Warning) == MsgResult::Ok;
     case PhoneLength::TooLong:
-        boxes.show(QStringLiteral("An iPhone ring tone may be at most %1 seconds long; this selection is %2 seconds.\r\n\r\n"
+        boxes.show(QCoreApplication::translate("PhoneLength", "An iPhone ring tone may be at most %1 seconds long; this selection is %2 seconds.\r\n\r\n"
                                   "Make the selection %1 seconds or shorter (%3 or less is best), or save it in "
                                   "another format.")
                        .arg(kIphoneTakesSeconds)
                        .arg(lengthSeconds)
                        .arg(kIphonePlaysSeconds),
-                   QStringLiteral("Save As"), MsgButtons::Ok, MsgIcon::Warning);
+                   QCoreApplication::translate("PhoneLength", "Save As"), MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
     return false;

@@ -1,5 +1,6 @@
 #include "transcode/RunFailure.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -36,10 +37,10 @@ QString runFailureDetail(const RunExit& exit, const QString& outputs)
     if (!line.isEmpty())
         return line;
     if (exit.exited && exit.signal != 0)
-        return QStringLiteral("The transcoder was stopped by signal %1 (%2).")
+        return QCoreApplication::translate("RunFailure", "The transcoder was stopped by signal %1 (%2).")
             .arg(exit.signal)
             .arg(QString::fromLocal8Bit(::strsignal(exit.signal)));
     if (exit.exited && exit.exitCode != 0)
-        return QStringLiteral("The transcoder ended with exit code %1.").arg(exit.exitCode);
-    return QStringLiteral("The transcoder wrote no file.");
+        return QCoreApplication::translate("RunFailure", "The transcoder ended with exit code %1.").arg(exit.exitCode);
+    return QCoreApplication::translate("RunFailure", "The transcoder wrote no file.");
 }

@@ -1,22 +1,23 @@
 #include "transcode/SaveFormats.h"
 
 #include <QStringList>
+#include <QCoreApplication>
 
 #include <array>
 
 namespace {
 
 constexpr std::array<SaveFormat, 8> kFormats{{
-    {"mp3", "MP3 Files(*.mp3)", " -y -ab 128k -ar 44100 -ac 1 "},
-    {"wma", "WMA Files(*.wma)", " -y -acodec wmav1 "},
-    {"wav", "WAV Files(*.wav)", " -y "},
-    {"amr", "AMR Files(*.amr)", " -y -ar 8000 -ab 7.4k -ac 1 "},
+    {"mp3", QT_TRANSLATE_NOOP("SaveFormats", "MP3 Files(*.mp3)"), " -y -ab 128k -ar 44100 -ac 1 "},
+    {"wma", QT_TRANSLATE_NOOP("SaveFormats", "WMA Files(*.wma)"), " -y -acodec wmav1 "},
+    {"wav", QT_TRANSLATE_NOOP("SaveFormats", "WAV Files(*.wav)"), " -y "},
+    {"amr", QT_TRANSLATE_NOOP("SaveFormats", "AMR Files(*.amr)"), " -y -ar 8000 -ab 7.4k -ac 1 "},
     // AAC-LC at 128 kbit/s, 44.1 kHz stereo in an MP4 of the brand phones take ("M4A ").
-    {"m4r", "M4R iPhone ring tone(*.m4r)", " -y -acodec aac -ab 128k -ar 44100 -ac 2 "},
-    {"m4a", "M4A Files(*.m4a)", " -y -acodec aac -ab 128k -ar 44100 -ac 2 "},
-    {"ogg", "OGG Files(*.ogg)", " -y -acodec libvorbis -ab 128k -ar 44100 -ac 2 "},
+    {"m4r", QT_TRANSLATE_NOOP("SaveFormats", "M4R iPhone ring tone(*.m4r)"), " -y -acodec aac -ab 128k -ar 44100 -ac 2 "},
+    {"m4a", QT_TRANSLATE_NOOP("SaveFormats", "M4A Files(*.m4a)"), " -y -acodec aac -ab 128k -ar 44100 -ac 2 "},
+    {"ogg", QT_TRANSLATE_NOOP("SaveFormats", "OGG Files(*.ogg)"), " -y -acodec libvorbis -ab 128k -ar 44100 -ac 2 "},
     // Lossless: the source's rate and channels stay.
-    {"flac", "FLAC Files(*.flac)", " -y -acodec flac "},
+    {"flac", QT_TRANSLATE_NOOP("SaveFormats", "FLAC Files(*.flac)"), " -y -acodec flac "},
 }};
 
 }  // namespace
@@ -45,7 +46,7 @@ QString saveDialogFilter()
 {
     QStringList parts;
     for (const SaveFormat& f : kFormats)
-        parts << QString::fromLatin1(f.description) << QStringLiteral("*.") + QString::fromLatin1(f.key);
+        parts << QCoreApplication::translate("SaveFormats", f.description) << QStringLiteral("*.") + QString::fromLatin1(f.key);
     return parts.join(QLatin1Char('|'));
 }
 
@@ -55,5 +56,5 @@ QString saveExtensionsText()
     for (const SaveFormat& f : kFormats)
         exts << QStringLiteral(".") + QString::fromLatin1(f.key);
     const QString last = exts.takeLast();
-    return exts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return exts.join(QStringLiteral(", ")) + QCoreApplication::translate("SaveFormats", " or ") + last;
 }

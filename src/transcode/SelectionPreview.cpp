@@ -5,6 +5,7 @@
 #include "transcode/RunFailure.h"
 #include "transcode/TranscodeCommands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -42,7 +43,7 @@ std::optional<QString> SelectionPreview::prepare(std::int32_t beginSeconds, std:
     const QFileInfo wav(previewWav_);
     if (e.exited && e.signal == 0 && e.exitCode == 0 && wav.exists() && wav.size() > 44)
         return previewWav_;
-    boxes_.show(QStringLiteral("Could not prepare the selection with its fades and loudness.\r\n\r\n") +
+    boxes_.show(QCoreApplication::translate("SelectionPreview", "Could not prepare the selection with its fades and loudness.\r\n\r\n") +
                     runFailureDetail(e, runner_->Outputs()),
                 QStringLiteral("TuneSnip"), MsgButtons::Ok, MsgIcon::Error);
     discard();

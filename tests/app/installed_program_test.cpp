@@ -65,6 +65,11 @@ TEST_F(Installed, EveryFileLiesInItsPlaceUnderTheOneId)
     EXPECT_TRUE(QFileInfo(at("libexec/tunesnip/coder")).isExecutable());
     EXPECT_GT(QFileInfo(at("share/tunesnip/sound.wav")).size(), 44);
     EXPECT_TRUE(read("share/tunesnip/help.html").contains("<html"));
+    // The translations and the help page of each language, where the program looks for them.
+    for (const char* language : {"de", "fr", "es", "pt_BR", "ru", "zh_CN"}) {
+        EXPECT_GT(QFileInfo(at(QString("share/tunesnip/translations/tunesnip_%1.qm").arg(language))).size(), 0) << language;
+        EXPECT_TRUE(read(QString("share/tunesnip/help_%1.html").arg(language)).contains("<html lang=")) << language;
+    }
     EXPECT_TRUE(read("share/doc/tunesnip/copyright").startsWith("Format: https://www.debian.org/doc/packaging-manuals/"));
     EXPECT_FALSE(QFile::exists(at("bin/data")));  // nothing of the build folder's layout
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {

@@ -102,8 +102,12 @@ TEST(SkinPicture, TheCompiledSkinShowsEveryPictureAtTwiceTheSizeDrawnAnew)
     const QStringList oneSizeOnly = {":/skin/main/hand_cursor.png", ":/skin/main/app_icon.png",
                                      ":/skin/main/app_icon_256.png", ":/skin/main/button_light_3.png",
                                      ":/settings/ok.png", ":/settings/back.png"};
-    const QStringList windows = {":/skin/main/background.png", ":/skin/splash/splash.png",
-                                 ":/settings/background.png", ":/settings/effects.png"};
+    QStringList windows = {":/skin/main/background.png", ":/skin/splash/splash.png",
+                           ":/settings/background.png", ":/settings/effects.png"};
+    // The settings pages are drawn in every language the program speaks as well.
+    for (const char* language : {"de", "fr", "es", "pt_BR", "ru", "zh_CN"})
+        for (const char* page : {"background", "effects"})
+            windows << QStringLiteral(":/settings/%1_%2.png").arg(page, language);
     int checked = 0;
     for (const QString& root : {QStringLiteral(":/skin"), QStringLiteral(":/settings")}) {
         QDirIterator it(root, {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
@@ -127,5 +131,8 @@ TEST(SkinPicture, TheCompiledSkinShowsEveryPictureAtTwiceTheSizeDrawnAnew)
                         << path.toStdString() << " " << x << "," << y;
         }
     }
-    EXPECT_EQ(checked, 47);  // 43 of the main window, the splash, the two settings pages and its glyph
+    // 43 of the main window, the splash, the two settings pages in seven languages and its glyph
+    EXPECT_EQ(checked, 59);
+    for (const QString& window : windows)
+        EXPECT_TRUE(QFile::exists(window)) << window.toStdString();
 }

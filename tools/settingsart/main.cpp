@@ -5,13 +5,21 @@
 // button icons). The pictures the window shows as they are (the pages and close.png) are also
 // drawn at double density as "<name>@2x.png", for screens with two device pixels per logical
 // pixel; their magenta keys exactly the 2 x 2 blocks of the pixels the 1x picture keys.
+//
+// Given a folder of compiled translations and language codes after the output folder, it also
+// draws the two pages in each language, as background_<lang>.png and effects_<lang>.png (and
+// their @2x pictures), with the texts of the program's translation (context "frmSetting"). A text
+// that does not fit its place is an error.
+#include <QCoreApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTranslator>
 #include <cstdio>
 
 namespace {
@@ -57,7 +65,22 @@ void drawGear(QPainter& p, QPointF c, double r, const QColor& color)
 
 // The page tabs in the header, where the window's form puts their click areas.
 const QRect kTabs[2] = {QRect(148, 13, 110, 25), QRect(264, 13, 110, 25)};
-const char* const kTabNames[2] = {"After saving", "Ring tone"};
+const char* const kTabNames[2] = {QT_TRANSLATE_NOOP("frmSetting", "After saving"), QT_TRANSLATE_NOOP("frmSetting", "Ring tone")};
+
+// A text in the language of the installed translation.
+QString text(const char* source) { return QCoreApplication::translate("frmSetting", source); }
+
+bool fits = true;  // every text drawn so far fits its place
+
+// Draws `what` aligned in `box`; a text wider than the box is reported and makes the run fail.
+void drawFitting(QPainter& p, const QRect& box, int align, const QString& what)
+{
+    if (QFontMetrics(p.font()).horizontalAdvance(what) > box.width()) {
+        std::fprintf(stderr, "\"%s\" is wider than its %d pixels\n", qPrintable(what), box.width());
+        fits = false;
+    }
+    p.drawText(box, align, what);
+}
 
 void drawTabs(QPainter& p, int active)
 {
@@ -76,7 +99,7 @@ void drawTabs(QPainter& p, int active)
             p.setPen(QColor(206, 234, 238));
             p.setFont(uiFont(12, false));
         }
-        p.drawText(kTabs[i], Qt::AlignCenter, QString::fromLatin1(kTabNames[i]));
+        drawFitting(p, kTabs[i].adjusted(6, 0, -6, 0), Qt::AlignCenter, text(kTabNames[i]));
     }
 }
 
@@ -89,7 +112,7 @@ struct CardText {
 };
 
 // One page at `scale` device pixels per logical pixel (the image's device pixel ratio).
-QImage drawPage(int page, const CardText& text, int scale)
+QImage drawPage(int page, const CardText& words, int scale)
 {
     QImage img(kW * scale, kH * scale, QImage::Format_RGB32);
     img.setDevicePixelRatio(scale);
@@ -112,8 +135,13 @@ QImage drawPage(int page, const CardText& text, int scale)
 
         drawGear(p, QPointF(30, 25), 10, QColor(255, 255, 255, 230));
         p.setPen(Qt::white);
-        p.setFont(uiFont(17, true));
-        p.drawText(QRect(50, 0, 300, kHeader), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Settings"));
+        // The title ends before the tabs; a long word in another language takes a smaller size.
+        const QRect titleBox(50, 0, kTabs[0].left() - 54, kHeader);
+        int titleSize = 17;
+        while (titleSize > 11 && QFontMetrics(uiFont(titleSize, true)).horizontalAdvance(text("Settings")) > titleBox.width())
+            --titleSize;
+        p.setFont(uiFont(titleSize, true));
+        drawFitting(p, titleBox, Qt::AlignVCenter | Qt::AlignLeft, text("Settings"));
         drawTabs(p, page);
 
         // A white card holds the lists and their explanations.
@@ -126,13 +154,13 @@ QImage drawPage(int page, const CardText& text, int scale)
 
         p.setFont(uiFont(12, true));
         p.setPen(kInk);
-        p.drawText(QRect(46, 61, 310, 18), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text.top));
-        if (text.topRight)
-            p.drawText(QRect(209, 61, 150, 18), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text.topRight));
-        p.drawText(QRect(46, 128, 313, 18), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text.bottom));
+        drawFitting(p, QRect(46, 61, words.topRight ? 150 : 310, 18), Qt::AlignLeft | Qt::AlignVCenter, text(words.top));
+        if (words.topRight)
+            drawFitting(p, QRect(209, 61, 150, 18), Qt::AlignLeft | Qt::AlignVCenter, text(words.topRight));
+        drawFitting(p, QRect(46, 128, 313, 18), Qt::AlignLeft | Qt::AlignVCenter, text(words.bottom));
         p.setFont(uiFont(10, false));
         p.setPen(QColor(104, 124, 140));
-        p.drawText(QRect(46, 104, 313, 14), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text.hint));
+        drawFitting(p, QRect(46, 104, 313, 14), Qt::AlignLeft | Qt::AlignVCenter, text(words.hint));
 
         // The outline of the window, inside its shape.
         p.setBrush(Qt::NoBrush);
@@ -204,10 +232,10 @@ QImage drawBadge(const QColor& top, const QColor& bottom, bool check)
 }
 
 // Saves `img` as <name>.png, or <name>@2x.png for a double-density picture.
-bool save(const QImage& img, const QDir& dir, const char* name)
+bool save(const QImage& img, const QDir& dir, const QString& name)
 {
     const QString suffix = img.devicePixelRatio() > 1 ? QStringLiteral("@2x.png") : QStringLiteral(".png");
-    const QString path = dir.filePath(QString::fromLatin1(name) + suffix);
+    const QString path = dir.filePath(name + suffix);
     if (!img.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
@@ -220,25 +248,43 @@ bool save(const QImage& img, const QDir& dir, const char* name)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: settingsart <output folder>\n");
+    if (argc != 2 && argc < 4) {
+        std::fprintf(stderr, "usage: settingsart <output folder> [<translations folder> <language>...]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(out.path()))
         return 1;
+    const CardText afterSaving{QT_TRANSLATE_NOOP("frmSetting", "When a cut has been saved:"), nullptr,
+                               QT_TRANSLATE_NOOP("frmSetting", "Show the folder that holds the new file, or leave it be."),
+                               QT_TRANSLATE_NOOP("frmSetting", "Play the completion sound:")};
+    const CardText ringTone{QT_TRANSLATE_NOOP("frmSetting", "Fade in:"), QT_TRANSLATE_NOOP("frmSetting", "Fade out:"),
+                            QT_TRANSLATE_NOOP("frmSetting", "Fades soften the start and the end of the tone."),
+                            QT_TRANSLATE_NOOP("frmSetting", "Loudness (peaks held under −1 dBTP):")};
     bool ok = true;
     for (const int scale : {1, 2}) {
-        const QImage background = drawPage(0, {"When a cut has been saved:", nullptr,
-                                                "Show the folder that holds the new file, or leave it be.",
-                                                "Play the completion sound:"}, scale);
-        const QImage effects = drawPage(1, {"Fade in:", "Fade out:", "Fades soften the start and the end of the tone.",
-                                            "Loudness (peaks held under \u22121 dBTP):"}, scale);
-        ok = ok && save(background, out, "background") && save(effects, out, "effects")
-            && save(drawClose(background), out, "close");
+        const QImage background = drawPage(0, afterSaving, scale);
+        const QImage effects = drawPage(1, ringTone, scale);
+        ok = ok && save(background, out, QStringLiteral("background")) && save(effects, out, QStringLiteral("effects"))
+            && save(drawClose(background), out, QStringLiteral("close"));
     }
+    // The pages in each language asked for.
+    for (int i = 3; i < argc; ++i) {
+        const QString language = QString::fromLocal8Bit(argv[i]);
+        QTranslator translator;
+        if (!translator.load(QStringLiteral("tunesnip_") + language, QString::fromLocal8Bit(argv[2]))) {
+            std::fprintf(stderr, "no translation tunesnip_%s.qm in %s\n", argv[i], argv[2]);
+            return 1;
+        }
+        QCoreApplication::installTranslator(&translator);
+        for (const int scale : {1, 2})
+            ok = ok && save(drawPage(0, afterSaving, scale), out, QStringLiteral("background_") + language)
+                && save(drawPage(1, ringTone, scale), out, QStringLiteral("effects_") + language);
+        QCoreApplication::removeTranslator(&translator);
+    }
+    ok = ok && fits;
     // The button icons are scaled into the buttons' faces: one size serves.
-    ok = ok && save(drawBadge(QColor(92, 196, 120), QColor(30, 140, 70), true), out, "ok")
-        && save(drawBadge(QColor(96, 170, 226), QColor(30, 100, 170), false), out, "back");
+    ok = ok && save(drawBadge(QColor(92, 196, 120), QColor(30, 140, 70), true), out, QStringLiteral("ok"))
+        && save(drawBadge(QColor(96, 170, 226), QColor(30, 100, 170), false), out, QStringLiteral("back"));
     return ok ? 0 : 1;
 }

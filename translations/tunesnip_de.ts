@@ -1,0 +1,742 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CCommonDialogs</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Befehlszeile leer</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>CreatePipe fehlgeschlagen. Fehler: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Datei oder Befehl nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeSpace</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: its decoded sound needs %2 of free space in %3, but only %4 are free. Make room there and open it again.</source>
+        <translation>„%1“ kann nicht geöffnet werden: Sein dekodierter Klang braucht %2 freien Platz in %3, frei sind aber nur %4. Schaffen Sie dort Platz und öffnen Sie die Datei erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorActions</name>
+    <message>
+        <source>Open Audio File(&amp;O)</source>
+        <translation>Audiodatei ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Close Audio File(&amp;C)</source>
+        <translation>Audiodatei s&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Save RingTone(&amp;S)</source>
+        <translation>Klingelton &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Random RingTone Cutter(&amp;R)</source>
+        <translation>&amp;Zufälliger Klingelton-Schnitt</translation>
+    </message>
+    <message>
+        <source>Send RingTone to Friends(&amp;S)</source>
+        <translation>Klingelton an &amp;Freunde senden</translation>
+    </message>
+    <message>
+        <source>Setting(&amp;S)</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Play/Pause(&amp;P)</source>
+        <translation>&amp;Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Select Start Position(&amp;B)</source>
+        <translation>&amp;Beginn setzen</translation>
+    </message>
+    <message>
+        <source>Select End Position(&amp;E)</source>
+        <translation>&amp;Ende setzen</translation>
+    </message>
+    <message>
+        <source>Play Selected Section(&amp;P)</source>
+        <translation>Auswahl &amp;abspielen</translation>
+    </message>
+    <message>
+        <source>Loop Selected Section(&amp;L)</source>
+        <translation>Auswahl in &amp;Schleife abspielen</translation>
+    </message>
+    <message>
+        <source>Undo Selection(&amp;U)</source>
+        <translation>Auswahl &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Redo Selection(&amp;D)</source>
+        <translation>Auswahl &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Playhead to Start</source>
+        <translation>Abspielposition an den Anfang</translation>
+    </message>
+    <message>
+        <source>Playhead to End</source>
+        <translation>Abspielposition ans Ende</translation>
+    </message>
+    <message>
+        <source>Playhead to Selection Start</source>
+        <translation>Abspielposition an den Beginn der Auswahl</translation>
+    </message>
+    <message>
+        <source>Playhead to Selection End</source>
+        <translation>Abspielposition ans Ende der Auswahl</translation>
+    </message>
+    <message>
+        <source>Back 1 Second</source>
+        <translation>1 Sekunde zurück</translation>
+    </message>
+    <message>
+        <source>Forward 1 Second</source>
+        <translation>1 Sekunde vor</translation>
+    </message>
+    <message>
+        <source>Back 10 Seconds</source>
+        <translation>10 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>Forward 10 Seconds</source>
+        <translation>10 Sekunden vor</translation>
+    </message>
+    <message>
+        <source>Zoom In(&amp;I)</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom Out(&amp;O)</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Whole File(&amp;W)</source>
+        <translation>Ganze &amp;Datei</translation>
+    </message>
+    <message>
+        <source>Zoom to Selection(&amp;Z)</source>
+        <translation>Auf &amp;Auswahl zoomen</translation>
+    </message>
+    <message>
+        <source>Stop the Transcoder</source>
+        <translation>Transcoder anhalten</translation>
+    </message>
+</context>
+<context>
+    <name>EditorSession</name>
+    <message>
+        <source>No file open</source>
+        <translation>Keine Datei geöffnet</translation>
+    </message>
+    <message>
+        <source>The playhead is at the end of the file: press Home to play from the start.</source>
+        <translation>Die Abspielposition steht am Ende der Datei: Drücken Sie Pos1, um von vorn abzuspielen.</translation>
+    </message>
+    <message>
+        <source>The begin was not set: it must lie before the end (%1). Move the playhead back.</source>
+        <translation>Der Beginn wurde nicht gesetzt: Er muss vor dem Ende (%1) liegen. Bewegen Sie die Abspielposition zurück.</translation>
+    </message>
+    <message>
+        <source>The end was not set: it must not lie before the begin (%1). Move the playhead on.</source>
+        <translation>Das Ende wurde nicht gesetzt: Es darf nicht vor dem Beginn (%1) liegen. Bewegen Sie die Abspielposition weiter.</translation>
+    </message>
+    <message>
+        <source>Please play the music first</source>
+        <translation>Bitte spielen Sie zuerst die Musik ab</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>This sound is too short for a random ring tone of more than five seconds.</source>
+        <translation>Dieser Klang ist zu kurz für einen zufälligen Klingelton von mehr als fünf Sekunden.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>I ve cut music by TuneSnip!</source>
+        <translation>Ich habe Musik mit TuneSnip geschnitten!</translation>
+    </message>
+    <message>
+        <source>I ve cut music by TuneSnip! You can see more detail here: </source>
+        <translation>Ich habe Musik mit TuneSnip geschnitten! Mehr dazu finden Sie hier: </translation>
+    </message>
+    <message>
+        <source>Could not start a mail program for a message to %1.</source>
+        <translation>Es konnte kein E-Mail-Programm für eine Nachricht an %1 gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Feedback/Bug Report</source>
+        <translation>Rückmeldung/Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>Could not start a mail program. Please write to %1.</source>
+        <translation>Es konnte kein E-Mail-Programm gestartet werden. Bitte schreiben Sie an %1.</translation>
+    </message>
+    <message>
+        <source>Could not open the help page &quot;%1&quot;: no program to show it was found.</source>
+        <translation>Die Hilfeseite „%1“ konnte nicht geöffnet werden: Es wurde kein Programm zum Anzeigen gefunden.</translation>
+    </message>
+    <message>
+        <source>Saving &quot;%1&quot; is not finished.<byte value="xd"/>
+Quit anyway? The save stops and the file is left as it was before.</source>
+        <translation>Das Speichern von „%1“ ist nicht abgeschlossen.<byte value="xd"/>
+Trotzdem beenden? Das Speichern bricht ab und die Datei bleibt, wie sie vorher war.</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit?</source>
+        <translation>Wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>All supported files</source>
+        <translation>Alle unterstützten Dateien</translation>
+    </message>
+    <message>
+        <source>MP3 Files(*.mp3)</source>
+        <translation>MP3-Dateien(*.mp3)</translation>
+    </message>
+    <message>
+        <source>WMA Files(*.wma)</source>
+        <translation>WMA-Dateien(*.wma)</translation>
+    </message>
+    <message>
+        <source>WAV Files(*.wav)</source>
+        <translation>WAV-Dateien(*.wav)</translation>
+    </message>
+    <message>
+        <source>AMR Files(*.amr)</source>
+        <translation>AMR-Dateien(*.amr)</translation>
+    </message>
+    <message>
+        <source>WMV Files(*.wmv)</source>
+        <translation>WMV-Dateien(*.wmv)</translation>
+    </message>
+    <message>
+        <source>AVI Files(*.avi)</source>
+        <translation>AVI-Dateien(*.avi)</translation>
+    </message>
+    <message>
+        <source>MPG Files(*.mpg)</source>
+        <translation>MPG-Dateien(*.mpg)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <source>Current Audio file will be closed, are you sure?</source>
+        <translation>Die aktuelle Audiodatei wird geschlossen. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Close Current File</source>
+        <translation>Aktuelle Datei schließen</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Dateien öffnen</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
+        <translation>„%1“ kann nicht geöffnet werden: Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot decode &quot;%1&quot;: the temporary folder is not usable (%2).</source>
+        <translation>„%1“ kann nicht dekodiert werden: Der temporäre Ordner ist nicht nutzbar (%2).</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;</source>
+        <translation>„%1“ konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>: it holds no sound that can be decoded.</source>
+        <translation>: Sie enthält keinen Klang, der sich dekodieren lässt.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: open a file first.</source>
+        <translation>Nichts zu speichern: Öffnen Sie zuerst eine Datei.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: mark a begin and an end first (B and E).</source>
+        <translation>Nichts zu speichern: Setzen Sie zuerst Beginn und Ende (B und E).</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: the name must end in %2.</source>
+        <translation>„%1“ kann nicht gespeichert werden: Der Name muss auf %2 enden.</translation>
+    </message>
+    <message>
+        <source>Cannot save over the sound being edited: choose another name.</source>
+        <translation>Der gerade bearbeitete Klang kann nicht überschrieben werden: Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>„%1“ ist bereits vorhanden.<byte value="xd"/>
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;</source>
+        <translation>„%1“ konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Saved &quot;%1&quot;. %2.</source>
+        <translation>„%1“ gespeichert. %2.</translation>
+    </message>
+    <message>
+        <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
+        <translation>Der Ordner „%1“ konnte nicht geöffnet werden: Es wurde keine Dateiverwaltung gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>EffectsSettings</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Fade %1</source>
+        <translation>Blende %1</translation>
+    </message>
+    <message>
+        <source>Fade in %1</source>
+        <translation>Einblenden %1</translation>
+    </message>
+    <message>
+        <source>Fade out %1</source>
+        <translation>Ausblenden %1</translation>
+    </message>
+    <message>
+        <source>−%1 LUFS</source>
+        <translation>−%1 LUFS</translation>
+    </message>
+</context>
+<context>
+    <name>FileHistory</name>
+    <message>
+        <source> (ring tone).mp3</source>
+        <translation> (Klingelton).mp3</translation>
+    </message>
+</context>
+<context>
+    <name>OpenRequests</name>
+    <message>
+        <source>
+File not found.
+Check the file name and try again.</source>
+        <translation>
+Datei nicht gefunden.
+Prüfen Sie den Dateinamen und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneLength</name>
+    <message>
+        <source>iPhone plays ring tones of up to %1 seconds; this one is %2 seconds long and will stop after %1 seconds when it rings.<byte value="xd"/>
+<byte value="xd"/>
+Save it anyway?</source>
+        <translation>Das iPhone spielt Klingeltöne von bis zu %1 Sekunden; dieser ist %2 Sekunden lang und bricht beim Klingeln nach %1 Sekunden ab.<byte value="xd"/>
+<byte value="xd"/>
+Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>An iPhone ring tone may be at most %1 seconds long; this selection is %2 seconds.<byte value="xd"/>
+<byte value="xd"/>
+Make the selection %1 seconds or shorter (%3 or less is best), or save it in another format.</source>
+        <translation>Ein iPhone-Klingelton darf höchstens %1 Sekunden lang sein; diese Auswahl ist %2 Sekunden lang.<byte value="xd"/>
+<byte value="xd"/>
+Kürzen Sie die Auswahl auf %1 Sekunden oder weniger (am besten %3 oder weniger) oder speichern Sie sie in einem anderen Format.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackController</name>
+    <message>
+        <source>Cannot play the sound: no audio output could be opened. Another program may be using it.</source>
+        <translation>Der Klang kann nicht abgespielt werden: Es konnte keine Audioausgabe geöffnet werden. Vielleicht benutzt sie ein anderes Programm.</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound: its decoded copy is missing. Open the file again.</source>
+        <translation>Der Klang kann nicht abgespielt werden: Seine dekodierte Kopie fehlt. Öffnen Sie die Datei erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound: its decoded copy is damaged. Open the file again.</source>
+        <translation>Der Klang kann nicht abgespielt werden: Seine dekodierte Kopie ist beschädigt. Öffnen Sie die Datei erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound (media error %1).</source>
+        <translation>Der Klang kann nicht abgespielt werden (Medienfehler %1).</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Soll sie ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>RunFailure</name>
+    <message>
+        <source>The transcoder was stopped by signal %1 (%2).</source>
+        <translation>Der Transcoder wurde durch Signal %1 (%2) beendet.</translation>
+    </message>
+    <message>
+        <source>The transcoder ended with exit code %1.</source>
+        <translation>Der Transcoder endete mit dem Exit-Code %1.</translation>
+    </message>
+    <message>
+        <source>The transcoder wrote no file.</source>
+        <translation>Der Transcoder hat keine Datei geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFormats</name>
+    <message>
+        <source>MP3 Files(*.mp3)</source>
+        <translation>MP3-Dateien(*.mp3)</translation>
+    </message>
+    <message>
+        <source>WMA Files(*.wma)</source>
+        <translation>WMA-Dateien(*.wma)</translation>
+    </message>
+    <message>
+        <source>WAV Files(*.wav)</source>
+        <translation>WAV-Dateien(*.wav)</translation>
+    </message>
+    <message>
+        <source>AMR Files(*.amr)</source>
+        <translation>AMR-Dateien(*.amr)</translation>
+    </message>
+    <message>
+        <source>M4R iPhone ring tone(*.m4r)</source>
+        <translation>M4R-iPhone-Klingelton(*.m4r)</translation>
+    </message>
+    <message>
+        <source>M4A Files(*.m4a)</source>
+        <translation>M4A-Dateien(*.m4a)</translation>
+    </message>
+    <message>
+        <source>OGG Files(*.ogg)</source>
+        <translation>OGG-Dateien(*.ogg)</translation>
+    </message>
+    <message>
+        <source>FLAC Files(*.flac)</source>
+        <translation>FLAC-Dateien(*.flac)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+</context>
+<context>
+    <name>SelectionPreview</name>
+    <message>
+        <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Die Auswahl konnte nicht mit ihren Blenden und ihrer Lautheit vorbereitet werden.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot inspect %1</source>
+        <translation>%1 kann nicht geprüft werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>cannot make %1 private</source>
+        <translation>%1 kann nicht privat gemacht werden</translation>
+    </message>
+</context>
+<context>
+    <name>TimelinePainter</name>
+    <message>
+        <source>Loop</source>
+        <translation>Schleife</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>- Ver %1.%2.%3</source>
+        <translation>- Ver. %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Open a Media File</source>
+        <translation>Mediendatei öffnen</translation>
+    </message>
+    <message>
+        <source>Save Music</source>
+        <translation>Musik speichern</translation>
+    </message>
+    <message>
+        <source>Random Music Cutter</source>
+        <translation>Zufälliger Musikschnitt</translation>
+    </message>
+    <message>
+        <source>Send Music to Your Friends</source>
+        <translation>Musik an Freunde senden</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Select Start Position</source>
+        <translation>Beginn setzen</translation>
+    </message>
+    <message>
+        <source>Select End Position</source>
+        <translation>Ende setzen</translation>
+    </message>
+    <message>
+        <source>Play Selected Section</source>
+        <translation>Auswahl abspielen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Send Bug Report &amp; Feedback to us</source>
+        <translation>Fehlerbericht und Rückmeldung an uns senden</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Ring-tone effects of every save: click to change them</source>
+        <translation>Klingelton-Effekte jeder Speicherung: zum Ändern klicken</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>&amp;Zuletzt geöffnete Dateien</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetting</name>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>O K</source>
+        <translation>O K</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>What happens after saving a cut</source>
+        <translation>Was nach dem Speichern eines Schnitts geschieht</translation>
+    </message>
+    <message>
+        <source>Fades and loudness of the ring tone</source>
+        <translation>Ein- und Ausblenden und Lautheit des Klingeltons</translation>
+    </message>
+    <message>
+        <source>−16 LUFS, for phones</source>
+        <translation>−16 LUFS, für Telefone</translation>
+    </message>
+    <message>
+        <source>−14 LUFS, as loud as streaming</source>
+        <translation>−14 LUFS, so laut wie Streaming</translation>
+    </message>
+    <message>
+        <source>−23 LUFS, EBU R 128</source>
+        <translation>−23 LUFS, EBU R 128</translation>
+    </message>
+    <message>
+        <source>After saving</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Ring tone</source>
+        <translation>Klingelton</translation>
+    </message>
+    <message>
+        <source>When a cut has been saved:</source>
+        <translation>Wenn ein Schnitt gespeichert ist:</translation>
+    </message>
+    <message>
+        <source>Show the folder that holds the new file, or leave it be.</source>
+        <translation>Den Ordner mit der neuen Datei zeigen oder nicht.</translation>
+    </message>
+    <message>
+        <source>Play the completion sound:</source>
+        <translation>Fertig-Klang abspielen:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Einblenden:</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Ausblenden:</translation>
+    </message>
+    <message>
+        <source>Fades soften the start and the end of the tone.</source>
+        <translation>Blenden machen Anfang und Ende des Tons weich.</translation>
+    </message>
+    <message>
+        <source>Loudness (peaks held under −1 dBTP):</source>
+        <translation>Lautheit (Spitzen unter −1 dBTP):</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Lädt...</translation>
+    </message>
+    <message>
+        <source>Graphics...</source>
+        <translation>Grafik...</translation>
+    </message>
+    <message>
+        <source>Components...</source>
+        <translation>Komponenten...</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,742 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CCommonDialogs</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Ligne de commande vide</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Échec de CreatePipe. Erreur : </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Fichier ou commande introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeSpace</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: its decoded sound needs %2 of free space in %3, but only %4 are free. Make room there and open it again.</source>
+        <translation>Impossible d&apos;ouvrir « %1 » : le son décodé nécessite %2 d&apos;espace libre dans %3, mais seuls %4 sont disponibles. Libérez de l&apos;espace puis ouvrez-le à nouveau.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorActions</name>
+    <message>
+        <source>Open Audio File(&amp;O)</source>
+        <translation>&amp;Ouvrir un fichier audio</translation>
+    </message>
+    <message>
+        <source>Close Audio File(&amp;C)</source>
+        <translation>&amp;Fermer le fichier audio</translation>
+    </message>
+    <message>
+        <source>Save RingTone(&amp;S)</source>
+        <translation>&amp;Enregistrer la sonnerie</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Random RingTone Cutter(&amp;R)</source>
+        <translation>Découpe de sonnerie au &amp;hasard</translation>
+    </message>
+    <message>
+        <source>Send RingTone to Friends(&amp;S)</source>
+        <translation>&amp;Envoyer la sonnerie à des amis</translation>
+    </message>
+    <message>
+        <source>Setting(&amp;S)</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Play/Pause(&amp;P)</source>
+        <translation>&amp;Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Select Start Position(&amp;B)</source>
+        <translation>Définir le &amp;début</translation>
+    </message>
+    <message>
+        <source>Select End Position(&amp;E)</source>
+        <translation>Définir la &amp;fin</translation>
+    </message>
+    <message>
+        <source>Play Selected Section(&amp;P)</source>
+        <translation>&amp;Lire la sélection</translation>
+    </message>
+    <message>
+        <source>Loop Selected Section(&amp;L)</source>
+        <translation>&amp;Boucler la sélection</translation>
+    </message>
+    <message>
+        <source>Undo Selection(&amp;U)</source>
+        <translation>&amp;Annuler la sélection</translation>
+    </message>
+    <message>
+        <source>Redo Selection(&amp;D)</source>
+        <translation>Ré&amp;tablir la sélection</translation>
+    </message>
+    <message>
+        <source>Playhead to Start</source>
+        <translation>Tête de lecture au début</translation>
+    </message>
+    <message>
+        <source>Playhead to End</source>
+        <translation>Tête de lecture à la fin</translation>
+    </message>
+    <message>
+        <source>Playhead to Selection Start</source>
+        <translation>Tête de lecture au début de la sélection</translation>
+    </message>
+    <message>
+        <source>Playhead to Selection End</source>
+        <translation>Tête de lecture à la fin de la sélection</translation>
+    </message>
+    <message>
+        <source>Back 1 Second</source>
+        <translation>Reculer d&apos;une seconde</translation>
+    </message>
+    <message>
+        <source>Forward 1 Second</source>
+        <translation>Avancer d&apos;une seconde</translation>
+    </message>
+    <message>
+        <source>Back 10 Seconds</source>
+        <translation>Reculer de 10 secondes</translation>
+    </message>
+    <message>
+        <source>Forward 10 Seconds</source>
+        <translation>Avancer de 10 secondes</translation>
+    </message>
+    <message>
+        <source>Zoom In(&amp;I)</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom Out(&amp;O)</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>Whole File(&amp;W)</source>
+        <translation>&amp;Fichier entier</translation>
+    </message>
+    <message>
+        <source>Zoom to Selection(&amp;Z)</source>
+        <translation>&amp;Zoomer sur la sélection</translation>
+    </message>
+    <message>
+        <source>Stop the Transcoder</source>
+        <translation>Arrêter le transcodeur</translation>
+    </message>
+</context>
+<context>
+    <name>EditorSession</name>
+    <message>
+        <source>No file open</source>
+        <translation>Aucun fichier ouvert</translation>
+    </message>
+    <message>
+        <source>The playhead is at the end of the file: press Home to play from the start.</source>
+        <translation>La tête de lecture est à la fin du fichier : appuyez sur Origine pour lire depuis le début.</translation>
+    </message>
+    <message>
+        <source>The begin was not set: it must lie before the end (%1). Move the playhead back.</source>
+        <translation>Le début n&apos;a pas été défini : il doit précéder la fin (%1). Reculez la tête de lecture.</translation>
+    </message>
+    <message>
+        <source>The end was not set: it must not lie before the begin (%1). Move the playhead on.</source>
+        <translation>La fin n&apos;a pas été définie : elle ne doit pas précéder le début (%1). Avancez la tête de lecture.</translation>
+    </message>
+    <message>
+        <source>Please play the music first</source>
+        <translation>Veuillez d&apos;abord lire la musique</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>This sound is too short for a random ring tone of more than five seconds.</source>
+        <translation>Ce son est trop court pour une sonnerie aléatoire de plus de cinq secondes.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>I ve cut music by TuneSnip!</source>
+        <translation>J&apos;ai découpé de la musique avec TuneSnip !</translation>
+    </message>
+    <message>
+        <source>I ve cut music by TuneSnip! You can see more detail here: </source>
+        <translation>J&apos;ai découpé de la musique avec TuneSnip ! Plus de détails ici : </translation>
+    </message>
+    <message>
+        <source>Could not start a mail program for a message to %1.</source>
+        <translation>Impossible de lancer un programme de messagerie pour écrire à %1.</translation>
+    </message>
+    <message>
+        <source>Feedback/Bug Report</source>
+        <translation>Avis/Rapport de bogue</translation>
+    </message>
+    <message>
+        <source>Could not start a mail program. Please write to %1.</source>
+        <translation>Impossible de lancer un programme de messagerie. Veuillez écrire à %1.</translation>
+    </message>
+    <message>
+        <source>Could not open the help page &quot;%1&quot;: no program to show it was found.</source>
+        <translation>Impossible d&apos;ouvrir la page d&apos;aide « %1 » : aucun programme pour l&apos;afficher n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Saving &quot;%1&quot; is not finished.<byte value="xd"/>
+Quit anyway? The save stops and the file is left as it was before.</source>
+        <translation>L&apos;enregistrement de « %1 » n&apos;est pas terminé.<byte value="xd"/>
+Quitter quand même ? L&apos;enregistrement s&apos;arrête et le fichier reste tel qu&apos;il était.</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit?</source>
+        <translation>Voulez-vous vraiment quitter ?</translation>
+    </message>
+    <message>
+        <source>All supported files</source>
+        <translation>Tous les fichiers pris en charge</translation>
+    </message>
+    <message>
+        <source>MP3 Files(*.mp3)</source>
+        <translation>Fichiers MP3(*.mp3)</translation>
+    </message>
+    <message>
+        <source>WMA Files(*.wma)</source>
+        <translation>Fichiers WMA(*.wma)</translation>
+    </message>
+    <message>
+        <source>WAV Files(*.wav)</source>
+        <translation>Fichiers WAV(*.wav)</translation>
+    </message>
+    <message>
+        <source>AMR Files(*.amr)</source>
+        <translation>Fichiers AMR(*.amr)</translation>
+    </message>
+    <message>
+        <source>WMV Files(*.wmv)</source>
+        <translation>Fichiers WMV(*.wmv)</translation>
+    </message>
+    <message>
+        <source>AVI Files(*.avi)</source>
+        <translation>Fichiers AVI(*.avi)</translation>
+    </message>
+    <message>
+        <source>MPG Files(*.mpg)</source>
+        <translation>Fichiers MPG(*.mpg)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Tous les fichiers(*.*)</translation>
+    </message>
+    <message>
+        <source>Current Audio file will be closed, are you sure?</source>
+        <translation>Le fichier audio actuel va être fermé. Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>Close Current File</source>
+        <translation>Fermer le fichier actuel</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Ouvrir des fichiers</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
+        <translation>Impossible d&apos;ouvrir « %1 » : ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>Cannot decode &quot;%1&quot;: the temporary folder is not usable (%2).</source>
+        <translation>Impossible de décoder « %1 » : le dossier temporaire est inutilisable (%2).</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;</source>
+        <translation>Impossible d&apos;ouvrir « %1 »</translation>
+    </message>
+    <message>
+        <source>: it holds no sound that can be decoded.</source>
+        <translation> : il ne contient aucun son décodable.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: open a file first.</source>
+        <translation>Rien à enregistrer : ouvrez d&apos;abord un fichier.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: mark a begin and an end first (B and E).</source>
+        <translation>Rien à enregistrer : marquez d&apos;abord un début et une fin (B et E).</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: the name must end in %2.</source>
+        <translation>Impossible d&apos;enregistrer « %1 » : le nom doit se terminer par %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save over the sound being edited: choose another name.</source>
+        <translation>Impossible d&apos;enregistrer par-dessus le son en cours d&apos;édition : choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>« %1 » existe déjà.<byte value="xd"/>
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;</source>
+        <translation>Impossible d&apos;enregistrer « %1 »</translation>
+    </message>
+    <message>
+        <source>Saved &quot;%1&quot;. %2.</source>
+        <translation>« %1 » enregistré. %2.</translation>
+    </message>
+    <message>
+        <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
+        <translation>Impossible d&apos;ouvrir le dossier « %1 » : aucun gestionnaire de fichiers n&apos;a été trouvé.</translation>
+    </message>
+</context>
+<context>
+    <name>EffectsSettings</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Fade %1</source>
+        <translation>Fondu %1</translation>
+    </message>
+    <message>
+        <source>Fade in %1</source>
+        <translation>Fondu début %1</translation>
+    </message>
+    <message>
+        <source>Fade out %1</source>
+        <translation>Fondu fin %1</translation>
+    </message>
+    <message>
+        <source>−%1 LUFS</source>
+        <translation>−%1 LUFS</translation>
+    </message>
+</context>
+<context>
+    <name>FileHistory</name>
+    <message>
+        <source> (ring tone).mp3</source>
+        <translation> (sonnerie).mp3</translation>
+    </message>
+</context>
+<context>
+    <name>OpenRequests</name>
+    <message>
+        <source>
+File not found.
+Check the file name and try again.</source>
+        <translation>
+Fichier introuvable.
+Vérifiez le nom du fichier et réessayez.</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneLength</name>
+    <message>
+        <source>iPhone plays ring tones of up to %1 seconds; this one is %2 seconds long and will stop after %1 seconds when it rings.<byte value="xd"/>
+<byte value="xd"/>
+Save it anyway?</source>
+        <translation>L&apos;iPhone joue les sonneries jusqu&apos;à %1 secondes ; celle-ci dure %2 secondes et s&apos;arrêtera après %1 secondes quand elle sonnera.<byte value="xd"/>
+<byte value="xd"/>
+L&apos;enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>An iPhone ring tone may be at most %1 seconds long; this selection is %2 seconds.<byte value="xd"/>
+<byte value="xd"/>
+Make the selection %1 seconds or shorter (%3 or less is best), or save it in another format.</source>
+        <translation>Une sonnerie d&apos;iPhone peut durer au plus %1 secondes ; cette sélection dure %2 secondes.<byte value="xd"/>
+<byte value="xd"/>
+Réduisez la sélection à %1 secondes ou moins (%3 ou moins, c&apos;est mieux) ou enregistrez-la dans un autre format.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackController</name>
+    <message>
+        <source>Cannot play the sound: no audio output could be opened. Another program may be using it.</source>
+        <translation>Impossible de lire le son : aucune sortie audio n&apos;a pu être ouverte. Un autre programme l&apos;utilise peut-être.</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound: its decoded copy is missing. Open the file again.</source>
+        <translation>Impossible de lire le son : sa copie décodée est introuvable. Ouvrez à nouveau le fichier.</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound: its decoded copy is damaged. Open the file again.</source>
+        <translation>Impossible de lire le son : sa copie décodée est endommagée. Ouvrez à nouveau le fichier.</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound (media error %1).</source>
+        <translation>Impossible de lire le son (erreur multimédia %1).</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
+    <name>RunFailure</name>
+    <message>
+        <source>The transcoder was stopped by signal %1 (%2).</source>
+        <translation>Le transcodeur a été arrêté par le signal %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The transcoder ended with exit code %1.</source>
+        <translation>Le transcodeur s&apos;est terminé avec le code de sortie %1.</translation>
+    </message>
+    <message>
+        <source>The transcoder wrote no file.</source>
+        <translation>Le transcodeur n&apos;a écrit aucun fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFormats</name>
+    <message>
+        <source>MP3 Files(*.mp3)</source>
+        <translation>Fichiers MP3(*.mp3)</translation>
+    </message>
+    <message>
+        <source>WMA Files(*.wma)</source>
+        <translation>Fichiers WMA(*.wma)</translation>
+    </message>
+    <message>
+        <source>WAV Files(*.wav)</source>
+        <translation>Fichiers WAV(*.wav)</translation>
+    </message>
+    <message>
+        <source>AMR Files(*.amr)</source>
+        <translation>Fichiers AMR(*.amr)</translation>
+    </message>
+    <message>
+        <source>M4R iPhone ring tone(*.m4r)</source>
+        <translation>Sonnerie iPhone M4R(*.m4r)</translation>
+    </message>
+    <message>
+        <source>M4A Files(*.m4a)</source>
+        <translation>Fichiers M4A(*.m4a)</translation>
+    </message>
+    <message>
+        <source>OGG Files(*.ogg)</source>
+        <translation>Fichiers OGG(*.ogg)</translation>
+    </message>
+    <message>
+        <source>FLAC Files(*.flac)</source>
+        <translation>Fichiers FLAC(*.flac)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+</context>
+<context>
+    <name>SelectionPreview</name>
+    <message>
+        <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Impossible de préparer la sélection avec ses fondus et sa sonie.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot inspect %1</source>
+        <translation>impossible d&apos;examiner %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>cannot make %1 private</source>
+        <translation>impossible de rendre %1 privé</translation>
+    </message>
+</context>
+<context>
+    <name>TimelinePainter</name>
+    <message>
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>- Ver %1.%2.%3</source>
+        <translation>- Ver. %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Open a Media File</source>
+        <translation>Ouvrir un fichier multimédia</translation>
+    </message>
+    <message>
+        <source>Save Music</source>
+        <translation>Enregistrer la musique</translation>
+    </message>
+    <message>
+        <source>Random Music Cutter</source>
+        <translation>Découpe musicale au hasard</translation>
+    </message>
+    <message>
+        <source>Send Music to Your Friends</source>
+        <translation>Envoyer la musique à vos amis</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Select Start Position</source>
+        <translation>Définir le début</translation>
+    </message>
+    <message>
+        <source>Select End Position</source>
+        <translation>Définir la fin</translation>
+    </message>
+    <message>
+        <source>Play Selected Section</source>
+        <translation>Lire la sélection</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Send Bug Report &amp; Feedback to us</source>
+        <translation>Nous envoyer un rapport de bogue et vos avis</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Ring-tone effects of every save: click to change them</source>
+        <translation>Effets de sonnerie de chaque enregistrement : cliquez pour les modifier</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetting</name>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>O K</source>
+        <translation>O K</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>What happens after saving a cut</source>
+        <translation>Ce qui se passe après l&apos;enregistrement d&apos;un extrait</translation>
+    </message>
+    <message>
+        <source>Fades and loudness of the ring tone</source>
+        <translation>Fondus et sonie de la sonnerie</translation>
+    </message>
+    <message>
+        <source>−16 LUFS, for phones</source>
+        <translation>−16 LUFS, pour les téléphones</translation>
+    </message>
+    <message>
+        <source>−14 LUFS, as loud as streaming</source>
+        <translation>−14 LUFS, aussi fort que le streaming</translation>
+    </message>
+    <message>
+        <source>−23 LUFS, EBU R 128</source>
+        <translation>−23 LUFS, UER R 128</translation>
+    </message>
+    <message>
+        <source>After saving</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Ring tone</source>
+        <translation>Sonnerie</translation>
+    </message>
+    <message>
+        <source>When a cut has been saved:</source>
+        <translation>Quand un extrait est enregistré :</translation>
+    </message>
+    <message>
+        <source>Show the folder that holds the new file, or leave it be.</source>
+        <translation>Montrer le dossier du nouveau fichier, ou non.</translation>
+    </message>
+    <message>
+        <source>Play the completion sound:</source>
+        <translation>Jouer le son de fin :</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fondu début :</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Fondu fin :</translation>
+    </message>
+    <message>
+        <source>Fades soften the start and the end of the tone.</source>
+        <translation>Les fondus adoucissent le début et la fin.</translation>
+    </message>
+    <message>
+        <source>Loudness (peaks held under −1 dBTP):</source>
+        <translation>Sonie (crêtes sous −1 dBTP) :</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Graphics...</source>
+        <translation>Graphismes...</translation>
+    </message>
+    <message>
+        <source>Components...</source>
+        <translation>Composants...</translation>
+    </message>
+</context>
+</TS>

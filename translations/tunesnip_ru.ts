@@ -1,0 +1,742 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>CCommonDialogs</name>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleRunner</name>
+    <message>
+        <source>Command Line empty</source>
+        <translation>Командная строка пуста</translation>
+    </message>
+    <message>
+        <source>CreatePipe failed. Error: </source>
+        <translation>Ошибка CreatePipe. Код: </translation>
+    </message>
+    <message>
+        <source>File or command not found</source>
+        <translation>Файл или команда не найдены</translation>
+    </message>
+</context>
+<context>
+    <name>DecodeSpace</name>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 байт</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: its decoded sound needs %2 of free space in %3, but only %4 are free. Make room there and open it again.</source>
+        <translation>Не удаётся открыть «%1»: для декодированного звука нужно %2 свободного места в %3, а свободно только %4. Освободите место и откройте файл снова.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorActions</name>
+    <message>
+        <source>Open Audio File(&amp;O)</source>
+        <translation>&amp;Открыть аудиофайл</translation>
+    </message>
+    <message>
+        <source>Close Audio File(&amp;C)</source>
+        <translation>&amp;Закрыть аудиофайл</translation>
+    </message>
+    <message>
+        <source>Save RingTone(&amp;S)</source>
+        <translation>&amp;Сохранить рингтон</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;E)</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>Random RingTone Cutter(&amp;R)</source>
+        <translation>&amp;Случайный рингтон</translation>
+    </message>
+    <message>
+        <source>Send RingTone to Friends(&amp;S)</source>
+        <translation>&amp;Отправить рингтон друзьям</translation>
+    </message>
+    <message>
+        <source>Setting(&amp;S)</source>
+        <translation>&amp;Настройки</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Play/Pause(&amp;P)</source>
+        <translation>&amp;Воспроизведение/пауза</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Select Start Position(&amp;B)</source>
+        <translation>Установить &amp;начало</translation>
+    </message>
+    <message>
+        <source>Select End Position(&amp;E)</source>
+        <translation>Установить &amp;конец</translation>
+    </message>
+    <message>
+        <source>Play Selected Section(&amp;P)</source>
+        <translation>Воспроизвести &amp;выделенное</translation>
+    </message>
+    <message>
+        <source>Loop Selected Section(&amp;L)</source>
+        <translation>&amp;Зациклить выделение</translation>
+    </message>
+    <message>
+        <source>Undo Selection(&amp;U)</source>
+        <translation>О&amp;тменить выделение</translation>
+    </message>
+    <message>
+        <source>Redo Selection(&amp;D)</source>
+        <translation>&amp;Повторить выделение</translation>
+    </message>
+    <message>
+        <source>Playhead to Start</source>
+        <translation>Курсор воспроизведения в начало</translation>
+    </message>
+    <message>
+        <source>Playhead to End</source>
+        <translation>Курсор воспроизведения в конец</translation>
+    </message>
+    <message>
+        <source>Playhead to Selection Start</source>
+        <translation>Курсор воспроизведения к началу выделения</translation>
+    </message>
+    <message>
+        <source>Playhead to Selection End</source>
+        <translation>Курсор воспроизведения к концу выделения</translation>
+    </message>
+    <message>
+        <source>Back 1 Second</source>
+        <translation>Назад на 1 секунду</translation>
+    </message>
+    <message>
+        <source>Forward 1 Second</source>
+        <translation>Вперёд на 1 секунду</translation>
+    </message>
+    <message>
+        <source>Back 10 Seconds</source>
+        <translation>Назад на 10 секунд</translation>
+    </message>
+    <message>
+        <source>Forward 10 Seconds</source>
+        <translation>Вперёд на 10 секунд</translation>
+    </message>
+    <message>
+        <source>Zoom In(&amp;I)</source>
+        <translation>&amp;Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom Out(&amp;O)</source>
+        <translation>У&amp;меньшить</translation>
+    </message>
+    <message>
+        <source>Whole File(&amp;W)</source>
+        <translation>&amp;Весь файл</translation>
+    </message>
+    <message>
+        <source>Zoom to Selection(&amp;Z)</source>
+        <translation>Масштаб по в&amp;ыделению</translation>
+    </message>
+    <message>
+        <source>Stop the Transcoder</source>
+        <translation>Остановить перекодировщик</translation>
+    </message>
+</context>
+<context>
+    <name>EditorSession</name>
+    <message>
+        <source>No file open</source>
+        <translation>Файл не открыт</translation>
+    </message>
+    <message>
+        <source>The playhead is at the end of the file: press Home to play from the start.</source>
+        <translation>Курсор воспроизведения в конце файла: нажмите Home, чтобы играть с начала.</translation>
+    </message>
+    <message>
+        <source>The begin was not set: it must lie before the end (%1). Move the playhead back.</source>
+        <translation>Начало не установлено: оно должно быть раньше конца (%1). Сдвиньте курсор воспроизведения назад.</translation>
+    </message>
+    <message>
+        <source>The end was not set: it must not lie before the begin (%1). Move the playhead on.</source>
+        <translation>Конец не установлен: он не может быть раньше начала (%1). Сдвиньте курсор воспроизведения вперёд.</translation>
+    </message>
+    <message>
+        <source>Please play the music first</source>
+        <translation>Сначала воспроизведите музыку</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>This sound is too short for a random ring tone of more than five seconds.</source>
+        <translation>Этот звук слишком короткий для случайного рингтона длиннее пяти секунд.</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>I ve cut music by TuneSnip!</source>
+        <translation>Я нарезал музыку в TuneSnip!</translation>
+    </message>
+    <message>
+        <source>I ve cut music by TuneSnip! You can see more detail here: </source>
+        <translation>Я нарезал музыку в TuneSnip! Подробнее здесь: </translation>
+    </message>
+    <message>
+        <source>Could not start a mail program for a message to %1.</source>
+        <translation>Не удалось запустить почтовую программу для письма на адрес %1.</translation>
+    </message>
+    <message>
+        <source>Feedback/Bug Report</source>
+        <translation>Отзыв/Сообщение об ошибке</translation>
+    </message>
+    <message>
+        <source>Could not start a mail program. Please write to %1.</source>
+        <translation>Не удалось запустить почтовую программу. Напишите нам на %1.</translation>
+    </message>
+    <message>
+        <source>Could not open the help page &quot;%1&quot;: no program to show it was found.</source>
+        <translation>Не удалось открыть страницу справки «%1»: не найдена программа для её просмотра.</translation>
+    </message>
+    <message>
+        <source>Saving &quot;%1&quot; is not finished.<byte value="xd"/>
+Quit anyway? The save stops and the file is left as it was before.</source>
+        <translation>Сохранение «%1» не завершено.<byte value="xd"/>
+Всё равно выйти? Сохранение прервётся, а файл останется прежним.</translation>
+    </message>
+    <message>
+        <source>Are you sure to quit?</source>
+        <translation>Вы действительно хотите выйти?</translation>
+    </message>
+    <message>
+        <source>All supported files</source>
+        <translation>Все поддерживаемые файлы</translation>
+    </message>
+    <message>
+        <source>MP3 Files(*.mp3)</source>
+        <translation>Файлы MP3(*.mp3)</translation>
+    </message>
+    <message>
+        <source>WMA Files(*.wma)</source>
+        <translation>Файлы WMA(*.wma)</translation>
+    </message>
+    <message>
+        <source>WAV Files(*.wav)</source>
+        <translation>Файлы WAV(*.wav)</translation>
+    </message>
+    <message>
+        <source>AMR Files(*.amr)</source>
+        <translation>Файлы AMR(*.amr)</translation>
+    </message>
+    <message>
+        <source>WMV Files(*.wmv)</source>
+        <translation>Файлы WMV(*.wmv)</translation>
+    </message>
+    <message>
+        <source>AVI Files(*.avi)</source>
+        <translation>Файлы AVI(*.avi)</translation>
+    </message>
+    <message>
+        <source>MPG Files(*.mpg)</source>
+        <translation>Файлы MPG(*.mpg)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Все файлы(*.*)</translation>
+    </message>
+    <message>
+        <source>Current Audio file will be closed, are you sure?</source>
+        <translation>Текущий аудиофайл будет закрыт. Вы уверены?</translation>
+    </message>
+    <message>
+        <source>Close Current File</source>
+        <translation>Закрыть текущий файл</translation>
+    </message>
+    <message>
+        <source>Open Files</source>
+        <translation>Открыть файлы</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
+        <translation>Не удаётся открыть «%1»: это не обычный файл.</translation>
+    </message>
+    <message>
+        <source>Cannot decode &quot;%1&quot;: the temporary folder is not usable (%2).</source>
+        <translation>Не удаётся декодировать «%1»: временная папка непригодна (%2).</translation>
+    </message>
+    <message>
+        <source>Could not open &quot;%1&quot;</source>
+        <translation>Не удалось открыть «%1»</translation>
+    </message>
+    <message>
+        <source>: it holds no sound that can be decoded.</source>
+        <translation>: в нём нет звука, который можно декодировать.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: open a file first.</source>
+        <translation>Нечего сохранять: сначала откройте файл.</translation>
+    </message>
+    <message>
+        <source>Nothing to save: mark a begin and an end first (B and E).</source>
+        <translation>Нечего сохранять: сначала отметьте начало и конец (B и E).</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: the name must end in %2.</source>
+        <translation>Не удаётся сохранить «%1»: имя должно оканчиваться на %2.</translation>
+    </message>
+    <message>
+        <source>Cannot save over the sound being edited: choose another name.</source>
+        <translation>Нельзя сохранить поверх редактируемого звука: выберите другое имя.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation>«%1» уже существует.<byte value="xd"/>
+Заменить его?</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;</source>
+        <translation>Не удалось сохранить «%1»</translation>
+    </message>
+    <message>
+        <source>Saved &quot;%1&quot;. %2.</source>
+        <translation>«%1» сохранён. %2.</translation>
+    </message>
+    <message>
+        <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
+        <translation>Не удалось открыть папку «%1»: не найден файловый менеджер.</translation>
+    </message>
+</context>
+<context>
+    <name>EffectsSettings</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>Fade %1</source>
+        <translation>Затухания %1</translation>
+    </message>
+    <message>
+        <source>Fade in %1</source>
+        <translation>Нарастание %1</translation>
+    </message>
+    <message>
+        <source>Fade out %1</source>
+        <translation>Угасание %1</translation>
+    </message>
+    <message>
+        <source>−%1 LUFS</source>
+        <translation>−%1 LUFS</translation>
+    </message>
+</context>
+<context>
+    <name>FileHistory</name>
+    <message>
+        <source> (ring tone).mp3</source>
+        <translation> (рингтон).mp3</translation>
+    </message>
+</context>
+<context>
+    <name>OpenRequests</name>
+    <message>
+        <source>
+File not found.
+Check the file name and try again.</source>
+        <translation>
+Файл не найден.
+Проверьте имя файла и повторите попытку.</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneLength</name>
+    <message>
+        <source>iPhone plays ring tones of up to %1 seconds; this one is %2 seconds long and will stop after %1 seconds when it rings.<byte value="xd"/>
+<byte value="xd"/>
+Save it anyway?</source>
+        <translation>iPhone проигрывает рингтоны длиной до %1 секунд; этот длится %2 с и при звонке оборвётся через %1 секунд.<byte value="xd"/>
+<byte value="xd"/>
+Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>An iPhone ring tone may be at most %1 seconds long; this selection is %2 seconds.<byte value="xd"/>
+<byte value="xd"/>
+Make the selection %1 seconds or shorter (%3 or less is best), or save it in another format.</source>
+        <translation>Рингтон iPhone может длиться не более %1 секунд; это выделение длится %2 с.<byte value="xd"/>
+<byte value="xd"/>
+Сократите выделение до %1 секунд или меньше (лучше всего до %3) или сохраните его в другом формате.</translation>
+    </message>
+</context>
+<context>
+    <name>PlaybackController</name>
+    <message>
+        <source>Cannot play the sound: no audio output could be opened. Another program may be using it.</source>
+        <translation>Не удаётся воспроизвести звук: не удалось открыть аудиовыход. Возможно, его использует другая программа.</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound: its decoded copy is missing. Open the file again.</source>
+        <translation>Не удаётся воспроизвести звук: его декодированная копия отсутствует. Откройте файл снова.</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound: its decoded copy is damaged. Open the file again.</source>
+        <translation>Не удаётся воспроизвести звук: его декодированная копия повреждена. Откройте файл снова.</translation>
+    </message>
+    <message>
+        <source>Cannot play the sound (media error %1).</source>
+        <translation>Не удаётся воспроизвести звук (ошибка мультимедиа %1).</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 уже существует.
+Заменить?</translation>
+    </message>
+</context>
+<context>
+    <name>RunFailure</name>
+    <message>
+        <source>The transcoder was stopped by signal %1 (%2).</source>
+        <translation>Перекодировщик остановлен сигналом %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The transcoder ended with exit code %1.</source>
+        <translation>Перекодировщик завершился с кодом %1.</translation>
+    </message>
+    <message>
+        <source>The transcoder wrote no file.</source>
+        <translation>Перекодировщик не записал файл.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFormats</name>
+    <message>
+        <source>MP3 Files(*.mp3)</source>
+        <translation>Файлы MP3(*.mp3)</translation>
+    </message>
+    <message>
+        <source>WMA Files(*.wma)</source>
+        <translation>Файлы WMA(*.wma)</translation>
+    </message>
+    <message>
+        <source>WAV Files(*.wav)</source>
+        <translation>Файлы WAV(*.wav)</translation>
+    </message>
+    <message>
+        <source>AMR Files(*.amr)</source>
+        <translation>Файлы AMR(*.amr)</translation>
+    </message>
+    <message>
+        <source>M4R iPhone ring tone(*.m4r)</source>
+        <translation>Рингтон iPhone M4R(*.m4r)</translation>
+    </message>
+    <message>
+        <source>M4A Files(*.m4a)</source>
+        <translation>Файлы M4A(*.m4a)</translation>
+    </message>
+    <message>
+        <source>OGG Files(*.ogg)</source>
+        <translation>Файлы OGG(*.ogg)</translation>
+    </message>
+    <message>
+        <source>FLAC Files(*.flac)</source>
+        <translation>Файлы FLAC(*.flac)</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> или </translation>
+    </message>
+</context>
+<context>
+    <name>SelectionPreview</name>
+    <message>
+        <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Не удалось подготовить выделение с плавными переходами и громкостью.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>TempFolder</name>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>не удаётся создать %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot inspect %1</source>
+        <translation>не удаётся проверить %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 не является папкой</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 принадлежит другому пользователю</translation>
+    </message>
+    <message>
+        <source>cannot make %1 private</source>
+        <translation>не удаётся сделать %1 личной</translation>
+    </message>
+</context>
+<context>
+    <name>TimelinePainter</name>
+    <message>
+        <source>Loop</source>
+        <translation>Повтор</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>- Ver %1.%2.%3</source>
+        <translation>- Вер. %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Open a Media File</source>
+        <translation>Открыть медиафайл</translation>
+    </message>
+    <message>
+        <source>Save Music</source>
+        <translation>Сохранить музыку</translation>
+    </message>
+    <message>
+        <source>Random Music Cutter</source>
+        <translation>Случайная нарезка музыки</translation>
+    </message>
+    <message>
+        <source>Send Music to Your Friends</source>
+        <translation>Отправить музыку друзьям</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Select Start Position</source>
+        <translation>Установить начало</translation>
+    </message>
+    <message>
+        <source>Select End Position</source>
+        <translation>Установить конец</translation>
+    </message>
+    <message>
+        <source>Play Selected Section</source>
+        <translation>Воспроизвести выделенное</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Send Bug Report &amp; Feedback to us</source>
+        <translation>Отправить нам отчёт об ошибке и отзыв</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Ring-tone effects of every save: click to change them</source>
+        <translation>Эффекты рингтона при каждом сохранении: щёлкните, чтобы изменить</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>&amp;Недавние файлы</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Инструменты</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+</context>
+<context>
+    <name>frmSetting</name>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>%1 LUFS</source>
+        <translation>%1 LUFS</translation>
+    </message>
+    <message>
+        <source>O K</source>
+        <translation>О К</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Open the folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ничего не делать</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>What happens after saving a cut</source>
+        <translation>Что происходит после сохранения фрагмента</translation>
+    </message>
+    <message>
+        <source>Fades and loudness of the ring tone</source>
+        <translation>Плавность и громкость рингтона</translation>
+    </message>
+    <message>
+        <source>−16 LUFS, for phones</source>
+        <translation>−16 LUFS, для телефонов</translation>
+    </message>
+    <message>
+        <source>−14 LUFS, as loud as streaming</source>
+        <translation>−14 LUFS, как у стриминговых сервисов</translation>
+    </message>
+    <message>
+        <source>−23 LUFS, EBU R 128</source>
+        <translation>−23 LUFS, EBU R 128</translation>
+    </message>
+    <message>
+        <source>After saving</source>
+        <translation>Сохранение</translation>
+    </message>
+    <message>
+        <source>Ring tone</source>
+        <translation>Рингтон</translation>
+    </message>
+    <message>
+        <source>When a cut has been saved:</source>
+        <translation>Когда фрагмент сохранён:</translation>
+    </message>
+    <message>
+        <source>Show the folder that holds the new file, or leave it be.</source>
+        <translation>Показать папку с новым файлом или нет.</translation>
+    </message>
+    <message>
+        <source>Play the completion sound:</source>
+        <translation>Сигнал по завершении:</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Нарастание:</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Угасание:</translation>
+    </message>
+    <message>
+        <source>Fades soften the start and the end of the tone.</source>
+        <translation>Плавно начинает и заканчивает мелодию.</translation>
+    </message>
+    <message>
+        <source>Loudness (peaks held under −1 dBTP):</source>
+        <translation>Громкость (пики ниже −1 dBTP):</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Loading...</source>
+        <translation>Загрузка...</translation>
+    </message>
+    <message>
+        <source>Graphics...</source>
+        <translation>Графика...</translation>
+    </message>
+    <message>
+        <source>Components...</source>
+        <translation>Компоненты...</translation>
+    </message>
+</context>
+</TS>
