@@ -13,6 +13,7 @@ packages=(
   libgtest-dev
   ffmpeg
   xvfb xdotool imagemagick x11-utils
+  dbus-daemon at-spi2-core python3-pyatspi
   fonts-dejavu-core fonts-liberation
   dpkg-dev file desktop-file-utils appstream
 )
