@@ -13,11 +13,22 @@
 void describeSettingsWindow(frmSetting& w)
 {
     installSkinControlsAccessibility();
-    w.cmbOF()->setAccessibleName(QCoreApplication::translate("SettingsAccessibility", "After saving, open the folder"));
-    w.cmbRS()->setAccessibleName(QCoreApplication::translate("SettingsAccessibility", "After saving, play a sound"));
-    w.cmbFadeIn()->setAccessibleName(QCoreApplication::translate("SettingsAccessibility", "Fade in"));
-    w.cmbFadeOut()->setAccessibleName(QCoreApplication::translate("SettingsAccessibility", "Fade out"));
-    w.cmbLoudness()->setAccessibleName(QCoreApplication::translate("SettingsAccessibility", "Loudness"));
+    // A list's label is drawn in the artwork. Screen readers on this desktop name a list by the
+    // label it is the buddy of (the list's own name is its current text), so each gets a label
+    // that is never shown.
+    const std::pair<QComboBox*, QString> lists[] = {
+        {w.cmbOF(), QCoreApplication::translate("SettingsAccessibility", "After saving, open the folder")},
+        {w.cmbRS(), QCoreApplication::translate("SettingsAccessibility", "After saving, play a sound")},
+        {w.cmbFadeIn(), QCoreApplication::translate("SettingsAccessibility", "Fade in")},
+        {w.cmbFadeOut(), QCoreApplication::translate("SettingsAccessibility", "Fade out")},
+        {w.cmbLoudness(), QCoreApplication::translate("SettingsAccessibility", "Loudness")}};
+    for (const auto& [list, text] : lists) {
+        auto* label = new QLabel(text, &w);
+        label->setObjectName(list->objectName() + QStringLiteral("Label"));
+        label->setBuddy(list);
+        label->hide();
+        list->setAccessibleName(text);
+    }
     w.pageTab(0)->setAccessibleName(QCoreApplication::translate("SettingsAccessibility", "After Saving"));
     w.pageTab(1)->setAccessibleName(QCoreApplication::translate("SettingsAccessibility", "Ring-Tone Effects"));
     w.cmdOK()->setAccessibleName(QCoreApplication::translate("SettingsAccessibility", "OK"));

@@ -98,12 +98,14 @@ void TimelineAnnouncer::valueMayHaveChanged()
         return;
     QAccessibleValueChangeEvent event(&panel_, double(second));
     QAccessible::updateAccessibility(&event);
+    Q_EMIT announced(QAccessible::ValueChanged, double(second));
 }
 
 void TimelineAnnouncer::descriptionChanged()
 {
     QAccessibleEvent event(&panel_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+    Q_EMIT announced(QAccessible::DescriptionChanged, QVariant());
 }
 
 // ---- Factory ----

@@ -40,11 +40,18 @@ private:
 // Tells assistive technology what changed on a timeline panel: a value change when what the
 // arrow keys move (the taken marker, else the playhead) stands at another whole second, except
 // for the playhead's own advance while playing, and a description change whenever the selection
-// or the taken marker changes. A child of the panel (Qt parent ownership); borrows the model.
+// or the taken marker changes. Each event also goes out as announced(), which is what can be
+// watched where no accessibility bridge runs (Qt drops the events themselves then). A child of
+// the panel (Qt parent ownership); borrows the model.
 class TimelineAnnouncer : public QObject {
     Q_OBJECT
 public:
     TimelineAnnouncer(EditorModel& model, TimelinePanel& panel);
+
+Q_SIGNALS:
+    // An event handed to assistive technology: its type and, for a value change, the new value
+    // in seconds (else an invalid variant).
+    void announced(QAccessible::Event type, const QVariant& value);
 
 private:
     void valueMayHaveChanged();

@@ -5,6 +5,7 @@
 #include "settings/SettingsPageTab.h"
 #include "settings/frmSetting.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -26,7 +27,14 @@ struct Window {
         w.show();
         QApplication::setActiveWindow(&w);
     }
-    QString name(QWidget* c) const { return QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name); }
+    // What a screen reader says a control is: its name, or for a list the label it is the buddy
+    // of (the list's own name is its current text on this desktop).
+    QString name(QWidget* c) const
+    {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+        const auto labels = a->relations(QAccessible::Label);
+        return labels.isEmpty() ? a->text(QAccessible::Name) : labels.first().first->text(QAccessible::Name);
+    }
     // The names of the controls Tab visits from the first page tab, once round.
     QStringList tabWalk()
     {
@@ -62,19 +70,30 @@ TEST(SettingsAccessibility, EveryControlHasANameAndARole)
     EXPECT_EQ(ok->text(QAccessible::Description), "Stores the settings and closes the window");
     EXPECT_EQ(f.name(f.w.cmbBack()), "Back");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.w.cmbOF())->role(), QAccessible::ComboBox);
+    EXPECT_FALSE(f.w.findChild<QLabel*>("cmbOFLabel")->isVisible());  // the artwork shows the label
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&f.w)->text(QAccessible::Name), "Settings");
 }
 
-TEST(SettingsAccessibility, TabFollowsTheLayoutOfThePageShown)
+TEST(SettingsAccessibility, TabFollowsTheLayoutOfThePageShownAndTheArrowsChooseThePage)
 {
     Window f;
-    EXPECT_EQ(f.tabWalk(), (QStringList{"After Saving", "Ring-Tone Effects", "After saving, open the folder",
-                                        "After saving, play a sound", "OK", "Back"}));
-    f.w.pageTab(1)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(f.w.pageTab(1), Qt::Key_Space);  // Space on a tab chooses its page
-    EXPECT_EQ(f.w.page(), 1);
-    EXPECT_EQ(f.tabWalk(), (QStringList{"After Saving", "Ring-Tone Effects", "Fade in", "Fade out", "Loudness",
+    EXPECT_EQ(f.tabWalk(), (QStringList{"After Saving", "After saving, open the folder", "After saving, play a sound",
                                         "OK", "Back"}));
+    // The tabs are one stop: the arrow keys move to the other tab and show its page.
+    f.w.pageTab(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.w.pageTab(0), Qt::Key_Right);
+    EXPECT_EQ(f.w.page(), 1);
+    EXPECT_TRUE(f.w.pageTab(1)->hasFocus());
+    f.w.pageTab(1)->setFocus(Qt::TabFocusReason);
+    QStringList names;
+    for (int i = 0; i < 5; ++i) {
+        names << f.name(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(names, (QStringList{"Ring-Tone Effects", "Fade in", "Fade out", "Loudness", "OK"}));
+    f.w.pageTab(1)->setFocus(Qt::BacktabFocusReason);
+    QTest::keyClick(f.w.pageTab(1), Qt::Key_Left);
+    EXPECT_EQ(f.w.page(), 0);
 }
 
 TEST(SettingsAccessibility, TheKeyboardAndThePressActionStoreWithOk)

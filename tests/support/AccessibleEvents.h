@@ -1,9 +1,16 @@
 #pragma once
-// Records what the widgets tell assistive technology: while one of these lives, Qt's
-// accessibility is on and every event goes to its log instead of a platform bridge.
+// Records what a timeline panel tells assistive technology. Qt hands accessibility events to an
+// update handler (QAccessible::installUpdateHandler) only while a platform bridge is active
+// (QAccessible::isActive()), which the offscreen platform of the tests never has, so a handler
+// would see nothing here: the log listens to the panel's announcer instead, which states every
+// event it hands to Qt. The events on the real bus are checked by accessibility_bus_test.
+#include "timeline/TimelineAccessible.h"
+#include "timeline/TimelinePanel.h"
+
 #include <QAccessible>
 #include <QPointer>
 #include <QVariant>
+#include <gtest/gtest.h>
 #include <vector>
 
 struct AccessibleEventLog {
@@ -13,18 +20,20 @@ struct AccessibleEventLog {
         QVariant value;  // the new value of a value change
     };
 
-    AccessibleEventLog()
+    explicit AccessibleEventLog(TimelinePanel* panel)
     {
         entries().clear();
-        previous_ = QAccessible::installUpdateHandler(&record);
-        QAccessible::setActive(true);
+        auto* announcer = panel->findChild<TimelineAnnouncer*>();
+        if (!announcer) {
+            ADD_FAILURE() << "the timeline has no announcer";
+            return;
+        }
+        QObject::connect(announcer, &TimelineAnnouncer::announced, panel,
+                         [panel](QAccessible::Event type, const QVariant& value) {
+                             entries().push_back({type, panel, value});
+                         });
     }
-    ~AccessibleEventLog()
-    {
-        QAccessible::installUpdateHandler(previous_);
-        QAccessible::setActive(false);
-        entries().clear();
-    }
+    ~AccessibleEventLog() { entries().clear(); }
     AccessibleEventLog(const AccessibleEventLog&) = delete;
     AccessibleEventLog& operator=(const AccessibleEventLog&) = delete;
 
@@ -51,15 +60,4 @@ struct AccessibleEventLog {
         static std::vector<Entry> log;
         return log;
     }
-
-private:
-    static void record(QAccessibleEvent* event)
-    {
-        Entry e{event->type(), event->object(), {}};
-        if (event->type() == QAccessible::ValueChanged)
-            e.value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
-        entries().push_back(e);
-    }
-
-    QAccessible::UpdateHandler previous_ = nullptr;
 };

@@ -75,7 +75,7 @@ TEST(TimelineAccessible, TheDescriptionNamesThePlayheadTheSelectionAndWhatTheArr
 TEST(TimelineAccessible, KeyboardMovesOfAMarkerAndThePlayheadAreAnnounced)
 {
     Rig r(600);
-    AccessibleEventLog log;
+    AccessibleEventLog log(r.panel);
     r.model.applyRandomCut(100, 200);
     EXPECT_GE(log.count(QAccessible::DescriptionChanged, r.panel), 1);
     r.before->setFocus();
@@ -103,7 +103,7 @@ TEST(TimelineAccessible, KeyboardMovesOfAMarkerAndThePlayheadAreAnnounced)
 TEST(TimelineAccessible, APlayingPlayheadIsNotAnnouncedEverySecond)
 {
     Rig r(600);
-    AccessibleEventLog log;
+    AccessibleEventLog log(r.panel);
     r.model.setPlaying(true);
     for (double t = 0.5; t <= 5; t += 0.5)
         r.model.setPlayhead(t);
