@@ -4,7 +4,7 @@
 # that walks the program's tree and uses it without a mouse (accessibility_bus_test.py).
 # Usage: accessibility_bus_test.sh <tunesnip program>. Fails, never skips, when a tool is missing.
 set -euo pipefail
-program=$1
+program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/bin/python3; do
