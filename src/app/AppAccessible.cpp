@@ -98,7 +98,9 @@ QString SkinLabelAccessible::text(QAccessible::Text t) const
         if (!w->accessibleName().isEmpty())
             return w->accessibleName();
         const QString meaning = w->property(kMeaningProperty).toString();
-        return meaning.isEmpty() ? shownText() : tr("%1, %2").arg(meaning, shownText());
+        if (meaning.isEmpty() || shownText().isEmpty())
+            return meaning.isEmpty() ? shownText() : meaning;
+        return tr("%1, %2").arg(meaning, shownText());
     }
     case QAccessible::Description: return w->accessibleDescription().isEmpty() ? w->toolTip() : w->accessibleDescription();
     case QAccessible::Value: return shownText();

@@ -10,7 +10,8 @@ class SkinLabel;
 // bar's pictures), or a mere picture (the hover artwork stores).
 void setAccessibleRole(ImageControl* control, QAccessible::Role role);
 // What a skinned label shows, for a screen reader: its accessible name becomes
-// "<meaning>, <text>" ("Selection begin, 00:00:12"); an empty meaning leaves the text alone.
+// "<meaning>, <text>" ("Selection begin, 00:00:12"), the meaning alone while the label is empty;
+// an empty meaning leaves the text alone.
 void setLabelMeaning(SkinLabel* label, const QString& meaning);
 
 // A picture control as assistive technology sees it: the role given by setAccessibleRole (a

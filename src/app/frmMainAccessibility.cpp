@@ -7,9 +7,10 @@
 #include "app/frmMain.h"
 #include "timeline/TimelinePanel.h"
 
+#include <QAction>
+
 void frmMain::describeControls()
 {
-    installAppAccessibility();
 
     const QString panel[8] = {tr("Open"), tr("Save"), tr("Random Cut"), QString(), tr("Send to Friends"),
                               tr("Settings"), tr("Help"), tr("Exit")};
@@ -24,10 +25,10 @@ void frmMain::describeControls()
         setAccessibleRole(imgCtrlButton[i], QAccessible::Button);
     }
     const QString menus[4] = {tr("File"), tr("Tools"), tr("Setting"), tr("About")};
-    const QString menuKeys[4] = {tr("Alt+F"), tr("Alt+T"), tr("Alt+S"), tr("Alt+A")};
     for (size_t i = 0; i < imgMenu.size(); ++i) {
         imgMenu[i]->setAccessibleName(menus[i]);
-        imgMenu[i]->setAccessibleDescription(tr("Opens the %1 menu (%2)").arg(menus[i], menuKeys[i]));
+        const QString key = actions_.menus[i]->shortcut().toString(QKeySequence::NativeText);
+        imgMenu[i]->setAccessibleDescription(tr("Opens the %1 menu (%2)").arg(menus[i], key));
         setAccessibleRole(imgMenu[i], QAccessible::MenuItem);
     }
     imgMin->setAccessibleName(tr("Minimize"));

@@ -27,6 +27,7 @@ int buttonNumber(Qt::MouseButton b)
 SkinButton::SkinButton(const QString& name, QWidget* parent)
     : QWidget(parent), p_(newSkinButtonProperties(name, font()))
 {
+    installSkinControlsAccessibility();  // before anything could ask Qt for our interface
     setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // moves without a button pressed reach the hover tracker
@@ -35,7 +36,6 @@ SkinButton::SkinButton(const QString& name, QWidget* parent)
     themed_ = styleFacePainter(this);
     tracker_ = std::make_unique<HoverTracker>(*this);
     resizeStep();
-    installSkinControlsAccessibility();
 }
 
 SkinButton::~SkinButton() = default;

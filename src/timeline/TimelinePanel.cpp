@@ -31,6 +31,7 @@ TimelinePanel::TimelinePanel(EditorModel& model, TimelineArt art, QWidget* paren
 TimelinePanel::TimelinePanel(EditorModel& model, ArtSource art, QWidget* parent)
     : QWidget(parent), model_(model), artSource_(std::move(art)), drag_(model)
 {
+    installTimelineAccessibility();  // before anything could ask Qt for our interface
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
@@ -38,7 +39,6 @@ TimelinePanel::TimelinePanel(EditorModel& model, ArtSource art, QWidget* parent)
         connect(&model_, signal, this, qOverload<>(&QWidget::update));
     connect(&model_, &EditorModel::durationChanged, this, qOverload<>(&QWidget::update));
     connect(&model_, &EditorModel::selectionChanged, this, &TimelinePanel::followSelection);
-    installTimelineAccessibility();
     new TimelineAnnouncer(model_, *this);  // a child: tells assistive technology what moved
 }
 

@@ -4,7 +4,8 @@ Started by accessibility_bus_test.sh inside a private X server and session bus. 
 program, walks its accessible tree, checks that every shown button and menu item has a name,
 presses "Settings" and "Back" and "Open" through their accessibility actions, opens a sound
 by typing its path into the open dialog through the accessibility bus, and reads the timeline
-slider's value change announced after the Right key. Exits non-zero on the first failure.
+slider's value change announced after the Right key. Time labels and the path field are read
+by their names ("Selection begin, 00:00:00", "File, <path>"). Exits non-zero on the first failure.
 Usage: accessibility_bus_test.py <tunesnip program> <work folder>
 """
 import math
@@ -43,8 +44,9 @@ def pump():
         context.iteration(False)
 
 
-def wait_for(what, find, timeout=TIMEOUT):
-    """Polls `find` until it returns something true; fails with `what` after the timeout."""
+def wait_for(what, find, timeout=TIMEOUT, detail=None):
+    """Polls `find` until it returns something true; fails with `what` (and what `detail` tells)
+    after the timeout."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         pump()
@@ -55,7 +57,7 @@ def wait_for(what, find, timeout=TIMEOUT):
         if found:
             return found
         time.sleep(0.1)
-    fail("timed out waiting for " + what)
+    fail("timed out waiting for " + what + ("; " + detail() if detail else ""))
 
 
 def children(node):
@@ -167,6 +169,10 @@ def run(proc, sound):
     if menus != EXPECTED_MENUS:
         fail("menu items %s, expected %s" % (sorted(menus), sorted(EXPECTED_MENUS)))
     print("found buttons: " + ", ".join(sorted(buttons)), flush=True)
+    # The time labels say what they show.
+    for name in ("Selection begin, 00:00:00", "Selection end, 00:00:00", "Current time, 00:00:00"):
+        if not find(main_window, pyatspi.ROLE_LABEL, name):
+            fail("no label named %r" % name)
 
     # Settings opens the settings window; its Back button closes it.
     press(find(main_window, pyatspi.ROLE_PUSH_BUTTON, "Settings"))
@@ -202,6 +208,12 @@ def run(proc, sound):
     timeline = wait_for("the timeline slider over the decoded sound", lambda: next(
         (n for n in walk(main_window) if n.getRole() == pyatspi.ROLE_SLIDER and n.name == "Timeline"
          and n.queryValue().maximumValue >= 7), None))
+
+    def labels():
+        return [n.name for n in walk(main_window) if n.getRole() == pyatspi.ROLE_LABEL]
+
+    wait_for("the path field named 'File, %s'" % sound, lambda: ("File, " + sound) in labels(),
+             detail=lambda: "labels: %s" % labels())
     before = timeline.queryValue().currentValue
     if before != 0:
         fail("the timeline starts at %s, not 0" % before)

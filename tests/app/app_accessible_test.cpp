@@ -172,7 +172,10 @@ TEST(AppAccessible, TimeLabelsSayWhatTheyMeanAndAnnounceTheirChanges)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(label(*f.w, "lblSelLength"))->text(QAccessible::Name),
               "Selection length, " + label(*f.w, "lblSelLength")->text());
 
-    // The path field names the whole path, also when it shows it elided.
+    // An empty label says what it is for; the path field names the whole path, also when it
+    // shows it elided.
+    label(*f.w, "lblText")->clear();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(label(*f.w, "lblText"))->text(QAccessible::Name), "Hint");
     const QString path = "/music/" + QString(200, 'x') + "/song.mp3";
     part<PathLabel>(*f.w, "lblFileName")->setPath(path);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(part<PathLabel>(*f.w, "lblFileName"))->text(QAccessible::Name),
