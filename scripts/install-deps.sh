@@ -14,6 +14,7 @@ packages=(
   libgtest-dev
   ffmpeg
   xvfb xdotool imagemagick x11-utils
+  dbus-daemon at-spi2-core python3-pyatspi
   fonts-dejavu-core fonts-liberation fonts-wqy-microhei
   dpkg-dev file desktop-file-utils appstream
 )

@@ -1,11 +1,14 @@
 #include "app/ImageControl.h"
 
+#include "app/AppAccessible.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 ImageControl::ImageControl(QWidget* parent, int index) : QWidget(parent), index_(index)
 {
+    installAppAccessibility();
     setMouseTracking(true);
     setAttribute(Qt::WA_NoSystemBackground);
 }

@@ -1,9 +1,14 @@
 #include "app/SkinLabel.h"
 
+#include "app/AppAccessible.h"
+
 #include <QMouseEvent>
 
 SkinLabel::SkinLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
+    // Before any text change: an accessibility event would make Qt settle on a plain label's
+    // interface for good.
+    installAppAccessibility();
     setMouseTracking(true);
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);

@@ -76,6 +76,9 @@ private:
     // play selection) rest; their keys and menu entries still tell why in the hint line.
     void showDecodeWait();
     void setButtonTips();
+    // Names every control for assistive technology (roles, names, the labels' meanings) and puts
+    // the feedback link at the end of the Tab order.
+    void describeControls();
     // Remembers a control's designed rectangle (pixels at 96 dpi) and font size for conversion,
     // and names it.
     void design(QWidget* w, const QString& name, const QRect& r, double fontPoints = 0, bool scaleSize = false);

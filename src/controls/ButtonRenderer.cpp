@@ -83,6 +83,21 @@ void paintIcon(QImage& surface, const SkinButtonProperties& p, int style, int dr
 
 }  // namespace
 
+void paintKeyboardFocusRing(QImage& face, const QColor& color)
+{
+    if (face.width() < 8 || face.height() < 8)
+        return;
+    QPainter painter(&face);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    const QRect outer = face.rect().adjusted(2, 2, -2, -2);
+    const QRect inner = outer.adjusted(2, 2, -2, -2);
+    painter.drawRect(QRect(outer.left(), outer.top(), outer.width(), 2));
+    painter.drawRect(QRect(outer.left(), inner.bottom() + 1, outer.width(), 2));
+    painter.drawRect(QRect(outer.left(), inner.top(), 2, inner.height()));
+    painter.drawRect(QRect(inner.right() + 1, inner.top(), 2, inner.height()));
+}
+
 ButtonRender renderButton(const SkinButtonProperties& props, QSize size, const ButtonPaintState& state,
                           const QPalette& palette, const ThemedFacePainter& themed)
 {
@@ -119,5 +134,7 @@ ButtonRender renderButton(const SkinButtonProperties& props, QSize size, const B
         painter.drawText(captionRect, captionQtFlags(props.captionAlign), props.caption);
     }
     paintIcon(out.image, props, style, out.drawState);
+    if (state.keyboardFocus && out.drawState != DrawState::Disabled)
+        paintKeyboardFocusRing(out.image, systemColor(palette, SysColor::Highlight));
     return out;
 }

@@ -16,6 +16,8 @@ struct ButtonPaintState {
     int drawState = DrawState::Normal;
     bool hasFocus = false;
     bool enabled = true;  // the control's window is enabled
+    // The keyboard brought the focus here (Tab): the face shows the keyboard focus ring.
+    bool keyboardFocus = false;
 };
 
 // The result of one paint: the face, and whether style 6 found no themed drawing.
@@ -39,8 +41,14 @@ QPoint iconOrigin(int iconAlign, int W, int H, int S, int M);
 // The caption colour for the state, by the custom-colour rules.
 QColor captionColor(const SkinButtonProperties& props, int drawState, const QPalette& palette);
 
+// The keyboard focus ring: a two-pixel frame in `color`, two pixels inside the face's edge, over
+// whatever the face shows (every style, caption and icon included). A face under 8 x 8 is left
+// as it is.
+void paintKeyboardFocusRing(QImage& face, const QColor& color);
+
 // Paints a whole button of `size`: the adjusted state's face, the caption, the icon. For style 6
 // it calls `themed` (a missing painter counts as failure) and reports a failure in the result,
-// showing only the cleared face then.
+// showing only the cleared face then. A keyboard focus adds the focus ring in the highlight colour
+// unless the button is disabled.
 ButtonRender renderButton(const SkinButtonProperties& props, QSize size, const ButtonPaintState& state,
                           const QPalette& palette, const ThemedFacePainter& themed = {});

@@ -1,6 +1,7 @@
 #include "controls/SkinButton.h"
 
 #include "controls/ButtonRegion.h"
+#include "controls/SkinAccessible.h"
 #include "controls/HoverTracker.h"
 #include "controls/SkinToolTip.h"
 #include "controls/ThemedButtonPainter.h"
@@ -26,6 +27,7 @@ int buttonNumber(Qt::MouseButton b)
 SkinButton::SkinButton(const QString& name, QWidget* parent)
     : QWidget(parent), p_(newSkinButtonProperties(name, font()))
 {
+    installSkinControlsAccessibility();  // before anything could ask Qt for our interface
     setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // moves without a button pressed reach the hover tracker
@@ -50,7 +52,7 @@ void SkinButton::setThemedFacePainter(ThemedFacePainter painter)
 
 void SkinButton::Refresh()
 {
-    const ButtonRender r = renderButton(p_, size(), {drawState_, hasFocus_, isEnabled()}, palette(), themed_);
+    const ButtonRender r = renderButton(p_, size(), {drawState_, hasFocus_, isEnabled(), keyboardFocus()}, palette(), themed_);
     face_ = r.image;
     drawState_ = r.drawState;
     if (r.themeFailed) {
@@ -330,8 +332,20 @@ void SkinButton::keyReleaseEvent(QKeyEvent* event)
     event->accept();
 }
 
+namespace {
+// The focus left with the window (a dialog, a menu) and comes back with it: nothing changes.
+bool windowReason(Qt::FocusReason r)
+{
+    return r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason;
+}
+}  // namespace
+
 void SkinButton::focusInEvent(QFocusEvent* event)
 {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        keyboardFocus_ = true;
+    else if (!windowReason(event->reason()))
+        keyboardFocus_ = false;
     hasFocus_ = true;
     Refresh();
     QWidget::focusInEvent(event);

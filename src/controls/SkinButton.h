@@ -97,6 +97,8 @@ public:
     // Run-time state, for the container and for tests.
     int drawState() const { return drawState_; }
     bool hasFocus() const { return hasFocus_; }
+    // The keyboard (Tab) brought the focus here and it is still here: the face shows the ring.
+    bool keyboardFocus() const { return hasFocus_ && keyboardFocus_; }
     bool mouseInside() const { return mouseInside_; }
     int lastMouseUpButton() const { return lastMouseUpButton_; }
     int captionFlags() const { return captionFormat(p_.captionAlign); }
@@ -142,6 +144,7 @@ private:
     SkinButtonProperties p_;
     int drawState_ = DrawState::Normal;
     bool hasFocus_ = false;
+    bool keyboardFocus_ = false;
     bool mouseInside_ = false;
     int lastMouseUpButton_ = 0;
     bool afterDoubleClick_ = false;

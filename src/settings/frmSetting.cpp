@@ -1,5 +1,6 @@
 #include "settings/frmSetting.h"
 
+#include "settings/SettingsAccessibility.h"
 #include "settings/SettingsPageTab.h"
 
 #include "platform/Language.h"
@@ -166,6 +167,7 @@ frmSetting::frmSetting(AfterSaveSettings& values, EffectsSettings& effects, QStr
     connect(cmdOK_, &SkinButton::Click, this, &frmSetting::cmdOK_Click);
     connect(cmbBack_, &SkinButton::Click, this, &frmSetting::cmbBack_Click);
     Form_Load();
+    describeSettingsWindow(*this);
 }
 
 frmSetting::~frmSetting() = default;

@@ -3,6 +3,7 @@
 #include "timeline/DragBubble.h"
 #include "timeline/TimeRuler.h"
 #include "timeline/TimeText.h"
+#include "timeline/TimelineAccessible.h"
 #include "timeline/TimelineGeometry.h"
 
 #include <QKeyEvent>
@@ -30,6 +31,7 @@ TimelinePanel::TimelinePanel(EditorModel& model, TimelineArt art, QWidget* paren
 TimelinePanel::TimelinePanel(EditorModel& model, ArtSource art, QWidget* parent)
     : QWidget(parent), model_(model), artSource_(std::move(art)), drag_(model)
 {
+    installTimelineAccessibility();  // before anything could ask Qt for our interface
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
@@ -38,6 +40,7 @@ TimelinePanel::TimelinePanel(EditorModel& model, ArtSource art, QWidget* parent)
         connect(&model_, signal, this, qOverload<>(&QWidget::update));
     connect(&model_, &EditorModel::durationChanged, this, qOverload<>(&QWidget::update));
     connect(&model_, &EditorModel::selectionChanged, this, &TimelinePanel::followSelection);
+    new TimelineAnnouncer(model_, *this);  // a child: tells assistive technology what moved
 }
 
 void TimelinePanel::setPyramid(std::shared_ptr<const PeakPyramid> pyramid)
@@ -65,7 +68,7 @@ void TimelinePanel::followSelection()
     const bool any = markerShown(Boundary::Begin) || markerShown(Boundary::End);
     setFocusPolicy(any ? Qt::StrongFocus : Qt::ClickFocus);
     if (taken_ && !markerShown(*taken_))
-        taken_.reset();
+        setTaken(std::nullopt);
     update();
 }
 
@@ -73,10 +76,18 @@ void TimelinePanel::takeMarker(std::optional<Boundary> marker)
 {
     if (marker && (*marker == Boundary::Playhead || !markerShown(*marker)))
         marker.reset();
-    taken_ = marker;
+    setTaken(marker);
     if (taken_ && !hasFocus())
         setFocus(Qt::OtherFocusReason);
     update();
+}
+
+void TimelinePanel::setTaken(std::optional<Boundary> marker)
+{
+    if (taken_ == marker)
+        return;
+    taken_ = marker;
+    Q_EMIT takenMarkerChanged();
 }
 
 void TimelinePanel::cancelDrag()
@@ -243,7 +254,7 @@ void TimelinePanel::focusOutEvent(QFocusEvent* event)
     // Another window (a menu, a message) leaves the marker taken; the focus going elsewhere in
     // this window lets go of it.
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
-        taken_.reset();
+        setTaken(std::nullopt);
     QWidget::focusOutEvent(event);
     update();
 }

@@ -32,6 +32,7 @@ public:
     bool hasWaveform() const { return pyramid_ && !pyramid_->isEmpty(); }
     // Draws the "Loop" badge while the selection loops.
     void setLooping(bool looping);
+    const EditorModel& model() const { return model_; }
     // The marker the arrow keys move; nothing when none is taken.
     std::optional<Boundary> takenMarker() const { return taken_; }
     // Takes a shown marker (and the keyboard focus), or lets go of it with nothing.
@@ -49,6 +50,8 @@ Q_SIGNALS:
     void playheadReleased(std::int32_t seconds);
     // A press on the panel outside the handles, at the panel's x (any button).
     void trackPressed(double panelX);
+    // takenMarker() may have changed.
+    void takenMarkerChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -69,6 +72,7 @@ private:
     const QImage& ruler() const;
     bool markerShown(Boundary marker) const;
     void followSelection();
+    void setTaken(std::optional<Boundary> marker);
 
     EditorModel& model_;
     ArtSource artSource_;

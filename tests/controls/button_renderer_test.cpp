@@ -159,3 +159,35 @@ TEST(ButtonRenderer, CaptionDrawnInTheCaptionRectangle)
     EXPECT_LE(minX, 7);  // left aligned inside the 4-pixel margin
     EXPECT_LT(maxX, 60);
 }
+
+TEST(ButtonRenderer, AKeyboardFocusDrawsTheRingInEveryStyleOverCaptionAndIcon)
+{
+    QPalette pal;
+    const QColor ring(12, 200, 34);
+    pal.setColor(QPalette::Active, QPalette::Highlight, ring);
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, ring);
+    const QSize size(60, 30);
+    // On the ring: the frame's corners and sides, two pixels in; inside and outside it: the face.
+    const QPoint onRing[] = {{2, 2}, {3, 15}, {57, 27}, {56, 14}, {30, 3}, {30, 26}};
+    const QPoint offRing[] = {{1, 15}, {5, 15}, {30, 6}, {58, 15}};
+    for (const int style : {0, 1, 2, 3, 4, 5, 7, 8, 9, 10}) {
+        SkinButtonProperties p = style5();
+        p.style = style;
+        p.showFocus = false;  // the ring is not the focus rectangle the property switches off
+        p.caption = "MMMMMMMMMMMM";
+        p.icon = solidIcon(qRgb(200, 10, 10));
+        p.iconSize = 26;
+        const QImage plain = renderButton(p, size, {DrawState::Normal, true, true, false}, pal).image;
+        const QImage ringed = renderButton(p, size, {DrawState::Normal, true, true, true}, pal).image;
+        for (const QPoint at : onRing) {
+            EXPECT_EQ(QColor(ringed.pixel(at)), ring) << "style " << style << " at " << at.x() << "," << at.y();
+            EXPECT_NE(QColor(plain.pixel(at)), ring) << "style " << style;
+        }
+        for (const QPoint at : offRing)
+            EXPECT_EQ(ringed.pixel(at), plain.pixel(at)) << "style " << style << " at " << at.x() << "," << at.y();
+        // Hot and pressed faces keep it; a disabled button shows none.
+        EXPECT_EQ(QColor(renderButton(p, size, {DrawState::Hot, true, true, true}, pal).image.pixel(2, 2)), ring);
+        EXPECT_EQ(QColor(renderButton(p, size, {DrawState::Pressed, true, true, true}, pal).image.pixel(2, 2)), ring);
+        EXPECT_NE(QColor(renderButton(p, size, {DrawState::Normal, true, false, true}, pal).image.pixel(2, 2)), ring);
+    }
+}

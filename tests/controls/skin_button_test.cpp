@@ -316,3 +316,30 @@ TEST(SkinButton, WritesWhatItRead)
     EXPECT_EQ(c.ToolTipType(), 0);
     EXPECT_EQ(c.Font().family(), b->Font().family());
 }
+
+TEST(SkinButton, OnlyAFocusThatTabBroughtShowsTheKeyboardRing)
+{
+    QWidget window;
+    auto* first = new QWidget(&window);
+    first->setFocusPolicy(Qt::StrongFocus);
+    auto* b = new SkinButton(QStringLiteral("b"), &window);
+    b->setGeometry(10, 10, 80, 30);
+    b->setShowFocus(false);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const QColor ring = b->palette().color(QPalette::Active, QPalette::Highlight);
+    first->setFocus(Qt::OtherFocusReason);
+    const QImage before = b->faceImage();
+    QTest::keyClick(first, Qt::Key_Tab);
+    ASSERT_TRUE(b->QWidget::hasFocus());
+    EXPECT_TRUE(b->keyboardFocus());
+    EXPECT_EQ(QColor(b->faceImage().pixel(2, 15)), ring);
+    EXPECT_NE(b->faceImage(), before);
+
+    first->setFocus(Qt::OtherFocusReason);
+    EXPECT_FALSE(b->keyboardFocus());
+    EXPECT_EQ(b->faceImage(), before);
+    b->setFocus(Qt::MouseFocusReason);  // a click gives the focus without the ring
+    EXPECT_FALSE(b->keyboardFocus());
+    EXPECT_NE(QColor(b->faceImage().pixel(2, 15)), ring);
+}
