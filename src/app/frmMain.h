@@ -72,6 +72,8 @@ private:
     void wireSession();
     void wireActions();
     void wireWaveform();
+    // H, T and the snapping toggle; the beats found go to the timeline.
+    void wireSelectionHelpers();
     void setButtonTips();
     // Remembers a control's designed rectangle (pixels at 96 dpi) and font size for conversion,
     // and names it.

@@ -78,6 +78,16 @@ void TimelinePanel::takeMarker(std::optional<Boundary> marker)
     update();
 }
 
+void TimelinePanel::setBeats(const std::vector<double>& beats)
+{
+    drag_.setBeats(beats);
+}
+
+void TimelinePanel::setSnapToBeats(bool on)
+{
+    drag_.setSnapping(on);
+}
+
 void TimelinePanel::cancelDrag()
 {
     drag_.cancel();
@@ -171,7 +181,7 @@ void TimelinePanel::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     if (drag_.isActive()) {
-        drag_.move(event->position().x());
+        drag_.move(event->position().x(), !(event->modifiers() & Qt::ShiftModifier));
         update();
         return;
     }
