@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Tries the hook finder as a user would, under a private Xvfb: opens a generated song (its form
-# is printed), presses H and waits for the proposal, and saves the screen as
-# docs/hook-proposal.png; then presses H twice more and T, saving the hint line's texts.
+# Tries the hook finder as a user would, under a private Xvfb: opens a generated song given on
+# the command line (its form is printed), presses H, and once the proposal is shown saves the
+# screen as docs/hook-proposal.png.
 # Usage: scripts/hook-screenshot.sh [build dir] [seed]  (tunesnip, coder and make_song built)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,6 +30,6 @@ xdotool windowactivate --sync "$win" 2>/dev/null || true
 eval "$(xdotool getwindowgeometry --shell "$win")"
 xdotool mousemove $((X + 300)) $((Y + 520))
 xdotool key h
-sleep 4
+sleep 5                            # the analysis takes about half a second; the machine may be busy
 import -window root docs/hook-proposal.png
 echo "wrote docs/hook-proposal.png"

@@ -84,7 +84,7 @@ bool SelectionHelpers::readyToAnalyse()
     if (key_.isEmpty() || model_.duration() <= 0)
         return false;
     if (model_.decodedEnd()) {
-        Q_EMIT hint(tr("The file is still being opened: try again once it is whole."));
+        Q_EMIT hint(tr("Wait until the file is fully opened."));
         return false;
     }
     return !tellWhenRunning();
@@ -144,11 +144,11 @@ void SelectionHelpers::showProposal(int index)
         model_.zoomToSelection();
     shown_ = index;
     shownSelection_ = model_.selection();
-    Q_EMIT hint(tr("Hook %1 of %2, score %3: %4 to %5. H shows the next one, P plays it.")
+    Q_EMIT hint(tr("Hook %1 of %2, score %3, at %4. H: the next one")
                     .arg(index + 1)
                     .arg(int(proposals_.size()))
                     .arg(int(std::lround(p.score * 100)))
-                    .arg(formatMs(p.beginMs), formatMs(p.endMs)));
+                    .arg(formatMs(p.beginMs)));
     Q_EMIT proposalShown(index);
 }
 
@@ -164,7 +164,7 @@ void SelectionHelpers::trimSilence()
         return;
     pending_ = Pending::Trim;
     trimFrom_ = model_.selection();
-    Q_EMIT hint(tr("Looking for silence at the selection's ends (Esc stops)."));
+    Q_EMIT hint(tr("Looking for silence (Esc stops)."));
 }
 
 void SelectionHelpers::trimFound(const QString& key, std::int64_t beginMs, std::int64_t endMs)
@@ -173,15 +173,15 @@ void SelectionHelpers::trimFound(const QString& key, std::int64_t beginMs, std::
         return;
     pending_ = Pending::None;
     if (!(model_.selection() == trimFrom_)) {
-        Q_EMIT hint(tr("The selection changed while its silence was measured: press T again."));
+        Q_EMIT hint(tr("The selection changed meanwhile: press T again."));
         return;
     }
     model_.applyComputedRange(double(beginMs) / 1000.0, double(endMs) / 1000.0);
     if (model_.selection() == trimFrom_)
-        Q_EMIT hint(tr("Nothing to trim: the sound of the selection runs from %1 to %2.")
+        Q_EMIT hint(tr("Nothing to trim: sound from %1 to %2.")
                         .arg(formatMs(beginMs), formatMs(endMs)));
     else
-        Q_EMIT hint(tr("Silence trimmed: the sound runs from %1 to %2.").arg(formatMs(beginMs), formatMs(endMs)));
+        Q_EMIT hint(tr("Trimmed to the sound: %1 to %2.").arg(formatMs(beginMs), formatMs(endMs)));
     Q_EMIT trimmed(beginMs, endMs);
 }
 

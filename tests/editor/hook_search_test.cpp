@@ -144,7 +144,7 @@ TEST(SelectionHelpers, TheFirstProposalLandsOnAChorusAndHCyclesThroughTheOthersE
     EXPECT_LE(r.model().view().start, r.model().selection().begin);
     EXPECT_GE(r.model().view().end(), r.model().selection().end);
     ASSERT_FALSE(r.hints.isEmpty());
-    EXPECT_TRUE(r.hints.last().startsWith(QStringLiteral("Hook 1 of 3, score %1: ").arg(std::lround(best.score * 100))))
+    EXPECT_TRUE(r.hints.last().startsWith(QStringLiteral("Hook 1 of 3, score %1, at ").arg(std::lround(best.score * 100))))
         << r.hints.last().toStdString();
     EXPECT_TRUE(r.hints.filter(QStringLiteral("Finding the hook: ")).size() >= 2);  // progress was shown
 
@@ -290,7 +290,7 @@ TEST(SelectionHelpers, TrimFindsTheSoundToTheMillisecondThroughAFadeAsOneUndoSte
     EXPECT_EQ(beginMs, first * 1000 / 44100);
     EXPECT_EQ(endMs, (last * 1000 + 44099) / 44100);
     EXPECT_EQ(r.model().selection(), heldAround(beginMs, endMs));
-    EXPECT_TRUE(r.hints.last().startsWith("Silence trimmed: the sound runs from 00:00:0")) << r.hints.last().toStdString();
+    EXPECT_TRUE(r.hints.last().startsWith("Trimmed to the sound: 00:00:0")) << r.hints.last().toStdString();
     EXPECT_EQ(r.undoAll(), 2);  // the selection made by hand, and the trim
 
     // With no selection set, the whole file is trimmed.

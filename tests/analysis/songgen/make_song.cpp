@@ -1,6 +1,6 @@
 // Writes a generated song as a WAV, to try the selection helpers by hand:
 //     make_song <seed> <out.wav>
-// and prints its form (the sections and where they start) and its tempo.
+// and prints its length and its form (the tempo, the sections and where they start).
 #include "analysis/SongGenerator.h"
 #include "analysis/WavWriter.h"
 
@@ -18,6 +18,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;
     }
-    std::printf("%.1f s, %.1f BPM: %s\n", song.duration(), song.bpm, song.describe().c_str());
+    std::printf("%.1f s, %s\n", song.duration(), song.describe().c_str());
     return 0;
 }
