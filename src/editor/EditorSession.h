@@ -25,8 +25,8 @@ class SelectionPreview;
 // model and flags, playback and its 100 ms poll, the two transcoder runs (decoding, saving), the
 // common dialogs, the after-save settings and the ring-tone effects. Every command is one slot;
 // what the window shows is told by typed signals. Owns the model, the flags, the playback
-// controller, the runners, the dialogs and the poll timer; borrows the labels it writes the
-// times to and the desktop services.
+// controller, the runners, the dialogs, the selection helpers and the poll timer; borrows the
+// labels it writes the times to and the desktop services.
 class EditorSession : public QObject {
     Q_OBJECT
 public:

@@ -54,8 +54,8 @@ Q_SIGNALS:
     void beatsChanged(const std::vector<double>& beats);
     // Proposal `index` (0 the best) became the selection.
     void proposalShown(int index);
-    // A trim found the sound of the selection within [beginMs, endMs] and set it as the
-    // selection (as precisely as the model keeps times).
+    // A trim found the sound of the selection within [beginMs, endMs]; the selection now holds
+    // just that, as precisely as the model keeps times (unchanged when it already did).
     void trimmed(std::int64_t beginMs, std::int64_t endMs);
 
 private:

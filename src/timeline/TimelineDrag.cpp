@@ -16,7 +16,7 @@ bool TimelineDrag::press(TimelineHit handle, double x)
         return false;
     active_ = true;
     boundary_ = b;
-    pressX_ = x;
+    pressX_ = lastX_ = x;
     pressLeft_ = left_ = place.left;
     onBeat_ = false;
     model_.setDragPreview(DragPreview{boundary_, left_});
@@ -52,6 +52,7 @@ void TimelineDrag::move(double x, bool snapAllowed)
         return;
     // The pointer's offset inside the handle is kept as it was at the press, fraction and all:
     // a marker drawn between pixels does not jump when taken, and let go it keeps its second.
+    lastX_ = x;
     const double wanted = pressLeft_ + (x - pressX_);
     left_ = boundary_ == Boundary::Playhead ? wanted : placeMarker(wanted);
     onBeat_ = false;

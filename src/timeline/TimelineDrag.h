@@ -45,6 +45,8 @@ public:
     bool snapping() const { return snapping_; }
     // Whether the dragged marker stands on a beat after the last move.
     bool onBeat() const { return onBeat_; }
+    // Shift pressed or let go without moving the pointer: the last move again, snapping or not.
+    void resnap(bool snapAllowed) { move(lastX_, snapAllowed); }
 
 private:
     double placeMarker(double wanted) const;
@@ -55,6 +57,7 @@ private:
     double pressX_ = 0;
     double pressLeft_ = 0;
     double left_ = 0;
+    double lastX_ = 0;
     std::vector<double> beats_;
     bool snapping_ = false;
     bool onBeat_ = false;

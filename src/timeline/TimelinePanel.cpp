@@ -226,6 +226,10 @@ bool TimelinePanel::event(QEvent* e)
 
 void TimelinePanel::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Shift && drag_.isActive()) {
+        drag_.resnap(false);
+        update();
+    }
     if (taken_ && isArrow(event)) {
         const std::int32_t step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
         const Boundary marker = *taken_;
@@ -235,6 +239,15 @@ void TimelinePanel::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void TimelinePanel::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Shift && drag_.isActive()) {
+        drag_.resnap(true);
+        update();
+    }
+    QWidget::keyReleaseEvent(event);
 }
 
 void TimelinePanel::focusInEvent(QFocusEvent* event)

@@ -91,6 +91,12 @@ TEST(BeatSnapping, ADraggedMarkerStandsOnANearBeatAndTheBubbleSaysBeat)
     EXPECT_FALSE(r.drag.onBeat());
     EXPECT_EQ(dragBubbleText(r.drag), "00:00:44");
 
+    // Shift let go and pressed again without a move: the same place, snapped and not.
+    r.drag.resnap(true);
+    EXPECT_EQ(r.drag.left(), beat);
+    r.drag.resnap(false);
+    EXPECT_EQ(r.drag.left(), beat + 4);
+
     // Seven pixels away: out of reach.
     r.holdEndAt(beat - 7);
     EXPECT_EQ(r.drag.left(), beat - 7);
