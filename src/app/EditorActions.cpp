@@ -66,6 +66,11 @@ EditorActions makeEditorActions(QObject* owner)
     a.zoomWhole = make(owner, "zoomWhole", QCoreApplication::translate("EditorActions", "Whole File(&W)"), {ctrl(Qt::Key_0)});
     a.zoomSelection = make(owner, "zoomSelection", QCoreApplication::translate("EditorActions", "Zoom to Selection(&Z)"), {ctrl(Qt::Key_E)});
 
+    a.findHook = make(owner, "findHook", QCoreApplication::translate("EditorActions", "Find the Hook(&H)"), {QKeySequence(Qt::Key_H)});
+    a.trimSilence = make(owner, "trimSilence", QCoreApplication::translate("EditorActions", "Trim Silence(&T)"), {QKeySequence(Qt::Key_T)});
+    a.snapToBeats = make(owner, "snapToBeats", QCoreApplication::translate("EditorActions", "Snap to Beats(&N)"));
+    a.snapToBeats->setCheckable(true);
+
     const Qt::Key letters[4] = {Qt::Key_F, Qt::Key_T, Qt::Key_S, Qt::Key_A};
     for (int i = 0; i < 4; ++i)
         a.menus[i] = make(owner, "menu", QString(), {QKeySequence(Qt::ALT | letters[i])});
@@ -78,7 +83,7 @@ QList<QAction*> EditorActions::all() const
     return {open, closeFile, save, exit, randomCut, sendToFriends, settings, about, help,
             playPause, play, stop, pause, setBegin, setEnd, playSelection, loopSelection, undo, redo,
             toStart, toEnd, toSelectionBegin, toSelectionEnd, back1, forward1, back10, forward10,
-            zoomIn, zoomOut, zoomWhole, zoomSelection, menus[0], menus[1], menus[2], menus[3], stopJob};
+            zoomIn, zoomOut, zoomWhole, zoomSelection, findHook, trimSilence, snapToBeats, menus[0], menus[1], menus[2], menus[3], stopJob};
 }
 
 QString keywordOf(const EditorActions& a, const QAction* action)

@@ -44,6 +44,10 @@ struct EditorActions {
     QAction* zoomOut;
     QAction* zoomWhole;
     QAction* zoomSelection;
+    // The selection helpers: the hook, trimming silence, and markers snapping to beats.
+    QAction* findHook;
+    QAction* trimSilence;
+    QAction* snapToBeats;  // checkable
     // The menu bar's access keys: Alt+F, Alt+T, Alt+S, Alt+A.
     QAction* menus[4];
     // Esc: stops a running decode or save; the only command that works while one runs.

@@ -75,6 +75,8 @@ private:
     // While a decode is followed, the buttons of what waits for its end (save, random cut,
     // play selection) rest; their keys and menu entries still tell why in the hint line.
     void showDecodeWait();
+    // H, T and the snapping toggle; the beats found go to the timeline.
+    void wireSelectionHelpers();
     void setButtonTips();
     // Names every control for assistive technology (roles, names, the labels' meanings) and puts
     // the feedback link at the end of the Tab order.

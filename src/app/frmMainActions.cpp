@@ -5,7 +5,10 @@
 #include "app/frmMain.h"
 #include "app/frmMenu.h"
 #include "editor/EditorSession.h"
+#include "editor/SelectionHelpers.h"
+#include "settings/EffectsSettings.h"
 #include "timeline/EditorModel.h"
+#include "timeline/TimelinePanel.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -149,10 +152,28 @@ void frmMain::wireActions()
     for (int i = 0; i < 4; ++i)
         connect(a.menus[i], &QAction::triggered, this, [this, i] { imgMenu_Click(i); }, Qt::QueuedConnection);
     connect(a.stopJob, &QAction::triggered, s, &EditorSession::stopRunningJob);
+    wireSelectionHelpers();
 
     // Every command's shortcut works anywhere in the window.
     addActions(a.all());
     setButtonTips();
+}
+
+void frmMain::wireSelectionHelpers()
+{
+    const EditorActions& a = actions_;
+    EditorSession* s = session_.get();
+    connect(a.findHook, &QAction::triggered, s, &EditorSession::findHook);
+    connect(a.trimSilence, &QAction::triggered, s, &EditorSession::trimSilence);
+    connect(&s->selectionHelpers(), &SelectionHelpers::beatsChanged, picOpened, &TimelinePanel::setBeats);
+    // Snapping is kept with the effects, in effects.ini.
+    a.snapToBeats->setChecked(s->effects().snapToBeats);
+    picOpened->setSnapToBeats(s->effects().snapToBeats);
+    connect(a.snapToBeats, &QAction::toggled, this, [this](bool on) {
+        session_->effects().snapToBeats = on;
+        storeEffectsIni(paths_.effectsIni(), session_->effects());
+        picOpened->setSnapToBeats(on);
+    });
 }
 
 void frmMain::setButtonTips()

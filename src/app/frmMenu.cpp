@@ -21,9 +21,10 @@ frmMenu::frmMenu(const EditorActions& a, RecentFilesHooks recent) : QWidget(null
     menuTools = new QMenu(tr("Tools"), this);
     menuTools->addAction(menuRRC = a.randomCut);
     menuTools->addAction(menuSR = a.sendToFriends);
-    // The selection's history, the view and the loop, after the designed items.
+    // The selection's history, the view, the loop and the selection helpers, after the designed
+    // items.
     for (QAction* item : std::initializer_list<QAction*>{nullptr, a.undo, a.redo, nullptr, a.zoomIn, a.zoomOut, a.zoomSelection, a.zoomWhole, nullptr,
-                          a.loopSelection}) {
+                          a.loopSelection, nullptr, a.findHook, a.trimSilence, a.snapToBeats}) {
         if (item)
             menuTools->addAction(item);
         else

@@ -7,6 +7,7 @@
 #include "editor/AppIdentity.h"
 #include "editor/FileHistory.h"
 #include "editor/PlaybackController.h"
+#include "editor/SelectionHelpers.h"
 #include "platform/ChildOutput.h"
 #include "platform/Language.h"
 #include "platform/WavFile.h"
@@ -49,6 +50,7 @@ EditorSession::EditorSession(const AppPaths& paths, const SessionServices& servi
     playback_->setSelectionSound([this](std::int32_t begin, std::int32_t end) { return preview_->prepare(begin, end); });
     connect(this, &EditorSession::fileClosed, this, [this] { preview_->discard(); });
     connectSelectionLabels(model_, labels_, this);
+    makeSelectionHelpers();
     if (FileHistory* history = services_.history) {
         connect(this, &EditorSession::fileOpened, this, [history](const QString& name) { history->noteOpened(name); });
         connect(this, &EditorSession::fileClosed, this, [history] { history->noteClosed(); });
@@ -338,4 +340,5 @@ void EditorSession::stopRunningJob()
 {
     objDOS_->stop();
     objDOS1_->stop();
+    helpers_->cancel();
 }

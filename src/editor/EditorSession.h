@@ -20,14 +20,15 @@ struct ChildOutput;
 class WavFile;
 class LabelSink;
 class PlaybackController;
+class SelectionHelpers;
 class SelectionPreview;
 
 // What a window session is, without a widget: the open file and its decoded sound, the editor's
 // model and flags, playback and its 100 ms poll, the two transcoder runs (decoding, saving), the
 // common dialogs, the after-save settings and the ring-tone effects. Every command is one slot;
 // what the window shows is told by typed signals. Owns the model, the flags, the playback
-// controller, the runners, the dialogs and the poll timer; borrows the labels it writes the
-// times to and the desktop services.
+// controller, the runners, the dialogs, the selection helpers and the poll timer; borrows the
+// labels it writes the times to and the desktop services.
 class EditorSession : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +47,8 @@ public:
     // The two transcoder runs: decoding a file (objDOS) and saving a cut (objDOS1).
     ConsoleRunner& decodeRunner() { return *objDOS_; }
     ConsoleRunner& saveRunner() { return *objDOS1_; }
+    // Finding the hook and trimming silence on the open file's sound.
+    SelectionHelpers& selectionHelpers() { return *helpers_; }
     // The playback poll (100 ms); it runs from the start.
     QTimer& pollTimer() { return poll_; }
 
@@ -82,11 +85,16 @@ public Q_SLOTS:
     // Saves the selection through the save dialog and the transcoder (panel button 1).
     void save();
     // Stops a running decode or save (Esc): its transcoder is ended and the run is handled like
-    // a failed one, without a message. Does nothing when no transcoder runs.
+    // a failed one, without a message; stops a running analysis of the selection helpers. Does
+    // nothing when neither runs.
     void stopRunningJob();
 
     // ---- The panel's other buttons ----
     void randomCut();
+    // H and T (see SelectionHelpers): the hook as the selection, the selection's silence
+    // trimmed. Without a sound, the random cutter's warning.
+    void findHook();
+    void trimSilence();
     void sendToFriends();
     // The feedback link: a mail to the support address; tells when no mail program can.
     void sendFeedback();
@@ -203,6 +211,10 @@ private:
     void warn(const QString& text, const QString& title);
     void afterKeyboardMove(std::int32_t seconds);
     void seekTo(std::int32_t seconds);
+    // Makes the selection helpers and follows the open file with them.
+    void makeSelectionHelpers();
+    // The random cutter's warning when no sound is open; false then.
+    bool soundOpenOrWarn();
 
     AppPaths paths_;
     SessionServices services_;
@@ -217,6 +229,7 @@ private:
     std::unique_ptr<SelectionPreview> preview_;
     ConsoleRunner* objDOS_ = nullptr;   // child of this session
     ConsoleRunner* objDOS1_ = nullptr;  // child of this session
+    SelectionHelpers* helpers_ = nullptr; // child of this session
     std::mt19937 random_;
     QString caption_;
     QString savePath_;

@@ -28,6 +28,7 @@ EffectsSettings parseEffectsIni(const QByteArray& contents)
     s.fadeInMs = record(0, fadeChoicesMs());
     s.fadeOutMs = record(1, fadeChoicesMs());
     s.loudnessLufs = record(2, loudnessChoicesLufs());
+    s.snapToBeats = record(3, {0, 1}) == 1;
     return s;
 }
 
@@ -35,8 +36,10 @@ EffectsSettings loadEffectsIni(const QString& path) { return parseEffectsIni(rea
 
 bool storeEffectsIni(const QString& path, const EffectsSettings& values)
 {
+    // Snapping's record only when it is on: with it off the file reads as it always did.
     return writeSettingsFile(path, QByteArray::number(values.fadeInMs) + "\r\n" + QByteArray::number(values.fadeOutMs) +
-                                       "\r\n" + QByteArray::number(values.loudnessLufs) + "\r\n");
+                                       "\r\n" + QByteArray::number(values.loudnessLufs) + "\r\n" +
+                                       (values.snapToBeats ? QByteArray("1\r\n") : QByteArray()));
 }
 
 namespace {

@@ -4,13 +4,15 @@
 #include <QString>
 
 // The ring-tone effects: a fade in, a fade out and a loudness target. All start off, so that a
-// save runs the very command line it ran before they existed.
+// save runs the very command line it ran before they existed. Kept with them: whether dragged
+// markers snap to the beats (off at first; it changes no save).
 struct EffectsSettings {
     int fadeInMs = 0;      // 0: off; else one of fadeChoicesMs()
     int fadeOutMs = 0;     // 0: off; else one of fadeChoicesMs()
     int loudnessLufs = 0;  // 0: off; else one of loudnessChoicesLufs()
+    bool snapToBeats = false;
 
-    // Whether any effect is on.
+    // Whether any effect is on (snapping is none).
     bool any() const { return fadeInMs > 0 || fadeOutMs > 0 || loudnessLufs != 0; }
     bool operator==(const EffectsSettings&) const = default;
 };
@@ -27,13 +29,14 @@ inline constexpr int kTruePeakCeiling = -1;
 // setup.ini), so that setup.ini keeps exactly its two lines for every TuneSnip that reads it.
 QString effectsIniBeside(const QString& setupIniPath);
 
-// Reads effects.ini: three records, one per line (fade in in ms, fade out in ms, loudness in
-// LUFS), each a plain decimal integer. A missing record, a value that is not offered or text that
-// is not a number reads as off. Never fails.
+// Reads effects.ini: up to four records, one per line (fade in in ms, fade out in ms, loudness
+// in LUFS, snapping to beats 1 or 0), each a plain decimal integer. A missing record, a value
+// that is not offered or text that is not a number reads as off. Never fails.
 EffectsSettings parseEffectsIni(const QByteArray& contents);
 EffectsSettings loadEffectsIni(const QString& path);
 
-// Writes the three records, each ended by CR LF, in ASCII, replacing the file; missing folders
+// Writes the records, each ended by CR LF, in ASCII (the fourth only while snapping is on, so
+// that the file is as before unless it is used), replacing the file; missing folders
 // above it are made first (mode 0700). Returns false when it cannot be written; the old file is
 // then left as it was.
 bool storeEffectsIni(const QString& path, const EffectsSettings& values);

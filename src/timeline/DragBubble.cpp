@@ -14,7 +14,9 @@ constexpr int kBubbleGap = 4;
 
 QString dragBubbleText(const TimelineDrag& drag)
 {
-    return drag.isActive() ? formatTime(drag.secondsNow()) : QString();
+    if (!drag.isActive())
+        return QString();
+    return drag.onBeat() ? formatTime(drag.secondsNow()) + QStringLiteral(" beat") : formatTime(drag.secondsNow());
 }
 
 QRect dragBubbleRect(double left, QSize size, int y)

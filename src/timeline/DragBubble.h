@@ -7,7 +7,8 @@ class TimelineDrag;
 
 // The time bubble beside a dragged boundary: the whole second the boundary gets when it is
 // released now, as "H:MM:SS" (a place before the file's start shows "00:00:00", which is where
-// playback then starts). Empty when no drag runs.
+// playback then starts), followed by " beat" while the marker stands on a beat. Empty when no
+// drag runs.
 QString dragBubbleText(const TimelineDrag& drag);
 
 // Where the bubble of `size` goes on the panel for a boundary at `left`: just right of its

@@ -185,6 +185,19 @@ void EditorModel::applyRandomCut(std::int32_t begin, std::int32_t end)
     Q_EMIT beginSet();
 }
 
+void EditorModel::applyComputedRange(double beginSeconds, double endSeconds)
+{
+    const double limit = editableEnd();
+    const double b = std::clamp(beginSeconds, 0.0, limit);
+    const double e = std::clamp(endSeconds, b, limit);
+    // A microsecond of slack: an edge of whole milliseconds stays on its second.
+    const auto begin = std::int32_t(std::floor(b + 1e-6));
+    const auto end = std::max(begin, std::int32_t(std::ceil(e - 1e-6)));
+    commit({begin, end, true, true});
+    Q_EMIT beginSet();
+    Q_EMIT endSet();
+}
+
 void EditorModel::restore(const Selection& s)
 {
     selection_ = s;

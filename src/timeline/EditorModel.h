@@ -79,6 +79,11 @@ public:
     bool nudgeMarker(Boundary marker, std::int32_t seconds);
     // A random selection: both markers shown, the end written before the begin.
     void applyRandomCut(std::int32_t begin, std::int32_t end);
+    // A computed selection (a proposed hook, a trimmed one) in seconds with their fractions, as
+    // one undo step: both markers shown, kept on [0, editableEnd()] and in order. While the
+    // selection holds whole seconds, the begin is rounded down and the end up, so that it holds
+    // all of the range asked for.
+    void applyComputedRange(double beginSeconds, double endSeconds);
     // Undo and redo of the changes above (one step per action). False when there is none.
     bool undo();
     bool redo();

@@ -1,5 +1,6 @@
 #include "timeline/TimelineDrag.h"
 
+#include "timeline/BeatSnapping.h"
 #include "timeline/TimelineGeometry.h"
 #include "timeline/TimeText.h"
 
@@ -15,8 +16,9 @@ bool TimelineDrag::press(TimelineHit handle, double x)
         return false;
     active_ = true;
     boundary_ = b;
-    pressX_ = x;
+    pressX_ = lastX_ = x;
     pressLeft_ = left_ = place.left;
+    onBeat_ = false;
     model_.setDragPreview(DragPreview{boundary_, left_});
     return true;
 }
@@ -44,14 +46,24 @@ double TimelineDrag::placeMarker(double wanted) const
     return wanted;
 }
 
-void TimelineDrag::move(double x)
+void TimelineDrag::move(double x, bool snapAllowed)
 {
     if (!active_)
         return;
     // The pointer's offset inside the handle is kept as it was at the press, fraction and all:
     // a marker drawn between pixels does not jump when taken, and let go it keeps its second.
+    lastX_ = x;
     const double wanted = pressLeft_ + (x - pressX_);
     left_ = boundary_ == Boundary::Playhead ? wanted : placeMarker(wanted);
+    onBeat_ = false;
+    if (boundary_ != Boundary::Playhead) {
+        const std::optional<BeatSnapPlace> beat = beatSnapPlace(beats_, model_.view(), left_, snapping_ && snapAllowed);
+        // A beat the marker may not stand on (too near the other marker, off the track) is left.
+        if (beat && placeMarker(beat->left) == beat->left) {
+            left_ = beat->left;
+            onBeat_ = true;
+        }
+    }
     model_.setDragPreview(DragPreview{boundary_, left_});
 }
 
@@ -66,6 +78,7 @@ std::optional<std::int32_t> TimelineDrag::release()
         return std::nullopt;
     const std::int32_t t = secondsNow();
     active_ = false;
+    onBeat_ = false;
     model_.setDragPreview(std::nullopt);
     switch (boundary_) {
     case Boundary::Begin: model_.setBeginFromDrag(t); break;
@@ -78,5 +91,6 @@ std::optional<std::int32_t> TimelineDrag::release()
 void TimelineDrag::cancel()
 {
     active_ = false;
+    onBeat_ = false;
     model_.setDragPreview(std::nullopt);
 }

@@ -90,6 +90,16 @@ void TimelinePanel::setTaken(std::optional<Boundary> marker)
     Q_EMIT takenMarkerChanged();
 }
 
+void TimelinePanel::setBeats(const std::vector<double>& beats)
+{
+    drag_.setBeats(beats);
+}
+
+void TimelinePanel::setSnapToBeats(bool on)
+{
+    drag_.setSnapping(on);
+}
+
 void TimelinePanel::cancelDrag()
 {
     drag_.cancel();
@@ -183,7 +193,7 @@ void TimelinePanel::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
     if (drag_.isActive()) {
-        drag_.move(event->position().x());
+        drag_.move(event->position().x(), !(event->modifiers() & Qt::ShiftModifier));
         update();
         return;
     }
@@ -228,6 +238,10 @@ bool TimelinePanel::event(QEvent* e)
 
 void TimelinePanel::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Shift && drag_.isActive()) {
+        drag_.resnap(false);
+        update();
+    }
     if (taken_ && isArrow(event)) {
         const std::int32_t step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
         const Boundary marker = *taken_;
@@ -237,6 +251,15 @@ void TimelinePanel::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void TimelinePanel::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Shift && drag_.isActive()) {
+        drag_.resnap(true);
+        update();
+    }
+    QWidget::keyReleaseEvent(event);
 }
 
 void TimelinePanel::focusInEvent(QFocusEvent* event)

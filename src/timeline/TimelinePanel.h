@@ -12,7 +12,8 @@
 
 // The timeline panel: draws the editor model (boundaries, shade, waveform, ruler, drag bubble)
 // and turns the pointer and the keys into changes of it. Handles are dragged with TimelineDrag;
-// the wheel scrolls the view and, with Ctrl, zooms it around the pointer; a marker taken with a
+// a marker dragged near a beat snaps to it unless Shift is held; the wheel scrolls the view and,
+// with Ctrl, zooms it around the pointer; a marker taken with a
 // click or with Tab moves by a second (ten with Shift) with the arrow keys. Seeking is left to
 // whoever listens to its signals. Pictures are drawn at the device pixel ratio of the screen the
 // panel is on: the waveform and ruler are rendered at it, and the fixed art is asked for again
@@ -38,6 +39,10 @@ public:
     // Takes a shown marker (and the keyboard focus), or lets go of it with nothing.
     void takeMarker(std::optional<Boundary> marker);
     const TimelineDrag& drag() const { return drag_; }
+    // The open sound's beats (seconds, ascending; empty: none known), which a dragged marker
+    // snaps to while snapping is on and Shift is not held.
+    void setBeats(const std::vector<double>& beats);
+    void setSnapToBeats(bool on);
     // Ends a drag without changing anything (the window lost the pointer, a run started).
     void cancelDrag();
     // The panel as it is drawn now, at the panel's device pixel ratio.
@@ -60,6 +65,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;

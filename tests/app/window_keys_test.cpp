@@ -8,6 +8,7 @@
 #include "app/frmMenu.h"
 #include "support/MainWindowRig.h"
 #include "editor/PlaybackController.h"
+#include "settings/EffectsSettings.h"
 #include "timeline/TimelinePanel.h"
 #include "transcode/ConsoleRunner.h"
 #include "support/WindowParts.h"
@@ -261,6 +262,38 @@ TEST(EditorKeys, AltLettersOpenTheFourMenusWhichShowEachShortcut)
                      Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(part<ImageControl>(*k.w, "imgCtrlButton", 0), &move);
     EXPECT_EQ(part<SkinLabel>(*k.w, "lblText")->text(), "Play (Space)");
+}
+
+TEST(EditorKeys, HAndTReachTheSelectionHelpersAndTheToolsMenuHoldsThemWithTheSnapToggle)
+{
+    Keys k(0);  // no sound: both warn as the random cutter does
+    k.key(Qt::Key_H);
+    k.key(Qt::Key_T);
+    ASSERT_EQ(k.rig.boxes.shown.size(), 2u);
+    EXPECT_EQ(k.rig.boxes.shown[0].text, "Please play the music first");
+    EXPECT_EQ(k.rig.boxes.shown[1].text, "Please play the music first");
+
+    frmMenu& m = k.w->menuWindow();
+    EXPECT_TRUE(m.menuTools->actions().contains(k.w->actions().findHook));
+    EXPECT_TRUE(m.menuTools->actions().contains(k.w->actions().trimSilence));
+    EXPECT_TRUE(m.menuTools->actions().contains(k.w->actions().snapToBeats));
+    EXPECT_EQ(k.w->actions().findHook->shortcut(), QKeySequence(Qt::Key_H));
+    EXPECT_EQ(k.w->actions().trimSilence->shortcut(), QKeySequence(Qt::Key_T));
+
+    // Snapping starts off; the toggle turns it on for the timeline and keeps it in effects.ini.
+    auto* panel = part<TimelinePanel>(*k.w, "picOpened");
+    EXPECT_FALSE(k.w->actions().snapToBeats->isChecked());
+    EXPECT_FALSE(panel->drag().snapping());
+    k.w->actions().snapToBeats->trigger();
+    EXPECT_TRUE(panel->drag().snapping());
+    EXPECT_TRUE(loadEffectsIni(k.rig.paths.effectsIni()).snapToBeats);
+    // A new window reads it back.
+    auto again = k.rig.make();
+    EXPECT_TRUE(again->actions().snapToBeats->isChecked());
+    EXPECT_TRUE(part<TimelinePanel>(*again, "picOpened")->drag().snapping());
+    k.w->actions().snapToBeats->trigger();
+    EXPECT_FALSE(panel->drag().snapping());
+    EXPECT_FALSE(loadEffectsIni(k.rig.paths.effectsIni()).snapToBeats);
 }
 
 TEST(EditorKeys, TabWalksTheButtonsAndEnterOrSpacePressesTheFocusedOne)

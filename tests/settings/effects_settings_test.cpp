@@ -64,6 +64,28 @@ TEST(EffectsSettings, StoredBesideSetupIniWhichKeepsItsTwoLinesForEveryReader)
     EXPECT_EQ(loadEffectsIni(effectsIniBeside(old.filePath("setup.ini"))), EffectsSettings{});
 }
 
+TEST(EffectsSettings, SnappingToBeatsIsAFourthRecordWrittenOnlyWhileOn)
+{
+    EXPECT_FALSE(EffectsSettings{}.snapToBeats);
+    EXPECT_TRUE(parseEffectsIni("0\r\n0\r\n0\r\n1\r\n").snapToBeats);
+    EXPECT_FALSE(parseEffectsIni("0\r\n0\r\n0\r\n0\r\n").snapToBeats);
+    EXPECT_FALSE(parseEffectsIni("0\r\n0\r\n0\r\n2\r\n").snapToBeats);  // not offered: off
+    EffectsSettings snapOnly;
+    snapOnly.snapToBeats = true;
+    EXPECT_FALSE(snapOnly.any());  // snapping changes no save
+    EffectsSettings on{500, 0, -16};
+
+    QTemporaryDir dir;
+    const QString effects = dir.filePath("effects.ini");
+    on.snapToBeats = true;
+    ASSERT_TRUE(storeEffectsIni(effects, on));
+    EXPECT_EQ(bytesOf(effects), "500\r\n0\r\n-16\r\n1\r\n");
+    EXPECT_EQ(loadEffectsIni(effects), on);
+    on.snapToBeats = false;
+    ASSERT_TRUE(storeEffectsIni(effects, on));
+    EXPECT_EQ(bytesOf(effects), "500\r\n0\r\n-16\r\n");  // as the file was before snapping existed
+}
+
 TEST(EffectsSettings, AFifoIsNeverWaitedOnAndLeavesEveryEffectOff)
 {
     QTemporaryDir dir;

@@ -175,3 +175,42 @@ TEST(TimelinePanel, TabTakesTheMarkersAndArrowsMoveThemBySeconds)
     r.panel->takeMarker(std::nullopt);
     EXPECT_EQ(inked(r.panel->grabScene()), 0);
 }
+
+TEST(TimelinePanel, ADraggedMarkerSnapsToBeatsUnlessShiftIsHeldAndOnlyWithSnappingOn)
+{
+    Rig r(100);
+    r.model.setView({40, 7.28});  // 10 ms per pixel
+    r.model.applyRandomCut(41, 46);
+    r.panel->setBeats({44.25});
+    const double beat = r.model.view().pixelOf(44.25);
+    const int x = int(std::lround(r.left(Boundary::End))) + 6;
+    const int y = kTopHandleY + 4;
+    const int to = x + int(std::lround(beat - r.left(Boundary::End))) + 3;  // 3 px past the beat
+
+    // Snapping off (as at first): the marker follows the pointer.
+    QTest::mousePress(r.panel, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+    QTest::mouseMove(r.panel, QPoint(to, y));
+    EXPECT_FALSE(r.panel->drag().onBeat());
+    r.panel->cancelDrag();
+    QTest::mouseRelease(r.panel, Qt::LeftButton, Qt::NoModifier, QPoint(to, y));
+
+    r.panel->setSnapToBeats(true);
+    QTest::mousePress(r.panel, Qt::LeftButton, Qt::NoModifier, QPoint(x, y));
+    QTest::mouseMove(r.panel, QPoint(to, y));
+    EXPECT_TRUE(r.panel->drag().onBeat());
+    EXPECT_EQ(r.panel->drag().left(), beat);
+    EXPECT_TRUE(dragBubbleText(r.panel->drag()).endsWith(" beat"));
+    // Shift pressed while holding still lets go of the beat; let go, it snaps again.
+    QTest::keyPress(r.panel, Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_FALSE(r.panel->drag().onBeat());
+    EXPECT_NEAR(r.panel->drag().left(), beat + 3, 1);
+    QTest::keyRelease(r.panel, Qt::Key_Shift);
+    EXPECT_TRUE(r.panel->drag().onBeat());
+    // A move with Shift held does not snap either.
+    QMouseEvent shifted(QEvent::MouseMove, QPointF(to, y), r.panel->mapToGlobal(QPointF(to, y)), Qt::NoButton,
+                        Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(r.panel, &shifted);
+    EXPECT_FALSE(r.panel->drag().onBeat());
+    QTest::mouseRelease(r.panel, Qt::LeftButton, Qt::ShiftModifier, QPoint(to, y));
+    EXPECT_EQ(r.model.selection().end, 44);
+}
