@@ -17,7 +17,7 @@ bool EditorSession::soundOpenOrWarn()
 {
     if (model_.duration() > 0)
         return true;
-    warn(QStringLiteral("Please play the music first"), QStringLiteral("warning"));
+    warn(tr("Please play the music first"), tr("warning"));
     if (!shuttingDown_)
         Q_EMIT focusWanted();
     return false;
@@ -25,12 +25,16 @@ bool EditorSession::soundOpenOrWarn()
 
 void EditorSession::findHook()
 {
+    if (waitsForDecode(tr("Finding the hook waits until the file is decoded.")))
+        return;
     if (soundOpenOrWarn())
         helpers_->findHook();
 }
 
 void EditorSession::trimSilence()
 {
+    if (waitsForDecode(tr("Trimming silence waits until the file is decoded.")))
+        return;
     if (soundOpenOrWarn())
         helpers_->trimSilence();
 }
