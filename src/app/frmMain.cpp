@@ -67,6 +67,7 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
     wireSession();
     wireActions();
     wireWaveform();
+    wireTimeFields();
     setAcceptDrops(true);
 }
 

@@ -72,6 +72,8 @@ private:
     void wireSession();
     void wireActions();
     void wireWaveform();
+    // The selection row's Begin, End and Length labels take typed times (frmMainTimeFields.cpp).
+    void wireTimeFields();
     void setButtonTips();
     // Remembers a control's designed rectangle (pixels at 96 dpi) and font size for conversion,
     // and names it.
@@ -108,6 +110,7 @@ private:
     QColor transparentColorKey_;
     QHash<QWidget*, Designed> designed_;
     EditorActions actions_;
+    class TimeFieldEditor* timeFields_[3] = {};  // Begin, End, Length; children of this window
     std::unique_ptr<LabelSink> labelSink_;
     std::unique_ptr<EditorSession> session_;
     std::unique_ptr<frmMenu> menu_;

@@ -23,7 +23,7 @@ frmMenu::frmMenu(const EditorActions& a, RecentFilesHooks recent) : QWidget(null
     menuTools->addAction(menuSR = a.sendToFriends);
     // The selection's history, the view and the loop, after the designed items.
     for (QAction* item : std::initializer_list<QAction*>{nullptr, a.undo, a.redo, nullptr, a.zoomIn, a.zoomOut, a.zoomSelection, a.zoomWhole, nullptr,
-                          a.loopSelection}) {
+                          a.loopSelection, a.hearBegin, a.hearEnd}) {
         if (item)
             menuTools->addAction(item);
         else

@@ -14,7 +14,7 @@ constexpr int kBubbleGap = 4;
 
 QString dragBubbleText(const TimelineDrag& drag)
 {
-    return drag.isActive() ? formatTime(drag.secondsNow()) : QString();
+    return drag.isActive() ? formatTimeMs(drag.msNow()) : QString();
 }
 
 QRect dragBubbleRect(double left, QSize size, int y)
