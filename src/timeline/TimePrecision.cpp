@@ -9,8 +9,10 @@ Millis roundingUnitMs(const TimelineView& view, bool wholeFile)
     const double perPixel = view.secondsPerPixel();
     if (wholeFile || !(perPixel > 0))
         return kMsPerSecond;
+    // A view of exactly 10 ms a pixel (a span of 7.28 s) is not lost to the last bit of a division.
+    const double pixel = perPixel * (1 - 1e-9);
     for (Millis unit : std::array<Millis, 4>{1, 10, 100, 1000})
-        if (double(unit) / kMsPerSecond >= perPixel)
+        if (double(unit) / kMsPerSecond >= pixel)
             return unit;
     return kMsPerSecond;
 }

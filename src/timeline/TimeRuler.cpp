@@ -26,6 +26,9 @@ std::int64_t rulerMinorStep(std::int64_t step, double secondsPerPixel)
     for (std::int64_t minor : kRulerSteps) {
         if (minor >= step)
             break;
+        // Labels a second or more apart keep their ticks on whole seconds, as they always were.
+        if (step >= 1000 && minor % 1000 != 0)
+            continue;
         if (step % minor == 0 && (!(secondsPerPixel > 0) || double(minor) / 1000 / secondsPerPixel >= kMinorTickSpacing))
             return minor;
     }

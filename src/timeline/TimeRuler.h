@@ -38,7 +38,8 @@ struct RulerTick {
 std::int64_t rulerStep(double secondsPerPixel, double minSpacingPx);
 
 // The step of the unlabelled ticks between labelled ones of `step`: the smallest step of
-// kRulerSteps below it that divides it and keeps kMinorTickSpacing; 0 when there is none.
+// kRulerSteps below it that divides it and keeps kMinorTickSpacing, a whole second or more when
+// `step` is; 0 when there is none.
 std::int64_t rulerMinorStep(std::int64_t step, double secondsPerPixel);
 
 // The ticks of the view on the track (Left 0 to 728), early to late: every multiple of the minor
