@@ -45,13 +45,34 @@ TEST(TranscodeCommands, EncodeCommandCutsBeginAndLength)
 {
     const QString coder = "/app/data/coder";
     const QString wav = "/tmp/ts/open-1.wav";
-    EXPECT_EQ(encodeCommand(coder, wav, 12, 30, "/home/u/Tones/ring.mp3"),
+    EXPECT_EQ(encodeCommand(coder, wav, {12000, 30000}, "/home/u/Tones/ring.mp3"),
               "/app/data/coder -i /tmp/ts/open-1.wav -ss 12 -t 30 -y -ab 128k -ar 44100 -ac 1 \"/home/u/Tones/ring.mp3\"");
-    EXPECT_EQ(encodeCommand(coder, wav, 0, 1, "/t/a b.wav"), "/app/data/coder -i /tmp/ts/open-1.wav -ss 0 -t 1 -y \"/t/a b.wav\"");
-    EXPECT_EQ(encodeCommand(coder, wav, 0, 1, "/t/x.opus"), "");
-    const QStringList argv = splitCommandLine(encodeCommand(coder, wav, 5, 10, "/t/-\"odd\" name.amr"));
+    EXPECT_EQ(encodeCommand(coder, wav, {0, 1000}, "/t/a b.wav"), "/app/data/coder -i /tmp/ts/open-1.wav -ss 0 -t 1 -y \"/t/a b.wav\"");
+    EXPECT_EQ(encodeCommand(coder, wav, {0, 1000}, "/t/x.opus"), "");
+    const QStringList argv = splitCommandLine(encodeCommand(coder, wav, {5000, 10000}, "/t/-\"odd\" name.amr"));
     EXPECT_EQ(argv.last(), "/t/-\"odd\" name.amr");
     EXPECT_EQ(argv.mid(1, 6), QStringList({"-i", wav, "-ss", "5", "-t", "10"}));
+}
+
+TEST(TranscodeCommands, AFractionalCutWritesDecimalSeconds)
+{
+    const QString coder = "/app/data/coder";
+    const QString wav = "/tmp/ts/open-1.wav";
+    EXPECT_EQ(encodeCommand(coder, wav, {12345, 30500}, "/home/u/Tones/ring.mp3"),
+              "/app/data/coder -i /tmp/ts/open-1.wav -ss 12.345 -t 30.5 -y -ab 128k -ar 44100 -ac 1 \"/home/u/Tones/ring.mp3\"");
+    EXPECT_EQ(encodeCommand(coder, wav, {7, 1010}, "/t/a.wav"), "/app/data/coder -i /tmp/ts/open-1.wav -ss 0.007 -t 1.01 -y \"/t/a.wav\"");
+    // The fades end where the fractional cut ends.
+    EXPECT_TRUE(encodeCommand(coder, wav, {12345, 30500}, "/t/a.wav", EffectsSettings{0, 1000, 0})
+                    .contains("afade=t=out:st=29.5:d=1"));
+
+    EXPECT_EQ(decimalSeconds(0), "0");
+    EXPECT_EQ(decimalSeconds(12000), "12");
+    EXPECT_EQ(decimalSeconds(12345), "12.345");
+    EXPECT_EQ(decimalSeconds(12340), "12.34");
+    EXPECT_EQ(decimalSeconds(30500), "30.5");
+    EXPECT_EQ(decimalSeconds(5), "0.005");
+    EXPECT_EQ(decimalSeconds(7200001), "7200.001");
+    EXPECT_EQ(decimalSeconds(-1500), "-1.5");
 }
 
 TEST(TranscodeCommands, CaptionsAndFolders)
