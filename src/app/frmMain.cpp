@@ -138,7 +138,7 @@ void frmMain::wireSession()
     });
     // The timeline's pointer.
     connect(picOpened, &TimelinePanel::playheadTaken, &s, &EditorSession::takePlayhead);
-    connect(picOpened, &TimelinePanel::playheadReleased, &s, &EditorSession::releasePlayhead);
+    connect(picOpened, &TimelinePanel::playheadReleased, &s, &EditorSession::releasePlayheadMs);
     connect(picOpened, &TimelinePanel::trackPressed, &s, &EditorSession::pressTrack);
 }
 

@@ -183,15 +183,15 @@ void EditorSession::redo()
 
 // ---- The playhead and the view ----
 
-void EditorSession::seekTo(std::int64_t ms)
+void EditorSession::seekToMs(std::int64_t ms)
 {
-    playback_->seekTo(ms);
+    playback_->seekToMs(ms);
 }
 
 void EditorSession::afterKeyboardMove(std::int64_t ms)
 {
     if (playback_->isPlaying())
-        seekTo(ms);
+        seekToMs(ms);
     else
         playback_->cuePlayhead();
 }
@@ -238,10 +238,10 @@ void EditorSession::takePlayhead()
     playback_->stopAndClose();
 }
 
-void EditorSession::releasePlayhead(std::int64_t ms)
+void EditorSession::releasePlayheadMs(std::int64_t ms)
 {
     poll_.start();
-    seekTo(ms);
+    seekToMs(ms);
     poll();  // the playhead from the device at once
 }
 
@@ -249,7 +249,7 @@ void EditorSession::pressTrack(double panelX)
 {
     const Millis t = msUnderPointer(model_.view(), model_.duration(), panelX, model_.precisionMs());
     model_.setPlayhead(secondsOf(t));
-    seekTo(t);
+    seekToMs(t);
 }
 
 QString EditorSession::applyTypedTime(TimeField field, const QString& text)

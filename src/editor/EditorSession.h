@@ -128,7 +128,7 @@ public Q_SLOTS:
     // go at `ms` milliseconds (play from there), or a press on the track at the panel's x (play
     // the time under the pointer, at the view's precision).
     void takePlayhead();
-    void releasePlayhead(std::int64_t ms);
+    void releasePlayheadMs(std::int64_t ms);
     void pressTrack(double panelX);
 
 public:
@@ -200,7 +200,7 @@ private:
     void openThroughShell(const QString& target, const QString& failureText);
     void warn(const QString& text, const QString& title);
     void afterKeyboardMove(std::int64_t ms);
-    void seekTo(std::int64_t ms);
+    void seekToMs(std::int64_t ms);
 
     AppPaths paths_;
     SessionServices services_;

@@ -149,7 +149,7 @@ void PlaybackController::closeCompletionSound()
     chimeOpen_ = false;
 }
 
-void PlaybackController::playFrom(std::int64_t ms)
+void PlaybackController::playFromMs(std::int64_t ms)
 {
     send(QStringLiteral("play sound from ") + QString::number(ms), 0);
     // Where it plays now, before the next poll says so (and before the view follows it).
@@ -157,7 +157,7 @@ void PlaybackController::playFrom(std::int64_t ms)
         model_.setPlayhead(secondsOf(ms));
 }
 
-void PlaybackController::seekTo(std::int64_t ms)
+void PlaybackController::seekToMs(std::int64_t ms)
 {
     // Past the part decoded so far: from its last part, playing on as more arrives.
     if (model_.decodedEnd())
@@ -174,7 +174,7 @@ void PlaybackController::seekTo(std::int64_t ms)
         cued_ = false;
         return;
     }
-    playFrom(seekTarget_);
+    playFromMs(seekTarget_);
     setPlaying(true);
 }
 
@@ -212,7 +212,7 @@ void PlaybackController::play()
         const std::int64_t at = model_.playheadMs();
         stopAndClose();
         if (soundExists() && openTempWav()) {
-            playFrom(at);
+            playFromMs(at);
             setPlaying(true);
         }
         return;
@@ -287,7 +287,7 @@ void PlaybackController::playSelection()
     if (!openTempWav())
         return;
     state_.playingSelection = kTrue;
-    playFrom(model_.selection().beginMs);
+    playFromMs(model_.selection().beginMs);
     setPlaying(true);
 }
 
@@ -301,7 +301,7 @@ bool PlaybackController::playRange(std::int64_t fromMs, std::int64_t toMs)
     stopAndClose();
     if (!soundExists() || !openTempWav())
         return false;
-    playFrom(fromMs);
+    playFromMs(fromMs);
     setPlaying(true);
     rangeEnd_ = toMs;
     return true;
@@ -416,7 +416,7 @@ void PlaybackController::poll()
     const Selection& sel = model_.selection();
     if (at * 1000 >= double(sel.endMs) && sel.endMs != 0 && isSet(state_.playingSelection)) {
         if (looping_ && sel.endMs > sel.beginMs) {
-            playFrom(sel.beginMs);  // once more from the begin
+            playFromMs(sel.beginMs);  // once more from the begin
             return;
         }
         endSelectionPlayback();

@@ -49,12 +49,12 @@ public:
     bool openTempWav();
     // "play sound from <ms>"; the playhead stands there at once (a time outside the file is left
     // to the device, which refuses it).
-    void playFrom(std::int64_t ms);
+    void playFromMs(std::int64_t ms);
     // A seek (a click on the track, a released playhead, a key while playing): the sound is
     // closed, opened again and played from `ms` milliseconds; the play flags keep their values.
     // Seeks and cues that arrive while the device is being reopened (keys pressed in quick
     // succession) are not lost: the seek under way plays from the newest of them.
-    void seekTo(std::int64_t ms);
+    void seekToMs(std::int64_t ms);
     // Plays the decoded sound from `fromMs` and stops when the poll finds it at `toMs` or later
     // (hearing the edges of a cut); Stop, Play, a seek or a save end it sooner. Returns false
     // when nothing could be played.

@@ -185,12 +185,12 @@ bool EditorModel::setEndAtPlayhead()
     return true;
 }
 
-void EditorModel::setBeginFromDrag(Millis ms)
+void EditorModel::setBeginFromDragMs(Millis ms)
 {
     writeMarker(Boundary::Begin, decodedEnd_ ? std::min(ms, editableEndMs()) : ms, false);
 }
 
-void EditorModel::setEndFromDrag(Millis ms)
+void EditorModel::setEndFromDragMs(Millis ms)
 {
     writeMarker(Boundary::End, decodedEnd_ ? std::min(ms, editableEndMs()) : ms, false);
 }

@@ -105,8 +105,8 @@ public:
     // the begin.
     bool setEndAtPlayhead();
     // A released marker: its time as the drag left it, without a guard.
-    void setBeginFromDrag(Millis ms);
-    void setEndFromDrag(Millis ms);
+    void setBeginFromDragMs(Millis ms);
+    void setEndFromDragMs(Millis ms);
     // Moves a shown marker by `deltaMs`, keeping it at least one precision unit from the other
     // marker and on the file; false when it cannot move that way (hidden, or already at its limit).
     bool nudgeMarkerMs(Boundary marker, Millis deltaMs);

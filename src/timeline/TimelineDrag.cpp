@@ -68,8 +68,8 @@ std::optional<Millis> TimelineDrag::release()
     active_ = false;
     model_.setDragPreview(std::nullopt);
     switch (boundary_) {
-    case Boundary::Begin: model_.setBeginFromDrag(t); break;
-    case Boundary::End: model_.setEndFromDrag(t); break;
+    case Boundary::Begin: model_.setBeginFromDragMs(t); break;
+    case Boundary::End: model_.setEndFromDragMs(t); break;
     case Boundary::Playhead: model_.setPlayhead(secondsOf(t)); break;
     }
     return t;

@@ -208,7 +208,7 @@ TEST(FileRequests, DialogsStartInTheRememberedFoldersAndOfferARingToneName)
     ASSERT_TRUE(win.isOpen());
 
     // First save: the opened file's folder, offering "Song (ring tone).mp3".
-    win.w->session().model().setEndFromDrag(1);
+    win.w->session().model().setEndFromDragMs(1000);
     clickPanel(*win.w, 1);
     DialogCall save = win.rig.dialogs.calls.back();
     ASSERT_EQ(save.kind, DialogCall::Save);

@@ -64,7 +64,7 @@ TEST(MainWindow, HoverPicturesFollowTheChromeRules)
     EXPECT_TRUE(part<ImageControl>(*w, "imgOpen")->hasPicture());
 
     moveOver(part<ImageControl>(*w, "imgCtrlButton", 3));
-    EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "Select Start Position (B)");  // the hint names the shortcut
+    EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "Select Start Position (B; Shift+B: hear 2 s)");  // the hint names the shortcuts
     EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 3)->picture().cacheKey(), part<ImageControl>(*w, "imgCtrlButtonLight", 3)->picture().cacheKey());
     moveOver(part<ImageControl>(*w, "imgButton", 5));
     EXPECT_EQ(part<SkinLabel>(*w, "lblText")->text(), "Settings");
@@ -204,14 +204,16 @@ TEST(MainWindow, RandomCutterGivesMoreThanFiveSecondsOrGivesUp)
     for (int run = 0; run < 200; ++run) {
         clickPanel(*w, 2);
         const Selection& s = w->session().model().selection();
-        ASSERT_GE(s.end - s.begin, 6);
-        ASSERT_GE(s.begin, 0);
-        ASSERT_LE(s.end, 240);
+        ASSERT_GE(s.endMs - s.beginMs, 6000);
+        ASSERT_EQ(s.beginMs % 1000, 0);  // the random cutter stays in whole seconds
+        ASSERT_EQ(s.endMs % 1000, 0);
+        ASSERT_GE(s.beginMs, 0);
+        ASSERT_LE(s.endMs, 240000);
         ASSERT_TRUE(s.beginShown && s.endShown);
     }
-    EXPECT_EQ(label(*w, "lblSelBegin")->text(), formatTime(w->session().model().selection().begin));
+    EXPECT_EQ(label(*w, "lblSelBegin")->text(), formatTimeMs(w->session().model().selection().beginMs));
     EXPECT_EQ(label(*w, "lblViewLength")->text(),
-              formatTime(w->session().model().selection().end - w->session().model().selection().begin));
+              formatTimeMs(w->session().model().selection().endMs - w->session().model().selection().beginMs));
     EXPECT_TRUE(layoutTimeline(w->session().model()).shadeShown);  // the span between the markers is shaded
     EXPECT_TRUE(rig.boxes.shown.empty());
     EXPECT_TRUE(rig.media.commands.filter("play").isEmpty());  // nothing is played
@@ -231,8 +233,8 @@ TEST(MainWindow, RandomCutterNeverGivesUpWhenALongerCutExists)
     for (int run = 0; run < 500; ++run) {
         clickPanel(*w, 2);
         ASSERT_TRUE(rig.boxes.shown.empty()) << "gave up on click " << run;
-        ASSERT_EQ(w->session().model().selection().begin, 0);
-        ASSERT_EQ(w->session().model().selection().end, 6);
+        ASSERT_EQ(w->session().model().selection().beginMs, 0);
+        ASSERT_EQ(w->session().model().selection().endMs, 6000);
     }
 }
 

@@ -52,8 +52,8 @@ struct Opened {
     }
     void select(int begin, int end)
     {
-        w->session().model().setBeginFromDrag(begin);
-        w->session().model().setEndFromDrag(end);
+        w->session().model().setBeginFromDragMs(begin * 1000);
+        w->session().model().setEndFromDragMs(end * 1000);
     }
     // Saves the selection as `name` in the rig's folder; returns the output path.
     QString save(const QString& name)
@@ -125,7 +125,7 @@ TEST(OpenFile, SecondClickOffersToCloseAndCancelKeepsTheFile)
     EXPECT_EQ(o.rig.boxes.shown.size(), 2u);
     EXPECT_EQ(o.w->session().state().fileIsOpen, kFalse);
     EXPECT_TRUE(part<TimelinePanel>(*o.w, "picOpened")->isHidden());
-    EXPECT_EQ(o.w->session().model().selection().end, 0);
+    EXPECT_EQ(o.w->session().model().selection().endMs, 0);
     EXPECT_EQ(part<QLabel>(*o.w, "lblPB")->text(), "0%");
     EXPECT_EQ(o.w->session().model().duration(), 0);  // the closed file's duration is forgotten
     EXPECT_EQ(part<PathLabel>(*o.w, "lblFileName")->text(), "No file open");
@@ -490,7 +490,7 @@ TEST(OpenFile, ClosingForgetsTheFileItsSoundAndItsMarkers)
     o.w->session().poll();
     ASSERT_EQ(o.w->session().model().duration(), 8);
     clickPanel(*o.w, 2);  // a random selection on the open file
-    ASSERT_GT(o.w->session().model().selection().end, 5);
+    ASSERT_GT(o.w->session().model().selection().endMs, 5000);
 
     o.rig.boxes.answers = {MsgResult::Ok};
     clickPanel(*o.w, 0);

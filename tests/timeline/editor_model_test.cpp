@@ -105,7 +105,7 @@ TEST(EditorModel, UndoAndRedoFiftyStepsAndMore)
     // A marker released where it was adds no step; the first set that shows a marker does.
     Rig fresh;
     fresh.begin(0);
-    fresh.model.setBeginFromDrag(0);
+    fresh.model.setBeginFromDragMs(0);
     EXPECT_TRUE(fresh.model.undo());
     EXPECT_FALSE(fresh.model.selection().beginShown);
     EXPECT_FALSE(fresh.model.canUndo());
@@ -275,7 +275,7 @@ TEST(EditorModel, AFileStillDecodingBoundsMarkersAtThePrecision)
     EXPECT_EQ(r.model.editableEnd(), 40);
     r.model.setView({35, 7.28});
     EXPECT_EQ(r.model.editableEndMs(), 40450);
-    r.model.setEndFromDrag(41000);
+    r.model.setEndFromDragMs(41000);
     EXPECT_EQ(r.model.selection().endMs, 40450);
     EXPECT_EQ(r.model.setTypedTime(TimeField::End, 40457), TypedTimeError::PastEnd);
     EXPECT_EQ(r.model.setTypedTime(TimeField::End, 40456), TypedTimeError::None);
