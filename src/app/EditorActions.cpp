@@ -60,6 +60,11 @@ EditorActions makeEditorActions(QObject* owner)
     a.back10 = make(owner, "back10", QCoreApplication::translate("EditorActions", "Back 10 Seconds"), {QKeySequence(Qt::SHIFT | Qt::Key_Left)});
     a.forward10 = make(owner, "forward10", QCoreApplication::translate("EditorActions", "Forward 10 Seconds"), {QKeySequence(Qt::SHIFT | Qt::Key_Right)});
 
+    a.backFine = make(owner, "backFine", QObject::tr("Back One Step"), {QKeySequence(Qt::ALT | Qt::Key_Left)});
+    a.forwardFine = make(owner, "forwardFine", QObject::tr("Forward One Step"), {QKeySequence(Qt::ALT | Qt::Key_Right)});
+    a.hearBegin = make(owner, "hearBegin", QObject::tr("Hear the Start (2 s)"), {QKeySequence(Qt::SHIFT | Qt::Key_B)});
+    a.hearEnd = make(owner, "hearEnd", QObject::tr("Hear the End (2 s)"), {QKeySequence(Qt::SHIFT | Qt::Key_E)});
+
     // Ctrl+= is Ctrl++ without Shift on most layouts; both zoom in.
     a.zoomIn = make(owner, "zoomIn", QCoreApplication::translate("EditorActions", "Zoom In(&I)"), {ctrl(Qt::Key_Equal), ctrl(Qt::Key_Plus)});
     a.zoomOut = make(owner, "zoomOut", QCoreApplication::translate("EditorActions", "Zoom Out(&O)"), {ctrl(Qt::Key_Minus)});
@@ -83,6 +88,7 @@ QList<QAction*> EditorActions::all() const
     return {open, closeFile, save, exit, randomCut, sendToFriends, settings, about, help,
             playPause, play, stop, pause, setBegin, setEnd, playSelection, loopSelection, undo, redo,
             toStart, toEnd, toSelectionBegin, toSelectionEnd, back1, forward1, back10, forward10,
+            backFine, forwardFine, hearBegin, hearEnd,
             zoomIn, zoomOut, zoomWhole, zoomSelection, findHook, trimSilence, snapToBeats, menus[0], menus[1], menus[2], menus[3], stopJob};
 }
 
@@ -102,4 +108,15 @@ QString tipWithShortcut(const QString& tip, const QAction* action)
     if (!action || action->shortcut().isEmpty())
         return tip;
     return tip + QStringLiteral(" (") + action->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+
+QString withHearing(const QString& tip, const QAction* hear)
+{
+    if (!hear || hear->shortcut().isEmpty())
+        return tip;
+    const QString key = hear->shortcut().toString(QKeySequence::NativeText);
+    const QString hearing = QObject::tr("%1: hear 2 s").arg(key);
+    if (tip.endsWith(QLatin1Char(')')))
+        return tip.chopped(1) + QStringLiteral("; ") + hearing + QLatin1Char(')');
+    return tip + QStringLiteral(" (") + hearing + QLatin1Char(')');
 }

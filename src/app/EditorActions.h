@@ -39,6 +39,12 @@ struct EditorActions {
     QAction* forward1;
     QAction* back10;
     QAction* forward10;
+    // One unit of the view's precision (Alt+Left / Alt+Right).
+    QAction* backFine;
+    QAction* forwardFine;
+    // Hearing the cut's edges: 2 s from the begin (Shift+B), the 2 s up to the end (Shift+E).
+    QAction* hearBegin;
+    QAction* hearEnd;
     // The view.
     QAction* zoomIn;
     QAction* zoomOut;
@@ -66,3 +72,7 @@ QString keywordOf(const EditorActions& actions, const QAction* action);
 
 // A tool tip that names the shortcut: "Play (Space)"; the tip alone without one.
 QString tipWithShortcut(const QString& tip, const QAction* action);
+
+// A marker button's tip with the key that plays its edge: "Select Start Position (B)" and
+// Shift+B give "Select Start Position (B; Shift+B: hear 2 s)"; the tip alone without a key.
+QString withHearing(const QString& tip, const QAction* hear);

@@ -68,6 +68,7 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
     wireActions();
     wireWaveform();
     describeControls();
+    wireTimeFields();
     setAcceptDrops(true);
 }
 
@@ -138,7 +139,7 @@ void frmMain::wireSession()
     });
     // The timeline's pointer.
     connect(picOpened, &TimelinePanel::playheadTaken, &s, &EditorSession::takePlayhead);
-    connect(picOpened, &TimelinePanel::playheadReleased, &s, &EditorSession::releasePlayhead);
+    connect(picOpened, &TimelinePanel::playheadReleased, &s, &EditorSession::releasePlayheadMs);
     connect(picOpened, &TimelinePanel::trackPressed, &s, &EditorSession::pressTrack);
 }
 

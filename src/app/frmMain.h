@@ -77,6 +77,8 @@ private:
     void showDecodeWait();
     // H, T and the snapping toggle; the beats found go to the timeline.
     void wireSelectionHelpers();
+    // The selection row's Begin, End and Length labels take typed times (frmMainTimeFields.cpp).
+    void wireTimeFields();
     void setButtonTips();
     // Names every control for assistive technology (roles, names, the labels' meanings) and puts
     // the feedback link at the end of the Tab order.
@@ -116,6 +118,7 @@ private:
     QColor transparentColorKey_;
     QHash<QWidget*, Designed> designed_;
     EditorActions actions_;
+    class TimeFieldEditor* timeFields_[3] = {};  // Begin, End, Length; children of this window
     std::unique_ptr<LabelSink> labelSink_;
     std::unique_ptr<EditorSession> session_;
     std::unique_ptr<frmMenu> menu_;

@@ -145,6 +145,10 @@ void frmMain::wireActions()
     connect(a.forward1, &QAction::triggered, s, [s] { s->movePlayheadBy(1); });
     connect(a.back10, &QAction::triggered, s, [s] { s->movePlayheadBy(-10); });
     connect(a.forward10, &QAction::triggered, s, [s] { s->movePlayheadBy(10); });
+    connect(a.backFine, &QAction::triggered, s, [s] { s->nudgePlayheadFine(-1); });
+    connect(a.forwardFine, &QAction::triggered, s, [s] { s->nudgePlayheadFine(1); });
+    connect(a.hearBegin, &QAction::triggered, s, &EditorSession::playBeginEdge);
+    connect(a.hearEnd, &QAction::triggered, s, &EditorSession::playEndEdge);
     connect(a.zoomIn, &QAction::triggered, s, &EditorSession::zoomIn);
     connect(a.zoomOut, &QAction::triggered, s, &EditorSession::zoomOut);
     connect(a.zoomWhole, &QAction::triggered, s, &EditorSession::showWholeFile);
@@ -186,4 +190,7 @@ void frmMain::setButtonTips()
             imgButton[size_t(i)]->setToolTip(tipWithShortcut(tr(kPanelTips[i]), panel[i]));
     for (int i = 0; i < 7; ++i)
         imgCtrlButton[size_t(i)]->setToolTip(tipWithShortcut(tr(kTransportTips[i]), transport[i]));
+    // The markers' buttons also name the key that plays their edge.
+    for (const auto& [i, hear] : {std::pair{3, a.hearBegin}, std::pair{4, a.hearEnd}})
+        imgCtrlButton[size_t(i)]->setToolTip(withHearing(imgCtrlButton[size_t(i)]->toolTip(), hear));
 }

@@ -38,6 +38,10 @@ constexpr int kPanelTwips[8][2] = {{360, 970}, {990, 970}, {1920, 970}, {2240, -
                                    {2560, 975}, {3445, 975}, {4150, 975}, {4780, 975}};
 constexpr QRect kMenuRects[4] = {{18, 42, 48, 18}, {71, 42, 56, 18}, {132, 42, 68, 18}, {206, 42, 62, 18}};
 
+// The width of a selection time cell: room for "00:00:12.345" in the narrow time face, and a
+// pixel between neighbours (their centres are 65 px apart).
+constexpr int kTimeCellWidth = 64;
+
 int twipsToPx(int twips)
 {
     return static_cast<int>(std::lround(twips / 15.0));
@@ -117,12 +121,15 @@ void frmMain::buildControls()
     };
     const Qt::Alignment centre = Qt::AlignCenter;
     lblTime = label("lblTime", QStringLiteral("00:00:00"), {301, 490, 75, 23}, 14.25, centre);
-    lblSelBegin = label("lblSelBegin", QStringLiteral("00:00:00"), {442, 490, 44, 13}, 8.25, centre);
-    lblSelEnd = label("lblSelEnd", QStringLiteral("00:00:00"), {507, 490, 44, 13}, 8.25, centre);
-    lblSelLength = label("lblSelLength", QStringLiteral("00:00:00"), {572, 490, 44, 13}, 8.25, centre);
-    lblViewBegin = label("lblViewBegin", QStringLiteral("00:00:00"), {442, 514, 44, 13}, 8.25, centre);
-    lblViewEnd = label("lblViewEnd", QStringLiteral("00:00:00"), {507, 514, 44, 13}, 8.25, centre);
-    lblViewLength = label("lblViewLength", QStringLiteral("00:00:00"), {572, 514, 44, 13}, 8.25, centre);
+    // The selection's cells keep their designed centres (464, 529, 594) but are wider than the
+    // designed 44 px, so that a time with milliseconds ("00:00:12.345") fits as well.
+    auto cell = [](int designedLeft, int y) { return QRect(designedLeft + 22 - kTimeCellWidth / 2, y, kTimeCellWidth, 13); };
+    lblSelBegin = label("lblSelBegin", QStringLiteral("00:00:00"), cell(442, 490), 8.25, centre);
+    lblSelEnd = label("lblSelEnd", QStringLiteral("00:00:00"), cell(507, 490), 8.25, centre);
+    lblSelLength = label("lblSelLength", QStringLiteral("00:00:00"), cell(572, 490), 8.25, centre);
+    lblViewBegin = label("lblViewBegin", QStringLiteral("00:00:00"), cell(442, 514), 8.25, centre);
+    lblViewEnd = label("lblViewEnd", QStringLiteral("00:00:00"), cell(507, 514), 8.25, centre);
+    lblViewLength = label("lblViewLength", QStringLiteral("00:00:00"), cell(572, 514), 8.25, centre);
     lblTimeLeft = label("lblTimeLeft", tr("Start"), {14, 467, 40, 13}, 8.25, Qt::AlignLeft | Qt::AlignVCenter);
     lblTimeRight = label("lblTimeRight", tr("End"), {712, 467, 40, 13}, 8.25, Qt::AlignRight | Qt::AlignVCenter);
     lblFileName = new PathLabel(QCoreApplication::translate("EditorSession", kNoFileCaption), this);

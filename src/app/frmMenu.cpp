@@ -24,7 +24,7 @@ frmMenu::frmMenu(const EditorActions& a, RecentFilesHooks recent) : QWidget(null
     // The selection's history, the view, the loop and the selection helpers, after the designed
     // items.
     for (QAction* item : std::initializer_list<QAction*>{nullptr, a.undo, a.redo, nullptr, a.zoomIn, a.zoomOut, a.zoomSelection, a.zoomWhole, nullptr,
-                          a.loopSelection, nullptr, a.findHook, a.trimSilence, a.snapToBeats}) {
+                          a.loopSelection, a.hearBegin, a.hearEnd, nullptr, a.findHook, a.trimSilence, a.snapToBeats}) {
         if (item)
             menuTools->addAction(item);
         else

@@ -16,6 +16,7 @@
 #include "platform/Shell.h"
 #include "timeline/RandomCut.h"
 #include "timeline/SelectionLabels.h"
+#include "timeline/TimeParse.h"
 #include "timeline/TimeText.h"
 #include "transcode/ConsoleRunner.h"
 #include "transcode/SelectionPreview.h"
@@ -47,7 +48,7 @@ EditorSession::EditorSession(const AppPaths& paths, const SessionServices& servi
     // With fades or loudness on, "Play selection" plays the selection as a save will write it.
     preview_ = std::make_unique<SelectionPreview>(*services_.boxes, paths_.coder(), paths_.tempWav, paths_.previewWav,
                                                   effects_);
-    playback_->setSelectionSound([this](std::int32_t begin, std::int32_t end) { return preview_->prepare(begin, end); });
+    playback_->setSelectionSound([this](std::int64_t begin, std::int64_t end) { return preview_->prepare(begin, end); });
     connect(this, &EditorSession::fileClosed, this, [this] { preview_->discard(); });
     connectSelectionLabels(model_, labels_, this);
     makeSelectionHelpers();
@@ -123,14 +124,14 @@ void EditorSession::setBegin()
 {
     if (!model_.setBeginAtPlayhead())
         Q_EMIT hint(tr("The begin was not set: it must lie before the end (%1). Move the playhead back.")
-                        .arg(formatTime(model_.selection().end)));
+                        .arg(formatTimeMs(model_.selection().endMs)));
 }
 
 void EditorSession::setEnd()
 {
     if (!model_.setEndAtPlayhead())
         Q_EMIT hint(tr("The end was not set: it must not lie before the begin (%1). Move the playhead on.")
-                        .arg(formatTime(model_.selection().begin)));
+                        .arg(formatTimeMs(model_.selection().beginMs)));
 }
 
 void EditorSession::playSelection()
@@ -138,6 +139,32 @@ void EditorSession::playSelection()
     if (waitsForDecode(tr("Playing the selection waits until the file is decoded.")))
         return;
     playback_->playSelection();
+}
+
+namespace {
+// How much of a cut's edge the edge keys play.
+constexpr Millis kEdgeMs = 2000;
+}
+
+void EditorSession::playBeginEdge()
+{
+    if (!isFileOpen())
+        return;
+    const Millis from = model_.markerMs(Boundary::Begin);
+    const Millis to = std::min(from + kEdgeMs, model_.editableEndMs());
+    if (looping_)
+        setLooping(false);
+    playback_->playRange(from, to);
+}
+
+void EditorSession::playEndEdge()
+{
+    if (!isFileOpen())
+        return;
+    const Millis to = std::min(model_.markerMs(Boundary::End), model_.editableEndMs());
+    if (looping_)
+        setLooping(false);
+    playback_->playRange(std::max(Millis(0), to - kEdgeMs), to);
 }
 
 void EditorSession::setLooping(bool looping)
@@ -167,22 +194,28 @@ void EditorSession::redo()
 
 // ---- The playhead and the view ----
 
-void EditorSession::seekTo(std::int32_t seconds)
+void EditorSession::seekToMs(std::int64_t ms)
 {
-    playback_->seekTo(seconds);
+    playback_->seekToMs(ms);
 }
 
-void EditorSession::afterKeyboardMove(std::int32_t seconds)
+void EditorSession::afterKeyboardMove(std::int64_t ms)
 {
     if (playback_->isPlaying())
-        seekTo(seconds);
+        seekToMs(ms);
     else
         playback_->cuePlayhead();
 }
 
 void EditorSession::movePlayheadBy(std::int32_t seconds)
 {
-    afterKeyboardMove(model_.movePlayheadBy(seconds));
+    afterKeyboardMove(model_.movePlayheadByMs(Millis(seconds) * kMsPerSecond));
+}
+
+void EditorSession::nudgePlayheadFine(int direction)
+{
+    const Millis step = model_.precisionMs();
+    afterKeyboardMove(model_.movePlayheadByMs(direction < 0 ? -step : step));
 }
 
 void EditorSession::movePlayheadTo(PlayheadTarget target)
@@ -216,18 +249,49 @@ void EditorSession::takePlayhead()
     playback_->stopAndClose();
 }
 
-void EditorSession::releasePlayhead(std::int32_t seconds)
+void EditorSession::releasePlayheadMs(std::int64_t ms)
 {
     poll_.start();
-    seekTo(seconds);
+    seekToMs(ms);
     poll();  // the playhead from the device at once
 }
 
 void EditorSession::pressTrack(double panelX)
 {
-    const std::int32_t t = secondsUnderPointer(model_.view(), model_.duration(), panelX);
-    model_.setPlayhead(t);
-    seekTo(t);
+    const Millis t = msUnderPointer(model_.view(), model_.duration(), panelX, model_.precisionMs());
+    model_.setPlayhead(secondsOf(t));
+    seekToMs(t);
+}
+
+QString EditorSession::applyTypedTime(TimeField field, const QString& text)
+{
+    const std::optional<Millis> t = parseTime(text);
+    const TypedTimeError e = t ? model_.setTypedTime(field, *t) : TypedTimeError::NotATime;
+    switch (e) {
+    case TypedTimeError::None: return {};
+    case TypedTimeError::NotATime:
+        return tr("Type a time as seconds (83, 83.5 or 83,5), minutes and seconds (1:23, 1:23.45) or hours, "
+                  "minutes and seconds (1:02:03.5).");
+    case TypedTimeError::PastEnd:
+        return tr("The file ends at %1.").arg(formatTimeMs(model_.durationMs()));
+    case TypedTimeError::EndNotAfterBegin:
+        return tr("The end must lie after the begin (%1).").arg(formatTimeMs(model_.markerMs(Boundary::Begin)));
+    case TypedTimeError::BeginNotBeforeEnd:
+        return tr("The begin must lie before the end (%1).").arg(formatTimeMs(model_.markerMs(Boundary::End)));
+    }
+    return {};
+}
+
+QString EditorSession::typedTimeText(TimeField field) const
+{
+    const Millis begin = model_.markerMs(Boundary::Begin);
+    const Millis end = model_.markerMs(Boundary::End);
+    switch (field) {
+    case TimeField::Begin: return formatTimeMs(begin);
+    case TimeField::End: return formatTimeMs(end);
+    case TimeField::Length: return formatTimeMs(end - begin);
+    }
+    return {};
 }
 
 void EditorSession::poll()

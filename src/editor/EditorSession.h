@@ -115,6 +115,10 @@ public Q_SLOTS:
     void setEnd();
     // "Play Selected Section" (the one place that starts a selection playback).
     void playSelection();
+    // Hearing the cut's edges: the 2 s that begin at the begin marker, or the 2 s that end at
+    // the end marker (a hidden marker stands at the file's start or end); within the file.
+    void playBeginEdge();
+    void playEndEdge();
     // Looping of the selection on or off; turned on while the selection is not playing, it
     // starts playing it.
     void setLooping(bool looping);
@@ -126,17 +130,30 @@ public Q_SLOTS:
     // the playhead is cued there for Play.
     void movePlayheadBy(std::int32_t seconds);
     void movePlayheadTo(PlayheadTarget target);
+    // Moves the playhead by one unit of the view's precision (at least 1 ms): back when
+    // `direction` is negative, on otherwise.
+    void nudgePlayheadFine(int direction);
     // Zooms the view around the playhead (or the middle when it is out of view).
     void zoomIn();
     void zoomOut();
     void showWholeFile();
     void zoomToSelection();
     // The timeline's pointer: a playhead handle taken (the poll rests and the sound closes), let
-    // go at `seconds` (play from there), or a press on the track at the panel's x (play the
-    // second under the pointer).
+    // go at `ms` milliseconds (play from there), or a press on the track at the panel's x (play
+    // the time under the pointer, at the view's precision).
     void takePlayhead();
-    void releasePlayhead(std::int32_t seconds);
+    void releasePlayheadMs(std::int64_t ms);
     void pressTrack(double panelX);
+
+public:
+    // A time typed into the Begin, End or Length field: applied as one undo step when `text`
+    // reads as a time that fits the selection and the file. Returns the empty text when it was
+    // applied, else what is wrong (the accepted forms, or the limit it broke); nothing changes then.
+    QString applyTypedTime(TimeField field, const QString& text);
+    // What the field shows for editing: the begin, end or length as the labels write it.
+    QString typedTimeText(TimeField field) const;
+
+public Q_SLOTS:
 
     // One tick of the playback poll.
     void poll();
@@ -209,8 +226,8 @@ private:
     // names what could not be opened, and for mail the address) when nothing could open it.
     void openThroughShell(const QString& target, const QString& failureText);
     void warn(const QString& text, const QString& title);
-    void afterKeyboardMove(std::int32_t seconds);
-    void seekTo(std::int32_t seconds);
+    void afterKeyboardMove(std::int64_t ms);
+    void seekToMs(std::int64_t ms);
     // Makes the selection helpers and follows the open file with them.
     void makeSelectionHelpers();
     // The random cutter's warning when no sound is open; false then.

@@ -59,6 +59,7 @@ bool PlaybackController::isPlaying() const
 
 void PlaybackController::stopAndClose()
 {
+    rangeEnd_.reset();
     setPlaying(false);
     send(QStringLiteral("stop sound"));
     send(QStringLiteral("close sound"));
@@ -149,21 +150,20 @@ void PlaybackController::closeCompletionSound()
     chimeOpen_ = false;
 }
 
-void PlaybackController::playFrom(std::int32_t seconds)
+void PlaybackController::playFromMs(std::int64_t ms)
 {
-    const qint64 ms = static_cast<qint64>(seconds) * 1000;
     send(QStringLiteral("play sound from ") + QString::number(ms), 0);
     // Where it plays now, before the next poll says so (and before the view follows it).
-    if (seconds >= 0 && seconds <= model_.duration())
-        model_.setPlayhead(seconds);
+    if (ms >= 0 && ms <= model_.durationMs())
+        model_.setPlayhead(secondsOf(ms));
 }
 
-void PlaybackController::seekTo(std::int32_t seconds)
+void PlaybackController::seekToMs(std::int64_t ms)
 {
-    // Past the part decoded so far: from its last second, playing on as more arrives.
+    // Past the part decoded so far: from its last part, playing on as more arrives.
     if (model_.decodedEnd())
-        seconds = std::min(seconds, model_.editableEnd());
-    seekTarget_ = seconds;
+        ms = std::min(ms, model_.editableEndMs());
+    seekTarget_ = ms;
     if (seeking_)
         return;  // asked again while the device is reopened: the seek under way goes there
     // A poll while the device is reopened must not park the playhead at the start meanwhile.
@@ -175,14 +175,14 @@ void PlaybackController::seekTo(std::int32_t seconds)
         cued_ = false;
         return;
     }
-    playFrom(seekTarget_);
+    playFromMs(seekTarget_);
     setPlaying(true);
 }
 
 void PlaybackController::cuePlayhead()
 {
     if (seeking_)
-        seekTarget_ = model_.playheadSeconds();  // a key moved it while the device is reopened
+        seekTarget_ = model_.playheadMs();  // a key moved it while the device is reopened
     cued_ = true;
     labels_.setText(TimeLabel::Time, formatTime(model_.playheadSeconds()));
 }
@@ -210,10 +210,10 @@ void PlaybackController::play()
     const StartGuard guard(starting_);
     if (cued_) {
         // Put there by a key, or paused when a save closed the device: play on from the playhead.
-        const std::int32_t at = model_.playheadSeconds();
+        const std::int64_t at = model_.playheadMs();
         stopAndClose();
         if (soundExists() && openTempWav()) {
-            playFrom(at);
+            playFromMs(at);
             setPlaying(true);
         }
         return;
@@ -264,7 +264,7 @@ void PlaybackController::setEndAtPlayhead()
 void PlaybackController::playSelection()
 {
     const Selection& sel = model_.selection();
-    if (sel.begin == 0 && sel.end == 0)
+    if (sel.beginMs == 0 && sel.endMs == 0)
         return;
     // Pressed again while this start runs: it plays the selection from its begin anyway.
     if (starting_)
@@ -274,13 +274,13 @@ void PlaybackController::playSelection()
     if (!soundExists())
         return;
     const std::optional<QString> sound =
-        selectionSound_ ? selectionSound_(sel.begin, sel.end) : std::optional<QString>(QString());
+        selectionSound_ ? selectionSound_(sel.beginMs, sel.endMs) : std::optional<QString>(QString());
     if (!sound)
         return;
     if (!sound->isEmpty()) {
         if (openSelectionSound(*sound)) {
             send(QStringLiteral("play sound"));
-            model_.setPlayhead(sel.begin);
+            model_.setPlayhead(secondsOf(sel.beginMs));
             setPlaying(true);
         }
         return;
@@ -288,8 +288,24 @@ void PlaybackController::playSelection()
     if (!openTempWav())
         return;
     state_.playingSelection = kTrue;
-    playFrom(model_.selection().begin);
+    playFromMs(model_.selection().beginMs);
     setPlaying(true);
+}
+
+bool PlaybackController::playRange(std::int64_t fromMs, std::int64_t toMs)
+{
+    if (starting_ || toMs <= fromMs)
+        return false;
+    const StartGuard guard(starting_);
+    state_.playingSelection = kFalse;
+    state_.playPaused = kFalse;
+    stopAndClose();
+    if (!soundExists() || !openTempWav())
+        return false;
+    playFromMs(fromMs);
+    setPlaying(true);
+    rangeEnd_ = toMs;
+    return true;
 }
 
 void PlaybackController::setSelectionSound(SelectionSoundSource source) { selectionSound_ = std::move(source); }
@@ -310,7 +326,7 @@ bool PlaybackController::openSelectionSound(const QString& path)
     }
     failureReported_ = false;
     selectionSoundOpen_ = true;
-    selectionSoundBegin_ = model_.selection().begin;
+    selectionSoundBegin_ = model_.selection().beginMs;
     cued_ = false;
     state_.playingSelection = kTrue;
     return true;
@@ -321,7 +337,7 @@ void PlaybackController::pollSelectionSound(double lengthMs)
     // The WAV holds the selection alone: its position is counted from the selection's begin,
     // and the file's duration stays that of the decoded sound.
     const double position = replyNumber(QStringLiteral("status sound position"));
-    const double at = std::min(selectionSoundBegin_ + position / 1000.0, double(model_.duration()));
+    const double at = std::min(secondsOf(selectionSoundBegin_) + position / 1000.0, double(model_.duration()));
     if (model_.duration() > 0)
         state_.playFraction = static_cast<float>(at / model_.duration());
     model_.setPlayhead(at);
@@ -330,7 +346,7 @@ void PlaybackController::pollSelectionSound(double lengthMs)
         return;
     if (looping_) {
         send(QStringLiteral("play sound from 0"), 0);  // once more from the selection's begin
-        model_.setPlayhead(selectionSoundBegin_);
+        model_.setPlayhead(secondsOf(selectionSoundBegin_));
         return;
     }
     endSelectionPlayback();
@@ -394,10 +410,14 @@ void PlaybackController::poll()
     model_.setPlayhead(at);
     labels_.setText(TimeLabel::Time, formatTime(wholeSeconds(at)));
 
+    if (rangeEnd_ && at * 1000 >= double(*rangeEnd_)) {
+        endSelectionPlayback();  // an edge heard to its end
+        return;
+    }
     const Selection& sel = model_.selection();
-    if (at >= sel.end && sel.end != 0 && isSet(state_.playingSelection)) {
-        if (looping_ && sel.end > sel.begin) {
-            playFrom(sel.begin);  // once more from the begin
+    if (at * 1000 >= double(sel.endMs) && sel.endMs != 0 && isSet(state_.playingSelection)) {
+        if (looping_ && sel.endMs > sel.beginMs) {
+            playFromMs(sel.beginMs);  // once more from the begin
             return;
         }
         endSelectionPlayback();

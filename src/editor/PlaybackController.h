@@ -9,10 +9,10 @@ class EditorModel;
 class LabelSink;
 class MediaDevice;
 
-// What "Play selection" plays for the selection [begin, end) in whole seconds: the empty text for
+// What "Play selection" plays for the selection [begin, end) in milliseconds: the empty text for
 // the decoded sound from the selection's begin, the path of a WAV that holds just the selection
 // (with its effects), or nullopt for nothing.
-using SelectionSoundSource = std::function<std::optional<QString>(std::int32_t begin, std::int32_t end)>;
+using SelectionSoundSource = std::function<std::optional<QString>(std::int64_t beginMs, std::int64_t endMs)>;
 
 // The transport actions and the 100 ms poll: plays the decoded WAV through the media device
 // under the alias "sound", keeps the model's duration and playhead and the current-time label in
@@ -47,14 +47,18 @@ public:
     // output. On failure the time label shows 00:00:00 and the failure is reported (once).
     // Returns whether the sound is open.
     bool openTempWav();
-    // "play sound from <seconds x 1000>"; the playhead stands there at once (a second outside
-    // the file is left to the device, which refuses it).
-    void playFrom(std::int32_t seconds);
+    // "play sound from <ms>"; the playhead stands there at once (a time outside the file is left
+    // to the device, which refuses it).
+    void playFromMs(std::int64_t ms);
     // A seek (a click on the track, a released playhead, a key while playing): the sound is
-    // closed, opened again and played from `seconds`; the play flags keep their values. Seeks
-    // and cues that arrive while the device is being reopened (keys pressed in quick
+    // closed, opened again and played from `ms` milliseconds; the play flags keep their values.
+    // Seeks and cues that arrive while the device is being reopened (keys pressed in quick
     // succession) are not lost: the seek under way plays from the newest of them.
-    void seekTo(std::int32_t seconds);
+    void seekToMs(std::int64_t ms);
+    // Plays the decoded sound from `fromMs` and stops when the poll finds it at `toMs` or later
+    // (hearing the edges of a cut); Stop, Play, a seek or a save end it sooner. Returns false
+    // when nothing could be played.
+    bool playRange(std::int64_t fromMs, std::int64_t toMs);
     // The playhead was put somewhere while nothing plays (or while paused): the poll leaves it
     // there and the next Play starts there.
     void cuePlayhead();
@@ -111,10 +115,11 @@ private:
     bool looping_ = false;
     bool seeking_ = false;          // seekTo is reopening the device
     bool starting_ = false;         // play() or playSelection() is opening the device
-    std::int32_t seekTarget_ = 0;   // where the seek under way plays from
+    std::int64_t seekTarget_ = 0;   // where the seek under way plays from, in ms
+    std::optional<std::int64_t> rangeEnd_;  // where a playRange() stops, in ms
     SelectionSoundSource selectionSound_;
     bool selectionSoundOpen_ = false;  // "sound" holds a WAV of just the selection
-    std::int32_t selectionSoundBegin_ = 0;
+    std::int64_t selectionSoundBegin_ = 0;  // ms
     QString growingPath_;        // the file being decoded, while it is followed
     bool growingSoundOpen_ = false;  // "sound" was opened from it
 };

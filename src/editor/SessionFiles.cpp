@@ -310,7 +310,7 @@ void EditorSession::saveSelection()
         return;
     }
     const Selection& sel = model_.selection();
-    if (static_cast<std::int64_t>(sel.end) - sel.begin < 1) {
+    if (sel.endMs - sel.beginMs < kMsPerSecond) {
         Q_EMIT hint(tr("Nothing to save: mark a begin and an end first (B and E)."));
         return;
     }
@@ -344,12 +344,14 @@ void EditorSession::saveSelection()
                               tr("Save As"), MsgButtons::OkCancel, MsgIcon::Warning) != MsgResult::Ok)
         return;
 
-    const std::int32_t length = sel.end - sel.begin;
-    if (!confirmPhoneLength(*services_.boxes, output, length))
+    const CutRange cut{sel.beginMs, sel.endMs - sel.beginMs};
+    // A phone's limit counts every started second: 30.5 s is longer than 30.
+    const auto wholeLength = static_cast<std::int32_t>((cut.lengthMs + kMsPerSecond - 1) / kMsPerSecond);
+    if (!confirmPhoneLength(*services_.boxes, output, wholeLength))
         return;
 
     playback_->releaseForSave();
-    const QString command = encodeCommand(paths_.coder(), paths_.tempWav, sel.begin, length, output, effects_);
+    const QString command = encodeCommand(paths_.coder(), paths_.tempWav, cut, output, effects_);
     setBusy(true);
     state_.sourceDurationSeconds = 0;
     Q_EMIT saveProgress(0, QStringLiteral("0%"));
@@ -373,7 +375,7 @@ void EditorSession::saveOutput(QString& chunk)
     const std::optional<std::int32_t> t = readTimeSeconds(chunk);
     if (!t)
         return;
-    const ProgressDisplay p = progressFor(*t, model_.selection().end - model_.selection().begin);
+    const ProgressDisplay p = progressFor(*t, secondsOf(model_.selection().endMs - model_.selection().beginMs));
     Q_EMIT saveProgress(p.fraction, p.text);
 }
 

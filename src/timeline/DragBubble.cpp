@@ -16,7 +16,7 @@ QString dragBubbleText(const TimelineDrag& drag)
 {
     if (!drag.isActive())
         return QString();
-    return drag.onBeat() ? formatTime(drag.secondsNow()) + QStringLiteral(" beat") : formatTime(drag.secondsNow());
+    return drag.onBeat() ? formatTimeMs(drag.msNow()) + QStringLiteral(" beat") : formatTimeMs(drag.msNow());
 }
 
 QRect dragBubbleRect(double left, QSize size, int y)

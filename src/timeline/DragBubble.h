@@ -5,10 +5,10 @@
 
 class TimelineDrag;
 
-// The time bubble beside a dragged boundary: the whole second the boundary gets when it is
-// released now, as "H:MM:SS" (a place before the file's start shows "00:00:00", which is where
-// playback then starts), followed by " beat" while the marker stands on a beat. Empty when no
-// drag runs.
+// The time bubble beside a dragged boundary: the time the boundary gets when it is released now,
+// as the time labels show it, with its fraction ("00:01:23.45") where the view's precision gives
+// one (a place before the file's start shows "00:00:00", which is where playback then starts).
+// It is followed by " beat" while the marker stands on a beat. Empty when no drag runs.
 QString dragBubbleText(const TimelineDrag& drag);
 
 // Where the bubble of `size` goes on the panel for a boundary at `left`: just right of its

@@ -1,5 +1,6 @@
 #include "timeline/EditorModel.h"
 
+#include "timeline/TimePrecision.h"
 #include "timeline/TimeText.h"
 #include "timeline/TimelineGeometry.h"
 
@@ -39,11 +40,45 @@ std::int32_t EditorModel::editableEnd() const
     return std::clamp(std::int32_t(std::floor(*decodedEnd_)), std::int32_t(0), duration_);
 }
 
+Millis EditorModel::decodedEndMs() const
+{
+    if (!decodedEnd_)
+        return durationMs();
+    return std::clamp(Millis(std::floor(*decodedEnd_ * kMsPerSecond)), Millis(0), durationMs());
+}
+
+Millis EditorModel::editableEndMs() const
+{
+    // Within the decoded part, on the view's precision: its last whole second at the whole view.
+    const Millis end = decodedEndMs();
+    if (!decodedEnd_)
+        return end;
+    const Millis unit = precisionMs();
+    return end / unit * unit;
+}
+
+// ---- Precision ----
+
+Millis EditorModel::precisionMs() const
+{
+    return roundingUnitMs(view_, !isZoomed());
+}
+
+Millis EditorModel::atPrecision(double seconds) const
+{
+    return roundToUnit(seconds, precisionMs());
+}
+
 // ---- Playhead ----
 
 std::int32_t EditorModel::playheadSeconds() const
 {
     return wholeSeconds(playhead_);
+}
+
+Millis EditorModel::playheadMs() const
+{
+    return msOf(playhead_);
 }
 
 void EditorModel::placePlayhead(double seconds)
@@ -71,39 +106,38 @@ void EditorModel::setPlaying(bool playing)
         changeView(followingPlayhead(view_, duration_, playhead_));
 }
 
-std::int32_t EditorModel::movePlayheadBy(std::int32_t seconds)
+Millis EditorModel::movePlayheadByMs(Millis deltaMs)
 {
-    const std::int64_t to = std::int64_t(playheadSeconds()) + seconds;
-    const auto t = std::int32_t(std::clamp<std::int64_t>(to, 0, editableEnd()));
-    placePlayhead(t);
-    changeView(showingTime(view_, duration_, t));
+    const Millis t = std::clamp(atPrecision(playhead_) + deltaMs, Millis(0), std::max(Millis(0), editableEndMs()));
+    placePlayhead(secondsOf(t));
+    changeView(showingTime(view_, duration_, secondsOf(t)));
     return t;
 }
 
-std::int32_t EditorModel::movePlayheadTo(PlayheadTarget target)
+Millis EditorModel::movePlayheadTo(PlayheadTarget target)
 {
-    double to = 0;
+    Millis to = 0;
     switch (target) {
     case PlayheadTarget::Start: to = 0; break;
-    case PlayheadTarget::End: to = editableEnd(); break;
-    case PlayheadTarget::SelectionBegin: to = markerTime(Boundary::Begin); break;
-    case PlayheadTarget::SelectionEnd: to = markerTime(Boundary::End); break;
+    case PlayheadTarget::End: to = editableEndMs(); break;
+    case PlayheadTarget::SelectionBegin: to = markerMs(Boundary::Begin); break;
+    case PlayheadTarget::SelectionEnd: to = markerMs(Boundary::End); break;
     }
-    const auto t = std::clamp(std::int32_t(to), std::int32_t(0), editableEnd());
-    placePlayhead(t);
-    changeView(showingTime(view_, duration_, t));
+    const Millis t = std::clamp(to, Millis(0), std::max(Millis(0), editableEndMs()));
+    placePlayhead(secondsOf(t));
+    changeView(showingTime(view_, duration_, secondsOf(t)));
     return t;
 }
 
 // ---- Selection ----
 
-double EditorModel::markerTime(Boundary marker) const
+Millis EditorModel::markerMs(Boundary marker) const
 {
     if (marker == Boundary::Begin)
-        return selection_.beginShown ? selection_.begin : 0;
+        return selection_.beginShown ? selection_.beginMs : 0;
     if (marker == Boundary::End)
-        return selection_.endShown ? selection_.end : duration_;
-    return playhead_;
+        return selection_.endShown ? selection_.endMs : durationMs();
+    return playheadMs();
 }
 
 void EditorModel::commit(const Selection& next)
@@ -116,11 +150,11 @@ void EditorModel::commit(const Selection& next)
     Q_EMIT historyChanged();
 }
 
-void EditorModel::writeMarker(Boundary marker, std::int32_t seconds, bool show)
+void EditorModel::writeMarker(Boundary marker, Millis ms, bool show)
 {
     Selection next = selection_;
     const bool begin = marker == Boundary::Begin;
-    (begin ? next.begin : next.end) = seconds;
+    (begin ? next.beginMs : next.endMs) = ms;
     (begin ? next.beginShown : next.endShown) |= show;
     // An end set without a begin cuts from the begin's place (the file's start): that begin is
     // shown with it, so the timeline draws exactly what a save would write.
@@ -135,8 +169,8 @@ void EditorModel::writeMarker(Boundary marker, std::int32_t seconds, bool show)
 
 bool EditorModel::setBeginAtPlayhead()
 {
-    const std::int32_t t = playheadSeconds();
-    if (t >= selection_.end && selection_.end > 0)
+    const Millis t = atPrecision(playhead_);
+    if (t >= selection_.endMs && selection_.endMs > 0)
         return false;
     writeMarker(Boundary::Begin, t, true);
     return true;
@@ -144,55 +178,86 @@ bool EditorModel::setBeginAtPlayhead()
 
 bool EditorModel::setEndAtPlayhead()
 {
-    const std::int32_t t = playheadSeconds();
-    if (t < selection_.begin)
+    const Millis t = atPrecision(playhead_);
+    if (t < selection_.beginMs)
         return false;
     writeMarker(Boundary::End, t, true);
     return true;
 }
 
-void EditorModel::setBeginFromDrag(std::int32_t seconds)
+void EditorModel::setBeginFromDragMs(Millis ms)
 {
-    writeMarker(Boundary::Begin, decodedEnd_ ? std::min(seconds, editableEnd()) : seconds, false);
+    writeMarker(Boundary::Begin, decodedEnd_ ? std::min(ms, editableEndMs()) : ms, false);
 }
 
-void EditorModel::setEndFromDrag(std::int32_t seconds)
+void EditorModel::setEndFromDragMs(Millis ms)
 {
-    writeMarker(Boundary::End, decodedEnd_ ? std::min(seconds, editableEnd()) : seconds, false);
+    writeMarker(Boundary::End, decodedEnd_ ? std::min(ms, editableEndMs()) : ms, false);
 }
 
-bool EditorModel::nudgeMarker(Boundary marker, std::int32_t seconds)
+bool EditorModel::nudgeMarkerMs(Boundary marker, Millis deltaMs)
 {
     const bool begin = marker == Boundary::Begin;
-    if (marker == Boundary::Playhead || seconds == 0 || !(begin ? selection_.beginShown : selection_.endShown))
+    if (marker == Boundary::Playhead || deltaMs == 0 || !(begin ? selection_.beginShown : selection_.endShown))
         return false;
-    const std::int64_t from = begin ? selection_.begin : selection_.end;
-    const std::int64_t low = begin ? 0 : std::int64_t(selection_.begin) + 1;
-    const std::int64_t high = begin && selection_.endShown && selection_.end > 0 ? std::int64_t(selection_.end) - 1
-                                                                                : std::int64_t(editableEnd());
+    // The markers keep one unit of the view's precision apart (a second at the whole view).
+    const Millis gap = precisionMs();
+    const Millis from = begin ? selection_.beginMs : selection_.endMs;
+    const Millis low = begin ? 0 : selection_.beginMs + gap;
+    const Millis high = begin && selection_.endShown && selection_.endMs > 0 ? selection_.endMs - gap : editableEndMs();
     // Only ever towards the asked direction: a marker already beyond a limit is not pulled back.
-    const std::int64_t to = seconds > 0 ? std::min(from + seconds, high) : std::max(from + seconds, low);
-    if (seconds > 0 ? to <= from : to >= from)
+    const Millis to = deltaMs > 0 ? std::min(from + deltaMs, high) : std::max(from + deltaMs, low);
+    if (deltaMs > 0 ? to <= from : to >= from)
         return false;
-    writeMarker(marker, std::int32_t(to), false);
+    writeMarker(marker, to, false);
     return true;
+}
+
+TypedTimeError EditorModel::setTypedTime(TimeField field, Millis ms)
+{
+    // A typed time is taken as typed, to the millisecond, whatever the view shows.
+    const Millis fileEnd = decodedEndMs();
+    const Millis begin = markerMs(Boundary::Begin);
+    Boundary marker = Boundary::End;
+    switch (field) {
+    case TimeField::Begin:
+        if (ms > fileEnd)
+            return TypedTimeError::PastEnd;
+        if (ms >= markerMs(Boundary::End))
+            return TypedTimeError::BeginNotBeforeEnd;
+        marker = Boundary::Begin;
+        break;
+    case TimeField::End:
+        if (ms <= begin)
+            return TypedTimeError::EndNotAfterBegin;
+        if (ms > fileEnd)
+            return TypedTimeError::PastEnd;
+        break;
+    case TimeField::Length:
+        if (ms <= 0)
+            return TypedTimeError::EndNotAfterBegin;
+        if (ms > fileEnd - begin)
+            return TypedTimeError::PastEnd;
+        ms += begin;
+        break;
+    }
+    writeMarker(marker, ms, true);
+    return TypedTimeError::None;
 }
 
 void EditorModel::applyRandomCut(std::int32_t begin, std::int32_t end)
 {
-    commit({begin, end, true, true});
+    commit({Millis(begin) * kMsPerSecond, Millis(end) * kMsPerSecond, true, true});
     Q_EMIT endSet();
     Q_EMIT beginSet();
 }
 
 void EditorModel::applyComputedRange(double beginSeconds, double endSeconds)
 {
-    const double limit = editableEnd();
-    const double b = std::clamp(beginSeconds, 0.0, limit);
-    const double e = std::clamp(endSeconds, b, limit);
-    // A microsecond of slack: an edge of whole milliseconds stays on its second.
-    const auto begin = std::int32_t(std::floor(b + 1e-6));
-    const auto end = std::max(begin, std::int32_t(std::ceil(e - 1e-6)));
+    // A computed edge is exact to the millisecond, whatever the view shows.
+    const Millis limit = editableEndMs();
+    const Millis begin = std::clamp<Millis>(std::llround(beginSeconds * kMsPerSecond), 0, limit);
+    const Millis end = std::clamp<Millis>(std::llround(endSeconds * kMsPerSecond), begin, limit);
     commit({begin, end, true, true});
     Q_EMIT beginSet();
     Q_EMIT endSet();
@@ -269,7 +334,7 @@ bool EditorModel::zoomToSelection()
 {
     if (!selection_.beginShown || !selection_.endShown || duration_ <= 0)
         return false;
-    changeView(viewOfRange(duration_, selection_.begin, selection_.end));
+    changeView(viewOfRange(duration_, secondsOf(selection_.beginMs), secondsOf(selection_.endMs)));
     return true;
 }
 

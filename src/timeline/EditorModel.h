@@ -1,6 +1,7 @@
 #pragma once
 #include "timeline/Selection.h"
 #include "timeline/SelectionHistory.h"
+#include "timeline/TimeText.h"
 #include "timeline/TimelineView.h"
 
 #include <QObject>
@@ -15,15 +16,29 @@ enum class Boundary { Playhead, Begin, End };
 enum class PlayheadTarget { Start, End, SelectionBegin, SelectionEnd };
 
 // A boundary being dragged is drawn where the pointer holds it, at `left` (track pixels of the
-// view), until its release decides its whole second.
+// view), until its release decides its time.
 struct DragPreview {
     Boundary boundary = Boundary::Playhead;
     double left = 0;
     bool operator==(const DragPreview&) const = default;
 };
 
-// What the editor shows and edits, in seconds: the duration (whole seconds, 0 while unknown),
-// the selection, the playhead and the visible stretch of the file. Widgets draw it and user
+// The Begin, End and Length fields of the selection row, where a time can be typed.
+enum class TimeField { Begin, End, Length };
+
+// Why a typed time changed nothing.
+enum class TypedTimeError {
+    None,
+    NotATime,         // the text is none of the accepted forms
+    PastEnd,          // the time lies past the file's end (or the part decoded so far)
+    EndNotAfterBegin, // an end (or a length) that does not lie after the begin
+    BeginNotBeforeEnd // a begin at or after the end
+};
+
+// What the editor shows and edits: the duration (whole seconds, 0 while unknown), the selection
+// (milliseconds), the playhead (seconds, as the device reports it) and the visible stretch of
+// the file. A marker set by a rule lands on the precision of the current view (TimePrecision.h):
+// whole seconds at the whole-file view, down to milliseconds zoomed in. Widgets draw it and user
 // actions change it through these operations; each change is announced by a signal. Owns its
 // undo history; owns no widgets, no device and no labels.
 class EditorModel : public QObject {
@@ -35,6 +50,7 @@ public:
     std::int32_t duration() const { return duration_; }
     // A new duration (negative counts as 0) shows the whole file; the same one changes nothing.
     void setDuration(std::int32_t seconds);
+    Millis durationMs() const { return Millis(duration_) * kMsPerSecond; }
 
     // ---- A file still being decoded ----
     // How far the sound is decoded, in seconds, while its decode runs; nullopt once the whole
@@ -45,44 +61,63 @@ public:
     // The last second the playhead and the markers may take: the duration, or the last whole
     // second decoded so far.
     std::int32_t editableEnd() const;
+    // The same in milliseconds: the duration, or the last whole millisecond decoded so far.
+    Millis editableEndMs() const;
+
+    // ---- Precision ----
+    // The rounding unit of the current view in milliseconds: 1000 at the whole-file view, else
+    // the finest of 1000, 100, 10 and 1 that is not finer than a track pixel.
+    Millis precisionMs() const;
+    // `seconds` rounded to that unit, in milliseconds.
+    Millis atPrecision(double seconds) const;
 
     // ---- Playhead ----
     double playhead() const { return playhead_; }
     // The whole second of the playhead: round-half-even, as the current-time label shows it.
     std::int32_t playheadSeconds() const;
+    // The playhead to the nearest millisecond.
+    Millis playheadMs() const;
     // The poll's position (F x the played fraction). While playing, the view follows it when
     // it runs out of the view.
     void setPlayhead(double seconds);
     bool isPlaying() const { return playing_; }
     void setPlaying(bool playing);
-    // Moves the playhead by whole seconds from its current whole second, within [0, F], and
-    // scrolls the view to show it. Returns the second it now stands at.
-    std::int32_t movePlayheadBy(std::int32_t seconds);
+    // Moves the playhead by `deltaMs` from its place at the view's precision (its whole second
+    // at the whole-file view), within the editable part, and scrolls the view to show it.
+    // Returns where it now stands, in milliseconds.
+    Millis movePlayheadByMs(Millis deltaMs);
     // Moves the playhead to the file's start or end, or to the selection's begin or end (a
-    // marker not shown stands at the file's start or end), within [0, F]; shows it.
-    std::int32_t movePlayheadTo(PlayheadTarget target);
+    // marker not shown stands at the file's start or end), within the editable part; shows it.
+    // Returns where it now stands, in milliseconds.
+    Millis movePlayheadTo(PlayheadTarget target);
 
     // ---- Selection ----
     const Selection& selection() const { return selection_; }
-    // Where a marker stands: its seconds when shown, else the start (begin) or the end of the file.
-    double markerTime(Boundary marker) const;
-    // "Select Start Position": begin := the playhead's whole second unless that is at or after a
-    // set end (end > 0). Shows the marker. Returns false when refused.
+    // Where a marker stands, in milliseconds: its time when shown, else the start (begin) or the
+    // end of the file; the playhead's millisecond for the playhead.
+    Millis markerMs(Boundary marker) const;
+    // The same in seconds.
+    double markerTime(Boundary marker) const { return secondsOf(markerMs(marker)); }
+    // "Select Start Position": begin := the playhead at the view's precision unless that is at or
+    // after a set end (end > 0). Shows the marker. Returns false when refused.
     bool setBeginAtPlayhead();
-    // "Select End Position": end := the playhead's whole second unless that is before the begin.
+    // "Select End Position": end := the playhead at the view's precision unless that is before
+    // the begin.
     bool setEndAtPlayhead();
-    // A released marker: its seconds as the drag left them, without a guard.
-    void setBeginFromDrag(std::int32_t seconds);
-    void setEndFromDrag(std::int32_t seconds);
-    // Moves a shown marker by whole seconds, keeping begin < end and both on the file; false
-    // when it cannot move that way (hidden, or already at its limit).
-    bool nudgeMarker(Boundary marker, std::int32_t seconds);
-    // A random selection: both markers shown, the end written before the begin.
+    // A released marker: its time as the drag left it, without a guard.
+    void setBeginFromDragMs(Millis ms);
+    void setEndFromDragMs(Millis ms);
+    // Moves a shown marker by `deltaMs`, keeping it at least one precision unit from the other
+    // marker and on the file; false when it cannot move that way (hidden, or already at its limit).
+    bool nudgeMarkerMs(Boundary marker, Millis deltaMs);
+    // A typed time for the begin, the end or the length (which moves the end), as one undo step;
+    // shows the marker written. Nothing changes when it is refused, and the reason is returned.
+    TypedTimeError setTypedTime(TimeField field, Millis ms);
+    // A random selection in whole seconds: both markers shown, the end written before the begin.
     void applyRandomCut(std::int32_t begin, std::int32_t end);
     // A computed selection (a proposed hook, a trimmed one) in seconds with their fractions, as
-    // one undo step: both markers shown, kept on [0, editableEnd()] and in order. While the
-    // selection holds whole seconds, the begin is rounded down and the end up, so that it holds
-    // all of the range asked for.
+    // one undo step: both markers shown, kept on [0, editableEndMs()] and in order, to the
+    // nearest millisecond whatever the view's precision.
     void applyComputedRange(double beginSeconds, double endSeconds);
     // Undo and redo of the changes above (one step per action). False when there is none.
     bool undo();
@@ -127,9 +162,11 @@ Q_SIGNALS:
 
 private:
     void commit(const Selection& next);
-    // Sets one marker's seconds (and shows it when asked), then announces it.
-    void writeMarker(Boundary marker, std::int32_t seconds, bool show);
+    // Sets one marker's time (and shows it when asked), then announces it.
+    void writeMarker(Boundary marker, Millis ms, bool show);
     void restore(const Selection& s);
+    // The last millisecond decoded so far (the duration once the whole file is there).
+    Millis decodedEndMs() const;
     void placePlayhead(double seconds);
     void changeView(const TimelineView& view);
 

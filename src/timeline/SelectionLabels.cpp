@@ -3,20 +3,20 @@
 #include "timeline/EditorModel.h"
 #include "timeline/TimeText.h"
 
-void writeBeginLabels(LabelSink& labels, std::int32_t begin, std::int32_t end)
+void writeBeginLabels(LabelSink& labels, std::int64_t beginMs, std::int64_t endMs)
 {
-    labels.setText(TimeLabel::SelBegin, formatTime(begin));
+    labels.setText(TimeLabel::SelBegin, formatTimeMs(beginMs));
     labels.setText(TimeLabel::ViewBegin, labels.text(TimeLabel::SelBegin));
-    if (static_cast<std::int64_t>(end) - begin >= 1)
-        labels.setText(TimeLabel::SelLength, formatTime(end - begin));
+    if (endMs > beginMs)
+        labels.setText(TimeLabel::SelLength, formatTimeMs(endMs - beginMs));
     labels.setText(TimeLabel::ViewLength, labels.text(TimeLabel::SelLength));
 }
 
-void writeEndLabels(LabelSink& labels, std::int32_t begin, std::int32_t end)
+void writeEndLabels(LabelSink& labels, std::int64_t beginMs, std::int64_t endMs)
 {
-    labels.setText(TimeLabel::SelEnd, formatTime(end));
+    labels.setText(TimeLabel::SelEnd, formatTimeMs(endMs));
     labels.setText(TimeLabel::ViewEnd, labels.text(TimeLabel::SelEnd));
-    labels.setText(TimeLabel::SelLength, formatTime(static_cast<std::int32_t>(static_cast<std::int64_t>(end) - begin)));
+    labels.setText(TimeLabel::SelLength, formatTimeMs(endMs - beginMs));
     labels.setText(TimeLabel::ViewLength, labels.text(TimeLabel::SelLength));
 }
 
@@ -31,9 +31,9 @@ void clearTimeLabels(LabelSink& labels)
 void connectSelectionLabels(EditorModel& model, LabelSink& labels, QObject* context)
 {
     QObject::connect(&model, &EditorModel::beginSet, context, [&model, &labels] {
-        writeBeginLabels(labels, model.selection().begin, model.selection().end);
+        writeBeginLabels(labels, model.selection().beginMs, model.selection().endMs);
     });
     QObject::connect(&model, &EditorModel::endSet, context, [&model, &labels] {
-        writeEndLabels(labels, model.selection().begin, model.selection().end);
+        writeEndLabels(labels, model.selection().beginMs, model.selection().endMs);
     });
 }

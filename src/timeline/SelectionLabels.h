@@ -16,12 +16,13 @@ public:
     virtual QString text(TimeLabel label) const = 0;
 };
 
-// After selBeginSeconds changed: begin label, its view copy, then the length label only when
-// end - begin >= 1, then always the view copy of the length label.
-void writeBeginLabels(LabelSink& labels, std::int32_t begin, std::int32_t end);
+// Times in milliseconds, written as formatTimeMs() shows them ("00:00:12", "00:00:12.35").
+// After the begin changed: begin label, its view copy, then the length label only when the end
+// lies after the begin, then always the view copy of the length label.
+void writeBeginLabels(LabelSink& labels, std::int64_t beginMs, std::int64_t endMs);
 
-// After selEndSeconds changed: end label and its view copy, then the length label and its copy.
-void writeEndLabels(LabelSink& labels, std::int32_t begin, std::int32_t end);
+// After the end changed: end label and its view copy, then the length label and its copy.
+void writeEndLabels(LabelSink& labels, std::int64_t beginMs, std::int64_t endMs);
 
 // Sets lblTime and the six selection labels to "00:00:00".
 void clearTimeLabels(LabelSink& labels);

@@ -11,25 +11,39 @@ constexpr int kLabelGap = 12;
 constexpr int kLabelInset = 3;
 }
 
-int rulerStep(double secondsPerPixel, double minSpacingPx)
+std::int64_t rulerStep(double secondsPerPixel, double minSpacingPx)
 {
     if (!(secondsPerPixel > 0))
         return kRulerSteps.front();
-    for (int step : kRulerSteps)
-        if (step / secondsPerPixel >= minSpacingPx)
+    for (std::int64_t step : kRulerSteps)
+        if (double(step) / 1000 / secondsPerPixel >= minSpacingPx)
             return step;
     return kRulerSteps.back();
 }
 
-int rulerMinorStep(int step, double secondsPerPixel)
+std::int64_t rulerMinorStep(std::int64_t step, double secondsPerPixel)
 {
-    for (int minor : kRulerSteps) {
+    for (std::int64_t minor : kRulerSteps) {
         if (minor >= step)
             break;
-        if (step % minor == 0 && (!(secondsPerPixel > 0) || minor / secondsPerPixel >= kMinorTickSpacing))
+        // Labels a second or more apart keep their ticks on whole seconds, as they always were.
+        if (step >= 1000 && minor % 1000 != 0)
+            continue;
+        if (step % minor == 0 && (!(secondsPerPixel > 0) || double(minor) / 1000 / secondsPerPixel >= kMinorTickSpacing))
             return minor;
     }
     return 0;
+}
+
+int rulerFractionDigits(std::int64_t step)
+{
+    if (step % 1000 == 0)
+        return 0;
+    if (step % 100 == 0)
+        return 1;
+    if (step % 10 == 0)
+        return 2;
+    return 3;
 }
 
 std::vector<RulerTick> rulerTicks(const TimelineView& view, double minLabelSpacingPx)
@@ -38,28 +52,35 @@ std::vector<RulerTick> rulerTicks(const TimelineView& view, double minLabelSpaci
     if (!(view.span > 0))
         return ticks;
     const double perPixel = view.secondsPerPixel();
-    const int step = rulerStep(perPixel, minLabelSpacingPx);
-    const int minor = rulerMinorStep(step, perPixel);
-    const int every = minor > 0 ? minor : step;
+    const std::int64_t step = rulerStep(perPixel, minLabelSpacingPx);
+    const std::int64_t minor = rulerMinorStep(step, perPixel);
+    const std::int64_t every = minor > 0 ? minor : step;
     const bool withHours = view.end() >= 3600;
-    for (auto k = std::int64_t(std::ceil(view.start / every)); k * every <= view.end(); ++k) {
+    const double endMs = view.end() * 1000;
+    for (auto k = std::int64_t(std::ceil(view.start * 1000 / double(every))); double(k * every) <= endMs; ++k) {
         const std::int64_t t = k * every;
-        const long x = std::lround(view.pixelOf(double(t)));
+        const long x = std::lround(view.pixelOf(double(t) / 1000));
         if (x < 0 || x > kTrackWidth)
             continue;
-        const auto seconds = std::int32_t(t);
-        ticks.push_back({int(x), seconds, t % step == 0 ? rulerLabel(seconds, withHours) : QString()});
+        ticks.push_back({int(x), t, t % step == 0 ? rulerLabel(t, withHours) : QString()});
     }
     return ticks;
 }
 
-QString rulerLabel(std::int32_t seconds, bool withHours)
+QString rulerLabel(std::int64_t ms, bool withHours)
 {
-    const std::int32_t s = std::max(seconds, std::int32_t(0));
-    auto two = [](std::int32_t v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
-    if (withHours)
-        return QString::number(s / 3600) + QLatin1Char(':') + two(s % 3600 / 60) + QLatin1Char(':') + two(s % 60);
-    return QString::number(s / 60) + QLatin1Char(':') + two(s % 60);
+    const std::int64_t m = std::max(ms, std::int64_t(0));
+    const std::int64_t s = m / 1000;
+    auto two = [](std::int64_t v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
+    QString text = withHours ? QString::number(s / 3600) + QLatin1Char(':') + two(s % 3600 / 60) + QLatin1Char(':') + two(s % 60)
+                             : QString::number(s / 60) + QLatin1Char(':') + two(s % 60);
+    if (const std::int64_t fraction = m % 1000; fraction != 0) {
+        QString digits = QString::number(fraction).rightJustified(3, QLatin1Char('0'));
+        while (digits.endsWith(QLatin1Char('0')))
+            digits.chop(1);
+        text += QLatin1Char('.') + digits;
+    }
+    return text;
 }
 
 std::vector<RulerLabelPlace> placeRulerLabels(const std::vector<RulerTick>& ticks, int trackX, int labelRight,
@@ -96,7 +117,20 @@ QImage renderRuler(const TimelineView& view, QSize size, const RulerStyle& style
         return image;
     const bool withHours = view.end() >= 3600;  // the widest label of the view
     const QFontMetrics metrics(style.font);
-    const int labelWidth = metrics.horizontalAdvance(rulerLabel(withHours ? 35999 : 3599, withHours));
+    // The widest label of a step: its fraction digits all 8s. Finer steps need wider labels,
+    // which may call for a coarser step; a few rounds settle it.
+    auto widestFor = [&](std::int64_t step) {
+        const int digits = rulerFractionDigits(step);
+        const std::int64_t fraction = digits == 0 ? 0 : (digits == 1 ? 800 : digits == 2 ? 880 : 888);
+        return metrics.horizontalAdvance(rulerLabel((withHours ? 35999 : 3599) * std::int64_t(1000) + fraction, withHours));
+    };
+    int labelWidth = widestFor(1000);
+    for (int round = 0; round < 3; ++round) {
+        const int wanted = widestFor(rulerStep(view.secondsPerPixel(), labelWidth + kLabelGap));
+        if (wanted <= labelWidth)
+            break;
+        labelWidth = wanted;
+    }
     const int h = size.height();
     const int majorLength = std::max(4, h / 2);
     const int minorLength = std::max(2, h / 4);

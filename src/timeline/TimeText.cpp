@@ -30,3 +30,30 @@ std::int32_t wholeSeconds(double seconds)
         return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(v);
 }
+
+QString formatTimeMs(Millis ms)
+{
+    if (ms <= 0)
+        return formatTime(0);
+    const Millis s = ms / kMsPerSecond;
+    auto part = [](Millis v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
+    const QString text = part(s / 3600) + QLatin1Char(':') + part(s % 3600 / 60) + QLatin1Char(':') + part(s % 60);
+    Millis fraction = ms % kMsPerSecond;
+    if (fraction == 0)
+        return text;
+    int digits = 3;
+    while (fraction % 10 == 0) {
+        fraction /= 10;
+        --digits;
+    }
+    return text + QLatin1Char('.') + QString::number(fraction).rightJustified(digits, QLatin1Char('0'));
+}
+
+Millis msOf(double seconds)
+{
+    const double ms = seconds * kMsPerSecond;
+    if (!std::isfinite(ms))
+        return 0;
+    constexpr double limit = 9.2e18;
+    return static_cast<Millis>(std::llround(std::clamp(ms, -limit, limit)));
+}

@@ -67,23 +67,23 @@ void TimelineDrag::move(double x, bool snapAllowed)
     model_.setDragPreview(DragPreview{boundary_, left_});
 }
 
-std::int32_t TimelineDrag::secondsNow() const
+Millis TimelineDrag::msNow() const
 {
-    return model_.view().secondsAt(left_);
+    return model_.atPrecision(model_.view().timeAt(left_));
 }
 
-std::optional<std::int32_t> TimelineDrag::release()
+std::optional<Millis> TimelineDrag::release()
 {
     if (!active_)
         return std::nullopt;
-    const std::int32_t t = secondsNow();
+    const Millis t = msNow();
     active_ = false;
     onBeat_ = false;
     model_.setDragPreview(std::nullopt);
     switch (boundary_) {
-    case Boundary::Begin: model_.setBeginFromDrag(t); break;
-    case Boundary::End: model_.setEndFromDrag(t); break;
-    case Boundary::Playhead: model_.setPlayhead(t); break;
+    case Boundary::Begin: model_.setBeginFromDragMs(t); break;
+    case Boundary::End: model_.setEndFromDragMs(t); break;
+    case Boundary::Playhead: model_.setPlayhead(secondsOf(t)); break;
     }
     return t;
 }

@@ -25,10 +25,11 @@ public:
     // The pointer moved to the panel's x; ignored unless a drag runs. snapAllowed false (Shift
     // held) keeps a marker off the beats for this move.
     void move(double x, bool snapAllowed = true);
-    // Ends the drag. A marker gets the whole second at its Left and the model writes it; the
-    // playhead's second, for the seek, becomes the model's playhead. Returns that second;
-    // nothing when no drag ran.
-    std::optional<std::int32_t> release();
+    // Ends the drag. A marker gets the time at its Left, rounded to the view's precision (whole
+    // seconds at the whole-file view), and the model writes it; the playhead's time, for the
+    // seek, becomes the model's playhead. Returns that time in milliseconds; nothing when no
+    // drag ran.
+    std::optional<Millis> release();
     // Ends the drag and changes nothing.
     void cancel();
 
@@ -36,8 +37,8 @@ public:
     Boundary boundary() const { return boundary_; }
     // The dragged boundary's Left in track pixels of the view.
     double left() const { return left_; }
-    // The whole second that a release now would give.
-    std::int32_t secondsNow() const;
+    // The time that a release now would give, in milliseconds.
+    Millis msNow() const;
 
     // The beats markers snap to (seconds, ascending; empty: none known), and whether they do.
     void setBeats(std::vector<double> beats) { beats_ = std::move(beats); }

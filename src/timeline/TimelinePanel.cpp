@@ -16,10 +16,12 @@ namespace {
 constexpr double kScrollPerNotch = kTrackWidth / 10.0;
 const WaveformColours kWaveColours{QColor(38, 150, 170, 190), QColor(14, 96, 120)};
 
+// Left or Right, alone, with Shift (ten seconds) or with Alt (one unit of the view's precision).
 bool isArrow(const QKeyEvent* k)
 {
     return (k->key() == Qt::Key_Left || k->key() == Qt::Key_Right) &&
-           !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+           !(k->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) &&
+           !((k->modifiers() & Qt::AltModifier) && (k->modifiers() & Qt::ShiftModifier));
 }
 }  // namespace
 
@@ -207,7 +209,7 @@ void TimelinePanel::mouseReleaseEvent(QMouseEvent* event)
     if (!drag_.isActive())
         return;
     const Boundary b = drag_.boundary();
-    const std::optional<std::int32_t> t = drag_.release();
+    const std::optional<Millis> t = drag_.release();
     update();
     if (t && b == Boundary::Playhead)
         Q_EMIT playheadReleased(*t);
@@ -243,9 +245,11 @@ void TimelinePanel::keyPressEvent(QKeyEvent* event)
         update();
     }
     if (taken_ && isArrow(event)) {
-        const std::int32_t step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+        const Millis step = (event->modifiers() & Qt::AltModifier)     ? model_.precisionMs()
+                            : (event->modifiers() & Qt::ShiftModifier) ? 10 * kMsPerSecond
+                                                                       : kMsPerSecond;
         const Boundary marker = *taken_;
-        if (model_.nudgeMarker(marker, event->key() == Qt::Key_Left ? -step : step))
+        if (model_.nudgeMarkerMs(marker, event->key() == Qt::Key_Left ? -step : step))
             model_.setView(showingTime(model_.view(), model_.duration(), model_.markerTime(marker)));
         event->accept();
         return;

@@ -12,9 +12,9 @@
 
 // The timeline panel: draws the editor model (boundaries, shade, waveform, ruler, drag bubble)
 // and turns the pointer and the keys into changes of it. Handles are dragged with TimelineDrag;
-// a marker dragged near a beat snaps to it unless Shift is held; the wheel scrolls the view and,
-// with Ctrl, zooms it around the pointer; a marker taken with a
-// click or with Tab moves by a second (ten with Shift) with the arrow keys. Seeking is left to
+// a marker dragged near a beat snaps to it unless Shift is held; the wheel scrolls the view and, with Ctrl, zooms it around the pointer; a marker taken with a
+// click or with Tab moves by a second (ten with Shift, one unit of the view's precision with Alt)
+// with the arrow keys. Seeking is left to
 // whoever listens to its signals. Pictures are drawn at the device pixel ratio of the screen the
 // panel is on: the waveform and ruler are rendered at it, and the fixed art is asked for again
 // when it changes. Owns its drag and its cached pictures; borrows the model.
@@ -51,8 +51,8 @@ public:
 Q_SIGNALS:
     // A playhead handle was pressed: the poll should stop and the sound be closed.
     void playheadTaken();
-    // The playhead was let go at `seconds`: play from there.
-    void playheadReleased(std::int32_t seconds);
+    // The playhead was let go at `ms` milliseconds: play from there.
+    void playheadReleased(std::int64_t ms);
     // A press on the panel outside the handles, at the panel's x (any button).
     void trackPressed(double panelX);
     // takenMarker() may have changed.

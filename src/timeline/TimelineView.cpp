@@ -1,5 +1,6 @@
 #include "timeline/TimelineView.h"
 
+#include "timeline/TimePrecision.h"
 #include "timeline/TimeText.h"
 #include "timeline/TimelineGeometry.h"
 
@@ -90,8 +91,9 @@ double wheelZoomFactor(int angleDelta)
     return std::exp2(angleDelta / 240.0);
 }
 
-std::int32_t secondsUnderPointer(const TimelineView& view, double duration, double panelX)
+std::int64_t msUnderPointer(const TimelineView& view, double duration, double panelX, std::int64_t unitMs)
 {
-    const std::int32_t t = view.secondsAt(panelX - kLineOffset);
-    return std::clamp(t, std::int32_t(0), std::max(std::int32_t(0), wholeSeconds(std::floor(duration))));
+    const Millis t = roundToUnit(view.timeAt(panelX - kLineOffset), unitMs);
+    const Millis end = Millis(std::max(std::int32_t(0), wholeSeconds(std::floor(duration)))) * kMsPerSecond;
+    return std::clamp(t, Millis(0), end);
 }

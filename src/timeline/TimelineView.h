@@ -20,8 +20,8 @@ struct TimelineView {
     bool operator==(const TimelineView&) const = default;
 };
 
-// The narrowest view: about one second per 100 px.
-inline constexpr double kMinViewSpan = 7.28;
+// The narrowest view: one millisecond per pixel, where single cycles of a tone can be seen.
+inline constexpr double kMinViewSpan = 0.728;
 
 // The whole file: [0, duration].
 TimelineView wholeView(double duration);
@@ -51,6 +51,7 @@ TimelineView showingTime(TimelineView view, double duration, double seconds);
 // The zoom factor of a wheel turn: one notch (120) zooms by the square root of two.
 double wheelZoomFactor(int angleDelta);
 
-// The whole second that a click at the panel's x plays: the time under the pointer, where the
-// boundary lines stand (Left + 6), limited to the file [0, duration].
-std::int32_t secondsUnderPointer(const TimelineView& view, double duration, double panelX);
+// The time that a click at the panel's x plays, in milliseconds: the time under the pointer,
+// where the boundary lines stand (Left + 6), rounded to `unitMs` (see roundToUnit()) and limited
+// to the file [0, duration], whose end counts in whole seconds.
+std::int64_t msUnderPointer(const TimelineView& view, double duration, double panelX, std::int64_t unitMs);

@@ -75,7 +75,7 @@ std::optional<std::int32_t> readTimeSeconds(const QString& chunk)
     return static_cast<std::int32_t>(std::clamp(t, -2147483648.0, 2147483647.0));
 }
 
-ProgressDisplay progressFor(std::int32_t elapsed, std::int32_t total)
+ProgressDisplay progressFor(std::int32_t elapsed, double total)
 {
     if (total == 0)
         return {1.0, QStringLiteral("100%")};

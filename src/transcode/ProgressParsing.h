@@ -22,9 +22,10 @@ struct ProgressDisplay {
     QString text;
 };
 
-// The display for `elapsed` seconds of `total`: full bar and "100%" when the total is unknown
-// (0) or reached; otherwise the fraction and the first four characters of the percentage.
-ProgressDisplay progressFor(std::int32_t elapsed, std::int32_t total);
+// The display for `elapsed` seconds of `total` seconds (which may carry a fraction): full bar and
+// "100%" when the total is unknown (0) or reached; otherwise the fraction and the first four
+// characters of the percentage.
+ProgressDisplay progressFor(std::int32_t elapsed, double total);
 
 // What a decode writes, as the transcoder's header describes its output stream
 // ("Output #0, wav, ..." then "Stream #0:0: Audio: pcm_s16le, 44100 Hz, stereo, s16, 1411 kb/s").

@@ -27,14 +27,13 @@ bool SelectionPreview::isRendering() const { return runner_->isRunning(); }
 
 void SelectionPreview::discard() { QFile::remove(previewWav_); }
 
-std::optional<QString> SelectionPreview::prepare(std::int32_t beginSeconds, std::int32_t endSeconds)
+std::optional<QString> SelectionPreview::prepare(std::int64_t beginMs, std::int64_t endMs)
 {
-    if (!effects_.any() || endSeconds <= beginSeconds)
+    if (!effects_.any() || endMs <= beginMs)
         return QString();
     if (runner_->isRunning())
         return std::nullopt;
-    const QString command =
-        previewCommand(coderPath_, tempWav_, beginSeconds, endSeconds - beginSeconds, previewWav_, effects_);
+    const QString command = previewCommand(coderPath_, tempWav_, {beginMs, endMs - beginMs}, previewWav_, effects_);
     discard();  // an old preview must not pass for this one if the rendering fails
     runner_->ExecuteCommand(command);
     const RunExit e = runner_->lastExit();

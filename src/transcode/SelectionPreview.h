@@ -24,11 +24,11 @@ public:
     SelectionPreview(const SelectionPreview&) = delete;
     SelectionPreview& operator=(const SelectionPreview&) = delete;
 
-    // The sound to play for the selection [begin, end) in whole seconds: the empty text for the
+    // The sound to play for the selection [begin, end) in milliseconds: the empty text for the
     // decoded sound itself (every effect off, or no end set), the preview WAV once it is rendered,
     // nullopt when nothing should play (the rendering failed, and the user has been told why, or
     // one is still running). Runs the transcoder to its end, keeping the event loop running.
-    std::optional<QString> prepare(std::int32_t beginSeconds, std::int32_t endSeconds);
+    std::optional<QString> prepare(std::int64_t beginMs, std::int64_t endMs);
 
     // Removes the preview WAV (the file it was made from is closed).
     void discard();

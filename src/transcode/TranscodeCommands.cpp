@@ -29,32 +29,51 @@ std::optional<QString> encodeOptions(const QString& outputPath)
     return std::nullopt;
 }
 
-namespace {
-QString cutOf(const QString& coderPath, const QString& tempWav, std::int32_t beginSeconds, std::int32_t lengthSeconds)
+QString decimalSeconds(std::int64_t ms)
 {
-    return bareOrQuoted(coderPath) + QStringLiteral(" -i ") + bareOrQuoted(tempWav) + QStringLiteral(" -ss ") +
-           QString::number(beginSeconds) + QStringLiteral(" -t ") + QString::number(lengthSeconds);
-}
+    const bool negative = ms < 0;
+    // The magnitude as unsigned: the most negative value has no positive counterpart.
+    const std::uint64_t m = negative ? std::uint64_t(0) - std::uint64_t(ms) : std::uint64_t(ms);
+    QString text = QString::number(m / 1000);
+    if (std::uint64_t fraction = m % 1000; fraction != 0) {
+        QString digits = QString::number(fraction).rightJustified(3, QLatin1Char('0'));
+        while (digits.endsWith(QLatin1Char('0')))
+            digits.chop(1);
+        text += QLatin1Char('.') + digits;
+    }
+    return negative ? QLatin1Char('-') + text : text;
 }
 
-QString encodeCommand(const QString& coderPath, const QString& tempWav, std::int32_t beginSeconds,
-                      std::int32_t lengthSeconds, const QString& outputPath, const EffectsSettings& effects)
+namespace {
+QString cutOf(const QString& coderPath, const QString& tempWav, CutRange cut)
+{
+    return bareOrQuoted(coderPath) + QStringLiteral(" -i ") + bareOrQuoted(tempWav) + QStringLiteral(" -ss ") +
+           decimalSeconds(cut.beginMs) + QStringLiteral(" -t ") + decimalSeconds(cut.lengthMs);
+}
+
+double lengthSeconds(CutRange cut)
+{
+    return double(cut.lengthMs) / 1000;
+}
+}  // namespace
+
+QString encodeCommand(const QString& coderPath, const QString& tempWav, CutRange cut, const QString& outputPath,
+                      const EffectsSettings& effects)
 {
     const std::optional<QString> options = encodeOptions(outputPath);
     if (!options)
         return {};
-    return cutOf(coderPath, tempWav, beginSeconds, lengthSeconds) + *options + effectOptions(effects, lengthSeconds) +
+    return cutOf(coderPath, tempWav, cut) + *options + effectOptions(effects, lengthSeconds(cut)) +
            quoteArgument(outputPath);
 }
 
-QString previewCommand(const QString& coderPath, const QString& tempWav, std::int32_t beginSeconds,
-                       std::int32_t lengthSeconds, const QString& previewWav, const EffectsSettings& effects)
+QString previewCommand(const QString& coderPath, const QString& tempWav, CutRange cut, const QString& previewWav,
+                       const EffectsSettings& effects)
 {
-    const QString chain = effectOptions(effects, lengthSeconds);
+    const QString chain = effectOptions(effects, lengthSeconds(cut));
     if (chain.isEmpty())
         return {};
-    return cutOf(coderPath, tempWav, beginSeconds, lengthSeconds) + QStringLiteral(" -y ") + chain +
-           bareOrQuoted(previewWav);
+    return cutOf(coderPath, tempWav, cut) + QStringLiteral(" -y ") + chain + bareOrQuoted(previewWav);
 }
 
 QString fileNameCaption(const QString& name)

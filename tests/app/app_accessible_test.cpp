@@ -164,7 +164,7 @@ TEST(AppAccessible, TimeLabelsSayWhatTheyMeanAndAnnounceTheirChanges)
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(begin);
     EXPECT_EQ(a->role(), QAccessible::StaticText);
     EXPECT_EQ(a->text(QAccessible::Name), "Selection begin, 00:00:00");
-    f.model().movePlayheadBy(12);
+    f.model().movePlayheadByMs(12000);
     ASSERT_TRUE(f.model().setBeginAtPlayhead());
     EXPECT_EQ(a->text(QAccessible::Name), "Selection begin, 00:00:12");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(label(*f.w, "lblTime"))->text(QAccessible::Name).left(14),

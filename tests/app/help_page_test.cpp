@@ -51,6 +51,17 @@ TEST(HelpPage, ItsKeyTableHoldsEveryShortcutOfTheCommands)
     for (const QAction* a : actions.all())
         for (const QKeySequence& k : a->shortcuts())
             EXPECT_TRUE(written.contains(k)) << k.toString().toStdString() << " (" << a->text().toStdString() << ")";
+    // The keys that hear the edges and the fine steps, named here so that they cannot drop out
+    // of both the actions and the page together.
+    for (const char* k : {"Shift+B", "Shift+E", "Alt+Left", "Alt+Right"})
+        EXPECT_TRUE(written.contains(QKeySequence::fromString(QLatin1String(k), QKeySequence::PortableText))) << k;
+}
+
+TEST(HelpPage, ItTellsHowToTypeATime)
+{
+    const QString page = helpPage();
+    for (const char* form : {"83", "83.5", "83,5", "1:23", "1:23.45", "0:01:23.450", "1:02:03.5"})
+        EXPECT_TRUE(page.contains(QStringLiteral("<code>%1</code>").arg(QLatin1String(form)))) << form;
 }
 
 TEST(HelpPage, ItListsEverySaveFormatAndKnowsTheLengthAtOnce)

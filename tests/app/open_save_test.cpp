@@ -47,8 +47,8 @@ struct Opened {
     }
     void select(int begin, int end)
     {
-        w->session().model().setBeginFromDrag(begin);
-        w->session().model().setEndFromDrag(end);
+        w->session().model().setBeginFromDragMs(begin * 1000);
+        w->session().model().setEndFromDragMs(end * 1000);
     }
     // Saves the selection as `name` in the rig's folder; returns the output path.
     QString save(const QString& name)

@@ -103,7 +103,7 @@ TEST(Shutdown, QuittingDuringASaveNamesItAndStopsItAtOnceLeavingTheTargetAsItWas
     q.rig.dialogs.openAnswers.push_back(q.input);
     clickPanel(*q.w, 0);
     ASSERT_EQ(q.w->session().state().fileIsOpen, kTrue);
-    q.w->session().model().setEndFromDrag(600);
+    q.w->session().model().setEndFromDragMs(600000);
 
     const QString out = q.rig.root.filePath("ring.mp3");
     QFile old(out);
@@ -147,7 +147,7 @@ TEST(Shutdown, CancellingTheQuitQuestionDuringASaveLetsItFinish)
     QuitRig q;
     q.rig.dialogs.openAnswers.push_back(q.input);
     clickPanel(*q.w, 0);
-    q.w->session().model().setEndFromDrag(1);
+    q.w->session().model().setEndFromDragMs(1000);
     q.rig.useCoderScript("echo 'time=0.00 '; sleep 0.5; exec REAL_CODER \"$@\"");
     const QString out = q.rig.root.filePath("ring.wav");
     bool asked = false;
@@ -225,7 +225,7 @@ TEST(Shutdown, AQuitSignalDuringASaveStopsIt)
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, q.w.get(), &frmMain::quitWithoutAsking);
     q.rig.dialogs.openAnswers.push_back(q.input);
     clickPanel(*q.w, 0);
-    q.w->session().model().setEndFromDrag(1);
+    q.w->session().model().setEndFromDragMs(1000);
     q.rig.useCoderScript("echo 'time=0.00 '; sleep 30; exec REAL_CODER \"$@\"");
     bool raised = false;
     QObject::connect((&q.w->session().saveRunner()), &ConsoleRunner::ReceiveOutputs, [&](QString&) {

@@ -148,7 +148,8 @@ TEST(Startup, MainWindowStartsEmptyWithDesignedLabelsAndMarkers)
     // The designed tips, each followed by its shortcut where it has one.
     EXPECT_EQ(part<ImageControl>(*w, "imgButton", 1)->toolTip(), "Save Music (Ctrl+S)");
     EXPECT_EQ(part<ImageControl>(*w, "imgButton", 5)->toolTip(), "Settings");
-    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 3)->toolTip(), "Select Start Position (B)");
+    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 3)->toolTip(), "Select Start Position (B; Shift+B: hear 2 s)");
+    EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 4)->toolTip(), "Select End Position (E; Shift+E: hear 2 s)");
     EXPECT_EQ(part<ImageControl>(*w, "imgCtrlButton", 1)->toolTip(), "Stop");
     EXPECT_EQ(part<ImageControl>(*w, "imgFeedback")->toolTip(), "Send Bug Report & Feedback to us");
     // Hover stores carry pictures but are never visible.

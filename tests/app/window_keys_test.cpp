@@ -129,18 +129,18 @@ TEST(EditorKeys, BeginEndPlaySelectionLoopAndUndo)
     Keys k;
     k.model().setPlayhead(30);
     k.key(Qt::Key_B);
-    EXPECT_EQ(k.model().selection().begin, 30);
+    EXPECT_EQ(k.model().selection().beginMs, 30000);
     EXPECT_TRUE(k.model().selection().beginShown);
     k.model().setPlayhead(75);
     k.key(Qt::Key_E);
-    EXPECT_EQ(k.model().selection().end, 75);
+    EXPECT_EQ(k.model().selection().endMs, 75000);
     EXPECT_EQ(part<SkinLabel>(*k.w, "lblSelLength")->text(), "00:00:45");
     k.model().setPlayhead(40);
     k.key(Qt::Key_BracketLeft);
-    EXPECT_EQ(k.model().selection().begin, 40);
+    EXPECT_EQ(k.model().selection().beginMs, 40000);
     k.model().setPlayhead(70);
     k.key(Qt::Key_BracketRight);
-    EXPECT_EQ(k.model().selection().end, 70);
+    EXPECT_EQ(k.model().selection().endMs, 70000);
 
     k.key(Qt::Key_P);
     EXPECT_EQ(k.lastCommand(), "play sound from 40000");
@@ -159,7 +159,7 @@ TEST(EditorKeys, BeginEndPlaySelectionLoopAndUndo)
 
     // Four changes back, and forward again with either redo key.
     k.key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(k.model().selection().end, 75);
+    EXPECT_EQ(k.model().selection().endMs, 75000);
     EXPECT_EQ(part<SkinLabel>(*k.w, "lblSelEnd")->text(), "00:01:15");
     k.key(Qt::Key_Z, Qt::ControlModifier);
     k.key(Qt::Key_Z, Qt::ControlModifier);
@@ -167,9 +167,9 @@ TEST(EditorKeys, BeginEndPlaySelectionLoopAndUndo)
     EXPECT_EQ(k.model().selection(), Selection{});
     EXPECT_FALSE(k.w->actions().undo->isEnabled());
     k.key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(k.model().selection().begin, 30);
+    EXPECT_EQ(k.model().selection().beginMs, 30000);
     k.key(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(k.model().selection().end, 75);
+    EXPECT_EQ(k.model().selection().endMs, 75000);
 }
 
 TEST(EditorKeys, ZoomAroundThePlayheadToTheSelectionAndBack)
@@ -206,8 +206,8 @@ TEST(EditorKeys, FileHelpAndQuitKeysGoThroughTheirCommands)
     EXPECT_EQ(k.rig.dialogs.calls[1].kind, DialogCall::Save);
 
     k.key(Qt::Key_R, Qt::ControlModifier);
-    EXPECT_NE(k.model().selection(), (Selection{10, 40, true, true}));  // a new random cut
-    EXPECT_GT(k.model().selection().end - k.model().selection().begin, 5);
+    EXPECT_NE(k.model().selection(), (Selection{10000, 40000, true, true}));  // a new random cut
+    EXPECT_GT(k.model().selection().endMs - k.model().selection().beginMs, 5000);
 
     k.key(Qt::Key_F1);
     EXPECT_EQ(k.rig.shell.opened, QStringList({k.rig.paths.helpFile()}));
@@ -347,14 +347,14 @@ TEST(EditorKeys, AMarkerTakenWithAClickMovesWithTheArrowsInsteadOfThePlayhead)
     ASSERT_EQ(part<TimelinePanel>(*k.w, "picOpened")->takenMarker(), Boundary::Begin);
     k.key(Qt::Key_Right);
     k.key(Qt::Key_Right, Qt::ShiftModifier);
-    EXPECT_EQ(k.model().selection().begin, 111);
+    EXPECT_EQ(k.model().selection().beginMs, 111000);
     EXPECT_EQ(k.model().playhead(), 0);
     EXPECT_EQ(part<SkinLabel>(*k.w, "lblSelBegin")->text(), "00:01:51");
     // A click on the track lets go of it: the arrows move the playhead again.
     QTest::mouseClick(part<TimelinePanel>(*k.w, "picOpened"), Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
     const double at = k.model().playhead();
     k.key(Qt::Key_Right);
-    EXPECT_EQ(k.model().selection().begin, 111);
+    EXPECT_EQ(k.model().selection().beginMs, 111000);
     EXPECT_EQ(k.model().playhead(), at + 1);
 }
 
@@ -409,12 +409,12 @@ TEST(EditorKeys, ACommandThatDoesNothingSaysWhyInTheHintLine)
     k.key(Qt::Key_E);
     k.model().setPlayhead(30);
     k.key(Qt::Key_B);  // after the end: refused
-    EXPECT_EQ(k.model().selection().begin, 0);
+    EXPECT_EQ(k.model().selection().beginMs, 0);
     EXPECT_EQ(part<SkinLabel>(*k.w, "lblText")->text(), "The begin was not set: it must lie before the end (00:00:20). Move the playhead back.");
-    k.model().setBeginFromDrag(10);
+    k.model().setBeginFromDragMs(10000);
     k.model().setPlayhead(5);
     k.key(Qt::Key_E);  // before the begin: refused
-    EXPECT_EQ(k.model().selection().end, 20);
+    EXPECT_EQ(k.model().selection().endMs, 20000);
     EXPECT_EQ(part<SkinLabel>(*k.w, "lblText")->text(), "The end was not set: it must not lie before the begin (00:00:10). Move the playhead on.");
 
     k.key(Qt::Key_End);

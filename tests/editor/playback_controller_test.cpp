@@ -135,7 +135,7 @@ TEST(PlaybackController, SetsTheSelectionAtThePlayheadWithItsGuards)
     Rig r;
     r.playAt(60000, 10000);  // 10 s of 60
     r.ctl.setBeginAtPlayhead();
-    EXPECT_EQ(r.model.selection().begin, 10);
+    EXPECT_EQ(r.model.selection().beginMs, 10000);
     EXPECT_TRUE(layoutTimeline(r.model).begin.drawn);
     EXPECT_NEAR(r.left(Boundary::Begin), r.left(Boundary::Playhead), 1e-3);
     EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:00:10");
@@ -144,7 +144,7 @@ TEST(PlaybackController, SetsTheSelectionAtThePlayheadWithItsGuards)
     r.media.positionMs = 30000;
     r.ctl.poll();
     r.ctl.setEndAtPlayhead();
-    EXPECT_EQ(r.model.selection().end, 30);
+    EXPECT_EQ(r.model.selection().endMs, 30000);
     EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:00:20");
     EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:00:20");
     EXPECT_TRUE(layoutTimeline(r.model).end.drawn);
@@ -152,17 +152,17 @@ TEST(PlaybackController, SetsTheSelectionAtThePlayheadWithItsGuards)
     r.media.positionMs = 5000;  // an end before the begin is ignored
     r.ctl.poll();
     r.ctl.setEndAtPlayhead();
-    EXPECT_EQ(r.model.selection().end, 30);
+    EXPECT_EQ(r.model.selection().endMs, 30000);
 
     r.media.positionMs = 30000;  // a begin at or after the end is ignored
     r.ctl.poll();
     r.ctl.setBeginAtPlayhead();
-    EXPECT_EQ(r.model.selection().begin, 10);
+    EXPECT_EQ(r.model.selection().beginMs, 10000);
 
     r.media.positionMs = 10000;  // an end equal to the begin is accepted
     r.ctl.poll();
     r.ctl.setEndAtPlayhead();
-    EXPECT_EQ(r.model.selection().end, 10);
+    EXPECT_EQ(r.model.selection().endMs, 10000);
 }
 
 TEST(PlaybackController, BeginWithoutAnEndKeepsTheLengthLabels)
@@ -171,7 +171,7 @@ TEST(PlaybackController, BeginWithoutAnEndKeepsTheLengthLabels)
     r.labels.texts[TimeLabel::SelLength] = "00:00:07";
     r.playAt(60000, 20000);
     r.ctl.setBeginAtPlayhead();
-    EXPECT_EQ(r.model.selection().begin, 20);
+    EXPECT_EQ(r.model.selection().beginMs, 20000);
     EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:00:07");
     EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:00:07");
 }
@@ -183,7 +183,7 @@ TEST(PlaybackController, SelectionPlaysFromItsBeginAndStopsAtItsEnd)
     EXPECT_TRUE(r.media.commands.isEmpty());
 
     r.model.setDuration(60);
-    r.model.setEndFromDrag(12);
+    r.model.setEndFromDragMs(12000);
     r.ctl.playSelection();
     EXPECT_EQ(r.media.commands.last(), "play sound from 0");
     EXPECT_EQ(r.media.capacities.last(), 0);  // sent without a reply buffer
@@ -202,7 +202,7 @@ TEST(PlaybackController, SelectionPlaysFromItsBeginAndStopsAtItsEnd)
     r.ctl.poll();  // the next tick parks the playhead
     EXPECT_EQ(r.left(Boundary::Playhead), 0);
 
-    r.model.setBeginFromDrag(15);
+    r.model.setBeginFromDragMs(15000);
     r.ctl.playSelection();
     EXPECT_EQ(r.media.commands.last(), "play sound from 15000");
 }
@@ -213,8 +213,8 @@ TEST(PlaybackController, RepeatedSelectionPlaysWhileOneStartsRestartItWithoutAnE
     // processed inside the start under way.
     Rig r;
     r.model.setDuration(60);
-    r.model.setBeginFromDrag(5);
-    r.model.setEndFromDrag(12);
+    r.model.setBeginFromDragMs(5000);
+    r.model.setEndFromDragMs(12000);
     int nested = 0;
     r.duringPump = [&] {
         if (nested < 3) {
@@ -296,7 +296,7 @@ TEST(PlaybackController, AFailedOpenIsToldOnceAndShowsNothingPlaying)
     EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:00");
     EXPECT_FALSE(r.media.commands.contains("play sound"));
     r.model.setDuration(60);
-    r.model.setEndFromDrag(10);
+    r.model.setEndFromDragMs(10000);
     r.ctl.playSelection();  // fails again: not told twice
     EXPECT_EQ(r.failures.size(), 1);
     EXPECT_EQ(r.state.playingSelection, kFalse);
@@ -349,7 +349,7 @@ TEST(PlaybackController, ACuedPlayheadStaysAndPlayStartsThere)
     r.ctl.stop();
     r.ctl.poll();
     EXPECT_EQ(r.model.playhead(), 0);
-    r.model.movePlayheadBy(10);  // a key while nothing plays: only the playhead moves
+    r.model.movePlayheadByMs(10000);  // a key while nothing plays: only the playhead moves
     r.ctl.cuePlayhead();
     EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:10");
     r.ctl.poll();  // nothing open: the cued playhead is not parked
@@ -365,14 +365,14 @@ TEST(PlaybackController, ACuedPlayheadStaysAndPlayStartsThere)
     r.media.positionMs = 10000;
     r.ctl.poll();
     r.ctl.pause();
-    r.model.movePlayheadBy(-5);
+    r.model.movePlayheadByMs(-5000);
     r.ctl.cuePlayhead();
     r.ctl.poll();
     EXPECT_EQ(r.model.playhead(), 5);
     r.ctl.play();
     EXPECT_EQ(r.media.commands.last(), "play sound from 5000");
     // Stop forgets a cue; the next poll parks the playhead.
-    r.model.movePlayheadBy(20);
+    r.model.movePlayheadByMs(20000);
     r.ctl.cuePlayhead();
     r.ctl.stop();
     r.ctl.poll();
@@ -387,7 +387,7 @@ TEST(PlaybackController, SeekingPlaysFromTheSecondAndKeepsTheFlags)
     r.model.setDuration(364);
     r.model.setPlayhead(273);
     r.duringPump = [&] { r.ctl.poll(); };  // a poll tick while the device is reopened
-    r.ctl.seekTo(273);
+    r.ctl.seekToMs(273000);
     r.duringPump = nullptr;
     EXPECT_EQ(r.model.playhead(), 273);  // not parked at the start meanwhile
     EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "status sound length",
@@ -408,12 +408,12 @@ TEST(PlaybackController, SeeksAndKeysWhileTheDeviceIsReopenedAreNotLost)
     r.duringPump = [&] {
         if (nested++ > 0)
             return;
-        r.model.movePlayheadBy(10);  // the next key: nothing plays at this moment, so a cue
+        r.model.movePlayheadByMs(10000);  // the next key: nothing plays at this moment, so a cue
         r.ctl.cuePlayhead();
-        r.model.movePlayheadBy(10);
+        r.model.movePlayheadByMs(10000);
         r.ctl.cuePlayhead();
     };
-    r.ctl.seekTo(r.model.movePlayheadBy(10));  // the first key, while playing
+    r.ctl.seekToMs(r.model.movePlayheadByMs(10000));  // the first key, while playing
     EXPECT_EQ(r.media.commands.filter("play sound from"), QStringList({"play sound from 130000"}));
     EXPECT_EQ(r.model.playhead(), 130);
     EXPECT_TRUE(r.ctl.isPlaying());
@@ -423,9 +423,9 @@ TEST(PlaybackController, SeeksAndKeysWhileTheDeviceIsReopenedAreNotLost)
     r.media.commands.clear();
     r.duringPump = [&] {
         if (nested++ == 0)
-            r.ctl.seekTo(400);
+            r.ctl.seekToMs(400000);
     };
-    r.ctl.seekTo(200);
+    r.ctl.seekToMs(200000);
     EXPECT_EQ(r.media.commands.filter("play sound from"), QStringList({"play sound from 400000"}));
     EXPECT_EQ(r.media.commands.filter("open ").size(), 1);
 }
@@ -488,9 +488,9 @@ TEST(PlaybackController, ASelectionWithItsEffectsPlaysItsOwnWavAcrossTheSelectio
     Rig r;
     const QString preview = r.dir.filePath("preview-1.wav");
     QFile(preview).open(QIODevice::WriteOnly);
-    std::vector<std::pair<int, int>> asked;
+    std::vector<std::pair<std::int64_t, std::int64_t>> asked;
     std::optional<QString> answer = preview;
-    r.ctl.setSelectionSound([&](std::int32_t begin, std::int32_t end) {
+    r.ctl.setSelectionSound([&](std::int64_t begin, std::int64_t end) {
         asked.emplace_back(begin, end);
         return answer;
     });
@@ -498,7 +498,7 @@ TEST(PlaybackController, ASelectionWithItsEffectsPlaysItsOwnWavAcrossTheSelectio
     r.model.applyRandomCut(10, 20);
     r.media.commands.clear();
     r.ctl.playSelection();
-    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{10, 20}}));
+    EXPECT_EQ(asked, (std::vector<std::pair<std::int64_t, std::int64_t>>{{10000, 20000}}));
     EXPECT_EQ(r.media.commands, QStringList({"stop sound", "close sound", "open " + preview + " alias sound", "play sound"}));
     EXPECT_EQ(r.state.playingSelection, kTrue);
 

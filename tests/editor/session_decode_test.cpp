@@ -147,7 +147,7 @@ TEST(SessionDecode, FollowsTheFileWhileItIsWritten)
                 s.movePlayheadTo(PlayheadTarget::End);
                 EXPECT_EQ(s.model().playheadSeconds(), 3);
                 s.setEnd();
-                EXPECT_EQ(s.model().selection().end, 3);
+                EXPECT_EQ(s.model().selection().endMs, 3000);
 
                 // What needs the whole file says so and does nothing.
                 const std::size_t dialogs = d.rig.dialogs.calls.size();
@@ -173,7 +173,7 @@ TEST(SessionDecode, FollowsTheFileWhileItIsWritten)
     EXPECT_TRUE(open);
     EXPECT_FALSE(s.isDecoding());
     EXPECT_FALSE(s.model().decodedEnd());
-    EXPECT_EQ(s.model().selection().end, 3);  // marked during the decode, kept
+    EXPECT_EQ(s.model().selection().endMs, 3000);  // marked during the decode, kept
     EXPECT_EQ(d.rig.log.opened, QStringList {d.source});
     EXPECT_EQ(d.rig.log.decoded.size(), 1);
     const std::unique_ptr<WavFile> wav = WavFile::open(d.rig.paths.tempWav);

@@ -38,8 +38,8 @@ struct Opened {
     }
     void select(int begin, int end)
     {
-        s.model().setBeginFromDrag(begin);
-        s.model().setEndFromDrag(end);
+        s.model().setBeginFromDragMs(begin * 1000);
+        s.model().setEndFromDragMs(end * 1000);
     }
     // Saves the selection as `name` in the rig's folder; returns the output path.
     QString save(const QString& name)
@@ -121,7 +121,7 @@ TEST(SessionOpen, ASecondOpenOffersToCloseAndCancelKeepsTheFile)
     EXPECT_FALSE(o.s.isFileOpen());
     EXPECT_FALSE(o.rig.log.timelineShown());
     EXPECT_EQ(o.rig.log.closed, 1);
-    EXPECT_EQ(o.s.model().selection().end, 0);
+    EXPECT_EQ(o.s.model().selection().endMs, 0);
     EXPECT_EQ(o.rig.log.decodeTexts.last(), "0%");
     EXPECT_EQ(o.s.model().duration(), 0);  // the closed file's duration is forgotten
     EXPECT_EQ(o.s.fileCaption(), "No file open");
@@ -309,7 +309,7 @@ TEST(SessionOpen, ClosingForgetsTheFileItsSoundAndItsMarkers)
     o.s.poll();
     ASSERT_EQ(o.s.model().duration(), 8);
     o.s.randomCut();  // a random selection on the open file
-    ASSERT_GT(o.s.model().selection().end, 5);
+    ASSERT_GT(o.s.model().selection().endMs, 5000);
 
     o.rig.boxes.answers = {MsgResult::Ok};
     o.s.openOrCloseFile();
@@ -467,7 +467,7 @@ TEST(SessionFileRequests, DialogsStartInTheRememberedFoldersAndOfferARingToneNam
     ASSERT_TRUE(s.isFileOpen());
 
     // First save: the opened file's folder, offering "Song (ring tone).mp3".
-    s.model().setEndFromDrag(1);
+    s.model().setEndFromDragMs(1000);
     s.save();
     DialogCall save = rig.dialogs.calls.back();
     ASSERT_EQ(save.kind, DialogCall::Save);

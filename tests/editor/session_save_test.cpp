@@ -29,8 +29,8 @@ struct Opened {
     }
     void select(int begin, int end)
     {
-        s.model().setBeginFromDrag(begin);
-        s.model().setEndFromDrag(end);
+        s.model().setBeginFromDragMs(begin * 1000);
+        s.model().setEndFromDragMs(end * 1000);
     }
     // Saves the selection as `name` in the rig's folder (panel button 1); returns the output path.
     QString save(const QString& name)

@@ -1,11 +1,11 @@
-// The time bubble of a drag: the second a release would give, and its place beside the line.
+// The time bubble of a drag: the time a release would give, and its place beside the line.
 #include "timeline/DragBubble.h"
 #include "timeline/EditorModel.h"
 #include "timeline/TimelineDrag.h"
 
 #include <gtest/gtest.h>
 
-TEST(DragBubble, ShowsTheSecondTheReleaseWillGive)
+TEST(DragBubble, ShowsTheTimeTheReleaseWillGive)
 {
     EditorModel m;
     m.setDuration(7322);
@@ -22,18 +22,22 @@ TEST(DragBubble, ShowsTheSecondTheReleaseWillGive)
     EXPECT_EQ(shown, "01:01:01");
     const auto released = drag.release();
     ASSERT_TRUE(released);
-    EXPECT_EQ(*released, 3661);
+    EXPECT_EQ(*released, 3661000);
 
-    // Zoomed in, a marker's bubble follows whole seconds of the view.
+    // Zoomed in to 10 ms a pixel, a marker's bubble shows hundredths.
     m.setView({60, 7.28});
     m.setPlayhead(61);
     m.setBeginAtPlayhead();
     ASSERT_TRUE(drag.press(TimelineHit::BeginBottom, 100 + 5));
     EXPECT_EQ(dragBubbleText(drag), "00:01:01");
     drag.move(100 + 5 + 249);  // Left 349: 63.49 s
-    EXPECT_EQ(dragBubbleText(drag), "00:01:03");
+    EXPECT_EQ(dragBubbleText(drag), "00:01:03.49");
     drag.move(100 + 5 + 251);  // Left 351: 63.51 s
+    EXPECT_EQ(dragBubbleText(drag), "00:01:03.51");
+    drag.move(100 + 5 + 300);  // Left 400: 64 s
     EXPECT_EQ(dragBubbleText(drag), "00:01:04");
+    EXPECT_EQ(drag.release(), 64000);
+    EXPECT_EQ(m.selection().beginMs, 64000);
 }
 
 TEST(DragBubble, SitsBesideTheLineAndFlipsAtThePanelsRightEdge)

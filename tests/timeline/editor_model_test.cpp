@@ -20,9 +20,9 @@ struct Rig {
     {
         model.setDuration(duration);
         QObject::connect(&model, &EditorModel::beginSet,
-                         [this] { writeBeginLabels(labels, model.selection().begin, model.selection().end); });
+                         [this] { writeBeginLabels(labels, model.selection().beginMs, model.selection().endMs); });
         QObject::connect(&model, &EditorModel::endSet,
-                         [this] { writeEndLabels(labels, model.selection().begin, model.selection().end); });
+                         [this] { writeEndLabels(labels, model.selection().beginMs, model.selection().endMs); });
     }
     bool begin(double at)
     {
@@ -48,7 +48,7 @@ TEST(EditorModel, SetsTheSelectionAtThePlayheadWithItsGuards)
     EXPECT_FALSE(r.begin(30));    // at the end
     EXPECT_TRUE(r.end(10.4));     // rounds to the begin: accepted
     EXPECT_FALSE(r.begin(20.5));  // 20 (half to even) is after the end
-    EXPECT_EQ(r.model.selection(), (Selection{10, 10, true, true}));
+    EXPECT_EQ(r.model.selection(), (Selection{10000, 10000, true, true}));
 }
 
 TEST(EditorModel, RandomCutWritesTheEndBeforeTheBeginInOneStep)
@@ -56,7 +56,7 @@ TEST(EditorModel, RandomCutWritesTheEndBeforeTheBeginInOneStep)
     Rig r(600);
     QSignalSpy changed(&r.model, &EditorModel::selectionChanged);
     r.model.applyRandomCut(100, 130);
-    EXPECT_EQ(r.model.selection(), (Selection{100, 130, true, true}));
+    EXPECT_EQ(r.model.selection(), (Selection{100000, 130000, true, true}));
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(r.labels.writes,
               QStringList({w(TimeLabel::SelEnd, "00:02:10"), w(TimeLabel::ViewEnd, "00:02:10"),
@@ -70,20 +70,20 @@ TEST(EditorModel, RandomCutWritesTheEndBeforeTheBeginInOneStep)
 TEST(EditorModel, MarkersMoveBySecondsWithinTheirLimits)
 {
     Rig r(100);
-    EXPECT_FALSE(r.model.nudgeMarker(Boundary::Begin, 1));  // hidden markers cannot be moved
+    EXPECT_FALSE(r.model.nudgeMarkerMs(Boundary::Begin, 1000));  // hidden markers cannot be moved
     r.model.applyRandomCut(10, 12);
-    EXPECT_TRUE(r.model.nudgeMarker(Boundary::Begin, 1));
+    EXPECT_TRUE(r.model.nudgeMarkerMs(Boundary::Begin, 1000));
     EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:00:11");
-    EXPECT_FALSE(r.model.nudgeMarker(Boundary::Begin, 1));  // one second before the end at most
-    EXPECT_FALSE(r.model.nudgeMarker(Boundary::End, -1));
-    EXPECT_TRUE(r.model.nudgeMarker(Boundary::End, 1000));
-    EXPECT_TRUE(r.model.nudgeMarker(Boundary::Begin, -1000));
-    EXPECT_EQ(r.model.selection(), (Selection{0, 100, true, true}));
+    EXPECT_FALSE(r.model.nudgeMarkerMs(Boundary::Begin, 1000));  // one second before the end at most
+    EXPECT_FALSE(r.model.nudgeMarkerMs(Boundary::End, -1000));
+    EXPECT_TRUE(r.model.nudgeMarkerMs(Boundary::End, 1000000));
+    EXPECT_TRUE(r.model.nudgeMarkerMs(Boundary::Begin, -1000000));
+    EXPECT_EQ(r.model.selection(), (Selection{0, 100000, true, true}));
 
     Rig open(50);  // a begin with no end set may go up to the file's end
     open.begin(48);
-    EXPECT_TRUE(open.model.nudgeMarker(Boundary::Begin, 5));
-    EXPECT_EQ(open.model.selection().begin, 50);
+    EXPECT_TRUE(open.model.nudgeMarkerMs(Boundary::Begin, 5000));
+    EXPECT_EQ(open.model.selection().beginMs, 50000);
 }
 
 TEST(EditorModel, UndoAndRedoFiftyStepsAndMore)
@@ -91,21 +91,21 @@ TEST(EditorModel, UndoAndRedoFiftyStepsAndMore)
     Rig r(7200);
     r.model.applyRandomCut(0, 6);
     for (int i = 0; i < 60; ++i)
-        r.model.nudgeMarker(Boundary::End, 1);
+        r.model.nudgeMarkerMs(Boundary::End, 1000);
     for (int i = 0; i < 50; ++i)
         ASSERT_TRUE(r.model.undo()) << i;
-    EXPECT_EQ(r.model.selection().end, 16);
+    EXPECT_EQ(r.model.selection().endMs, 16000);
     EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:00:16");
     r.model.redo();
-    r.model.nudgeMarker(Boundary::Begin, 2);  // a new change drops what was undone
+    r.model.nudgeMarkerMs(Boundary::Begin, 2000);  // a new change drops what was undone
     EXPECT_FALSE(r.model.redo());
     r.model.undo();
-    EXPECT_EQ(r.model.selection(), (Selection{0, 17, true, true}));
+    EXPECT_EQ(r.model.selection(), (Selection{0, 17000, true, true}));
 
     // A marker released where it was adds no step; the first set that shows a marker does.
     Rig fresh;
     fresh.begin(0);
-    fresh.model.setBeginFromDrag(0);
+    fresh.model.setBeginFromDragMs(0);
     EXPECT_TRUE(fresh.model.undo());
     EXPECT_FALSE(fresh.model.selection().beginShown);
     EXPECT_FALSE(fresh.model.canUndo());
@@ -149,18 +149,21 @@ TEST(EditorModel, ZoomToTheSelectionAndResetToTheWholeFile)
 TEST(EditorModel, KeyboardMovesThePlayheadBySecondsAndShowsIt)
 {
     Rig r(7200);
-    r.model.setView({0, 60});
+    r.model.setPlayhead(58.7);  // the whole view: from its whole second
+    EXPECT_EQ(r.model.movePlayheadByMs(1000), 60000);
+    r.model.setView({0, 60});  // tenths: from its tenth
     r.model.setPlayhead(58.7);
-    EXPECT_EQ(r.model.movePlayheadBy(1), 60);
-    EXPECT_EQ(r.model.movePlayheadBy(10), 70);
-    EXPECT_EQ(r.model.view(), (TimelineView{10, 60}));  // just enough to show it
-    EXPECT_EQ(r.model.movePlayheadBy(-100), 0);
-    EXPECT_EQ(r.model.movePlayheadTo(PlayheadTarget::End), 7200);
-    EXPECT_EQ(r.model.movePlayheadBy(10), 7200);
-    EXPECT_EQ(r.model.movePlayheadTo(PlayheadTarget::SelectionEnd), 7200);  // no end: the file's end
+    EXPECT_EQ(r.model.movePlayheadByMs(1000), 59700);
+    EXPECT_EQ(r.model.movePlayheadByMs(10000), 69700);
+    EXPECT_NEAR(r.model.view().start, 9.7, 1e-9);  // just enough to show it
+    EXPECT_EQ(r.model.view().span, 60);
+    EXPECT_EQ(r.model.movePlayheadByMs(-100000), 0);
+    EXPECT_EQ(r.model.movePlayheadTo(PlayheadTarget::End), 7200000);
+    EXPECT_EQ(r.model.movePlayheadByMs(10000), 7200000);
+    EXPECT_EQ(r.model.movePlayheadTo(PlayheadTarget::SelectionEnd), 7200000);  // no end: the file's end
     EXPECT_EQ(r.model.movePlayheadTo(PlayheadTarget::SelectionBegin), 0);
     r.model.applyRandomCut(300, 400);
-    EXPECT_EQ(r.model.movePlayheadTo(PlayheadTarget::SelectionEnd), 400);
+    EXPECT_EQ(r.model.movePlayheadTo(PlayheadTarget::SelectionEnd), 400000);
     EXPECT_EQ(r.model.view(), (TimelineView{340, 60}));
 }
 
@@ -185,4 +188,95 @@ TEST(EditorModel, TheViewFollowsThePlayheadOnlyWhilePlaying)
     r.model.setPlayhead(1000);
     EXPECT_EQ(r.model.view(), (TimelineView{211, 60}));
     EXPECT_EQ(r.model.keyboardAnchor(), 364);  // out of view: zoom around the middle
+}
+
+// ---- Milliseconds ----
+
+TEST(EditorModel, AMarkerSetAtThePlayheadTakesTheViewsPrecision)
+{
+    Rig r(7200);  // two hours: the whole view gives whole seconds
+    EXPECT_TRUE(r.begin(83.4567));
+    EXPECT_EQ(r.model.selection().beginMs, 83000);
+    EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:01:23");
+    r.model.setView({80, 60});  // 82 ms a pixel: tenths
+    EXPECT_TRUE(r.begin(83.4567));
+    EXPECT_EQ(r.model.selection().beginMs, 83500);
+    EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:01:23.5");
+    r.model.setView({80, 7.28});  // 10 ms a pixel: hundredths
+    EXPECT_TRUE(r.end(84.1234));
+    EXPECT_EQ(r.model.selection().endMs, 84120);
+    EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:00:00.62");
+    r.model.setView({83, 0.728});  // 1 ms a pixel
+    EXPECT_TRUE(r.begin(83.4567));
+    EXPECT_EQ(r.model.selection().beginMs, 83457);
+    EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:01:23.457");
+    r.model.showWholeFile();
+    EXPECT_EQ(r.model.precisionMs(), 1000);
+}
+
+TEST(EditorModel, TypedTimesAreCheckedAndEachIsOneUndoStep)
+{
+    Rig r(120);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::Begin, 12345), TypedTimeError::None);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::End, 42845), TypedTimeError::None);
+    EXPECT_EQ(r.model.selection(), (Selection{12345, 42845, true, true}));
+    EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:00:30.5");
+    EXPECT_EQ(r.model.setTypedTime(TimeField::Length, 20000), TypedTimeError::None);  // moves the end
+    EXPECT_EQ(r.model.selection().endMs, 32345);
+
+    const Selection before = r.model.selection();
+    EXPECT_EQ(r.model.setTypedTime(TimeField::End, 12345), TypedTimeError::EndNotAfterBegin);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::End, 10000), TypedTimeError::EndNotAfterBegin);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::Begin, 32345), TypedTimeError::BeginNotBeforeEnd);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::End, 120001), TypedTimeError::PastEnd);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::Begin, 130000), TypedTimeError::PastEnd);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::Length, 107656), TypedTimeError::PastEnd);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::Length, 0), TypedTimeError::EndNotAfterBegin);
+    EXPECT_EQ(r.model.selection(), before);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::End, 120000), TypedTimeError::None);  // the very end
+
+    ASSERT_TRUE(r.model.undo());
+    EXPECT_EQ(r.model.selection(), before);
+    ASSERT_TRUE(r.model.undo());
+    EXPECT_EQ(r.model.selection().endMs, 42845);
+    ASSERT_TRUE(r.model.undo());
+    EXPECT_EQ(r.model.selection(), (Selection{12345, 0, true, false}));
+}
+
+TEST(EditorModel, NudgesMoveByTheGivenStepAndKeepOneUnitApart)
+{
+    Rig r(60);
+    r.model.setTypedTime(TimeField::Begin, 10000);
+    r.model.setTypedTime(TimeField::End, 12000);
+    // The whole view: a second apart at least, as always.
+    EXPECT_TRUE(r.model.nudgeMarkerMs(Boundary::End, -10000));
+    EXPECT_EQ(r.model.selection().endMs, 11000);
+    r.model.setView({5, 7.28});  // hundredths
+    EXPECT_EQ(r.model.precisionMs(), 10);
+    EXPECT_TRUE(r.model.nudgeMarkerMs(Boundary::End, -r.model.precisionMs()));
+    EXPECT_EQ(r.model.selection().endMs, 10990);
+    EXPECT_TRUE(r.model.nudgeMarkerMs(Boundary::End, -10000));
+    EXPECT_EQ(r.model.selection().endMs, 10010);
+    EXPECT_FALSE(r.model.nudgeMarkerMs(Boundary::End, -10));
+
+    // The playhead moves from its place at the view's precision.
+    r.model.setPlayhead(9.87654);
+    EXPECT_EQ(r.model.movePlayheadByMs(r.model.precisionMs()), 9890);
+    EXPECT_EQ(r.model.movePlayheadByMs(-1000), 8890);
+    r.model.showWholeFile();
+    EXPECT_EQ(r.model.movePlayheadByMs(1000), 10000);  // from its whole second, as always
+}
+
+TEST(EditorModel, AFileStillDecodingBoundsMarkersAtThePrecision)
+{
+    Rig r(100);
+    r.model.setDecodedEnd(40.4567);
+    EXPECT_EQ(r.model.editableEndMs(), 40000);  // its last whole second at the whole view
+    EXPECT_EQ(r.model.editableEnd(), 40);
+    r.model.setView({35, 7.28});
+    EXPECT_EQ(r.model.editableEndMs(), 40450);
+    r.model.setEndFromDragMs(41000);
+    EXPECT_EQ(r.model.selection().endMs, 40450);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::End, 40457), TypedTimeError::PastEnd);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::End, 40456), TypedTimeError::None);
 }

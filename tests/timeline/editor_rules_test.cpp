@@ -28,13 +28,13 @@ TEST(EditorState, StartsEmpty)
 TEST(SelectionLabels, BeginWritesLengthOnlyForAPositiveSelection)
 {
     RecordingLabels labels;
-    writeBeginLabels(labels, 10, 30);
+    writeBeginLabels(labels, 10000, 30000);
     EXPECT_EQ(labels.writes, QStringList({w(TimeLabel::SelBegin, "00:00:10"), w(TimeLabel::ViewBegin, "00:00:10"),
                                           w(TimeLabel::SelLength, "00:00:20"), w(TimeLabel::ViewLength, "00:00:20")}));
 
     // No end set: the length labels keep their old text, the view copy is still written.
     labels.writes.clear();
-    writeBeginLabels(labels, 40, 0);
+    writeBeginLabels(labels, 40000, 0);
     EXPECT_EQ(labels.writes, QStringList({w(TimeLabel::SelBegin, "00:00:40"), w(TimeLabel::ViewBegin, "00:00:40"),
                                           w(TimeLabel::ViewLength, "00:00:20")}));
 }
@@ -42,10 +42,10 @@ TEST(SelectionLabels, BeginWritesLengthOnlyForAPositiveSelection)
 TEST(SelectionLabels, EndAlwaysWritesTheLengthAndViewsCopyTheFirstRow)
 {
     RecordingLabels labels;
-    writeEndLabels(labels, 50, 150);
+    writeEndLabels(labels, 50000, 150000);
     EXPECT_EQ(labels.writes, QStringList({w(TimeLabel::SelEnd, "00:02:30"), w(TimeLabel::ViewEnd, "00:02:30"),
                                           w(TimeLabel::SelLength, "00:01:40"), w(TimeLabel::ViewLength, "00:01:40")}));
-    writeEndLabels(labels, 50, 50);
+    writeEndLabels(labels, 50000, 50000);
     EXPECT_EQ(labels.texts[TimeLabel::SelLength], "00:00:00");
     for (auto [first, second] : {std::pair{TimeLabel::SelBegin, TimeLabel::ViewBegin},
                                  std::pair{TimeLabel::SelEnd, TimeLabel::ViewEnd},

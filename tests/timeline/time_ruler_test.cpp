@@ -11,49 +11,71 @@
 
 TEST(TimeRuler, StepsFitTheZoom)
 {
-    EXPECT_EQ(rulerStep(7200.0 / 728, 60), 600);   // two hours, whole: 10 min is 60.7 px
-    EXPECT_EQ(rulerStep(7200.0 / 728, 70), 1800);
-    EXPECT_EQ(rulerStep(600.0 / 728, 60), 60);
-    EXPECT_EQ(rulerStep(180.0 / 728, 60), 30);
-    EXPECT_EQ(rulerStep(30.0 / 728, 60), 5);
-    EXPECT_EQ(rulerStep(0.01, 60), 1);             // the narrowest view: 100 px a second
-    EXPECT_EQ(rulerStep(500, 60), 36000);          // nothing fits: the longest step
+    EXPECT_EQ(rulerStep(7200.0 / 728, 60), 600000);  // two hours, whole: 10 min is 60.7 px
+    EXPECT_EQ(rulerStep(7200.0 / 728, 70), 1800000);
+    EXPECT_EQ(rulerStep(600.0 / 728, 60), 60000);
+    EXPECT_EQ(rulerStep(180.0 / 728, 60), 30000);
+    EXPECT_EQ(rulerStep(30.0 / 728, 60), 5000);
+    EXPECT_EQ(rulerStep(0.01, 60), 1000);            // 100 px a second
+    EXPECT_EQ(rulerStep(0.001, 60), 100);            // the narrowest view: 1 ms a pixel
+    EXPECT_EQ(rulerStep(0.001, 40), 50);
+    EXPECT_EQ(rulerStep(0.0001, 40), 5);
+    EXPECT_EQ(rulerStep(500, 60), 36000000);         // nothing fits: the longest step
     EXPECT_EQ(rulerStep(0, 60), 1);
 
-    EXPECT_EQ(rulerMinorStep(600, 7200.0 / 728), 60);  // 6 px apart
-    EXPECT_EQ(rulerMinorStep(30, 60.0 / 728), 1);
-    EXPECT_EQ(rulerMinorStep(300, 3600.0 / 728), 30);  // 60 s would be 12 px, 30 s 6 px: 30 s
-    EXPECT_EQ(rulerMinorStep(5, 1), 0);                // 1 s is only 1 px
-    EXPECT_EQ(rulerMinorStep(1, 0.01), 0);
-    EXPECT_EQ(rulerMinorStep(18000, 1000), 0);  // 2 h ticks would not divide 5 h, 1 h ones are too dense
+    EXPECT_EQ(rulerMinorStep(600000, 7200.0 / 728), 60000);  // 6 px apart
+    EXPECT_EQ(rulerMinorStep(30000, 60.0 / 728), 1000);
+    EXPECT_EQ(rulerMinorStep(300000, 3600.0 / 728), 30000);  // 60 s would be 12 px, 30 s 6 px: 30 s
+    EXPECT_EQ(rulerMinorStep(5000, 1), 0);                   // 1 s is only 1 px
+    EXPECT_EQ(rulerMinorStep(1000, 0.01), 0);                // whole-second labels: whole-second ticks
+    EXPECT_EQ(rulerMinorStep(5000, 0.001), 1000);
+    EXPECT_EQ(rulerMinorStep(500, 0.01), 50);                // 50 ms are 5 px
+    EXPECT_EQ(rulerMinorStep(100, 0.001), 5);                // 5 ms are 5 px
+    EXPECT_EQ(rulerMinorStep(18000000, 1000), 0);  // 2 h ticks would not divide 5 h, 1 h ones are too dense
+
+    EXPECT_EQ(rulerFractionDigits(1000), 0);
+    EXPECT_EQ(rulerFractionDigits(500), 1);
+    EXPECT_EQ(rulerFractionDigits(50), 2);
+    EXPECT_EQ(rulerFractionDigits(5), 3);
 }
 
-TEST(TimeRuler, TicksStandOnTheirSecondsInView)
+TEST(TimeRuler, TicksStandOnTheirTimesInView)
 {
     const std::vector<RulerTick> whole = rulerTicks(wholeView(7200), 60);
     ASSERT_EQ(whole.size(), 121u);  // every minute, labelled every ten
     EXPECT_EQ(whole.front(), (RulerTick{0, 0, "0:00:00"}));
-    EXPECT_EQ(whole[1], (RulerTick{6, 60, ""}));
-    EXPECT_EQ(whole.back(), (RulerTick{728, 7200, "2:00:00"}));
+    EXPECT_EQ(whole[1], (RulerTick{6, 60000, ""}));
+    EXPECT_EQ(whole.back(), (RulerTick{728, 7200000, "2:00:00"}));
     EXPECT_EQ(std::count_if(whole.begin(), whole.end(), [](const RulerTick& t) { return t.major(); }), 13);
 
-    // The narrowest view between two seconds: one labelled tick a second, half a second in.
-    const std::vector<RulerTick> narrow = rulerTicks({95.5, 7.28}, 60);
+    // 10 ms a pixel between two seconds: one labelled tick a second, half a second in.
+    std::vector<RulerTick> narrow = rulerTicks({95.5, 7.28}, 60);
+    std::erase_if(narrow, [](const RulerTick& t) { return !t.major(); });
     ASSERT_EQ(narrow.size(), 7u);
     for (size_t i = 0; i < narrow.size(); ++i)
-        EXPECT_EQ(narrow[i], (RulerTick{int(50 + 100 * i), std::int32_t(96 + i), rulerLabel(96 + i, false)})) << i;
+        EXPECT_EQ(narrow[i], (RulerTick{int(50 + 100 * i), std::int64_t(96 + i) * 1000, rulerLabel((96 + i) * 1000, false)})) << i;
     EXPECT_EQ(narrow.front().label, "1:36");
+
+    // 1 ms a pixel: a label every tenth of a second, with its fraction.
+    std::vector<RulerTick> deepest = rulerTicks({83.45, 0.728}, 60);
+    std::erase_if(deepest, [](const RulerTick& t) { return !t.major(); });
+    ASSERT_EQ(deepest.size(), 7u);
+    EXPECT_EQ(deepest.front(), (RulerTick{50, 83500, "1:23.5"}));
+    EXPECT_EQ(deepest[5], (RulerTick{550, 84000, "1:24"}));
 
     EXPECT_TRUE(rulerTicks(wholeView(0), 60).empty());
 }
 
-TEST(TimeRuler, LabelsShowMinutesOrHours)
+TEST(TimeRuler, LabelsShowMinutesOrHoursAndFractions)
 {
-    EXPECT_EQ(rulerLabel(5, false), "0:05");
-    EXPECT_EQ(rulerLabel(750, false), "12:30");
-    EXPECT_EQ(rulerLabel(3723, true), "1:02:03");
-    EXPECT_EQ(rulerLabel(36000, true), "10:00:00");
-    EXPECT_EQ(rulerLabel(-5, true), "0:00:00");
+    EXPECT_EQ(rulerLabel(5000, false), "0:05");
+    EXPECT_EQ(rulerLabel(750000, false), "12:30");
+    EXPECT_EQ(rulerLabel(3723000, true), "1:02:03");
+    EXPECT_EQ(rulerLabel(36000000, true), "10:00:00");
+    EXPECT_EQ(rulerLabel(-5000, true), "0:00:00");
+    EXPECT_EQ(rulerLabel(5250, false), "0:05.25");
+    EXPECT_EQ(rulerLabel(3723005, true), "1:02:03.005");
+    EXPECT_EQ(rulerLabel(600, false), "0:00.6");
 }
 
 TEST(TimeRuler, DrawsTicksAndLabelsInTheirColumns)
@@ -113,7 +135,7 @@ int sevenPerChar(const QString& label)
 
 RulerTick labelled(int x, std::int32_t seconds)
 {
-    return {x, seconds, rulerLabel(seconds, false)};
+    return {x, seconds * std::int64_t(1000), rulerLabel(seconds * std::int64_t(1000), false)};
 }
 
 }  // namespace
@@ -131,7 +153,7 @@ TEST(TimeRuler, TheLastLabelGoesLeftOfItsTickOrIsLeftOut)
     const std::vector<RulerTick> close = {labelled(650, 5), labelled(700, 10)};
     const std::vector<RulerLabelPlace> kept = placeRulerLabels(close, 6, 730, sevenPerChar);
     ASSERT_EQ(kept.size(), 1u);
-    EXPECT_EQ(kept[0].tick.seconds, 5);
+    EXPECT_EQ(kept[0].tick.ms, 5000);
 
     // A label that fits stays right of its tick, even ending exactly at the limit.
     EXPECT_EQ(placeRulerLabels({labelled(693, 10)}, 6, 730, sevenPerChar).front().left, 702);
@@ -147,7 +169,7 @@ TEST(TimeRuler, NoLabelEverCrossesTheRightEdgeAtAnyZoom)
     auto widthOf = [&](const QString& label) { return metrics.horizontalAdvance(label); };
     const int right = 742;
     int shifted = 0;
-    for (const double span : {7.28, 9.9, 31.0, 45.0, 61.7, 95.0, 299.0, 601.0, 3599.0, 7200.0, 40000.0}) {
+    for (const double span : {0.728, 1.5, 7.28, 9.9, 31.0, 45.0, 61.7, 95.0, 299.0, 601.0, 3599.0, 7200.0, 40000.0}) {
         for (int step = 0; step < 40; ++step) {
             const TimelineView view{span * step / 17.0, span};
             const std::vector<RulerTick> ticks = rulerTicks(view, 60);
@@ -169,7 +191,7 @@ TEST(TimeRuler, NoLabelEverCrossesTheRightEdgeAtAnyZoom)
                 if (t.major() && 6 + t.x + 3 + widthOf(t.label) <= right) {
                     ASSERT_TRUE(std::any_of(places.begin(), places.end(), [&](const RulerLabelPlace& l) {
                         return l.tick == t && l.left == 6 + t.x + 3;
-                    })) << span << " " << step << " " << t.seconds;
+                    })) << span << " " << step << " " << t.ms;
                 }
         }
     }

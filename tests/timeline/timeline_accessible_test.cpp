@@ -45,7 +45,7 @@ TEST(TimelineAccessible, IsOneSliderOverTheFileWhoseValueIsThePlayhead)
     EXPECT_EQ(a->valueInterface()->minimumValue().toDouble(), 0.0);
     EXPECT_EQ(a->valueInterface()->maximumValue().toDouble(), 125.0);
     EXPECT_EQ(a->valueInterface()->minimumStepSize().toDouble(), 1.0);
-    r.model.movePlayheadBy(72);
+    r.model.movePlayheadByMs(72000);
     EXPECT_EQ(r.value(), 72.0);
     EXPECT_EQ(a->text(QAccessible::Value), "00:01:12");
     a->valueInterface()->setCurrentValue(5.0);  // read-only: the keys move it
@@ -59,7 +59,7 @@ TEST(TimelineAccessible, TheDescriptionNamesThePlayheadTheSelectionAndWhatTheArr
     QAccessibleInterface* a = r.iface();
     EXPECT_EQ(a->text(QAccessible::Description),
               "Playhead at 00:00:00. No selection. The arrow keys move the playhead.");
-    r.model.movePlayheadBy(12);
+    r.model.movePlayheadByMs(12000);
     EXPECT_TRUE(r.model.setBeginAtPlayhead());
     EXPECT_EQ(a->text(QAccessible::Description),
               "Playhead at 00:00:12. Selection begins at 00:00:12. The arrow keys move the playhead.");
@@ -83,7 +83,7 @@ TEST(TimelineAccessible, KeyboardMovesOfAMarkerAndThePlayheadAreAnnounced)
     ASSERT_EQ(r.panel->takenMarker(), Boundary::Begin);
     log.clear();
     QTest::keyClick(r.panel, Qt::Key_Right);
-    ASSERT_EQ(r.model.selection().begin, 101);
+    ASSERT_EQ(r.model.selection().beginMs, 101000);
     ASSERT_EQ(log.valueChanges(r.panel).size(), 1u);
     EXPECT_EQ(log.valueChanges(r.panel).back().toDouble(), 101.0);
     EXPECT_EQ(r.value(), 101.0);
@@ -95,7 +95,7 @@ TEST(TimelineAccessible, KeyboardMovesOfAMarkerAndThePlayheadAreAnnounced)
     // Let go of the marker: the playhead's keyboard moves are announced.
     r.before->setFocus();
     log.clear();
-    r.model.movePlayheadBy(1);
+    r.model.movePlayheadByMs(1000);
     ASSERT_EQ(log.valueChanges(r.panel).size(), 1u);
     EXPECT_EQ(log.valueChanges(r.panel).back().toDouble(), 1.0);
 }
@@ -109,7 +109,7 @@ TEST(TimelineAccessible, APlayingPlayheadIsNotAnnouncedEverySecond)
         r.model.setPlayhead(t);
     EXPECT_TRUE(log.valueChanges(r.panel).empty());
     r.model.setPlaying(false);
-    r.model.movePlayheadBy(-2);
+    r.model.movePlayheadByMs(-2000);
     ASSERT_EQ(log.valueChanges(r.panel).size(), 1u);
     EXPECT_EQ(r.value(), 3.0);
 }

@@ -17,13 +17,13 @@ struct Rig {
     {
         model.setDuration(duration);
         QObject::connect(&model, &EditorModel::beginSet,
-                         [this] { writeBeginLabels(labels, model.selection().begin, model.selection().end); });
+                         [this] { writeBeginLabels(labels, model.selection().beginMs, model.selection().endMs); });
         QObject::connect(&model, &EditorModel::endSet,
-                         [this] { writeEndLabels(labels, model.selection().begin, model.selection().end); });
+                         [this] { writeEndLabels(labels, model.selection().beginMs, model.selection().endMs); });
     }
     double left(Boundary b) const { return layoutTimeline(model).of(b).left; }
-    // Grabs a handle 6 px inside it, moves the pointer by dx and lets go; the released second.
-    std::optional<std::int32_t> drag1(TimelineHit h, double dx)
+    // Grabs a handle 6 px inside it, moves the pointer by dx and lets go; the released time.
+    std::optional<Millis> drag1(TimelineHit h, double dx)
     {
         const double x = left(boundaryOf(h)) + 6;
         EXPECT_TRUE(drag.press(h, x));
@@ -38,9 +38,9 @@ TEST(TimelineDrag, WholeFileDragsFollowTheUnzoomedRules)
 {
     Rig r(200);
     r.model.applyRandomCut(0, 200);
-    EXPECT_EQ(r.drag1(TimelineHit::BeginTop, 182), 50);
+    EXPECT_EQ(r.drag1(TimelineHit::BeginTop, 182), 50000);
     EXPECT_EQ(r.labels.text(TimeLabel::ViewBegin), "00:00:50");
-    EXPECT_EQ(r.drag1(TimelineHit::EndBottom, 546 - 728), 150);  // the lower handle moves it all the same
+    EXPECT_EQ(r.drag1(TimelineHit::EndBottom, 546 - 728), 150000);  // the lower handle moves it all the same
     EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:01:40");
     EXPECT_FALSE(r.model.dragPreview());
 
@@ -51,11 +51,11 @@ TEST(TimelineDrag, WholeFileDragsFollowTheUnzoomedRules)
     ASSERT_TRUE(s.drag.press(TimelineHit::BeginTop, 6));
     s.drag.move(6 + 500);
     EXPECT_EQ(s.model.dragPreview(), (DragPreview{Boundary::Begin, 387}));
-    EXPECT_EQ(s.drag.release(), 194);  // round-half-even(364 x 387 / 728) = round(193.5)
+    EXPECT_EQ(s.drag.release(), 194000);  // round-half-even(364 x 387 / 728) = round(193.5)
     // The begin now stands at its second's place, 388; the end stops at 401 (200.5 s).
-    EXPECT_EQ(s.drag1(TimelineHit::EndBottom, -300), 200);
+    EXPECT_EQ(s.drag1(TimelineHit::EndBottom, -300), 200000);
     EXPECT_EQ(s.drag1(TimelineHit::BeginTop, -1000), 0);
-    EXPECT_EQ(s.drag1(TimelineHit::EndTop, 5000), 364);  // past the right end: 728, the full duration
+    EXPECT_EQ(s.drag1(TimelineHit::EndTop, 5000), 364000);  // past the right end: 728, the full duration
 }
 
 TEST(TimelineDrag, ACollisionSkipsTheEdgeTest)
@@ -67,7 +67,7 @@ TEST(TimelineDrag, ACollisionSkipsTheEdgeTest)
     ASSERT_TRUE(r.drag.press(TimelineHit::BeginTop, 6));
     r.drag.move(6 + 3);
     EXPECT_DOUBLE_EQ(r.drag.left(), -8);
-    EXPECT_EQ(r.drag.release(), -8);
+    EXPECT_EQ(r.drag.release(), -8000);
 }
 
 TEST(TimelineDrag, HiddenMarkersAreMeasuredWhereTheyWait)
@@ -79,7 +79,7 @@ TEST(TimelineDrag, HiddenMarkersAreMeasuredWhereTheyWait)
         ASSERT_TRUE(r.drag.press(TimelineHit::BeginBottom, 6));
         r.drag.move(6 + 1000);
         EXPECT_DOUBLE_EQ(r.drag.left(), 715) << duration;
-        EXPECT_EQ(r.drag.release(), duration == 0 ? 0 : 358);
+        EXPECT_EQ(r.drag.release(), duration == 0 ? 0 : 358000);
         EXPECT_FALSE(r.drag.press(TimelineHit::EndTop, 734));  // hidden handles cannot be taken
         EXPECT_FALSE(r.drag.press(TimelineHit::Panel, 100));
     }
@@ -98,7 +98,7 @@ TEST(TimelineDrag, ZoomedInASelectionOfSecondsOfTwoHoursCanBeDragged)
     r.drag.move(5000);
     EXPECT_DOUBLE_EQ(r.drag.left(), 728);
     r.drag.cancel();
-    EXPECT_EQ(r.model.selection().begin, 1005);
+    EXPECT_EQ(r.model.selection().beginMs, 1005000);
 
     r.model.setPlayhead(1010);
     r.model.setEndAtPlayhead();
@@ -106,7 +106,7 @@ TEST(TimelineDrag, ZoomedInASelectionOfSecondsOfTwoHoursCanBeDragged)
     ASSERT_TRUE(r.drag.press(TimelineHit::EndTop, r.left(Boundary::End) + 2));
     r.drag.move(0);
     EXPECT_DOUBLE_EQ(r.drag.left(), 195);
-    EXPECT_EQ(r.drag.release(), 1005);  // 1000 + 20 x 195 / 728 = 1005.36
+    EXPECT_EQ(r.drag.release(), 1005400);  // 1000 + 20 x 195 / 728 = 1005.36, to the tenth at 27 ms a pixel
 }
 
 TEST(TimelineDrag, AMarkerTakenAndLetGoKeepsItsSecond)
@@ -116,7 +116,7 @@ TEST(TimelineDrag, AMarkerTakenAndLetGoKeepsItsSecond)
     r.model.setPlayhead(50);
     r.model.setBeginAtPlayhead();
     ASSERT_TRUE(r.drag.press(TimelineHit::BeginTop, 5));
-    EXPECT_EQ(r.drag.release(), 50);
+    EXPECT_EQ(r.drag.release(), 50000);
     EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:00:50");  // every release writes its labels
 }
 
@@ -127,13 +127,13 @@ TEST(TimelineDrag, ThePlayheadFollowsWithoutLimitsAndGivesTheSecondToPlay)
     ASSERT_TRUE(r.drag.press(TimelineHit::PlayheadBottom, 6));
     EXPECT_FALSE(r.drag.press(TimelineHit::PlayheadTop, 6));  // one drag at a time
     r.drag.move(6 + 182);
-    EXPECT_EQ(r.drag.release(), 91);
+    EXPECT_EQ(r.drag.release(), 91000);
     EXPECT_EQ(r.model.playhead(), 91);
     ASSERT_TRUE(r.drag.press(TimelineHit::PlayheadTop, 182 + 3));
-    EXPECT_EQ(r.drag.release(), 91);  // pressed and let go: the second under it again
+    EXPECT_EQ(r.drag.release(), 91000);  // pressed and let go: the second under it again
     ASSERT_TRUE(r.drag.press(TimelineHit::PlayheadTop, 182 + 6));
     r.drag.move(182 + 6 - 400);
     EXPECT_DOUBLE_EQ(r.drag.left(), -218);  // no clamping
-    EXPECT_EQ(r.drag.release(), -109);
+    EXPECT_EQ(r.drag.release(), -109000);
     EXPECT_EQ(r.model.selection(), Selection{});  // seeking touches no selection
 }

@@ -61,12 +61,12 @@ TEST(TimelinePanel, MarkerDragsAtTheWholeFileKeepTheirPixelsAndSeconds)
     r.model.applyRandomCut(0, 200);
     r.drag(Boundary::Begin, 182);
     EXPECT_EQ(r.left(Boundary::Begin), 182);
-    EXPECT_EQ(r.model.selection().begin, 50);
+    EXPECT_EQ(r.model.selection().beginMs, 50000);
     EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:00:50");
     EXPECT_EQ(r.labels.text(TimeLabel::ViewBegin), "00:00:50");
     r.drag(Boundary::End, 546 - 728, true);  // the lower handle moves the whole marker
     EXPECT_EQ(r.left(Boundary::End), 546);
-    EXPECT_EQ(r.model.selection().end, 150);
+    EXPECT_EQ(r.model.selection().endMs, 150000);
     EXPECT_EQ(r.labels.text(TimeLabel::SelLength), "00:01:40");
     EXPECT_EQ(r.labels.text(TimeLabel::ViewLength), "00:01:40");
     EXPECT_EQ(r.panel->takenMarker(), Boundary::End);  // a click takes the marker for the keys
@@ -78,16 +78,16 @@ TEST(TimelinePanel, MarkersStopOneHandleApartAndOnTheTrack)
     r.model.applyRandomCut(0, 364);
     r.drag(Boundary::End, 400 - 728);
     r.drag(Boundary::Begin, 500);  // into the end marker: stops exactly 13 px left of it, at 387
-    EXPECT_EQ(r.model.selection().begin, 194);  // 193.5 rounds to even, and is drawn there
+    EXPECT_EQ(r.model.selection().beginMs, 194000);  // 193.5 rounds to even, and is drawn there
     EXPECT_EQ(r.left(Boundary::Begin), 388);
     r.drag(Boundary::End, -300, true);  // the end marker into the begin marker: begin + 13
     EXPECT_EQ(r.left(Boundary::End), 400);  // 401 px: 200.5 s rounds to 200, drawn at 400
     r.drag(Boundary::Begin, -1000);  // past the left end: 0
     EXPECT_EQ(r.left(Boundary::Begin), 0);
-    EXPECT_EQ(r.model.selection().begin, 0);
+    EXPECT_EQ(r.model.selection().beginMs, 0);
     r.drag(Boundary::End, 1000);  // past the right end: 728, the full duration
     EXPECT_EQ(r.left(Boundary::End), 728);
-    EXPECT_EQ(r.model.selection().end, 364);
+    EXPECT_EQ(r.model.selection().endMs, 364000);
 }
 
 TEST(TimelinePanel, PlayheadHandlesAndTrackClicksAreSignalled)
@@ -102,7 +102,7 @@ TEST(TimelinePanel, PlayheadHandlesAndTrackClicksAreSignalled)
     EXPECT_EQ(dragBubbleText(r.panel->drag()), "00:01:31");  // the bubble tells the second
     QTest::mouseRelease(r.panel, Qt::LeftButton, Qt::NoModifier, QPoint(6 + 182, kBottomHandleY + 4));
     ASSERT_EQ(released.size(), 1);
-    EXPECT_EQ(released[0][0].toInt(), 91);
+    EXPECT_EQ(released[0][0].toLongLong(), 91000);
     EXPECT_EQ(r.model.playhead(), 91);
     EXPECT_TRUE(dragBubbleText(r.panel->drag()).isEmpty());
 
@@ -150,18 +150,18 @@ TEST(TimelinePanel, TabTakesTheMarkersAndArrowsMoveThemBySeconds)
     ASSERT_TRUE(r.panel->hasFocus());
     EXPECT_EQ(r.panel->takenMarker(), Boundary::Begin);
     QTest::keyClick(r.panel, Qt::Key_Right);
-    EXPECT_EQ(r.model.selection().begin, 101);
+    EXPECT_EQ(r.model.selection().beginMs, 101000);
     QTest::keyClick(r.panel, Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_EQ(r.model.selection().begin, 91);
+    EXPECT_EQ(r.model.selection().beginMs, 91000);
     QTest::keyClick(r.panel, Qt::Key_Tab);  // on to the end marker
     EXPECT_EQ(r.panel->takenMarker(), Boundary::End);
     QTest::keyClick(r.panel, Qt::Key_Left);
-    EXPECT_EQ(r.model.selection().end, 199);
+    EXPECT_EQ(r.model.selection().endMs, 199000);
     EXPECT_EQ(r.labels.text(TimeLabel::SelEnd), "00:03:19");
     QTest::keyClick(r.panel, Qt::Key_Backtab);
     EXPECT_EQ(r.panel->takenMarker(), Boundary::Begin);
     EXPECT_TRUE(r.model.undo());  // each step is one undo
-    EXPECT_EQ(r.model.selection().end, 200);
+    EXPECT_EQ(r.model.selection().endMs, 200000);
 
     // The focus ring is drawn around the taken marker only.
     const int x = int(std::lround(r.left(Boundary::Begin))) - 2;
@@ -212,5 +212,25 @@ TEST(TimelinePanel, ADraggedMarkerSnapsToBeatsUnlessShiftIsHeldAndOnlyWithSnappi
     QCoreApplication::sendEvent(r.panel, &shifted);
     EXPECT_FALSE(r.panel->drag().onBeat());
     QTest::mouseRelease(r.panel, Qt::LeftButton, Qt::ShiftModifier, QPoint(to, y));
-    EXPECT_EQ(r.model.selection().end, 44);
+    EXPECT_NEAR(double(r.model.selection().endMs), 44280, 10);  // where Shift let it go
+}
+
+TEST(TimelinePanel, AltArrowsMoveATakenMarkerByOneUnitOfTheView)
+{
+    Rig r(600);
+    r.model.applyRandomCut(100, 200);
+    r.before->setFocus();
+    QTest::keyClick(r.before, Qt::Key_Tab);
+    ASSERT_EQ(r.panel->takenMarker(), Boundary::Begin);
+    QTest::keyClick(r.panel, Qt::Key_Right, Qt::AltModifier);  // the whole view: a second
+    EXPECT_EQ(r.model.selection().beginMs, 101000);
+    r.model.setView({95, 7.28});  // 10 ms a pixel
+    QTest::keyClick(r.panel, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(r.model.selection().beginMs, 101010);
+    EXPECT_EQ(r.labels.text(TimeLabel::SelBegin), "00:01:41.01");
+    r.model.setView({100, 0.728});  // 1 ms a pixel
+    QTest::keyClick(r.panel, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(r.model.selection().beginMs, 101009);
+    QTest::keyClick(r.panel, Qt::Key_Left);  // a plain arrow keeps its second
+    EXPECT_EQ(r.model.selection().beginMs, 100009);
 }

@@ -38,20 +38,20 @@ TEST(TimelineView, ZoomKeepsTheTimeUnderTheAnchor)
     }
 }
 
-TEST(TimelineView, ZoomStopsAtOneSecondPerHundredPixelsAndAtTheWholeFile)
+TEST(TimelineView, ZoomStopsAtOneMillisecondPerPixelAndAtTheWholeFile)
 {
     const double f = 7200;
     TimelineView v = wholeView(f);
     for (int i = 0; i < 30; ++i)
         v = zoomedAround(v, f, 364, 2);
     EXPECT_DOUBLE_EQ(v.span, kMinViewSpan);
-    EXPECT_NEAR(v.secondsPerPixel(), 0.01, 1e-12);
+    EXPECT_NEAR(v.secondsPerPixel(), 0.001, 1e-12);
     EXPECT_EQ(zoomedAround(v, f, 600, 2), v);  // further in changes nothing, not even the place
     for (int i = 0; i < 30; ++i)
         v = zoomedAround(v, f, 0, 0.5);
     EXPECT_EQ(v, wholeView(f));
     // A sound shorter than the narrowest view cannot be zoomed.
-    EXPECT_EQ(zoomedAround(wholeView(5), 5, 364, 4), wholeView(5));
+    EXPECT_EQ(zoomedAround(wholeView(0.5), 0.5, 364, 4), wholeView(0.5));
     // Near the start the view keeps the file's start at Left 0 rather than show time before it.
     EXPECT_EQ(zoomedAround({100, 1800}, f, 364, 0.5), (TimelineView{0, 3600}));
     EXPECT_EQ(zoomedAround({5000, 1800}, f, 364, 0.5), (TimelineView{3600, 3600}));
@@ -66,7 +66,7 @@ TEST(TimelineView, ScrollingStaysInsideTheFile)
     EXPECT_EQ(scrolledBy(v, f, -100000), (TimelineView{0, 60}));
     EXPECT_EQ(scrolledBy(v, f, 100000), (TimelineView{540, 60}));
     EXPECT_EQ(boundedView({-5, 1e9}, f), wholeView(f));
-    EXPECT_EQ(boundedView({10, 1}, f), (TimelineView{10, kMinViewSpan}));
+    EXPECT_EQ(boundedView({10, 0.1}, f), (TimelineView{10, kMinViewSpan}));
     EXPECT_EQ(boundedView({10, 50}, 0), TimelineView{});
 }
 
@@ -77,9 +77,9 @@ TEST(TimelineView, RangeViewsLeaveRoomAroundTheSelection)
     EXPECT_DOUBLE_EQ(v.span, 220);
     EXPECT_GT(v.pixelOf(1000), 13);  // both handles can be grabbed from either side
     EXPECT_LT(v.pixelOf(1200), 728 - 13);
-    const TimelineView tiny = viewOfRange(7200, 50, 51);
+    const TimelineView tiny = viewOfRange(7200, 50, 50.2);
     EXPECT_DOUBLE_EQ(tiny.span, kMinViewSpan);
-    EXPECT_NEAR(tiny.timeAt(364), 50.5, 1e-12);
+    EXPECT_NEAR(tiny.timeAt(364), 50.1, 1e-12);
     EXPECT_EQ(viewOfRange(7200, 0, 7200), wholeView(7200));
 }
 
@@ -101,10 +101,14 @@ TEST(TimelineView, ClicksPlayTheSecondUnderThePointer)
 {
     // The lines stand at Left + 6: a click on the line of Left 182 is 91 s of 364.
     const TimelineView whole = wholeView(364);
-    EXPECT_EQ(secondsUnderPointer(whole, 364, 188), 91);
-    EXPECT_EQ(secondsUnderPointer(whole, 364, 0), 0);      // left of the first line: the start
-    EXPECT_EQ(secondsUnderPointer(whole, 364, 745), 364);  // right of the last line: the end
-    EXPECT_EQ(secondsUnderPointer({100, 7.28}, 7200, 6 + 364), 104);
+    EXPECT_EQ(msUnderPointer(whole, 364, 188, 1000), 91000);
+    EXPECT_EQ(msUnderPointer(whole, 364, 0, 1000), 0);      // left of the first line: the start
+    EXPECT_EQ(msUnderPointer(whole, 364, 745, 1000), 364000);  // right of the last line: the end
+    EXPECT_EQ(msUnderPointer({100, 7.28}, 7200, 6 + 364, 1000), 104000);
+    // Zoomed in, the time under the pointer at the view's precision, still within the file.
+    EXPECT_EQ(msUnderPointer({100, 7.28}, 7200, 6 + 364.4, 10), 103640);
+    EXPECT_EQ(msUnderPointer({100, 0.728}, 7200, 6 + 123.4, 1), 100123);
+    EXPECT_EQ(msUnderPointer({355, 7.28}, 362.5, 6 + 728, 10), 362000);  // the file ends at its whole second
     EXPECT_DOUBLE_EQ(wheelZoomFactor(240), 2);
     EXPECT_DOUBLE_EQ(wheelZoomFactor(-240), 0.5);
 }

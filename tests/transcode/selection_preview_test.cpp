@@ -37,9 +37,9 @@ struct PreviewRig {
 TEST(SelectionPreview, WithEveryEffectOffTheDecodedSoundPlays)
 {
     PreviewRig r(4);
-    EXPECT_EQ(r.renderer->prepare(1, 3), QString());
+    EXPECT_EQ(r.renderer->prepare(1000, 3000), QString());
     r.effects.fadeInMs = 1000;
-    EXPECT_EQ(r.renderer->prepare(3, 3), QString());  // no end set: nothing to render
+    EXPECT_EQ(r.renderer->prepare(3000, 3000), QString());  // no end set: nothing to render
     EXPECT_FALSE(QFile::exists(r.preview));
     EXPECT_TRUE(r.boxes.shown.empty());
 }
@@ -48,7 +48,7 @@ TEST(SelectionPreview, RendersTheSelectionAsASaveWouldWriteIt)
 {
     PreviewRig r(40);
     r.effects = EffectsSettings{500, 500, 0};
-    ASSERT_EQ(r.renderer->prepare(2, 7), r.preview);
+    ASSERT_EQ(r.renderer->prepare(2000, 7000), r.preview);
     const WavData faded = readWav(r.preview);
     ASSERT_EQ(faded.samples.size(), 5u * 44100u * 2u);
     const auto peak = [&](std::size_t from) {
@@ -65,14 +65,14 @@ TEST(SelectionPreview, RendersTheSelectionAsASaveWouldWriteIt)
     r.effects = EffectsSettings{0, 0, -23};
     QElapsedTimer t;
     t.start();
-    ASSERT_EQ(r.renderer->prepare(5, 35), r.preview);
+    ASSERT_EQ(r.renderer->prepare(5000, 35000), r.preview);
     std::printf("    a 30 s selection at -23 LUFS rendered in %lld ms\n", static_cast<long long>(t.elapsed()));
     EXPECT_EQ(readWav(r.preview).samples.size(), 30u * 44100u * 2u);
     EXPECT_NEAR(judgeLoudness(r.preview).integrated, -23, 1.0);
 
     r.renderer->discard();
     EXPECT_FALSE(QFile::exists(r.preview));
-    ASSERT_EQ(r.renderer->prepare(5, 10), r.preview);
+    ASSERT_EQ(r.renderer->prepare(5000, 10000), r.preview);
     r.renderer.reset();  // the program ends: its preview goes with it
     EXPECT_FALSE(QFile::exists(r.preview));
     EXPECT_TRUE(r.boxes.shown.empty());
@@ -82,9 +82,9 @@ TEST(SelectionPreview, AFailedRenderingIsToldAndNothingPlays)
 {
     PreviewRig r(3);
     r.effects.loudnessLufs = -16;
-    ASSERT_EQ(r.renderer->prepare(0, 2), r.preview);
+    ASSERT_EQ(r.renderer->prepare(0, 2000), r.preview);
     QFile::remove(r.wav);  // the decoded sound is gone
-    EXPECT_EQ(r.renderer->prepare(0, 2), std::nullopt);
+    EXPECT_EQ(r.renderer->prepare(0, 2000), std::nullopt);
     ASSERT_EQ(r.boxes.shown.size(), 1u);
     EXPECT_TRUE(r.boxes.shown[0].text.startsWith("Could not prepare the selection"));
     EXPECT_TRUE(r.boxes.shown[0].text.contains("open-7.wav")) << r.boxes.shown[0].text.toStdString();
