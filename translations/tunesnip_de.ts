@@ -164,6 +164,18 @@
         <source>Stop the Transcoder</source>
         <translation>Transcoder anhalten</translation>
     </message>
+    <message>
+        <source>Find the Hook(&amp;H)</source>
+        <translation>Hook finden(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Trim Silence(&amp;T)</source>
+        <translation>Stille abschneiden(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Snap to Beats(&amp;N)</source>
+        <translation>An Beats ausrichten(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>EditorSession</name>
@@ -335,6 +347,46 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
         <translation>Der Ordner „%1“ konnte nicht geöffnet werden: Es wurde keine Dateiverwaltung gefunden.</translation>
     </message>
+    <message>
+        <source>Playing the selection waits until the file is decoded.</source>
+        <translation>Die Auswahl wird abgespielt, sobald die Datei dekodiert ist.</translation>
+    </message>
+    <message>
+        <source>Looping the selection waits until the file is decoded.</source>
+        <translation>Die Auswahl wird in Schleife abgespielt, sobald die Datei dekodiert ist.</translation>
+    </message>
+    <message>
+        <source>Type a time as seconds (83, 83.5 or 83,5), minutes and seconds (1:23, 1:23.45) or hours, minutes and seconds (1:02:03.5).</source>
+        <translation>Zeit eingeben als Sekunden (83, 83.5 oder 83,5), Minuten und Sekunden (1:23, 1:23.45) oder Stunden, Minuten und Sekunden (1:02:03.5).</translation>
+    </message>
+    <message>
+        <source>The file ends at %1.</source>
+        <translation>Die Datei endet bei %1.</translation>
+    </message>
+    <message>
+        <source>The end must lie after the begin (%1).</source>
+        <translation>Das Ende muss nach dem Beginn (%1) liegen.</translation>
+    </message>
+    <message>
+        <source>The begin must lie before the end (%1).</source>
+        <translation>Der Beginn muss vor dem Ende (%1) liegen.</translation>
+    </message>
+    <message>
+        <source>The random cutter waits until the file is decoded.</source>
+        <translation>Der zufällige Schnitt wartet, bis die Datei dekodiert ist.</translation>
+    </message>
+    <message>
+        <source>Saving waits until the file is decoded.</source>
+        <translation>Speichern ist möglich, sobald die Datei dekodiert ist.</translation>
+    </message>
+    <message>
+        <source>Finding the hook waits until the file is decoded.</source>
+        <translation>Die Hook-Suche wartet, bis die Datei dekodiert ist.</translation>
+    </message>
+    <message>
+        <source>Trimming silence waits until the file is decoded.</source>
+        <translation>Das Abschneiden der Stille wartet, bis die Datei dekodiert ist.</translation>
+    </message>
 </context>
 <context>
     <name>EffectsSettings</name>
@@ -364,6 +416,13 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source> (ring tone).mp3</source>
         <translation> (Klingelton).mp3</translation>
+    </message>
+</context>
+<context>
+    <name>HookSearch</name>
+    <message>
+        <source>the decoded sound could not be read</source>
+        <translation>der dekodierte Klang konnte nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,29 @@ Soll sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Back One Step</source>
+        <translation>Einen Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Forward One Step</source>
+        <translation>Einen Schritt vor</translation>
+    </message>
+    <message>
+        <source>Hear the Start, 2 s(&amp;B)</source>
+        <translation>&amp;Beginn anhören, 2 s</translation>
+    </message>
+    <message>
+        <source>Hear the End, 2 s(&amp;E)</source>
+        <translation>&amp;Ende anhören, 2 s</translation>
+    </message>
+    <message>
+        <source>%1: hear 2 s</source>
+        <translation>%1: 2 s anhören</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>The transcoder was stopped by signal %1 (%2).</source>
@@ -483,6 +565,61 @@ Soll sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>SelectionHelpers</name>
+    <message>
+        <source>The song is still being analysed (Esc stops).</source>
+        <translation>Der Song wird noch analysiert (Esc bricht ab).</translation>
+    </message>
+    <message>
+        <source>Wait until the file is fully opened.</source>
+        <translation>Warten Sie, bis die Datei vollständig geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>Finding the hook: %1 % (Esc stops)</source>
+        <translation>Hook wird gesucht: %1 % (Esc bricht ab)</translation>
+    </message>
+    <message>
+        <source>No hook was found in this sound.</source>
+        <translation>In diesem Klang wurde keine Hook gefunden.</translation>
+    </message>
+    <message>
+        <source>Hook %1 of %2, score %3, at %4. H: the next one</source>
+        <translation>Hook %1 von %2, Wertung %3, bei %4. H: die nächste</translation>
+    </message>
+    <message>
+        <source>Looking for silence (Esc stops).</source>
+        <translation>Stille wird gesucht (Esc bricht ab).</translation>
+    </message>
+    <message>
+        <source>The selection changed meanwhile: press T again.</source>
+        <translation>Die Auswahl hat sich inzwischen geändert: T erneut drücken.</translation>
+    </message>
+    <message>
+        <source>Nothing to trim: sound from %1 to %2.</source>
+        <translation>Nichts abzuschneiden: Klang von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Trimmed to the sound: %1 to %2.</source>
+        <translation>Auf den Klang gekürzt: %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>No audible sound in the selection: nothing was trimmed.</source>
+        <translation>Kein hörbarer Klang in der Auswahl: nichts abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The hook search was stopped.</source>
+        <translation>Die Hook-Suche wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Trimming was stopped.</source>
+        <translation>Das Abschneiden wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The sound could not be analysed: %1.</source>
+        <translation>Der Klang konnte nicht analysiert werden: %1.</translation>
+    </message>
+</context>
+<context>
     <name>SelectionPreview</name>
     <message>
         <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
@@ -491,6 +628,64 @@ Soll sie ersetzt werden?</translation>
         <translation>Die Auswahl konnte nicht mit ihren Blenden und ihrer Lautheit vorbereitet werden.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAccessibility</name>
+    <message>
+        <source>After saving, open the folder</source>
+        <translation>Nach dem Speichern den Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>After saving, play a sound</source>
+        <translation>Nach dem Speichern einen Klang abspielen</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Lautheit</translation>
+    </message>
+    <message>
+        <source>After Saving</source>
+        <translation>Nach dem Speichern</translation>
+    </message>
+    <message>
+        <source>Ring-Tone Effects</source>
+        <translation>Klingelton-Effekte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stores the settings and closes the window</source>
+        <translation>Speichert die Einstellungen und schließt das Fenster</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Closes the window without storing (Esc)</source>
+        <translation>Schließt das Fenster ohne zu speichern (Esc)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>SkinLabelAccessible</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -517,10 +712,57 @@ Soll sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>TimelineAccessible</name>
+    <message>
+        <source>Selection from %1 to %2</source>
+        <translation>Auswahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Selection begins at %1</source>
+        <translation>Auswahl beginnt bei %1</translation>
+    </message>
+    <message>
+        <source>Selection ends at %1</source>
+        <translation>Auswahl endet bei %1</translation>
+    </message>
+    <message>
+        <source>No selection</source>
+        <translation>Keine Auswahl</translation>
+    </message>
+    <message>
+        <source>Playhead at %1</source>
+        <translation>Abspielposition bei %1</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection begin</source>
+        <translation>Die Pfeiltasten verschieben den Beginn der Auswahl</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection end</source>
+        <translation>Die Pfeiltasten verschieben das Ende der Auswahl</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the playhead</source>
+        <translation>Die Pfeiltasten verschieben die Abspielposition</translation>
+    </message>
+    <message>
+        <source>%1. %2. %3.</source>
+        <translation>%1. %2. %3.</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+</context>
+<context>
     <name>TimelinePainter</name>
     <message>
         <source>Loop</source>
         <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>Decoding… %1%</source>
+        <translation>Dekodieren… %1%</translation>
     </message>
 </context>
 <context>
@@ -600,6 +842,106 @@ Soll sie ersetzt werden?</translation>
     <message>
         <source>Ring-tone effects of every save: click to change them</source>
         <translation>Klingelton-Effekte jeder Speicherung: zum Ändern klicken</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Random Cut</source>
+        <translation>Zufälliger Schnitt</translation>
+    </message>
+    <message>
+        <source>Send to Friends</source>
+        <translation>An Freunde senden</translation>
+    </message>
+    <message>
+        <source>Play Selection</source>
+        <translation>Auswahl abspielen</translation>
+    </message>
+    <message>
+        <source>Save Ring Tone</source>
+        <translation>Klingelton speichern</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Opens the %1 menu (%2)</source>
+        <translation>Öffnet das Menü %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Asks whether to quit</source>
+        <translation>Fragt, ob beendet werden soll</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Rückmeldung senden</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Aktuelle Zeit</translation>
+    </message>
+    <message>
+        <source>Selection begin</source>
+        <translation>Beginn der Auswahl</translation>
+    </message>
+    <message>
+        <source>Selection end</source>
+        <translation>Ende der Auswahl</translation>
+    </message>
+    <message>
+        <source>Selection length</source>
+        <translation>Länge der Auswahl</translation>
+    </message>
+    <message>
+        <source>View begin</source>
+        <translation>Beginn der Ansicht</translation>
+    </message>
+    <message>
+        <source>View end</source>
+        <translation>Ende der Ansicht</translation>
+    </message>
+    <message>
+        <source>View length</source>
+        <translation>Länge der Ansicht</translation>
+    </message>
+    <message>
+        <source>Ring-tone effects</source>
+        <translation>Klingelton-Effekte</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>The open file&apos;s path</source>
+        <translation>Pfad der geöffneten Datei</translation>
+    </message>
+    <message>
+        <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
+        <translation>Klicken, um eine Zeit einzugeben, z. B. 83.5, 1:23.45 oder 1:02:03.5</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,18 @@
         <source>Stop the Transcoder</source>
         <translation>Detener el transcodificador</translation>
     </message>
+    <message>
+        <source>Find the Hook(&amp;H)</source>
+        <translation>Buscar el estribillo(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Trim Silence(&amp;T)</source>
+        <translation>Recortar silencios(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Snap to Beats(&amp;N)</source>
+        <translation>Ajustar a los tiempos(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>EditorSession</name>
@@ -335,6 +347,46 @@ Do you want to replace it?</source>
         <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
         <translation>No se pudo abrir la carpeta «%1»: no se encontró ningún gestor de archivos.</translation>
     </message>
+    <message>
+        <source>Playing the selection waits until the file is decoded.</source>
+        <translation>La reproducción de la selección espera a que se decodifique el archivo.</translation>
+    </message>
+    <message>
+        <source>Looping the selection waits until the file is decoded.</source>
+        <translation>La selección en bucle espera a que se decodifique el archivo.</translation>
+    </message>
+    <message>
+        <source>Type a time as seconds (83, 83.5 or 83,5), minutes and seconds (1:23, 1:23.45) or hours, minutes and seconds (1:02:03.5).</source>
+        <translation>Escribe un tiempo en segundos (83, 83.5 o 83,5), minutos y segundos (1:23, 1:23.45) u horas, minutos y segundos (1:02:03.5).</translation>
+    </message>
+    <message>
+        <source>The file ends at %1.</source>
+        <translation>El archivo termina en %1.</translation>
+    </message>
+    <message>
+        <source>The end must lie after the begin (%1).</source>
+        <translation>El final debe estar después del inicio (%1).</translation>
+    </message>
+    <message>
+        <source>The begin must lie before the end (%1).</source>
+        <translation>El inicio debe estar antes del final (%1).</translation>
+    </message>
+    <message>
+        <source>The random cutter waits until the file is decoded.</source>
+        <translation>El corte aleatorio espera a que se decodifique el archivo.</translation>
+    </message>
+    <message>
+        <source>Saving waits until the file is decoded.</source>
+        <translation>Para guardar hay que esperar a que se decodifique el archivo.</translation>
+    </message>
+    <message>
+        <source>Finding the hook waits until the file is decoded.</source>
+        <translation>La búsqueda del estribillo espera a que se decodifique el archivo.</translation>
+    </message>
+    <message>
+        <source>Trimming silence waits until the file is decoded.</source>
+        <translation>El recorte de silencios espera a que se decodifique el archivo.</translation>
+    </message>
 </context>
 <context>
     <name>EffectsSettings</name>
@@ -364,6 +416,13 @@ Do you want to replace it?</source>
     <message>
         <source> (ring tone).mp3</source>
         <translation> (tono de llamada).mp3</translation>
+    </message>
+</context>
+<context>
+    <name>HookSearch</name>
+    <message>
+        <source>the decoded sound could not be read</source>
+        <translation>no se pudo leer el sonido decodificado</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,29 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Back One Step</source>
+        <translation>Retroceder un paso</translation>
+    </message>
+    <message>
+        <source>Forward One Step</source>
+        <translation>Avanzar un paso</translation>
+    </message>
+    <message>
+        <source>Hear the Start, 2 s(&amp;B)</source>
+        <translation>Escuchar el &amp;inicio, 2 s</translation>
+    </message>
+    <message>
+        <source>Hear the End, 2 s(&amp;E)</source>
+        <translation>Escuchar el &amp;final, 2 s</translation>
+    </message>
+    <message>
+        <source>%1: hear 2 s</source>
+        <translation>%1: escuchar 2 s</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>The transcoder was stopped by signal %1 (%2).</source>
@@ -483,6 +565,61 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SelectionHelpers</name>
+    <message>
+        <source>The song is still being analysed (Esc stops).</source>
+        <translation>La canción aún se está analizando (Esc detiene).</translation>
+    </message>
+    <message>
+        <source>Wait until the file is fully opened.</source>
+        <translation>Espera a que el archivo se abra por completo.</translation>
+    </message>
+    <message>
+        <source>Finding the hook: %1 % (Esc stops)</source>
+        <translation>Buscando el estribillo: %1 % (Esc detiene)</translation>
+    </message>
+    <message>
+        <source>No hook was found in this sound.</source>
+        <translation>No se encontró ningún estribillo en este sonido.</translation>
+    </message>
+    <message>
+        <source>Hook %1 of %2, score %3, at %4. H: the next one</source>
+        <translation>Estribillo %1 de %2, puntuación %3, en %4. H: el siguiente</translation>
+    </message>
+    <message>
+        <source>Looking for silence (Esc stops).</source>
+        <translation>Buscando silencios (Esc detiene).</translation>
+    </message>
+    <message>
+        <source>The selection changed meanwhile: press T again.</source>
+        <translation>La selección ha cambiado entretanto: pulsa T de nuevo.</translation>
+    </message>
+    <message>
+        <source>Nothing to trim: sound from %1 to %2.</source>
+        <translation>Nada que recortar: sonido de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Trimmed to the sound: %1 to %2.</source>
+        <translation>Recortado al sonido: %1 a %2.</translation>
+    </message>
+    <message>
+        <source>No audible sound in the selection: nothing was trimmed.</source>
+        <translation>No hay sonido audible en la selección: no se recortó nada.</translation>
+    </message>
+    <message>
+        <source>The hook search was stopped.</source>
+        <translation>Se detuvo la búsqueda del estribillo.</translation>
+    </message>
+    <message>
+        <source>Trimming was stopped.</source>
+        <translation>Se detuvo el recorte.</translation>
+    </message>
+    <message>
+        <source>The sound could not be analysed: %1.</source>
+        <translation>No se pudo analizar el sonido: %1.</translation>
+    </message>
+</context>
+<context>
     <name>SelectionPreview</name>
     <message>
         <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
@@ -491,6 +628,64 @@ Do you want to replace it?</source>
         <translation>No se pudo preparar la selección con sus fundidos y su sonoridad.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAccessibility</name>
+    <message>
+        <source>After saving, open the folder</source>
+        <translation>Tras guardar, abrir la carpeta</translation>
+    </message>
+    <message>
+        <source>After saving, play a sound</source>
+        <translation>Tras guardar, reproducir un sonido</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Sonoridad</translation>
+    </message>
+    <message>
+        <source>After Saving</source>
+        <translation>Tras guardar</translation>
+    </message>
+    <message>
+        <source>Ring-Tone Effects</source>
+        <translation>Efectos del tono de llamada</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Stores the settings and closes the window</source>
+        <translation>Guarda la configuración y cierra la ventana</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Closes the window without storing (Esc)</source>
+        <translation>Cierra la ventana sin guardar (Esc)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>SkinLabelAccessible</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -517,10 +712,57 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>TimelineAccessible</name>
+    <message>
+        <source>Selection from %1 to %2</source>
+        <translation>Selección de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Selection begins at %1</source>
+        <translation>La selección empieza en %1</translation>
+    </message>
+    <message>
+        <source>Selection ends at %1</source>
+        <translation>La selección termina en %1</translation>
+    </message>
+    <message>
+        <source>No selection</source>
+        <translation>Sin selección</translation>
+    </message>
+    <message>
+        <source>Playhead at %1</source>
+        <translation>Cabezal en %1</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection begin</source>
+        <translation>Las flechas mueven el inicio de la selección</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection end</source>
+        <translation>Las flechas mueven el final de la selección</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the playhead</source>
+        <translation>Las flechas mueven el cabezal</translation>
+    </message>
+    <message>
+        <source>%1. %2. %3.</source>
+        <translation>%1. %2. %3.</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Línea de tiempo</translation>
+    </message>
+</context>
+<context>
     <name>TimelinePainter</name>
     <message>
         <source>Loop</source>
         <translation>Bucle</translation>
+    </message>
+    <message>
+        <source>Decoding… %1%</source>
+        <translation>Decodificando… %1%</translation>
     </message>
 </context>
 <context>
@@ -600,6 +842,106 @@ Do you want to replace it?</source>
     <message>
         <source>Ring-tone effects of every save: click to change them</source>
         <translation>Efectos de tono de llamada de cada guardado: haz clic para cambiarlos</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Random Cut</source>
+        <translation>Corte aleatorio</translation>
+    </message>
+    <message>
+        <source>Send to Friends</source>
+        <translation>Enviar a amigos</translation>
+    </message>
+    <message>
+        <source>Play Selection</source>
+        <translation>Reproducir la selección</translation>
+    </message>
+    <message>
+        <source>Save Ring Tone</source>
+        <translation>Guardar tono de llamada</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Opens the %1 menu (%2)</source>
+        <translation>Abre el menú %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Asks whether to quit</source>
+        <translation>Pregunta si se desea salir</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Enviar comentarios</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Tiempo actual</translation>
+    </message>
+    <message>
+        <source>Selection begin</source>
+        <translation>Inicio de la selección</translation>
+    </message>
+    <message>
+        <source>Selection end</source>
+        <translation>Final de la selección</translation>
+    </message>
+    <message>
+        <source>Selection length</source>
+        <translation>Duración de la selección</translation>
+    </message>
+    <message>
+        <source>View begin</source>
+        <translation>Inicio de la vista</translation>
+    </message>
+    <message>
+        <source>View end</source>
+        <translation>Final de la vista</translation>
+    </message>
+    <message>
+        <source>View length</source>
+        <translation>Duración de la vista</translation>
+    </message>
+    <message>
+        <source>Ring-tone effects</source>
+        <translation>Efectos del tono de llamada</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Sugerencia</translation>
+    </message>
+    <message>
+        <source>The open file&apos;s path</source>
+        <translation>Ruta del archivo abierto</translation>
+    </message>
+    <message>
+        <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
+        <translation>Haz clic para escribir un tiempo, como 83.5, 1:23.45 o 1:02:03.5</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,18 @@
         <source>Stop the Transcoder</source>
         <translation>Arrêter le transcodeur</translation>
     </message>
+    <message>
+        <source>Find the Hook(&amp;H)</source>
+        <translation>Trouver le refra&amp;in</translation>
+    </message>
+    <message>
+        <source>Trim Silence(&amp;T)</source>
+        <translation>Couper les &amp;silences</translation>
+    </message>
+    <message>
+        <source>Snap to Beats(&amp;N)</source>
+        <translation>Aligner sur les tem&amp;ps</translation>
+    </message>
 </context>
 <context>
     <name>EditorSession</name>
@@ -335,6 +347,46 @@ Voulez-vous le remplacer ?</translation>
         <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
         <translation>Impossible d&apos;ouvrir le dossier « %1 » : aucun gestionnaire de fichiers n&apos;a été trouvé.</translation>
     </message>
+    <message>
+        <source>Playing the selection waits until the file is decoded.</source>
+        <translation>La lecture de la sélection attend la fin du décodage du fichier.</translation>
+    </message>
+    <message>
+        <source>Looping the selection waits until the file is decoded.</source>
+        <translation>La lecture en boucle de la sélection attend la fin du décodage du fichier.</translation>
+    </message>
+    <message>
+        <source>Type a time as seconds (83, 83.5 or 83,5), minutes and seconds (1:23, 1:23.45) or hours, minutes and seconds (1:02:03.5).</source>
+        <translation>Saisissez un temps en secondes (83, 83.5 ou 83,5), en minutes et secondes (1:23, 1:23.45) ou en heures, minutes et secondes (1:02:03.5).</translation>
+    </message>
+    <message>
+        <source>The file ends at %1.</source>
+        <translation>Le fichier se termine à %1.</translation>
+    </message>
+    <message>
+        <source>The end must lie after the begin (%1).</source>
+        <translation>La fin doit se situer après le début (%1).</translation>
+    </message>
+    <message>
+        <source>The begin must lie before the end (%1).</source>
+        <translation>Le début doit se situer avant la fin (%1).</translation>
+    </message>
+    <message>
+        <source>The random cutter waits until the file is decoded.</source>
+        <translation>La découpe au hasard attend la fin du décodage du fichier.</translation>
+    </message>
+    <message>
+        <source>Saving waits until the file is decoded.</source>
+        <translation>L’enregistrement attend la fin du décodage du fichier.</translation>
+    </message>
+    <message>
+        <source>Finding the hook waits until the file is decoded.</source>
+        <translation>La recherche du refrain attend la fin du décodage du fichier.</translation>
+    </message>
+    <message>
+        <source>Trimming silence waits until the file is decoded.</source>
+        <translation>La coupe des silences attend la fin du décodage du fichier.</translation>
+    </message>
 </context>
 <context>
     <name>EffectsSettings</name>
@@ -364,6 +416,13 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source> (ring tone).mp3</source>
         <translation> (sonnerie).mp3</translation>
+    </message>
+</context>
+<context>
+    <name>HookSearch</name>
+    <message>
+        <source>the decoded sound could not be read</source>
+        <translation>le son décodé n’a pas pu être lu</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,29 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Back One Step</source>
+        <translation>Reculer d’un pas</translation>
+    </message>
+    <message>
+        <source>Forward One Step</source>
+        <translation>Avancer d’un pas</translation>
+    </message>
+    <message>
+        <source>Hear the Start, 2 s(&amp;B)</source>
+        <translation>Écouter le &amp;début, 2 s</translation>
+    </message>
+    <message>
+        <source>Hear the End, 2 s(&amp;E)</source>
+        <translation>Écouter la fi&amp;n, 2 s</translation>
+    </message>
+    <message>
+        <source>%1: hear 2 s</source>
+        <translation>%1 : écouter 2 s</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>The transcoder was stopped by signal %1 (%2).</source>
@@ -483,6 +565,61 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>SelectionHelpers</name>
+    <message>
+        <source>The song is still being analysed (Esc stops).</source>
+        <translation>Le morceau est encore en cours d’analyse (Esc arrête).</translation>
+    </message>
+    <message>
+        <source>Wait until the file is fully opened.</source>
+        <translation>Attendez que le fichier soit entièrement ouvert.</translation>
+    </message>
+    <message>
+        <source>Finding the hook: %1 % (Esc stops)</source>
+        <translation>Recherche du refrain : %1 % (Esc arrête)</translation>
+    </message>
+    <message>
+        <source>No hook was found in this sound.</source>
+        <translation>Aucun refrain n’a été trouvé dans ce son.</translation>
+    </message>
+    <message>
+        <source>Hook %1 of %2, score %3, at %4. H: the next one</source>
+        <translation>Refrain %1 sur %2, score %3, à %4. H : le suivant</translation>
+    </message>
+    <message>
+        <source>Looking for silence (Esc stops).</source>
+        <translation>Recherche des silences (Esc arrête).</translation>
+    </message>
+    <message>
+        <source>The selection changed meanwhile: press T again.</source>
+        <translation>La sélection a changé entre-temps : appuyez de nouveau sur T.</translation>
+    </message>
+    <message>
+        <source>Nothing to trim: sound from %1 to %2.</source>
+        <translation>Rien à couper : son de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Trimmed to the sound: %1 to %2.</source>
+        <translation>Coupé au son : %1 à %2.</translation>
+    </message>
+    <message>
+        <source>No audible sound in the selection: nothing was trimmed.</source>
+        <translation>Aucun son audible dans la sélection : rien n’a été coupé.</translation>
+    </message>
+    <message>
+        <source>The hook search was stopped.</source>
+        <translation>La recherche du refrain a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>Trimming was stopped.</source>
+        <translation>La coupe a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The sound could not be analysed: %1.</source>
+        <translation>Le son n’a pas pu être analysé : %1.</translation>
+    </message>
+</context>
+<context>
     <name>SelectionPreview</name>
     <message>
         <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
@@ -491,6 +628,64 @@ Voulez-vous le remplacer ?</translation>
         <translation>Impossible de préparer la sélection avec ses fondus et sa sonie.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAccessibility</name>
+    <message>
+        <source>After saving, open the folder</source>
+        <translation>Après l’enregistrement, ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>After saving, play a sound</source>
+        <translation>Après l’enregistrement, jouer un son</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Fondu début</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fondu fin</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Sonie</translation>
+    </message>
+    <message>
+        <source>After Saving</source>
+        <translation>Après l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Ring-Tone Effects</source>
+        <translation>Effets de sonnerie</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stores the settings and closes the window</source>
+        <translation>Enregistre les paramètres et ferme la fenêtre</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Closes the window without storing (Esc)</source>
+        <translation>Ferme la fenêtre sans enregistrer (Esc)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>SkinLabelAccessible</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -517,10 +712,57 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>TimelineAccessible</name>
+    <message>
+        <source>Selection from %1 to %2</source>
+        <translation>Sélection de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Selection begins at %1</source>
+        <translation>La sélection commence à %1</translation>
+    </message>
+    <message>
+        <source>Selection ends at %1</source>
+        <translation>La sélection se termine à %1</translation>
+    </message>
+    <message>
+        <source>No selection</source>
+        <translation>Aucune sélection</translation>
+    </message>
+    <message>
+        <source>Playhead at %1</source>
+        <translation>Tête de lecture à %1</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection begin</source>
+        <translation>Les flèches déplacent le début de la sélection</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection end</source>
+        <translation>Les flèches déplacent la fin de la sélection</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the playhead</source>
+        <translation>Les flèches déplacent la tête de lecture</translation>
+    </message>
+    <message>
+        <source>%1. %2. %3.</source>
+        <translation>%1. %2. %3.</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Ligne de temps</translation>
+    </message>
+</context>
+<context>
     <name>TimelinePainter</name>
     <message>
         <source>Loop</source>
         <translation>Boucle</translation>
+    </message>
+    <message>
+        <source>Decoding… %1%</source>
+        <translation>Décodage… %1%</translation>
     </message>
 </context>
 <context>
@@ -600,6 +842,106 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Ring-tone effects of every save: click to change them</source>
         <translation>Effets de sonnerie de chaque enregistrement : cliquez pour les modifier</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Random Cut</source>
+        <translation>Découpe au hasard</translation>
+    </message>
+    <message>
+        <source>Send to Friends</source>
+        <translation>Envoyer à des amis</translation>
+    </message>
+    <message>
+        <source>Play Selection</source>
+        <translation>Lire la sélection</translation>
+    </message>
+    <message>
+        <source>Save Ring Tone</source>
+        <translation>Enregistrer la sonnerie</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Opens the %1 menu (%2)</source>
+        <translation>Ouvre le menu %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Asks whether to quit</source>
+        <translation>Demande s’il faut quitter</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Envoyer un avis</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Temps actuel</translation>
+    </message>
+    <message>
+        <source>Selection begin</source>
+        <translation>Début de la sélection</translation>
+    </message>
+    <message>
+        <source>Selection end</source>
+        <translation>Fin de la sélection</translation>
+    </message>
+    <message>
+        <source>Selection length</source>
+        <translation>Durée de la sélection</translation>
+    </message>
+    <message>
+        <source>View begin</source>
+        <translation>Début de la vue</translation>
+    </message>
+    <message>
+        <source>View end</source>
+        <translation>Fin de la vue</translation>
+    </message>
+    <message>
+        <source>View length</source>
+        <translation>Durée de la vue</translation>
+    </message>
+    <message>
+        <source>Ring-tone effects</source>
+        <translation>Effets de sonnerie</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indication</translation>
+    </message>
+    <message>
+        <source>The open file&apos;s path</source>
+        <translation>Chemin du fichier ouvert</translation>
+    </message>
+    <message>
+        <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
+        <translation>Cliquez pour saisir un temps, par ex. 83.5, 1:23.45 ou 1:02:03.5</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,18 @@
         <source>Stop the Transcoder</source>
         <translation>Parar o transcodificador</translation>
     </message>
+    <message>
+        <source>Find the Hook(&amp;H)</source>
+        <translation>Encontrar o refrão(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Trim Silence(&amp;T)</source>
+        <translation>Cortar silêncios(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Snap to Beats(&amp;N)</source>
+        <translation>Ajustar às batidas(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>EditorSession</name>
@@ -335,6 +347,46 @@ Deseja substituí-lo?</translation>
         <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
         <translation>Não foi possível abrir a pasta “%1”: nenhum gerenciador de arquivos foi encontrado.</translation>
     </message>
+    <message>
+        <source>Playing the selection waits until the file is decoded.</source>
+        <translation>A reprodução da seleção aguarda a decodificação do arquivo.</translation>
+    </message>
+    <message>
+        <source>Looping the selection waits until the file is decoded.</source>
+        <translation>A repetição da seleção aguarda a decodificação do arquivo.</translation>
+    </message>
+    <message>
+        <source>Type a time as seconds (83, 83.5 or 83,5), minutes and seconds (1:23, 1:23.45) or hours, minutes and seconds (1:02:03.5).</source>
+        <translation>Digite um tempo em segundos (83, 83.5 ou 83,5), minutos e segundos (1:23, 1:23.45) ou horas, minutos e segundos (1:02:03.5).</translation>
+    </message>
+    <message>
+        <source>The file ends at %1.</source>
+        <translation>O arquivo termina em %1.</translation>
+    </message>
+    <message>
+        <source>The end must lie after the begin (%1).</source>
+        <translation>O fim deve ficar depois do início (%1).</translation>
+    </message>
+    <message>
+        <source>The begin must lie before the end (%1).</source>
+        <translation>O início deve ficar antes do fim (%1).</translation>
+    </message>
+    <message>
+        <source>The random cutter waits until the file is decoded.</source>
+        <translation>O corte aleatório aguarda a decodificação do arquivo.</translation>
+    </message>
+    <message>
+        <source>Saving waits until the file is decoded.</source>
+        <translation>Para salvar é preciso aguardar a decodificação do arquivo.</translation>
+    </message>
+    <message>
+        <source>Finding the hook waits until the file is decoded.</source>
+        <translation>A busca do refrão aguarda a decodificação do arquivo.</translation>
+    </message>
+    <message>
+        <source>Trimming silence waits until the file is decoded.</source>
+        <translation>O corte de silêncios aguarda a decodificação do arquivo.</translation>
+    </message>
 </context>
 <context>
     <name>EffectsSettings</name>
@@ -364,6 +416,13 @@ Deseja substituí-lo?</translation>
     <message>
         <source> (ring tone).mp3</source>
         <translation> (toque).mp3</translation>
+    </message>
+</context>
+<context>
+    <name>HookSearch</name>
+    <message>
+        <source>the decoded sound could not be read</source>
+        <translation>não foi possível ler o som decodificado</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,29 @@ Deseja substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Back One Step</source>
+        <translation>Voltar um passo</translation>
+    </message>
+    <message>
+        <source>Forward One Step</source>
+        <translation>Avançar um passo</translation>
+    </message>
+    <message>
+        <source>Hear the Start, 2 s(&amp;B)</source>
+        <translation>&amp;Ouvir o início, 2 s</translation>
+    </message>
+    <message>
+        <source>Hear the End, 2 s(&amp;E)</source>
+        <translation>Ouvir o &amp;fim, 2 s</translation>
+    </message>
+    <message>
+        <source>%1: hear 2 s</source>
+        <translation>%1: ouvir 2 s</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>The transcoder was stopped by signal %1 (%2).</source>
@@ -483,6 +565,61 @@ Deseja substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>SelectionHelpers</name>
+    <message>
+        <source>The song is still being analysed (Esc stops).</source>
+        <translation>A música ainda está sendo analisada (Esc interrompe).</translation>
+    </message>
+    <message>
+        <source>Wait until the file is fully opened.</source>
+        <translation>Aguarde até o arquivo abrir por completo.</translation>
+    </message>
+    <message>
+        <source>Finding the hook: %1 % (Esc stops)</source>
+        <translation>Procurando o refrão: %1 % (Esc interrompe)</translation>
+    </message>
+    <message>
+        <source>No hook was found in this sound.</source>
+        <translation>Nenhum refrão foi encontrado neste som.</translation>
+    </message>
+    <message>
+        <source>Hook %1 of %2, score %3, at %4. H: the next one</source>
+        <translation>Refrão %1 de %2, pontuação %3, em %4. H: o próximo</translation>
+    </message>
+    <message>
+        <source>Looking for silence (Esc stops).</source>
+        <translation>Procurando silêncios (Esc interrompe).</translation>
+    </message>
+    <message>
+        <source>The selection changed meanwhile: press T again.</source>
+        <translation>A seleção mudou nesse meio-tempo: pressione T de novo.</translation>
+    </message>
+    <message>
+        <source>Nothing to trim: sound from %1 to %2.</source>
+        <translation>Nada a cortar: som de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Trimmed to the sound: %1 to %2.</source>
+        <translation>Cortado ao som: %1 a %2.</translation>
+    </message>
+    <message>
+        <source>No audible sound in the selection: nothing was trimmed.</source>
+        <translation>Nenhum som audível na seleção: nada foi cortado.</translation>
+    </message>
+    <message>
+        <source>The hook search was stopped.</source>
+        <translation>A busca do refrão foi interrompida.</translation>
+    </message>
+    <message>
+        <source>Trimming was stopped.</source>
+        <translation>O corte foi interrompido.</translation>
+    </message>
+    <message>
+        <source>The sound could not be analysed: %1.</source>
+        <translation>Não foi possível analisar o som: %1.</translation>
+    </message>
+</context>
+<context>
     <name>SelectionPreview</name>
     <message>
         <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
@@ -491,6 +628,64 @@ Deseja substituí-lo?</translation>
         <translation>Não foi possível preparar a seleção com seus fades e volume.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAccessibility</name>
+    <message>
+        <source>After saving, open the folder</source>
+        <translation>Após salvar, abrir a pasta</translation>
+    </message>
+    <message>
+        <source>After saving, play a sound</source>
+        <translation>Após salvar, tocar um som</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Fade-in</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fade-out</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>After Saving</source>
+        <translation>Após salvar</translation>
+    </message>
+    <message>
+        <source>Ring-Tone Effects</source>
+        <translation>Efeitos do toque</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Stores the settings and closes the window</source>
+        <translation>Salva as configurações e fecha a janela</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Closes the window without storing (Esc)</source>
+        <translation>Fecha a janela sem salvar (Esc)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>SkinLabelAccessible</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -517,10 +712,57 @@ Deseja substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>TimelineAccessible</name>
+    <message>
+        <source>Selection from %1 to %2</source>
+        <translation>Seleção de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Selection begins at %1</source>
+        <translation>A seleção começa em %1</translation>
+    </message>
+    <message>
+        <source>Selection ends at %1</source>
+        <translation>A seleção termina em %1</translation>
+    </message>
+    <message>
+        <source>No selection</source>
+        <translation>Nenhuma seleção</translation>
+    </message>
+    <message>
+        <source>Playhead at %1</source>
+        <translation>Cursor de reprodução em %1</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection begin</source>
+        <translation>As setas movem o início da seleção</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection end</source>
+        <translation>As setas movem o fim da seleção</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the playhead</source>
+        <translation>As setas movem o cursor de reprodução</translation>
+    </message>
+    <message>
+        <source>%1. %2. %3.</source>
+        <translation>%1. %2. %3.</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Linha do tempo</translation>
+    </message>
+</context>
+<context>
     <name>TimelinePainter</name>
     <message>
         <source>Loop</source>
         <translation>Loop</translation>
+    </message>
+    <message>
+        <source>Decoding… %1%</source>
+        <translation>Decodificando… %1%</translation>
     </message>
 </context>
 <context>
@@ -600,6 +842,106 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Ring-tone effects of every save: click to change them</source>
         <translation>Efeitos de toque de cada salvamento: clique para alterá-los</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Random Cut</source>
+        <translation>Corte aleatório</translation>
+    </message>
+    <message>
+        <source>Send to Friends</source>
+        <translation>Enviar para amigos</translation>
+    </message>
+    <message>
+        <source>Play Selection</source>
+        <translation>Reproduzir a seleção</translation>
+    </message>
+    <message>
+        <source>Save Ring Tone</source>
+        <translation>Salvar toque</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Ferramentas</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Opens the %1 menu (%2)</source>
+        <translation>Abre o menu %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Asks whether to quit</source>
+        <translation>Pergunta se deseja sair</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Enviar comentários</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Tempo atual</translation>
+    </message>
+    <message>
+        <source>Selection begin</source>
+        <translation>Início da seleção</translation>
+    </message>
+    <message>
+        <source>Selection end</source>
+        <translation>Fim da seleção</translation>
+    </message>
+    <message>
+        <source>Selection length</source>
+        <translation>Duração da seleção</translation>
+    </message>
+    <message>
+        <source>View begin</source>
+        <translation>Início da visualização</translation>
+    </message>
+    <message>
+        <source>View end</source>
+        <translation>Fim da visualização</translation>
+    </message>
+    <message>
+        <source>View length</source>
+        <translation>Duração da visualização</translation>
+    </message>
+    <message>
+        <source>Ring-tone effects</source>
+        <translation>Efeitos do toque</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>The open file&apos;s path</source>
+        <translation>Caminho do arquivo aberto</translation>
+    </message>
+    <message>
+        <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
+        <translation>Clique para digitar um tempo, como 83.5, 1:23.45 ou 1:02:03.5</translation>
     </message>
 </context>
 <context>

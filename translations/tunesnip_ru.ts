@@ -164,6 +164,18 @@
         <source>Stop the Transcoder</source>
         <translation>Остановить перекодировщик</translation>
     </message>
+    <message>
+        <source>Find the Hook(&amp;H)</source>
+        <translation>Найти припев(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Trim Silence(&amp;T)</source>
+        <translation>Обрезать тишину(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Snap to Beats(&amp;N)</source>
+        <translation>Привязка к долям(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>EditorSession</name>
@@ -335,6 +347,46 @@ Do you want to replace it?</source>
         <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
         <translation>Не удалось открыть папку «%1»: не найден файловый менеджер.</translation>
     </message>
+    <message>
+        <source>Playing the selection waits until the file is decoded.</source>
+        <translation>Воспроизведение выделения ждёт окончания декодирования файла.</translation>
+    </message>
+    <message>
+        <source>Looping the selection waits until the file is decoded.</source>
+        <translation>Повтор выделения ждёт окончания декодирования файла.</translation>
+    </message>
+    <message>
+        <source>Type a time as seconds (83, 83.5 or 83,5), minutes and seconds (1:23, 1:23.45) or hours, minutes and seconds (1:02:03.5).</source>
+        <translation>Введите время в секундах (83, 83.5 или 83,5), минутах и секундах (1:23, 1:23.45) или часах, минутах и секундах (1:02:03.5).</translation>
+    </message>
+    <message>
+        <source>The file ends at %1.</source>
+        <translation>Файл заканчивается на %1.</translation>
+    </message>
+    <message>
+        <source>The end must lie after the begin (%1).</source>
+        <translation>Конец должен быть после начала (%1).</translation>
+    </message>
+    <message>
+        <source>The begin must lie before the end (%1).</source>
+        <translation>Начало должно быть до конца (%1).</translation>
+    </message>
+    <message>
+        <source>The random cutter waits until the file is decoded.</source>
+        <translation>Случайная нарезка ждёт окончания декодирования файла.</translation>
+    </message>
+    <message>
+        <source>Saving waits until the file is decoded.</source>
+        <translation>Сохранение ждёт окончания декодирования файла.</translation>
+    </message>
+    <message>
+        <source>Finding the hook waits until the file is decoded.</source>
+        <translation>Поиск припева ждёт окончания декодирования файла.</translation>
+    </message>
+    <message>
+        <source>Trimming silence waits until the file is decoded.</source>
+        <translation>Обрезка тишины ждёт окончания декодирования файла.</translation>
+    </message>
 </context>
 <context>
     <name>EffectsSettings</name>
@@ -364,6 +416,13 @@ Do you want to replace it?</source>
     <message>
         <source> (ring tone).mp3</source>
         <translation> (рингтон).mp3</translation>
+    </message>
+</context>
+<context>
+    <name>HookSearch</name>
+    <message>
+        <source>the decoded sound could not be read</source>
+        <translation>не удалось прочитать декодированный звук</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,29 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Back One Step</source>
+        <translation>На шаг назад</translation>
+    </message>
+    <message>
+        <source>Forward One Step</source>
+        <translation>На шаг вперёд</translation>
+    </message>
+    <message>
+        <source>Hear the Start, 2 s(&amp;B)</source>
+        <translation>Прослушать &amp;начало, 2 с</translation>
+    </message>
+    <message>
+        <source>Hear the End, 2 s(&amp;E)</source>
+        <translation>Прослушать &amp;конец, 2 с</translation>
+    </message>
+    <message>
+        <source>%1: hear 2 s</source>
+        <translation>%1: прослушать 2 с</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>The transcoder was stopped by signal %1 (%2).</source>
@@ -483,6 +565,61 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SelectionHelpers</name>
+    <message>
+        <source>The song is still being analysed (Esc stops).</source>
+        <translation>Песня ещё анализируется (Esc — остановить).</translation>
+    </message>
+    <message>
+        <source>Wait until the file is fully opened.</source>
+        <translation>Дождитесь полного открытия файла.</translation>
+    </message>
+    <message>
+        <source>Finding the hook: %1 % (Esc stops)</source>
+        <translation>Поиск припева: %1 % (Esc — остановить)</translation>
+    </message>
+    <message>
+        <source>No hook was found in this sound.</source>
+        <translation>Припев в этом звуке не найден.</translation>
+    </message>
+    <message>
+        <source>Hook %1 of %2, score %3, at %4. H: the next one</source>
+        <translation>Припев %1 из %2, оценка %3, на %4. H: следующий</translation>
+    </message>
+    <message>
+        <source>Looking for silence (Esc stops).</source>
+        <translation>Поиск тишины (Esc — остановить).</translation>
+    </message>
+    <message>
+        <source>The selection changed meanwhile: press T again.</source>
+        <translation>Выделение тем временем изменилось: нажмите T ещё раз.</translation>
+    </message>
+    <message>
+        <source>Nothing to trim: sound from %1 to %2.</source>
+        <translation>Нечего обрезать: звук от %1 до %2.</translation>
+    </message>
+    <message>
+        <source>Trimmed to the sound: %1 to %2.</source>
+        <translation>Обрезано по звуку: %1–%2.</translation>
+    </message>
+    <message>
+        <source>No audible sound in the selection: nothing was trimmed.</source>
+        <translation>В выделении нет слышимого звука: ничего не обрезано.</translation>
+    </message>
+    <message>
+        <source>The hook search was stopped.</source>
+        <translation>Поиск припева остановлен.</translation>
+    </message>
+    <message>
+        <source>Trimming was stopped.</source>
+        <translation>Обрезка остановлена.</translation>
+    </message>
+    <message>
+        <source>The sound could not be analysed: %1.</source>
+        <translation>Не удалось проанализировать звук: %1.</translation>
+    </message>
+</context>
+<context>
     <name>SelectionPreview</name>
     <message>
         <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
@@ -491,6 +628,64 @@ Do you want to replace it?</source>
         <translation>Не удалось подготовить выделение с плавными переходами и громкостью.<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAccessibility</name>
+    <message>
+        <source>After saving, open the folder</source>
+        <translation>После сохранения открыть папку</translation>
+    </message>
+    <message>
+        <source>After saving, play a sound</source>
+        <translation>После сохранения воспроизвести звук</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Нарастание</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Угасание</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>After Saving</source>
+        <translation>После сохранения</translation>
+    </message>
+    <message>
+        <source>Ring-Tone Effects</source>
+        <translation>Эффекты рингтона</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Stores the settings and closes the window</source>
+        <translation>Сохраняет настройки и закрывает окно</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Closes the window without storing (Esc)</source>
+        <translation>Закрывает окно без сохранения (Esc)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>SkinLabelAccessible</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -517,10 +712,57 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>TimelineAccessible</name>
+    <message>
+        <source>Selection from %1 to %2</source>
+        <translation>Выделение от %1 до %2</translation>
+    </message>
+    <message>
+        <source>Selection begins at %1</source>
+        <translation>Выделение начинается на %1</translation>
+    </message>
+    <message>
+        <source>Selection ends at %1</source>
+        <translation>Выделение заканчивается на %1</translation>
+    </message>
+    <message>
+        <source>No selection</source>
+        <translation>Нет выделения</translation>
+    </message>
+    <message>
+        <source>Playhead at %1</source>
+        <translation>Курсор воспроизведения на %1</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection begin</source>
+        <translation>Стрелки перемещают начало выделения</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection end</source>
+        <translation>Стрелки перемещают конец выделения</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the playhead</source>
+        <translation>Стрелки перемещают курсор воспроизведения</translation>
+    </message>
+    <message>
+        <source>%1. %2. %3.</source>
+        <translation>%1. %2. %3.</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Шкала времени</translation>
+    </message>
+</context>
+<context>
     <name>TimelinePainter</name>
     <message>
         <source>Loop</source>
         <translation>Повтор</translation>
+    </message>
+    <message>
+        <source>Decoding… %1%</source>
+        <translation>Декодирование… %1%</translation>
     </message>
 </context>
 <context>
@@ -600,6 +842,106 @@ Do you want to replace it?</source>
     <message>
         <source>Ring-tone effects of every save: click to change them</source>
         <translation>Эффекты рингтона при каждом сохранении: щёлкните, чтобы изменить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Random Cut</source>
+        <translation>Случайная нарезка</translation>
+    </message>
+    <message>
+        <source>Send to Friends</source>
+        <translation>Отправить друзьям</translation>
+    </message>
+    <message>
+        <source>Play Selection</source>
+        <translation>Воспроизвести выделение</translation>
+    </message>
+    <message>
+        <source>Save Ring Tone</source>
+        <translation>Сохранить рингтон</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Инструменты</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Opens the %1 menu (%2)</source>
+        <translation>Открывает меню «%1» (%2)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Asks whether to quit</source>
+        <translation>Спрашивает, выйти ли из программы</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>Отправить отзыв</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>Текущее время</translation>
+    </message>
+    <message>
+        <source>Selection begin</source>
+        <translation>Начало выделения</translation>
+    </message>
+    <message>
+        <source>Selection end</source>
+        <translation>Конец выделения</translation>
+    </message>
+    <message>
+        <source>Selection length</source>
+        <translation>Длина выделения</translation>
+    </message>
+    <message>
+        <source>View begin</source>
+        <translation>Начало вида</translation>
+    </message>
+    <message>
+        <source>View end</source>
+        <translation>Конец вида</translation>
+    </message>
+    <message>
+        <source>View length</source>
+        <translation>Длина вида</translation>
+    </message>
+    <message>
+        <source>Ring-tone effects</source>
+        <translation>Эффекты рингтона</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Подсказка</translation>
+    </message>
+    <message>
+        <source>The open file&apos;s path</source>
+        <translation>Путь к открытому файлу</translation>
+    </message>
+    <message>
+        <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
+        <translation>Щёлкните, чтобы ввести время, например 83.5, 1:23.45 или 1:02:03.5</translation>
     </message>
 </context>
 <context>

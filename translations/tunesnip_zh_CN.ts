@@ -164,6 +164,18 @@
         <source>Stop the Transcoder</source>
         <translation>停止转码器</translation>
     </message>
+    <message>
+        <source>Find the Hook(&amp;H)</source>
+        <translation>查找副歌(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Trim Silence(&amp;T)</source>
+        <translation>裁剪静音(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Snap to Beats(&amp;N)</source>
+        <translation>吸附到节拍(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>EditorSession</name>
@@ -335,6 +347,46 @@ Do you want to replace it?</source>
         <source>Could not open the folder &quot;%1&quot;: no file manager was found.</source>
         <translation>无法打开文件夹“%1”：找不到文件管理器。</translation>
     </message>
+    <message>
+        <source>Playing the selection waits until the file is decoded.</source>
+        <translation>播放选区需等待文件解码完成。</translation>
+    </message>
+    <message>
+        <source>Looping the selection waits until the file is decoded.</source>
+        <translation>循环播放选区需等待文件解码完成。</translation>
+    </message>
+    <message>
+        <source>Type a time as seconds (83, 83.5 or 83,5), minutes and seconds (1:23, 1:23.45) or hours, minutes and seconds (1:02:03.5).</source>
+        <translation>输入时间：秒（83、83.5 或 83,5），分和秒（1:23、1:23.45），或时、分和秒（1:02:03.5）。</translation>
+    </message>
+    <message>
+        <source>The file ends at %1.</source>
+        <translation>文件结束于 %1。</translation>
+    </message>
+    <message>
+        <source>The end must lie after the begin (%1).</source>
+        <translation>终点必须在起点（%1）之后。</translation>
+    </message>
+    <message>
+        <source>The begin must lie before the end (%1).</source>
+        <translation>起点必须在终点（%1）之前。</translation>
+    </message>
+    <message>
+        <source>The random cutter waits until the file is decoded.</source>
+        <translation>随机剪切需等待文件解码完成。</translation>
+    </message>
+    <message>
+        <source>Saving waits until the file is decoded.</source>
+        <translation>保存需等待文件解码完成。</translation>
+    </message>
+    <message>
+        <source>Finding the hook waits until the file is decoded.</source>
+        <translation>查找副歌需等待文件解码完成。</translation>
+    </message>
+    <message>
+        <source>Trimming silence waits until the file is decoded.</source>
+        <translation>裁剪静音需等待文件解码完成。</translation>
+    </message>
 </context>
 <context>
     <name>EffectsSettings</name>
@@ -364,6 +416,13 @@ Do you want to replace it?</source>
     <message>
         <source> (ring tone).mp3</source>
         <translation> (铃声).mp3</translation>
+    </message>
+</context>
+<context>
+    <name>HookSearch</name>
+    <message>
+        <source>the decoded sound could not be read</source>
+        <translation>无法读取解码后的声音</translation>
     </message>
 </context>
 <context>
@@ -429,6 +488,29 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Back One Step</source>
+        <translation>后退一步</translation>
+    </message>
+    <message>
+        <source>Forward One Step</source>
+        <translation>前进一步</translation>
+    </message>
+    <message>
+        <source>Hear the Start, 2 s(&amp;B)</source>
+        <translation>试听开头，2 秒(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Hear the End, 2 s(&amp;E)</source>
+        <translation>试听结尾，2 秒(&amp;E)</translation>
+    </message>
+    <message>
+        <source>%1: hear 2 s</source>
+        <translation>%1：试听 2 秒</translation>
+    </message>
+</context>
+<context>
     <name>RunFailure</name>
     <message>
         <source>The transcoder was stopped by signal %1 (%2).</source>
@@ -483,6 +565,61 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>SelectionHelpers</name>
+    <message>
+        <source>The song is still being analysed (Esc stops).</source>
+        <translation>仍在分析歌曲（按 Esc 停止）。</translation>
+    </message>
+    <message>
+        <source>Wait until the file is fully opened.</source>
+        <translation>请等待文件完全打开。</translation>
+    </message>
+    <message>
+        <source>Finding the hook: %1 % (Esc stops)</source>
+        <translation>正在查找副歌：%1 %（按 Esc 停止）</translation>
+    </message>
+    <message>
+        <source>No hook was found in this sound.</source>
+        <translation>此声音中未找到副歌。</translation>
+    </message>
+    <message>
+        <source>Hook %1 of %2, score %3, at %4. H: the next one</source>
+        <translation>副歌 %1/%2，得分 %3，位于 %4。H：下一个</translation>
+    </message>
+    <message>
+        <source>Looking for silence (Esc stops).</source>
+        <translation>正在查找静音（按 Esc 停止）。</translation>
+    </message>
+    <message>
+        <source>The selection changed meanwhile: press T again.</source>
+        <translation>选区已在此期间更改：请再按 T。</translation>
+    </message>
+    <message>
+        <source>Nothing to trim: sound from %1 to %2.</source>
+        <translation>无需裁剪：声音从 %1 到 %2。</translation>
+    </message>
+    <message>
+        <source>Trimmed to the sound: %1 to %2.</source>
+        <translation>已裁剪到声音：%1 到 %2。</translation>
+    </message>
+    <message>
+        <source>No audible sound in the selection: nothing was trimmed.</source>
+        <translation>选区中没有可听见的声音：未裁剪任何内容。</translation>
+    </message>
+    <message>
+        <source>The hook search was stopped.</source>
+        <translation>副歌查找已停止。</translation>
+    </message>
+    <message>
+        <source>Trimming was stopped.</source>
+        <translation>裁剪已停止。</translation>
+    </message>
+    <message>
+        <source>The sound could not be analysed: %1.</source>
+        <translation>无法分析声音：%1。</translation>
+    </message>
+</context>
+<context>
     <name>SelectionPreview</name>
     <message>
         <source>Could not prepare the selection with its fades and loudness.<byte value="xd"/>
@@ -491,6 +628,64 @@ Do you want to replace it?</source>
         <translation>无法按淡入淡出和响度设置准备选区。<byte value="xd"/>
 <byte value="xd"/>
 </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsAccessibility</name>
+    <message>
+        <source>After saving, open the folder</source>
+        <translation>保存后打开文件夹</translation>
+    </message>
+    <message>
+        <source>After saving, play a sound</source>
+        <translation>保存后播放提示音</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>淡入</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>淡出</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>响度</translation>
+    </message>
+    <message>
+        <source>After Saving</source>
+        <translation>保存后</translation>
+    </message>
+    <message>
+        <source>Ring-Tone Effects</source>
+        <translation>铃声效果</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Stores the settings and closes the window</source>
+        <translation>保存设置并关闭窗口</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>Closes the window without storing (Esc)</source>
+        <translation>不保存并关闭窗口（Esc）</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>SkinLabelAccessible</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
@@ -517,10 +712,57 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>TimelineAccessible</name>
+    <message>
+        <source>Selection from %1 to %2</source>
+        <translation>选区从 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>Selection begins at %1</source>
+        <translation>选区起点 %1</translation>
+    </message>
+    <message>
+        <source>Selection ends at %1</source>
+        <translation>选区终点 %1</translation>
+    </message>
+    <message>
+        <source>No selection</source>
+        <translation>无选区</translation>
+    </message>
+    <message>
+        <source>Playhead at %1</source>
+        <translation>播放头位于 %1</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection begin</source>
+        <translation>方向键移动选区起点</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the selection end</source>
+        <translation>方向键移动选区终点</translation>
+    </message>
+    <message>
+        <source>The arrow keys move the playhead</source>
+        <translation>方向键移动播放头</translation>
+    </message>
+    <message>
+        <source>%1. %2. %3.</source>
+        <translation>%1。%2。%3。</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>时间轴</translation>
+    </message>
+</context>
+<context>
     <name>TimelinePainter</name>
     <message>
         <source>Loop</source>
         <translation>循环</translation>
+    </message>
+    <message>
+        <source>Decoding… %1%</source>
+        <translation>正在解码… %1%</translation>
     </message>
 </context>
 <context>
@@ -600,6 +842,106 @@ Do you want to replace it?</source>
     <message>
         <source>Ring-tone effects of every save: click to change them</source>
         <translation>每次保存的铃声效果：点击以更改</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Random Cut</source>
+        <translation>随机剪切</translation>
+    </message>
+    <message>
+        <source>Send to Friends</source>
+        <translation>发送给朋友</translation>
+    </message>
+    <message>
+        <source>Play Selection</source>
+        <translation>播放选区</translation>
+    </message>
+    <message>
+        <source>Save Ring Tone</source>
+        <translation>保存铃声</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Opens the %1 menu (%2)</source>
+        <translation>打开“%1”菜单（%2）</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Asks whether to quit</source>
+        <translation>询问是否退出</translation>
+    </message>
+    <message>
+        <source>Send Feedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message>
+        <source>Current time</source>
+        <translation>当前时间</translation>
+    </message>
+    <message>
+        <source>Selection begin</source>
+        <translation>选区起点</translation>
+    </message>
+    <message>
+        <source>Selection end</source>
+        <translation>选区终点</translation>
+    </message>
+    <message>
+        <source>Selection length</source>
+        <translation>选区长度</translation>
+    </message>
+    <message>
+        <source>View begin</source>
+        <translation>视图起点</translation>
+    </message>
+    <message>
+        <source>View end</source>
+        <translation>视图终点</translation>
+    </message>
+    <message>
+        <source>View length</source>
+        <translation>视图长度</translation>
+    </message>
+    <message>
+        <source>Ring-tone effects</source>
+        <translation>铃声效果</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The open file&apos;s path</source>
+        <translation>已打开文件的路径</translation>
+    </message>
+    <message>
+        <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
+        <translation>点击以输入时间，如 83.5、1:23.45 或 1:02:03.5</translation>
     </message>
 </context>
 <context>

@@ -62,8 +62,8 @@ EditorActions makeEditorActions(QObject* owner)
 
     a.backFine = make(owner, "backFine", QObject::tr("Back One Step"), {QKeySequence(Qt::ALT | Qt::Key_Left)});
     a.forwardFine = make(owner, "forwardFine", QObject::tr("Forward One Step"), {QKeySequence(Qt::ALT | Qt::Key_Right)});
-    a.hearBegin = make(owner, "hearBegin", QObject::tr("Hear the Start (2 s)"), {QKeySequence(Qt::SHIFT | Qt::Key_B)});
-    a.hearEnd = make(owner, "hearEnd", QObject::tr("Hear the End (2 s)"), {QKeySequence(Qt::SHIFT | Qt::Key_E)});
+    a.hearBegin = make(owner, "hearBegin", QObject::tr("Hear the Start, 2 s(&B)"), {QKeySequence(Qt::SHIFT | Qt::Key_B)});
+    a.hearEnd = make(owner, "hearEnd", QObject::tr("Hear the End, 2 s(&E)"), {QKeySequence(Qt::SHIFT | Qt::Key_E)});
 
     // Ctrl+= is Ctrl++ without Shift on most layouts; both zoom in.
     a.zoomIn = make(owner, "zoomIn", QCoreApplication::translate("EditorActions", "Zoom In(&I)"), {ctrl(Qt::Key_Equal), ctrl(Qt::Key_Plus)});

@@ -229,12 +229,13 @@ void frmMain::setBusy(bool busy)
     if (busy)
         picOpened->cancelDrag();
     picOpened->setEnabled(!busy);
+    busy_ = busy;
     showDecodeWait();
 }
 
 void frmMain::showDecodeWait()
 {
-    const bool enabled = !session_->isBusy() && !session_->isDecoding();
+    const bool enabled = !busy_ && !session_->isDecoding();
     for (ImageControl* c : {imgButton[1], imgButton[2], imgCtrlButton[5], imgCtrlButton[6]})
         c->setEnabled(enabled);
 }

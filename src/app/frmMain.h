@@ -124,6 +124,7 @@ private:
     std::unique_ptr<frmMenu> menu_;
     WaveformLoader* waveform_ = nullptr;
     bool waveformGrowing_ = false;  // the waveform is read from the file a decode writes
+    bool busy_ = false;             // as the session last told (busyChanged)
     bool quitWithoutQuestion_ = false;
     bool buttonHeld_ = false;
 

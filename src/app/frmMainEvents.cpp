@@ -11,6 +11,8 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 void frmMain::wireControls()
 {
     connect(imgExit, &ImageControl::mouseMove, this, [this] {
@@ -53,12 +55,16 @@ void frmMain::wireControls()
         if (services_.showRingToneSettings)
             services_.showRingToneSettings();
     });
-    // Tab walks the panel row, the transport row and the timeline's markers.
+    // Tab walks the panel row, the transport row with the selection's typed times (left to right
+    // as they stand) and the timeline's markers.
     QWidget* previous = nullptr;
+    const std::initializer_list<QWidget*> typed{lblSelBegin, lblSelEnd, lblSelLength};
     for (QWidget* w : std::initializer_list<QWidget*>{imgButton[0], imgButton[1], imgButton[2], imgButton[4], imgButton[5], imgButton[6], imgButton[7],
                        imgCtrlButton[0], imgCtrlButton[1], imgCtrlButton[2], imgCtrlButton[3], imgCtrlButton[4],
-                       imgCtrlButton[5], imgCtrlButton[6], static_cast<QWidget*>(picOpened)}) {
-        if (w != picOpened)
+                       imgCtrlButton[5], lblSelBegin, lblSelEnd, lblSelLength, imgCtrlButton[6], static_cast<QWidget*>(picOpened)}) {
+        if (std::find(typed.begin(), typed.end(), w) != typed.end())
+            w->setFocusPolicy(Qt::StrongFocus);  // a click takes them too: it starts typing
+        else if (w != picOpened)
             w->setFocusPolicy(Qt::TabFocus);
         if (previous)
             setTabOrder(previous, w);

@@ -244,6 +244,8 @@ void EditorSession::decodeOver()
     if (state_.currentJob != QLatin1String("open file"))
         return;
     state_.sourceDurationSeconds = 0;
+    if (following_)
+        return;  // the panel went and the timeline came when the decode was first followed
     Q_EMIT decodeProgressShown(false);
     if (decodeSucceeded() && !shuttingDown_)
         Q_EMIT timelineShown(true);

@@ -116,7 +116,7 @@ TEST(AppAccessible, EveryControlTabReachesHasAName)
     f.model().applyRandomCut(10, 20);  // the timeline takes Tab while it has markers
     part<ImageControl>(*f.w, "imgButton", 0)->setFocus(Qt::TabFocusReason);
     QStringList names;
-    for (int i = 0; i < 40 && names.size() < 18; ++i) {
+    for (int i = 0; i < 40 && names.size() < 21; ++i) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
         const QString name = QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name);
@@ -125,10 +125,13 @@ TEST(AppAccessible, EveryControlTabReachesHasAName)
             names << name;
         QTest::keyClick(focus, Qt::Key_Tab);
     }
-    // The panel row, the transport row, the timeline (both markers) and the feedback link, round.
-    EXPECT_EQ(names.mid(0, 17), (QStringList{"Open", "Save", "Random Cut", "Send to Friends", "Settings", "Help", "Exit",
+    // The panel row, the transport row with the selection's times as they stand, the timeline
+    // (both markers) and the feedback link, round.
+    EXPECT_EQ(names.mid(0, 20).join("|").toStdString(), QStringList({"Open", "Save", "Random Cut", "Send to Friends", "Settings", "Help", "Exit",
                                             "Play", "Stop", "Pause", "Select Start Position", "Select End Position",
-                                            "Play Selection", "Save Ring Tone", "Timeline", "Send Feedback", "Open"}));
+                                            "Play Selection", "Selection begin, 00:00:10", "Selection end, 00:00:20",
+                                            "Selection length, 00:00:10", "Save Ring Tone", "Timeline", "Send Feedback",
+                                            "Open"}).join("|").toStdString());
     // The feedback link is a command of the keyboard too.
     part<ImageControl>(*f.w, "imgFeedback")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(part<ImageControl>(*f.w, "imgFeedback"), Qt::Key_Return);

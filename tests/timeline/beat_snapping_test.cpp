@@ -83,13 +83,13 @@ TEST(BeatSnapping, ADraggedMarkerStandsOnANearBeatAndTheBubbleSaysBeat)
     EXPECT_EQ(r.drag.left(), beat);
     EXPECT_TRUE(r.drag.onBeat());
     EXPECT_EQ(r.model.dragPreview(), (DragPreview{Boundary::End, beat}));
-    EXPECT_EQ(dragBubbleText(r.drag), "00:00:44 beat");
+    EXPECT_EQ(dragBubbleText(r.drag).toStdString(), "00:00:44.25 beat");  // the beat itself, to the ms
 
     // Shift held: the marker follows the pointer and the bubble shows the time alone.
     r.holdEndAt(beat + 4, false);
     EXPECT_EQ(r.drag.left(), beat + 4);
     EXPECT_FALSE(r.drag.onBeat());
-    EXPECT_EQ(dragBubbleText(r.drag), "00:00:44");
+    EXPECT_EQ(dragBubbleText(r.drag).toStdString(), "00:00:44.29");
 
     // Shift let go and pressed again without a move: the same place, snapped and not.
     r.drag.resnap(true);
