@@ -4,7 +4,13 @@
 // way, for screens with two device pixels per logical pixel). With --preview <dir> it also
 // writes composed previews for review, at both densities.
 //
-// Usage: skingen <skin dir> [--preview <dir>]
+// With --languages, the pictures that carry words are also drawn in each language named, with
+// the texts of the compiled translation <qm dir>/tunesnip_<lang>.qm (context "Skin"), as
+// "<name>_<lang>.png" beside the English picture: the window backgrounds, the menu names' and
+// the save button's hover and pressed looks, the timeline panel and the progress panels. Every
+// text must fit its place; one that does not is reported and the run fails.
+//
+// Usage: skingen <skin dir> [--preview <dir>] [--languages <qm dir> <lang>...]
 #include "Canvas.h"
 #include "MainSkin.h"
 #include "Pictures.h"
@@ -14,6 +20,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -116,6 +123,42 @@ void writeShown(Writer &w, int scale)
     w.put(QStringLiteral("splash/splash.png"), skin::splash(scale));
 }
 
+// The pictures that carry words, at `scale`, named "<name>_<language>.png".
+void writeWords(Writer &w, const QString &language, int scale)
+{
+    namespace mw = skin::mainwin;
+    const QString tail = QLatin1Char('_') + language + QStringLiteral(".png");
+    w.put(QStringLiteral("main/background") + tail, mw::render(Look{}, scale));
+    for (int i = 0; i < 4; ++i)
+        w.put(QStringLiteral("main/menu_light_%1").arg(i) + tail,
+              crop(Look{Hot::Menu, i}, mw::menuRects[static_cast<size_t>(i)], scale));
+    w.put(QStringLiteral("main/ctrl_light_6") + tail, crop(Look{Hot::Transport, 6}, mw::transportRects[6], scale));
+    w.put(QStringLiteral("main/ctrl_press_6") + tail, crop(Look{Hot::Transport, 6, true}, mw::transportRects[6], scale));
+    w.put(QStringLiteral("main/timeline") + tail, skin::timelinePanel(scale));
+    w.put(QStringLiteral("main/decode_panel") + tail, skin::decodePanel(scale));
+    w.put(QStringLiteral("main/save_panel") + tail, skin::savePanel(scale));
+    w.put(QStringLiteral("splash/splash") + tail, skin::splash(scale));
+}
+
+// Draws the worded pictures in each of `languages` with its translation from `qmDir`; false
+// when a translation cannot be loaded.
+bool writeLanguages(Writer &w, const QString &qmDir, const QStringList &languages)
+{
+    for (const QString &language : languages) {
+        QTranslator translator;
+        if (!translator.load(QStringLiteral("tunesnip_") + language, qmDir)) {
+            std::fprintf(stderr, "skingen: no translation tunesnip_%s.qm in %s\n", qPrintable(language),
+                         qPrintable(qmDir));
+            return false;
+        }
+        QCoreApplication::installTranslator(&translator);
+        writeWords(w, language, 1);
+        writeWords(w, language, 2);
+        QCoreApplication::removeTranslator(&translator);
+    }
+    return true;
+}
+
 void writeMain(Writer &w)
 {
     writeShown(w, 1);
@@ -210,13 +253,27 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    QStringList languages;
+    QString qmDir;
+    const qsizetype languagesAt = args.indexOf(QStringLiteral("--languages"));
+    if (languagesAt >= 0) {
+        if (languagesAt + 2 >= args.size()) {
+            std::fprintf(stderr, "skingen: --languages needs a folder and at least one language\n");
+            return 2;
+        }
+        qmDir = args[languagesAt + 1];
+        languages = args.mid(languagesAt + 2);
+        args = args.mid(0, languagesAt);
+    }
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QStringLiteral("--preview"))) {
-        std::fprintf(stderr, "usage: skingen <skin dir> [--preview <dir>]\n");
+        std::fprintf(stderr, "usage: skingen <skin dir> [--preview <dir>] [--languages <qm dir> <lang>...]\n");
         return 2;
     }
     Writer w(args[1]);
     writeMain(w);
+    if (!writeLanguages(w, qmDir, languages))
+        return 1;
     // The desktop icons (installed into the hicolor theme); not part of the resources.
     bool iconsOk = true;
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
@@ -233,5 +290,5 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "skingen: cannot write previews\n");
         return 1;
     }
-    return w.ok() ? 0 : 1;
+    return w.ok() && skin::textsFit() ? 0 : 1;
 }
