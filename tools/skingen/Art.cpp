@@ -4,6 +4,7 @@
 #include "Canvas.h"
 #include "Icons.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPolygonF>
@@ -126,7 +127,7 @@ void gettingStarted(QPainter &p, bool docHot)
     sentence(p, QRectF(96, rows[1] - 12, 372, 24), two, twoWords);
     //: Step three; %1 is "Save", drawn in bold. About 630 pixels.
     const QString three = say(QT_TRANSLATE_NOOP("Skin", "%1 your ring tone as MP3, M4R, OGG and more"));
-    const Word threeWords[1] = {{say(QT_TRANSLATE_NOOP("Skin", "Save")), pal::text}};
+    const Word threeWords[1] = {{QCoreApplication::translate("Skin", "Save", "the bold word of step three"), pal::text}};
     sentence(p, QRectF(96, rows[2] - 12, 634, 24), three, threeWords);
 
     // Illustration on the right: what a marked selection looks like.

@@ -197,8 +197,12 @@ void transportButton(QPainter &p, int i, const Look &look)
         // Top gloss line.
         p.setPen(QPen(QColor(255, 255, 255, down ? 30 : 70), 1));
         p.drawLine(QPointF(face.left() + 6, face.top() + 1.5), QPointF(face.right() - 6, face.top() + 1.5));
-        const QFont f = uiFont(14, QFont::Bold);
+        // The face is fixed: a longer word in another language takes a smaller size.
         const QString save = say(QT_TRANSLATE_NOOP("Skin", "Save"));
+        int px = 14;
+        while (px > 10 && 27 + QFontMetricsF(uiFont(px, QFont::Bold)).horizontalAdvance(save) > face.width() - 8)
+            --px;
+        const QFont f = uiFont(px, QFont::Bold);
         const qreal textW = QFontMetricsF(f).horizontalAdvance(save);
         const qreal groupW = 20 + 7 + textW;
         checkFit(save, groupW, face.width() - 8);
