@@ -106,7 +106,6 @@ void gettingStarted(QPainter &p, bool docHot)
         badge(p, QPointF(72, rows[i]), i + 1);
 
     const QFont step = uiFont(15);
-    const QFont strong = uiFont(15, QFont::Bold);
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     //: Step one: the word before the document icon, which stands at a fixed place 50 pixels on.
     textIn(p, QRectF(96, rows[0] - 12, 50, 24), say(QT_TRANSLATE_NOOP("Skin", "Click")), step, pal::text, left);
