@@ -682,6 +682,130 @@ Soll sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Get started</source>
+        <translation>Los geht’s</translation>
+    </message>
+    <message>
+        <source>Make a ring tone in three easy steps</source>
+        <translation>Ein Klingelton in drei einfachen Schritten</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <extracomment>Step one: the word before the document icon, which stands at a fixed place 50 pixels on.</extracomment>
+        <translation>Mit</translation>
+    </message>
+    <message>
+        <source>to open an audio or video file</source>
+        <extracomment>Step one: the words after the document icon.</extracomment>
+        <translation>Audio oder Video öffnen</translation>
+    </message>
+    <message>
+        <source>%1 it and mark the %2 and the %3</source>
+        <extracomment>Step two; %1 is &quot;Play&quot;, %2 &quot;begin&quot; and %3 &quot;end&quot;, drawn in bold. About 370 pixels.</extracomment>
+        <translation>%1 und %2 und %3 markieren</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>begin</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>%1 your ring tone as MP3, M4R, OGG and more</source>
+        <extracomment>Step three; %1 is &quot;Save&quot;, drawn in bold. About 630 pixels.</extracomment>
+        <translation>%1 Sie Ihren Klingelton als MP3, M4R, OGG und mehr</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>the bold word of step three</comment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Opens MP3, WMA, WAV, AMR, WMV, AVI, MPG and more</source>
+        <translation>Öffnet MP3, WMA, WAV, AMR, WMV, AVI, MPG und mehr</translation>
+    </message>
+    <message>
+        <source>File(F)</source>
+        <extracomment>A menu name; keep &quot;(F)&quot;: Alt+F opens the menu in every language.</extracomment>
+        <translation>Datei(F)</translation>
+    </message>
+    <message>
+        <source>Tools(T)</source>
+        <extracomment>A menu name; keep &quot;(T)&quot;: Alt+T opens the menu in every language.</extracomment>
+        <translation>Extras(T)</translation>
+    </message>
+    <message>
+        <source>Setting(S)</source>
+        <extracomment>A menu name; keep &quot;(S)&quot;: Alt+S opens the menu in every language.</extracomment>
+        <translation>Optionen(S)</translation>
+    </message>
+    <message>
+        <source>About(A)</source>
+        <extracomment>A menu name; keep &quot;(A)&quot;: Alt+A opens the menu in every language.</extracomment>
+        <translation>Über(A)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>POSITION</source>
+        <translation>POSITION</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Cut the best part. Ring with it.</source>
+        <translation>Das Beste heraus. Als Klingelton.</translation>
+    </message>
+    <message>
+        <source>Click the track to seek · drag a handle to move it</source>
+        <translation>Klicken: dorthin springen · Griff ziehen: Marke verschieben</translation>
+    </message>
+    <message>
+        <source>Playhead</source>
+        <translation>Abspielkopf</translation>
+    </message>
+    <message>
+        <source>Decoding...</source>
+        <translation>Dekodieren...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Speichern...</translation>
+    </message>
+</context>
+<context>
     <name>SkinLabelAccessible</name>
     <message>
         <source>%1, %2</source>

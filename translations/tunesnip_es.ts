@@ -682,6 +682,130 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Get started</source>
+        <translation>Primeros pasos</translation>
+    </message>
+    <message>
+        <source>Make a ring tone in three easy steps</source>
+        <translation>Un tono de llamada en tres sencillos pasos</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <extracomment>Step one: the word before the document icon, which stands at a fixed place 50 pixels on.</extracomment>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <source>to open an audio or video file</source>
+        <extracomment>Step one: the words after the document icon.</extracomment>
+        <translation>para abrir audio o vídeo</translation>
+    </message>
+    <message>
+        <source>%1 it and mark the %2 and the %3</source>
+        <extracomment>Step two; %1 is &quot;Play&quot;, %2 &quot;begin&quot; and %3 &quot;end&quot;, drawn in bold. About 370 pixels.</extracomment>
+        <translation>%1 y marque el %2 y el %3</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzca</translation>
+    </message>
+    <message>
+        <source>begin</source>
+        <translation>inicio</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>final</translation>
+    </message>
+    <message>
+        <source>%1 your ring tone as MP3, M4R, OGG and more</source>
+        <extracomment>Step three; %1 is &quot;Save&quot;, drawn in bold. About 630 pixels.</extracomment>
+        <translation>%1 su tono de llamada en MP3, M4R, OGG y más</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>the bold word of step three</comment>
+        <translation>Guarde</translation>
+    </message>
+    <message>
+        <source>Opens MP3, WMA, WAV, AMR, WMV, AVI, MPG and more</source>
+        <translation>Abre MP3, WMA, WAV, AMR, WMV, AVI, MPG y más</translation>
+    </message>
+    <message>
+        <source>File(F)</source>
+        <extracomment>A menu name; keep &quot;(F)&quot;: Alt+F opens the menu in every language.</extracomment>
+        <translation>Archivo(F)</translation>
+    </message>
+    <message>
+        <source>Tools(T)</source>
+        <extracomment>A menu name; keep &quot;(T)&quot;: Alt+T opens the menu in every language.</extracomment>
+        <translation>Útiles(T)</translation>
+    </message>
+    <message>
+        <source>Setting(S)</source>
+        <extracomment>A menu name; keep &quot;(S)&quot;: Alt+S opens the menu in every language.</extracomment>
+        <translation>Ajustes(S)</translation>
+    </message>
+    <message>
+        <source>About(A)</source>
+        <extracomment>A menu name; keep &quot;(A)&quot;: Alt+A opens the menu in every language.</extracomment>
+        <translation>Acerca(A)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>POSITION</source>
+        <translation>POSICIÓN</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Opinión</translation>
+    </message>
+    <message>
+        <source>Cut the best part. Ring with it.</source>
+        <translation>Corta lo mejor. Úsalo de tono.</translation>
+    </message>
+    <message>
+        <source>Click the track to seek · drag a handle to move it</source>
+        <translation>Pulse la pista para ir · arrastre un tirador para moverlo</translation>
+    </message>
+    <message>
+        <source>Playhead</source>
+        <translation>Cabezal</translation>
+    </message>
+    <message>
+        <source>Decoding...</source>
+        <translation>Decodificando...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Guardando...</translation>
+    </message>
+</context>
+<context>
     <name>SkinLabelAccessible</name>
     <message>
         <source>%1, %2</source>

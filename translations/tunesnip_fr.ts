@@ -682,6 +682,130 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Get started</source>
+        <translation>Pour commencer</translation>
+    </message>
+    <message>
+        <source>Make a ring tone in three easy steps</source>
+        <translation>Une sonnerie en trois étapes simples</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <extracomment>Step one: the word before the document icon, which stands at a fixed place 50 pixels on.</extracomment>
+        <translation>Avec</translation>
+    </message>
+    <message>
+        <source>to open an audio or video file</source>
+        <extracomment>Step one: the words after the document icon.</extracomment>
+        <translation>ouvrez un son ou une vidéo</translation>
+    </message>
+    <message>
+        <source>%1 it and mark the %2 and the %3</source>
+        <extracomment>Step two; %1 is &quot;Play&quot;, %2 &quot;begin&quot; and %3 &quot;end&quot;, drawn in bold. About 370 pixels.</extracomment>
+        <translation>%1 et marquez le %2 et la %3</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Écoutez</translation>
+    </message>
+    <message>
+        <source>begin</source>
+        <translation>début</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>%1 your ring tone as MP3, M4R, OGG and more</source>
+        <extracomment>Step three; %1 is &quot;Save&quot;, drawn in bold. About 630 pixels.</extracomment>
+        <translation>%1 votre sonnerie en MP3, M4R, OGG et plus</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>the bold word of step three</comment>
+        <translation>Enregistrez</translation>
+    </message>
+    <message>
+        <source>Opens MP3, WMA, WAV, AMR, WMV, AVI, MPG and more</source>
+        <translation>Ouvre MP3, WMA, WAV, AMR, WMV, AVI, MPG et plus encore</translation>
+    </message>
+    <message>
+        <source>File(F)</source>
+        <extracomment>A menu name; keep &quot;(F)&quot;: Alt+F opens the menu in every language.</extracomment>
+        <translation>Fichier(F)</translation>
+    </message>
+    <message>
+        <source>Tools(T)</source>
+        <extracomment>A menu name; keep &quot;(T)&quot;: Alt+T opens the menu in every language.</extracomment>
+        <translation>Outils(T)</translation>
+    </message>
+    <message>
+        <source>Setting(S)</source>
+        <extracomment>A menu name; keep &quot;(S)&quot;: Alt+S opens the menu in every language.</extracomment>
+        <translation>Réglages(S)</translation>
+    </message>
+    <message>
+        <source>About(A)</source>
+        <extracomment>A menu name; keep &quot;(A)&quot;: Alt+A opens the menu in every language.</extracomment>
+        <translation>À propos(A)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>POSITION</source>
+        <translation>POSITION</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vue</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>Cut the best part. Ring with it.</source>
+        <translation>Le meilleur passage, en sonnerie.</translation>
+    </message>
+    <message>
+        <source>Click the track to seek · drag a handle to move it</source>
+        <translation>Cliquez pour vous placer · glissez une poignée pour la déplacer</translation>
+    </message>
+    <message>
+        <source>Playhead</source>
+        <translation>Tête de lecture</translation>
+    </message>
+    <message>
+        <source>Decoding...</source>
+        <translation>Décodage...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Enregistrement...</translation>
+    </message>
+</context>
+<context>
     <name>SkinLabelAccessible</name>
     <message>
         <source>%1, %2</source>

@@ -682,6 +682,130 @@ Deseja substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Get started</source>
+        <translation>Primeiros passos</translation>
+    </message>
+    <message>
+        <source>Make a ring tone in three easy steps</source>
+        <translation>Um toque em três passos simples</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <extracomment>Step one: the word before the document icon, which stands at a fixed place 50 pixels on.</extracomment>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>to open an audio or video file</source>
+        <extracomment>Step one: the words after the document icon.</extracomment>
+        <translation>para abrir áudio ou vídeo</translation>
+    </message>
+    <message>
+        <source>%1 it and mark the %2 and the %3</source>
+        <extracomment>Step two; %1 is &quot;Play&quot;, %2 &quot;begin&quot; and %3 &quot;end&quot;, drawn in bold. About 370 pixels.</extracomment>
+        <translation>%1 e marque o %2 e o %3</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduza</translation>
+    </message>
+    <message>
+        <source>begin</source>
+        <translation>início</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>fim</translation>
+    </message>
+    <message>
+        <source>%1 your ring tone as MP3, M4R, OGG and more</source>
+        <extracomment>Step three; %1 is &quot;Save&quot;, drawn in bold. About 630 pixels.</extracomment>
+        <translation>%1 seu toque em MP3, M4R, OGG e mais</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>the bold word of step three</comment>
+        <translation>Salve</translation>
+    </message>
+    <message>
+        <source>Opens MP3, WMA, WAV, AMR, WMV, AVI, MPG and more</source>
+        <translation>Abre MP3, WMA, WAV, AMR, WMV, AVI, MPG e mais</translation>
+    </message>
+    <message>
+        <source>File(F)</source>
+        <extracomment>A menu name; keep &quot;(F)&quot;: Alt+F opens the menu in every language.</extracomment>
+        <translation>Arquivo(F)</translation>
+    </message>
+    <message>
+        <source>Tools(T)</source>
+        <extracomment>A menu name; keep &quot;(T)&quot;: Alt+T opens the menu in every language.</extracomment>
+        <translation>Recursos(T)</translation>
+    </message>
+    <message>
+        <source>Setting(S)</source>
+        <extracomment>A menu name; keep &quot;(S)&quot;: Alt+S opens the menu in every language.</extracomment>
+        <translation>Ajustes(S)</translation>
+    </message>
+    <message>
+        <source>About(A)</source>
+        <extracomment>A menu name; keep &quot;(A)&quot;: Alt+A opens the menu in every language.</extracomment>
+        <translation>Sobre(A)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>POSITION</source>
+        <translation>POSIÇÃO</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Seleção</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Opinião</translation>
+    </message>
+    <message>
+        <source>Cut the best part. Ring with it.</source>
+        <translation>Corte o melhor. Use como toque.</translation>
+    </message>
+    <message>
+        <source>Click the track to seek · drag a handle to move it</source>
+        <translation>Clique na faixa para ir · arraste uma alça para movê-la</translation>
+    </message>
+    <message>
+        <source>Playhead</source>
+        <translation>Cursor</translation>
+    </message>
+    <message>
+        <source>Decoding...</source>
+        <translation>Decodificando...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Salvando...</translation>
+    </message>
+</context>
+<context>
     <name>SkinLabelAccessible</name>
     <message>
         <source>%1, %2</source>

@@ -682,6 +682,130 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Skin</name>
+    <message>
+        <source>Get started</source>
+        <translation>С чего начать</translation>
+    </message>
+    <message>
+        <source>Make a ring tone in three easy steps</source>
+        <translation>Рингтон за три простых шага</translation>
+    </message>
+    <message>
+        <source>Click</source>
+        <extracomment>Step one: the word before the document icon, which stands at a fixed place 50 pixels on.</extracomment>
+        <translation>Клик</translation>
+    </message>
+    <message>
+        <source>to open an audio or video file</source>
+        <extracomment>Step one: the words after the document icon.</extracomment>
+        <translation>открывает аудио или видео</translation>
+    </message>
+    <message>
+        <source>%1 it and mark the %2 and the %3</source>
+        <extracomment>Step two; %1 is &quot;Play&quot;, %2 &quot;begin&quot; and %3 &quot;end&quot;, drawn in bold. About 370 pixels.</extracomment>
+        <translation>%1 и отметьте %2 и %3</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Слушайте</translation>
+    </message>
+    <message>
+        <source>begin</source>
+        <translation>начало</translation>
+    </message>
+    <message>
+        <source>end</source>
+        <translation>конец</translation>
+    </message>
+    <message>
+        <source>%1 your ring tone as MP3, M4R, OGG and more</source>
+        <extracomment>Step three; %1 is &quot;Save&quot;, drawn in bold. About 630 pixels.</extracomment>
+        <translation>%1 рингтон в MP3, M4R, OGG и других форматах</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <comment>the bold word of step three</comment>
+        <translation>Сохраните</translation>
+    </message>
+    <message>
+        <source>Opens MP3, WMA, WAV, AMR, WMV, AVI, MPG and more</source>
+        <translation>Открывает MP3, WMA, WAV, AMR, WMV, AVI, MPG и другие</translation>
+    </message>
+    <message>
+        <source>File(F)</source>
+        <extracomment>A menu name; keep &quot;(F)&quot;: Alt+F opens the menu in every language.</extracomment>
+        <translation>Файл(F)</translation>
+    </message>
+    <message>
+        <source>Tools(T)</source>
+        <extracomment>A menu name; keep &quot;(T)&quot;: Alt+T opens the menu in every language.</extracomment>
+        <translation>Сервис(T)</translation>
+    </message>
+    <message>
+        <source>Setting(S)</source>
+        <extracomment>A menu name; keep &quot;(S)&quot;: Alt+S opens the menu in every language.</extracomment>
+        <translation>Настройки(S)</translation>
+    </message>
+    <message>
+        <source>About(A)</source>
+        <extracomment>A menu name; keep &quot;(A)&quot;: Alt+A opens the menu in every language.</extracomment>
+        <translation>Инфо(A)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>POSITION</source>
+        <translation>ПОЗИЦИЯ</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Длина</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Отзыв</translation>
+    </message>
+    <message>
+        <source>Cut the best part. Ring with it.</source>
+        <translation>Вырежьте лучшее. Пусть звучит.</translation>
+    </message>
+    <message>
+        <source>Click the track to seek · drag a handle to move it</source>
+        <translation>Щелчок — переход · перетащите маркер, чтобы сдвинуть</translation>
+    </message>
+    <message>
+        <source>Playhead</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>Decoding...</source>
+        <translation>Декодирование...</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>Сохранение...</translation>
+    </message>
+</context>
+<context>
     <name>SkinLabelAccessible</name>
     <message>
         <source>%1, %2</source>

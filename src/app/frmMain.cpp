@@ -9,6 +9,7 @@
 #include "dialogs/CCommonDialogs.h"
 #include "editor/AppIdentity.h"
 #include "editor/EditorSession.h"
+#include "platform/Language.h"
 #include "platform/TempFolder.h"
 #include "settings/EffectsSettings.h"
 #include "timeline/TimelinePanel.h"
@@ -46,7 +47,7 @@ frmMain::frmMain(const AppPaths& paths, const MainServices& services, QWidget* p
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSizeF(8.25);
     setFont(f);
-    setSkin(QStringLiteral(":/skin/main/background.png"));
+    setSkin(localizedFile(QStringLiteral(":/skin/main/background.png"), QLocale()));  // its words in the program's language
     if (skin().isNull())
         setFixedSize(765, 565);
     designed_.insert(this, {QRect(0, 0, width(), height()), 0, true});

@@ -8,6 +8,7 @@
 #include "editor/EditorSession.h"
 #include "timeline/TimelineGeometry.h"
 #include "timeline/TimelinePanel.h"
+#include "platform/Language.h"
 #include "platform/SkinPicture.h"
 
 #include <QCoreApplication>
@@ -16,10 +17,17 @@
 
 namespace {
 
+// The path of a main window picture in the program's language: "<name>_<lang>.png" where the
+// picture carries words drawn in that language, "<name>.png" (English) otherwise.
+QString mainPicturePath(const QString& name)
+{
+    return localizedFile(QStringLiteral(":/skin/main/") + name + QStringLiteral(".png"), QLocale());
+}
+
 // A main window picture for a screen of `dpr` device pixels per logical pixel.
 QPixmap skinPicture(const QString& name, qreal dpr)
 {
-    return skinPixmap(QStringLiteral(":/skin/main/") + name + QStringLiteral(".png"), dpr);
+    return skinPixmap(mainPicturePath(name), dpr);
 }
 
 // A picture store: never visible, it only carries artwork for the hover and pressed looks.
@@ -155,7 +163,7 @@ void frmMain::buildControls()
 void frmMain::buildTimelinePanel()
 {
     auto pictures = [](qreal dpr) {
-        auto art = [dpr](const QString& name) { return skinImage(QStringLiteral(":/skin/main/") + name + QStringLiteral(".png"), dpr); };
+        auto art = [dpr](const QString& name) { return skinImage(mainPicturePath(name), dpr); };
         return TimelineArt{art(QStringLiteral("timeline")),
                            art(QStringLiteral("playhead_top")), art(QStringLiteral("playhead_line")),
                            art(QStringLiteral("playhead_bottom")), art(QStringLiteral("sel1_top")),

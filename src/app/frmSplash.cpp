@@ -1,6 +1,7 @@
 #include "app/frmSplash.h"
 
 #include "editor/AppIdentity.h"
+#include "platform/Language.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -33,7 +34,7 @@ frmSplash::frmSplash(std::function<void()> showMain, QWidget* parent)
     QFont f(QStringLiteral("Tahoma"));
     f.setPointSizeF(9);
     setFont(f);
-    setSkin(QStringLiteral(":/skin/splash/splash.png"));
+    setSkin(localizedFile(QStringLiteral(":/skin/splash/splash.png"), QLocale()));  // its tagline in the program's language
     if (skin().isNull())
         setFixedSize(400, 200);
 

@@ -116,6 +116,10 @@ QString ruleBroken(const Message& m)
         return QStringLiteral("its line breaks at the start or the end differ from the source's");
     if (m.source.count(QLatin1Char('\n')) != m.translation.count(QLatin1Char('\n')))
         return QStringLiteral("it has another number of lines than the source");
+    // A menu name drawn in the skin ends with its key letter in brackets, the same in every language.
+    static const QRegularExpression keyLetter(QStringLiteral("\\([A-Z]\\)$"));
+    if (keyLetter.match(m.source).captured(0) != keyLetter.match(m.translation).captured(0))
+        return QStringLiteral("its key letter in brackets differs from the source's");
     if (m.source.endsWith(QLatin1String(".mp3")) != m.translation.endsWith(QLatin1String(".mp3")))
         return QStringLiteral("a file name must keep its extension");
     return {};
@@ -145,7 +149,8 @@ TEST(Translations, EveryFileIsCompleteForTheTextsOfTheSources)
         lupdate.setWorkingDirectory(QStringLiteral(TS_SOURCE_DIR));
         lupdate.start(QStringLiteral(TS_LUPDATE), {"-silent", "-locations", "none", "-extensions", "cpp,h",
                                                    QStringLiteral(TS_SOURCE_DIR "/src"),
-                                                   QStringLiteral(TS_SOURCE_DIR "/tools/settingsart"), "-ts", copy});
+                                                   QStringLiteral(TS_SOURCE_DIR "/tools/settingsart"),
+                                                   QStringLiteral(TS_SOURCE_DIR "/tools/skingen"), "-ts", copy});
         ASSERT_TRUE(lupdate.waitForFinished(120000)) << "lupdate did not end";
         ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
         const std::vector<Message> committed = readTs(tsFile(language));
@@ -186,6 +191,9 @@ TEST(Translations, TheRulesCatchABrokenTranslation)
     EXPECT_TRUE(broken("MP3 Files(*.mp3)", "MP3-Dateien"));
     EXPECT_TRUE(broken("\nFile not found.\nCheck the file name and try again.", "Datei nicht gefunden. Prüfen Sie den Namen."));
     EXPECT_TRUE(broken(" (ring tone).mp3", " (Klingelton)"));
+    EXPECT_FALSE(broken("Tools(T)", "工具(T)"));
+    EXPECT_TRUE(broken("Tools(T)", "Extras(E)"));
+    EXPECT_TRUE(broken("Tools(T)", "Extras"));
 }
 
 TEST(Translations, TheProgramSpeaksTheLanguageItIsGiven)

@@ -105,9 +105,12 @@ TEST(SkinPicture, TheCompiledSkinShowsEveryPictureAtTwiceTheSizeDrawnAnew)
     QStringList windows = {":/skin/main/background.png", ":/skin/splash/splash.png",
                            ":/settings/background.png", ":/settings/effects.png"};
     // The settings pages are drawn in every language the program speaks as well.
-    for (const char* language : {"de", "fr", "es", "pt_BR", "ru", "zh_CN"})
+    for (const char* language : {"de", "fr", "es", "pt_BR", "ru", "zh_CN"}) {
         for (const char* page : {"background", "effects"})
             windows << QStringLiteral(":/settings/%1_%2.png").arg(page, language);
+        windows << QStringLiteral(":/skin/main/background_%1.png").arg(language)
+                << QStringLiteral(":/skin/splash/splash_%1.png").arg(language);
+    }
     int checked = 0;
     for (const QString& root : {QStringLiteral(":/skin"), QStringLiteral(":/settings")}) {
         QDirIterator it(root, {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
@@ -131,8 +134,32 @@ TEST(SkinPicture, TheCompiledSkinShowsEveryPictureAtTwiceTheSizeDrawnAnew)
                         << path.toStdString() << " " << x << "," << y;
         }
     }
-    // 43 of the main window, the splash, the two settings pages in seven languages and its glyph
-    EXPECT_EQ(checked, 59);
+    // 43 of the main window, the splash, 11 worded pictures of the main window and the splash in
+    // each of six languages, the two settings pages in seven languages and its glyph
+    EXPECT_EQ(checked, 125);
     for (const QString& window : windows)
         EXPECT_TRUE(QFile::exists(window)) << window.toStdString();
+}
+
+TEST(SkinPicture, TheWordedPicturesComeInEveryLanguageAtTheirEnglishSize)
+{
+    Q_INIT_RESOURCE(skin);
+    // The pictures whose words are drawn in them: the program picks "<name>_<lang>.png" and
+    // puts it where the English one goes, so it must have the same size and shape.
+    const QStringList worded = {"main/background", "main/menu_light_0", "main/menu_light_1", "main/menu_light_2",
+                                "main/menu_light_3", "main/ctrl_light_6", "main/ctrl_press_6", "main/timeline",
+                                "main/decode_panel", "main/save_panel", "splash/splash"};
+    for (const char* language : {"de", "fr", "es", "pt_BR", "ru", "zh_CN"})
+        for (const QString& name : worded) {
+            const QString english = QStringLiteral(":/skin/%1.png").arg(name);
+            const QString translated = QStringLiteral(":/skin/%1_%2.png").arg(name, language);
+            const QImage one(english), other(translated);
+            ASSERT_FALSE(other.isNull()) << translated.toStdString();
+            ASSERT_EQ(other.size(), one.size()) << translated.toStdString();
+            EXPECT_NE(other, one) << translated.toStdString() << " shows the English words";
+            for (int y = 0; y < one.height(); ++y)
+                for (int x = 0; x < one.width(); ++x)
+                    ASSERT_EQ(isMagenta(other.pixel(x, y)), isMagenta(one.pixel(x, y)))
+                        << translated.toStdString() << " " << x << "," << y;
+        }
 }

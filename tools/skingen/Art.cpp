@@ -4,9 +4,11 @@
 #include "Canvas.h"
 #include "Icons.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPolygonF>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -50,13 +52,47 @@ QPolygonF handleShape(qreal x, qreal tipY, bool down, qreal scale = 1)
                       QPointF(x - w, tipY + s * 4 * scale)});
 }
 
+// A word of a sentence drawn in bold in its own colour.
+struct Word
+{
+    QString text;
+    QColor color;
+};
+
+// Draws `pattern` left-aligned in `box`, each "%n" replaced by words[n - 1] in bold and the rest
+// in the regular face; a sentence wider than the box is reported.
+template <size_t N>
+void sentence(QPainter &p, const QRectF &box, const QString &pattern, const Word (&words)[N])
+{
+    const QFont step = uiFont(15);
+    const QFont strong = uiFont(15, QFont::Bold);
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    qreal x = box.left();
+    auto run = [&](const QString &s, const QFont &f, const QColor &c) {
+        if (s.isEmpty())
+            return;
+        textIn(p, QRectF(x, box.top(), box.right() - x, box.height()), s, f, c, left);
+        x += QFontMetricsF(f).horizontalAdvance(s);
+    };
+    static const QRegularExpression marker(QStringLiteral("%([1-9])"));
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch &m : marker.globalMatch(pattern)) {
+        run(pattern.mid(from, m.capturedStart() - from), step, pal::text);
+        const size_t n = static_cast<size_t>(m.captured(1).toInt());
+        if (n >= 1 && n <= N)
+            run(words[n - 1].text, strong, words[n - 1].color);
+        from = m.capturedEnd();
+    }
+    run(pattern.mid(from), step, pal::text);
+}
+
 } // namespace
 
 void gettingStarted(QPainter &p, bool docHot)
 {
-    textIn(p, QRectF(58, 132, 400, 28), QStringLiteral("Get started"), uiFont(21, QFont::Bold), pal::text,
+    textIn(p, QRectF(58, 132, 400, 28), say(QT_TRANSLATE_NOOP("Skin", "Get started")), uiFont(21, QFont::Bold), pal::text,
            Qt::AlignLeft | Qt::AlignVCenter);
-    textIn(p, QRectF(59, 162, 400, 18), QStringLiteral("Make a ring tone in three easy steps"), uiFont(13),
+    textIn(p, QRectF(59, 162, 400, 18), say(QT_TRANSLATE_NOOP("Skin", "Make a ring tone in three easy steps")), uiFont(13),
            pal::textMuted, Qt::AlignLeft | Qt::AlignVCenter);
 
     const qreal rows[3] = {238, 292, 346};
@@ -70,35 +106,28 @@ void gettingStarted(QPainter &p, bool docHot)
         badge(p, QPointF(72, rows[i]), i + 1);
 
     const QFont step = uiFont(15);
-    const QFont strong = uiFont(15, QFont::Bold);
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    textIn(p, QRectF(96, rows[0] - 12, 50, 24), QStringLiteral("Click"), step, pal::text, left);
+    //: Step one: the word before the document icon, which stands at a fixed place 50 pixels on.
+    textIn(p, QRectF(96, rows[0] - 12, 50, 24), say(QT_TRANSLATE_NOOP("Skin", "Click")), step, pal::text, left);
     const QRectF doc(146, 220, 31, 36);
     if (docHot)
         roundedPanel(p, doc, 5, QColor(246, 253, 254), pal::hoverFill, pal::hoverEdge);
     icon::document(p, doc, docHot);
-    textIn(p, QRectF(184, rows[0] - 12, 280, 24), QStringLiteral("to open an audio or video file"), step,
+    //: Step one: the words after the document icon.
+    textIn(p, QRectF(184, rows[0] - 12, 280, 24), say(QT_TRANSLATE_NOOP("Skin", "to open an audio or video file")), step,
            pal::text, left);
 
     // Step two names the actions in bold, the way the buttons show them.
-    qreal x = 96;
-    auto run = [&](const QString &s, const QFont &f, const QColor &c) {
-        textIn(p, QRectF(x, rows[1] - 12, 300, 24), s, f, c, left);
-        x += QFontMetricsF(f).horizontalAdvance(s);
-    };
-    run(QStringLiteral("Play"), strong, pal::text);
-    run(QStringLiteral(" it and mark the "), step, pal::text);
-    run(QStringLiteral("begin"), strong, pal::selBegin);
-    run(QStringLiteral(" and the "), step, pal::text);
-    run(QStringLiteral("end"), strong, pal::selEnd);
-
-    x = 96;
-    auto run3 = [&](const QString &s, const QFont &f, const QColor &c) {
-        textIn(p, QRectF(x, rows[2] - 12, 400, 24), s, f, c, left);
-        x += QFontMetricsF(f).horizontalAdvance(s);
-    };
-    run3(QStringLiteral("Save"), strong, pal::text);
-    run3(QStringLiteral(" your ring tone as MP3, M4R, OGG and more"), step, pal::text);
+    //: Step two; %1 is "Play", %2 "begin" and %3 "end", drawn in bold. About 370 pixels.
+    const QString two = say(QT_TRANSLATE_NOOP("Skin", "%1 it and mark the %2 and the %3"));
+    const Word twoWords[3] = {{say(QT_TRANSLATE_NOOP("Skin", "Play")), pal::text},
+                              {say(QT_TRANSLATE_NOOP("Skin", "begin")), pal::selBegin},
+                              {say(QT_TRANSLATE_NOOP("Skin", "end")), pal::selEnd}};
+    sentence(p, QRectF(96, rows[1] - 12, 372, 24), two, twoWords);
+    //: Step three; %1 is "Save", drawn in bold. About 630 pixels.
+    const QString three = say(QT_TRANSLATE_NOOP("Skin", "%1 your ring tone as MP3, M4R, OGG and more"));
+    const Word threeWords[1] = {{QCoreApplication::translate("Skin", "Save", "the bold word of step three"), pal::text}};
+    sentence(p, QRectF(96, rows[2] - 12, 634, 24), three, threeWords);
 
     // Illustration on the right: what a marked selection looks like.
     const QRectF ill(478, 178, 252, 150);
@@ -107,7 +136,7 @@ void gettingStarted(QPainter &p, bool docHot)
     waveformWithSelection(p, ill.adjusted(14, 16, -14, -16), 0.34, 0.68);
 
     textIn(p, QRectF(58, 404, 672, 18),
-           QStringLiteral("Opens MP3, WMA, WAV, AMR, WMV, AVI, MPG and more"), uiFont(12), pal::textMuted,
+           say(QT_TRANSLATE_NOOP("Skin", "Opens MP3, WMA, WAV, AMR, WMV, AVI, MPG and more")), uiFont(12), pal::textMuted,
            Qt::AlignLeft | Qt::AlignVCenter);
     p.save();
     p.setPen(QPen(pal::lineSoft, 1));

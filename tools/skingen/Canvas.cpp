@@ -1,7 +1,11 @@
 // Shared drawing primitives of the skin generator.
 #include "Canvas.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLinearGradient>
+
+#include <cstdio>
 
 namespace skin {
 
@@ -57,9 +61,32 @@ void roundedPanel(QPainter &p, const QRectF &r, qreal radius, const QColor &top,
     p.restore();
 }
 
+namespace {
+bool allFit = true;
+} // namespace
+
+QString say(const char *source)
+{
+    return QCoreApplication::translate("Skin", source);
+}
+
+void checkFit(const QString &text, qreal needed, qreal room)
+{
+    if (needed <= room + 0.5)
+        return;
+    std::fprintf(stderr, "skingen: \"%s\" needs %.1f pixels, its place has %.1f\n", qPrintable(text), needed, room);
+    allFit = false;
+}
+
+bool textsFit()
+{
+    return allFit;
+}
+
 void textIn(QPainter &p, const QRectF &box, const QString &text, const QFont &font,
             const QColor &color, Qt::Alignment align)
 {
+    checkFit(text, QFontMetricsF(font).horizontalAdvance(text), box.width());
     p.save();
     p.setFont(font);
     p.setPen(color);

@@ -64,7 +64,19 @@ QRectF crisp(const QRectF &r);
 void roundedPanel(QPainter &p, const QRectF &r, qreal radius, const QColor &top,
                   const QColor &bottom, const QColor &edge);
 
-// Draws `text` in `box` with the given alignment, font and colour.
+// `source` in the language of the installed translation (context "Skin"); itself without one.
+// Sources are marked with QT_TRANSLATE_NOOP("Skin", ...) so that lupdate reads them.
+QString say(const char *source);
+
+// Records that `text` needs `needed` pixels where it has `room`; a text wider than its room is
+// reported on the error output and makes textsFit() false.
+void checkFit(const QString &text, qreal needed, qreal room);
+
+// True while every text drawn so far fits its place.
+bool textsFit();
+
+// Draws `text` in `box` with the given alignment, font and colour; a text wider than the box is
+// reported (checkFit).
 void textIn(QPainter &p, const QRectF &box, const QString &text, const QFont &font,
             const QColor &color, Qt::Alignment align = Qt::AlignCenter);
 

@@ -95,14 +95,27 @@ void menuStrip(QPainter &p, const Look &look)
     p.setPen(QPen(pal::line, 1));
     p.drawLine(QPointF(0, menuBottom + 0.5), QPointF(width, menuBottom + 0.5));
 
-    static const char *const names[4] = {"File(F)", "Tools(T)", "Setting(S)", "About(A)"};
+    // The letter in brackets is the menu's key (Alt and that letter) in every language.
+    static const char *const names[4] = {
+        //: A menu name; keep "(F)": Alt+F opens the menu in every language.
+        QT_TRANSLATE_NOOP("Skin", "File(F)"),
+        //: A menu name; keep "(T)": Alt+T opens the menu in every language.
+        QT_TRANSLATE_NOOP("Skin", "Tools(T)"),
+        //: A menu name; keep "(S)": Alt+S opens the menu in every language.
+        QT_TRANSLATE_NOOP("Skin", "Setting(S)"),
+        //: A menu name; keep "(A)": Alt+A opens the menu in every language.
+        QT_TRANSLATE_NOOP("Skin", "About(A)")};
     for (int i = 0; i < 4; ++i) {
         const QRect r = menuRects[static_cast<size_t>(i)];
         const bool hot = lit(look, Hot::Menu, i);
         if (hot)
             roundedPanel(p, r, 4, QColor(238, 250, 252), pal::hoverFill, pal::hoverEdge);
-        textIn(p, QRectF(r).translated(0, -0.5), QString::fromLatin1(names[i]), uiFont(12),
-               hot ? pal::accentDark : pal::text);
+        // The places are fixed: a longer name in another language takes a smaller size.
+        const QString name = say(names[i]);
+        int px = 12;
+        while (px > 9 && QFontMetricsF(uiFont(px)).horizontalAdvance(name) > r.width())
+            --px;
+        textIn(p, QRectF(r).translated(0, -0.5), name, uiFont(px), hot ? pal::accentDark : pal::text);
     }
 }
 
@@ -184,13 +197,19 @@ void transportButton(QPainter &p, int i, const Look &look)
         // Top gloss line.
         p.setPen(QPen(QColor(255, 255, 255, down ? 30 : 70), 1));
         p.drawLine(QPointF(face.left() + 6, face.top() + 1.5), QPointF(face.right() - 6, face.top() + 1.5));
-        const QFont f = uiFont(14, QFont::Bold);
-        const qreal textW = QFontMetricsF(f).horizontalAdvance(QStringLiteral("Save"));
+        // The face is fixed: a longer word in another language takes a smaller size.
+        const QString save = say(QT_TRANSLATE_NOOP("Skin", "Save"));
+        int px = 14;
+        while (px > 10 && 27 + QFontMetricsF(uiFont(px, QFont::Bold)).horizontalAdvance(save) > face.width() - 8)
+            --px;
+        const QFont f = uiFont(px, QFont::Bold);
+        const qreal textW = QFontMetricsF(f).horizontalAdvance(save);
         const qreal groupW = 20 + 7 + textW;
+        checkFit(save, groupW, face.width() - 8);
         const qreal x0 = face.left() + (face.width() - groupW) / 2;
         const QColor hole = down ? QColor(14, 124, 146) : hot ? QColor(30, 170, 194) : QColor(24, 156, 180);
         icon::diskGlyph(p, QRectF(x0, face.top() + 5.5 + dy, 20, 20), Qt::white, hole);
-        textIn(p, QRectF(x0 + 27, face.top() + dy, textW + 2, face.height()), QStringLiteral("Save"), f,
+        textIn(p, QRectF(x0 + 27, face.top() + dy, textW + 2, face.height()), save, f,
                Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
         return;
     }
@@ -217,7 +236,7 @@ void transportButton(QPainter &p, int i, const Look &look)
 void timeDisplay(QPainter &p)
 {
     const QRectF frame(295, 486, 87, 31);
-    textIn(p, QRectF(frame.left(), 472, frame.width(), 12), QStringLiteral("POSITION"),
+    textIn(p, QRectF(frame.left(), 472, frame.width(), 12), say(QT_TRANSLATE_NOOP("Skin", "POSITION")),
            uiFont(9, QFont::Bold), pal::textMuted);
     roundedPanel(p, frame, 6, QColor(214, 228, 236), QColor(240, 247, 250), QColor(142, 170, 188));
     roundedPanel(p, frame.adjusted(2, 2, -2, -2), 4, QColor(236, 245, 249), QColor(246, 251, 253),
@@ -229,14 +248,16 @@ void timeDisplay(QPainter &p)
 void selectionTable(QPainter &p)
 {
     const QFont head = uiFont(10, QFont::Bold);
-    const char *const titles[3] = {"Begin", "End", "Length"};
+    const char *const titles[3] = {QT_TRANSLATE_NOOP("Skin", "Begin"),
+                                   QT_TRANSLATE_NOOP("Skin", "End"),
+                                   QT_TRANSLATE_NOOP("Skin", "Length")};
     const int xs[3] = {442, 507, 572};
     for (int c = 0; c < 3; ++c)
-        textIn(p, QRectF(xs[c] - 6, 473, 56, 13), QString::fromLatin1(titles[c]), head, pal::textMuted);
+        textIn(p, QRectF(xs[c] - 6, 473, 56, 13), say(titles[c]), head, pal::textMuted);
     const QFont row = uiFont(11);
-    textIn(p, QRectF(378, 490, 54, 13), QStringLiteral("Selection"), row, pal::text,
+    textIn(p, QRectF(378, 490, 54, 13), say(QT_TRANSLATE_NOOP("Skin", "Selection")), row, pal::text,
            Qt::AlignRight | Qt::AlignVCenter);
-    textIn(p, QRectF(378, 514, 54, 13), QStringLiteral("View"), row, pal::text,
+    textIn(p, QRectF(378, 514, 54, 13), say(QT_TRANSLATE_NOOP("Skin", "View")), row, pal::text,
            Qt::AlignRight | Qt::AlignVCenter);
     for (const int y : {488, 512})
         for (const int x : xs)
@@ -259,7 +280,7 @@ void statusBar(QPainter &p)
     icon::bubble(p, QRectF(fb.left() + 2, fb.top() + 1.5, 14, 14), pal::link);
     QFont f = uiFont(12);
     f.setUnderline(true);
-    textIn(p, QRectF(fb.left() + 20, fb.top(), fb.width() - 20, fb.height()), QStringLiteral("Feedback"), f,
+    textIn(p, QRectF(fb.left() + 20, fb.top(), fb.width() - 20, fb.height()), say(QT_TRANSLATE_NOOP("Skin", "Feedback")), f,
            pal::link, Qt::AlignLeft | Qt::AlignVCenter);
 }
 

@@ -76,7 +76,7 @@ QImage splash(int scale)
     p.setPen(pal::accentLight);
     p.drawText(QPointF(106 + QFontMetricsF(name).horizontalAdvance(QStringLiteral("Tune")), 62),
                QStringLiteral("Snip"));
-    textIn(p, QRectF(108, 70, 280, 18), QStringLiteral("Cut the best part. Ring with it."), uiFont(13),
+    textIn(p, QRectF(108, 70, 280, 18), say(QT_TRANSLATE_NOOP("Skin", "Cut the best part. Ring with it.")), uiFont(13),
            QColor(200, 236, 242), Qt::AlignLeft | Qt::AlignVCenter);
 
     // A dark pill behind the progress text the program writes at (236, 94, 54, 14).

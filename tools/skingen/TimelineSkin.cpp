@@ -7,6 +7,8 @@
 #include <QLinearGradient>
 #include <QPolygonF>
 
+#include <algorithm>
+
 namespace skin {
 
 namespace {
@@ -104,12 +106,21 @@ QImage timelinePanel(int scale)
 
     // Header strip: how to use the track, and which colour is which marker.
     textIn(p, QRectF(16, 12, 420, 20),
-           QStringLiteral("Click the track to seek \u00b7 drag a handle to move it"), uiFont(12),
-           pal::textMuted, Qt::AlignLeft | Qt::AlignVCenter);
-    qreal x = 474;
-    x = legendItem(p, x, 22, pal::playhead, QStringLiteral("Playhead"));
-    x = legendItem(p, x, 22, pal::selBegin, QStringLiteral("Begin"));
-    legendItem(p, x, 22, pal::selEnd, QStringLiteral("End"));
+           say(QT_TRANSLATE_NOOP("Skin", "Click the track to seek · drag a handle to move it")),
+           uiFont(12), pal::textMuted, Qt::AlignLeft | Qt::AlignVCenter);
+    // The legend starts at 474 and ends by 736; longer names move its start to the left, never
+    // over the hint.
+    const QString names[3] = {say(QT_TRANSLATE_NOOP("Skin", "Playhead")),
+                              say(QT_TRANSLATE_NOOP("Skin", "Begin")),
+                              say(QT_TRANSLATE_NOOP("Skin", "End"))};
+    qreal legendW = 0;
+    for (const QString &name : names)
+        legendW += 15 + QFontMetricsF(uiFont(11)).horizontalAdvance(name) + 16;
+    checkFit(names[0] + QLatin1Char(' ') + names[1] + QLatin1Char(' ') + names[2], legendW, 736 - 440);
+    qreal x = std::min<qreal>(474, 736 + 16 - legendW);
+    x = legendItem(p, x, 22, pal::playhead, names[0]);
+    x = legendItem(p, x, 22, pal::selBegin, names[1]);
+    legendItem(p, x, 22, pal::selEnd, names[2]);
 
     ticks(p, laneTop - 0.5, -1);
     ticks(p, laneBottomEnd + 0.5, 1);
@@ -182,7 +193,7 @@ QImage decodePanel(int scale)
     p.setPen(QPen(QColor(150, 176, 194), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(crisp(QRectF(0, 0, 381, 64)));
-    textIn(p, QRectF(10, 7, 300, 20), QStringLiteral("Decoding..."), uiFont(12, QFont::Bold), pal::text,
+    textIn(p, QRectF(10, 7, 300, 20), say(QT_TRANSLATE_NOOP("Skin", "Decoding...")), uiFont(12, QFont::Bold), pal::text,
            Qt::AlignLeft | Qt::AlignVCenter);
     trough(p, QRectF(10, 30, 361, 14));
     p.end();
@@ -199,7 +210,7 @@ QImage savePanel(int scale)
     QImage img = newImage(281, 44, QColor(244, 248, 251), false, scale);
     QPainter p;
     beginPaint(p, img);
-    textIn(p, QRectF(2, 5, 200, 20), QStringLiteral("Saving..."), uiFont(12, QFont::Bold), pal::text,
+    textIn(p, QRectF(2, 5, 200, 20), say(QT_TRANSLATE_NOOP("Skin", "Saving...")), uiFont(12, QFont::Bold), pal::text,
            Qt::AlignLeft | Qt::AlignVCenter);
     trough(p, QRectF(0, 28, 281, 16));
     p.end();

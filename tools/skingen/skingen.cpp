@@ -4,7 +4,13 @@
 // way, for screens with two device pixels per logical pixel). With --preview <dir> it also
 // writes composed previews for review, at both densities.
 //
-// Usage: skingen <skin dir> [--preview <dir>]
+// With --languages, the pictures that carry words are also drawn in each language named, with
+// the texts of the compiled translation <qm dir>/tunesnip_<lang>.qm (context "Skin"), as
+// "<name>_<lang>.png" beside the English picture: the window backgrounds, the menu names' and
+// the save button's hover and pressed looks, the timeline panel and the progress panels. Every
+// text must fit its place; one that does not is reported and the run fails.
+//
+// Usage: skingen <skin dir> [--preview <dir>] [--languages <qm dir> <lang>...]
 #include "Canvas.h"
 #include "MainSkin.h"
 #include "Pictures.h"
@@ -14,6 +20,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <cstdio>
 #include <functional>
@@ -116,6 +123,42 @@ void writeShown(Writer &w, int scale)
     w.put(QStringLiteral("splash/splash.png"), skin::splash(scale));
 }
 
+// The pictures that carry words, at `scale`, named "<name>_<language>.png".
+void writeWords(Writer &w, const QString &language, int scale)
+{
+    namespace mw = skin::mainwin;
+    const QString tail = QLatin1Char('_') + language + QStringLiteral(".png");
+    w.put(QStringLiteral("main/background") + tail, mw::render(Look{}, scale));
+    for (int i = 0; i < 4; ++i)
+        w.put(QStringLiteral("main/menu_light_%1").arg(i) + tail,
+              crop(Look{Hot::Menu, i}, mw::menuRects[static_cast<size_t>(i)], scale));
+    w.put(QStringLiteral("main/ctrl_light_6") + tail, crop(Look{Hot::Transport, 6}, mw::transportRects[6], scale));
+    w.put(QStringLiteral("main/ctrl_press_6") + tail, crop(Look{Hot::Transport, 6, true}, mw::transportRects[6], scale));
+    w.put(QStringLiteral("main/timeline") + tail, skin::timelinePanel(scale));
+    w.put(QStringLiteral("main/decode_panel") + tail, skin::decodePanel(scale));
+    w.put(QStringLiteral("main/save_panel") + tail, skin::savePanel(scale));
+    w.put(QStringLiteral("splash/splash") + tail, skin::splash(scale));
+}
+
+// Draws the worded pictures in each of `languages` with its translation from `qmDir`; false
+// when a translation cannot be loaded.
+bool writeLanguages(Writer &w, const QString &qmDir, const QStringList &languages)
+{
+    for (const QString &language : languages) {
+        QTranslator translator;
+        if (!translator.load(QStringLiteral("tunesnip_") + language, qmDir)) {
+            std::fprintf(stderr, "skingen: no translation tunesnip_%s.qm in %s\n", qPrintable(language),
+                         qPrintable(qmDir));
+            return false;
+        }
+        QCoreApplication::installTranslator(&translator);
+        writeWords(w, language, 1);
+        writeWords(w, language, 2);
+        QCoreApplication::removeTranslator(&translator);
+    }
+    return true;
+}
+
 void writeMain(Writer &w)
 {
     writeShown(w, 1);
@@ -129,20 +172,28 @@ void writeMain(Writer &w)
 // Writes the program's own labels where it puts them, to check they read well on the skin.
 void sampleLabels(QPainter &p)
 {
-    using skin::textIn;
     using skin::uiFont;
+    // Drawn as the program draws them: unchecked, a label may clip its text.
+    const auto textIn = [&p](const QRectF &box, const QString &text, const QFont &font, const QColor &color,
+                             Qt::Alignment align = Qt::AlignCenter) {
+        p.save();
+        p.setFont(font);
+        p.setPen(color);
+        p.drawText(box, static_cast<int>(align), text);
+        p.restore();
+    };
     const QColor ink(11, 77, 109);
     const QColor grey(71, 99, 113);
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    textIn(p, QRectF(96, 16, 87, 14), QStringLiteral("- Ver 1.0.0"), uiFont(11), Qt::white, left);
-    textIn(p, QRectF(372, 76, 370, 16), QStringLiteral("/home/user/Music/Summer Song.mp3"), uiFont(11), grey, left);
-    textIn(p, QRectF(14, 467, 40, 13), QStringLiteral("Start"), uiFont(11), grey, left);
-    textIn(p, QRectF(712, 467, 40, 13), QStringLiteral("End"), uiFont(11), grey, Qt::AlignRight | Qt::AlignVCenter);
-    textIn(p, QRectF(301, 490, 75, 23), QStringLiteral("00:01:23"), uiFont(18), ink);
+    textIn(QRectF(96, 16, 87, 14), QStringLiteral("- Ver 1.0.0"), uiFont(11), Qt::white, left);
+    textIn(QRectF(372, 76, 370, 16), QStringLiteral("/home/user/Music/Summer Song.mp3"), uiFont(11), grey, left);
+    textIn(QRectF(14, 467, 40, 13), QStringLiteral("Start"), uiFont(11), grey, left);
+    textIn(QRectF(712, 467, 40, 13), QStringLiteral("End"), uiFont(11), grey, Qt::AlignRight | Qt::AlignVCenter);
+    textIn(QRectF(301, 490, 75, 23), QStringLiteral("00:01:23"), uiFont(18), ink);
     for (const int y : {490, 514})
         for (const int x : {442, 507, 572})
-            textIn(p, QRectF(x, y, 44, 13), QStringLiteral("00:00:12"), uiFont(10), ink);
-    textIn(p, QRectF(18, 538, 147, 14), QStringLiteral("Select Start Position"), uiFont(11), ink, left);
+            textIn(QRectF(x, y, 44, 13), QStringLiteral("00:00:12"), uiFont(10), ink);
+    textIn(QRectF(18, 538, 147, 14), QStringLiteral("Select Start Position"), uiFont(11), ink, left);
 }
 
 // Composes what the running program would show at `scale`, for a person to review.
@@ -210,13 +261,27 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    QStringList languages;
+    QString qmDir;
+    const qsizetype languagesAt = args.indexOf(QStringLiteral("--languages"));
+    if (languagesAt >= 0) {
+        if (languagesAt + 2 >= args.size()) {
+            std::fprintf(stderr, "skingen: --languages needs a folder and at least one language\n");
+            return 2;
+        }
+        qmDir = args[languagesAt + 1];
+        languages = args.mid(languagesAt + 2);
+        args = args.mid(0, languagesAt);
+    }
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QStringLiteral("--preview"))) {
-        std::fprintf(stderr, "usage: skingen <skin dir> [--preview <dir>]\n");
+        std::fprintf(stderr, "usage: skingen <skin dir> [--preview <dir>] [--languages <qm dir> <lang>...]\n");
         return 2;
     }
     Writer w(args[1]);
     writeMain(w);
+    if (!writeLanguages(w, qmDir, languages))
+        return 1;
     // The desktop icons (installed into the hicolor theme); not part of the resources.
     bool iconsOk = true;
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
@@ -229,9 +294,10 @@ int main(int argc, char **argv)
     }
     if (!w.writeQrc() || !iconsOk)
         return 1;
+    const bool fits = skin::textsFit();  // the previews' sample labels are the program's, not the skin's
     if (args.size() == 4 && !(writePreviews(args[3], 1) && writePreviews(args[3], 2))) {
         std::fprintf(stderr, "skingen: cannot write previews\n");
         return 1;
     }
-    return w.ok() ? 0 : 1;
+    return w.ok() && fits ? 0 : 1;
 }
