@@ -174,7 +174,7 @@ TEST(SelectionHelpers, ASelectionChangedByHandStartsAgainWithItsLength)
     EXPECT_EQ(r.model().selection(), heldAround(p.beginMs, p.endMs));
     // Undone, the hand-made selection is back, and H proposes from its length again.
     r.model().undo();
-    EXPECT_EQ(r.model().selection(), (Selection{0, 12, true, true}));
+    EXPECT_EQ(r.model().selection(), (Selection{0, 12000, true, true}));
     EXPECT_EQ(r.findHook(), 0);
     EXPECT_EQ(r.model().selection(), heldAround(p.beginMs, p.endMs));
 }
@@ -311,6 +311,6 @@ TEST(SelectionHelpers, TrimSaysSoAndChangesNothingWithoutAudibleSound)
     r.session.trimSilence();
     ASSERT_TRUE(none.wait(kWait));
     EXPECT_EQ(r.hints.last(), "No audible sound in the selection: nothing was trimmed.");
-    EXPECT_EQ(r.model().selection(), (Selection{16, 19, true, true}));
+    EXPECT_EQ(r.model().selection(), (Selection{16000, 19000, true, true}));
     EXPECT_EQ(r.undoAll(), 1);
 }
