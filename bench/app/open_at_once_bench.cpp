@@ -149,7 +149,9 @@ int main(int argc, char** argv)
         // The transcoder alone on the same file: the peer of the window's whole decode.
         QElapsedTimer alone;
         alone.start();
-        QProcess::execute(coder, {"-i", input, "-y", "-vn", plainWav});
+        QProcess aloneRun;  // its progress lines are read and dropped
+        aloneRun.start(coder, {"-i", input, "-y", "-vn", plainWav});
+        aloneRun.waitForFinished(-1);
         decodeAlone.push_back(double(alone.nsecsElapsed()) / 1e6);
 
         const Opening before = open(root.filePath("app"), input, false);
