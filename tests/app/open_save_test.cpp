@@ -144,6 +144,9 @@ TEST(OpenFile, QuittingDuringTheDecodeLeavesNoWav)
 TEST(OpenFile, WhileDecodingTheControlsAreOffThePanelShownAndASecondOpenRefused)
 {
     Opened o(8, false);
+    // A transcoder slow to start: its first line comes before any sound is written, while the
+    // window cannot follow the decode yet (once it can, the file opens at once: session_decode).
+    o.rig.useCoderScript("echo 'time=0.00 '; sleep 1; exec REAL_CODER \"$@\"");
     int seen = 0;
     QObject::connect(&o.w->session().decodeRunner(), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (seen++)
