@@ -24,6 +24,7 @@ TimeFieldEditor::TimeFieldEditor(QLabel* label, TimeField field, Apply apply, Cu
 {
     label_->setFocusPolicy(Qt::StrongFocus);
     label_->setCursor(Qt::IBeamCursor);
+    labelObject_ = label;
     label_->installEventFilter(this);
 }
 
@@ -41,6 +42,7 @@ bool TimeFieldEditor::begin()
         edit_->setObjectName(label_->objectName() + QStringLiteral("Edit"));
         edit_->setAlignment(Qt::AlignCenter);
         edit_->setFrame(false);
+        editObject_ = edit_;
         edit_->installEventFilter(this);
         connect(edit_, &QLineEdit::textEdited, this, &TimeFieldEditor::clearError);
     }
@@ -49,7 +51,8 @@ bool TimeFieldEditor::begin()
     const QRect r = label_->geometry();
     edit_->setGeometry(r.adjusted(0, -kEditMargin, 0, kEditMargin));
     clearError();
-    edit_->setText(current_ ? current_(field_) : label_->text());
+    const auto* text = qobject_cast<const QLabel*>(label_.data());
+    edit_->setText(current_ ? current_(field_) : text ? text->text() : QString());
     edit_->show();
     edit_->raise();
     edit_->setFocus(Qt::OtherFocusReason);
@@ -102,7 +105,7 @@ void TimeFieldEditor::clearError()
 
 bool TimeFieldEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == label_) {
+    if (watched == labelObject_) {
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             begin();
@@ -114,7 +117,7 @@ bool TimeFieldEditor::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (watched != edit_)
+    if (watched != editObject_ || !edit_)
         return false;
     switch (event->type()) {
     case QEvent::ShortcutOverride: {

@@ -8,6 +8,7 @@
 
 class QEvent;
 class QLabel;
+class QWidget;
 class QLineEdit;
 
 // Typing a time into one field of the selection row (Begin, End or Length). The label stays what
@@ -49,7 +50,11 @@ private:
     void showError(const QString& why);
     void clearError();
 
-    QPointer<QLabel> label_;
+    QPointer<QWidget> label_;  // a QWidget: still one while the label is being destroyed
+    // The watched objects as plain addresses, only compared: events reach the filter while an
+    // object is being destroyed, when it is no longer a QLabel or a QLineEdit.
+    const QObject* labelObject_ = nullptr;
+    const QObject* editObject_ = nullptr;
     TimeField field_;
     Apply apply_;
     Current current_;
