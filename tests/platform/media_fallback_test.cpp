@@ -4,10 +4,9 @@
 #include "platform/SdlMediaDevice.h"
 #include "platform/WavFile.h"
 
-#include <QElapsedTimer>
+#include <QTest>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -35,10 +34,8 @@ protected:
         EXPECT_EQ(device.send("open " + wav + " alias sound").code, 0) << driver;
         EXPECT_EQ(device.send("play sound").code, 0) << driver;
         // The clock runs: the position leaves 0 (a generous deadline on a busy machine).
-        QElapsedTimer clock;
-        clock.start();
-        while (device.send("status sound position").reply.toLongLong() == 0 && clock.elapsed() < 30000)
-            QThread::msleep(5);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return device.send("status sound position").reply.toLongLong() > 0; }, 30000))
+            << driver;
         EXPECT_GT(device.send("status sound position").reply.toLongLong(), 0) << driver;
         EXPECT_EQ(device.send("status sound length").reply, "2000") << driver;
         EXPECT_EQ(device.send("stop sound").code, 0);

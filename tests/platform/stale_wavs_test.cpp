@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QTest>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -27,15 +27,14 @@ pid_t namedChild(const QByteArray& name)
     const pid_t pid = startNamedChild(name);
     if (pid <= 0)
         return pid;
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 30000) {
-        QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == name.left(15))
-            return pid;
-        ::usleep(2000);
-    }
-    ADD_FAILURE() << "the child never took the name " << name.constData();
+    const bool named = QTest::qWaitFor(
+        [&] {
+            QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+            return comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == name.left(15);
+        },
+        30000);
+    if (!named)
+        ADD_FAILURE() << "the child never took the name " << name.constData();
     return pid;
 }
 
