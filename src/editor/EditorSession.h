@@ -210,6 +210,9 @@ private:
     // The decode ended: the file is no longer followed; `keepSound` leaves a sound playing
     // from it alone (the decode succeeded).
     void stopFollowing(bool keepSound);
+    // The open (or followed) file's sound goes: looping off, playback stopped, the model and the
+    // time labels emptied.
+    void forgetSound();
     // True while a decode is followed, and then `why` (what waits for its end) is hinted.
     bool waitsForDecode(const QString& why);
     // Once the decode's header tells the length and the format of the WAV, stops the decode when

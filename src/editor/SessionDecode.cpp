@@ -65,13 +65,9 @@ void EditorSession::stopFollowing(bool keepSound)
         playback_->followGrowingSound(QString());
         model_.setDecodedEnd(std::nullopt);
     } else {
-        setLooping(false);
         playback_->followGrowingSound(QString());
-        playback_->stop();
+        forgetSound();
         playback_->stopAndClose();
-        model_.setDuration(0);
-        model_.reset();
-        clearTimeLabels(labels_);
     }
     Q_EMIT decodingChanged(false, QString());
     if (keepSound)
@@ -87,4 +83,13 @@ bool EditorSession::waitsForDecode(const QString& why)
         return false;
     Q_EMIT hint(why);
     return true;
+}
+
+void EditorSession::forgetSound()
+{
+    setLooping(false);
+    playback_->stop();
+    model_.setDuration(0);
+    model_.reset();
+    clearTimeLabels(labels_);
 }

@@ -86,14 +86,10 @@ void EditorSession::closeFile()
         return;
     }
     // The closed file's sound goes with it: nothing can play, or be cut from, a closed file.
-    setLooping(false);
-    playback_->stop();
+    forgetSound();
     QFile::remove(paths_.tempWav);
     decodeTarget_.reset();
     Q_EMIT timelineShown(false);
-    model_.setDuration(0);
-    model_.reset();
-    clearTimeLabels(labels_);
     Q_EMIT decodeProgress(0, QStringLiteral("0%"));
     setCaption(tr(kNoFileCaption));
     state_.fileIsOpen = kFalse;
