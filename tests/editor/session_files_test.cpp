@@ -215,6 +215,9 @@ TEST(SessionOpen, ShuttingDownDuringTheDecodeLeavesNoWav)
 TEST(SessionOpen, WhileDecodingTheSessionIsBusyAndASecondOpenIsRefused)
 {
     Opened o(8, false);
+    // A transcoder slow to start: its first line comes before any sound is written, while the
+    // session cannot follow the decode yet (once it can, the file opens at once: session_decode).
+    o.rig.useCoderScript("echo 'time=0.00 '; sleep 1; exec REAL_CODER \"$@\"");
     int seen = 0;
     QObject::connect(&o.s.decodeRunner(), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
         if (seen++)
