@@ -33,6 +33,22 @@
         <source>Cannot open &quot;%1&quot;: its decoded sound needs %2 of free space in %3, but only %4 are free. Make room there and open it again.</source>
         <translation>„%1“ kann nicht geöffnet werden: Sein dekodierter Klang braucht %2 freien Platz in %3, frei sind aber nur %4. Schaffen Sie dort Platz und öffnen Sie die Datei erneut.</translation>
     </message>
+    <message>
+        <source>%1 kB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
 </context>
 <context>
     <name>EditorActions</name>

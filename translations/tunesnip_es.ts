@@ -33,6 +33,22 @@
         <source>Cannot open &quot;%1&quot;: its decoded sound needs %2 of free space in %3, but only %4 are free. Make room there and open it again.</source>
         <translation>No se puede abrir «%1»: su sonido decodificado necesita %2 de espacio libre en %3, pero solo hay %4 libres. Libera espacio allí y vuelve a abrirlo.</translation>
     </message>
+    <message>
+        <source>%1 kB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
 </context>
 <context>
     <name>EditorActions</name>

@@ -33,6 +33,22 @@
         <source>Cannot open &quot;%1&quot;: its decoded sound needs %2 of free space in %3, but only %4 are free. Make room there and open it again.</source>
         <translation>Impossible d&apos;ouvrir « %1 » : le son décodé nécessite %2 d&apos;espace libre dans %3, mais seuls %4 sont disponibles. Libérez de l&apos;espace puis ouvrez-le à nouveau.</translation>
     </message>
+    <message>
+        <source>%1 kB</source>
+        <translation>%1 ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 To</translation>
+    </message>
 </context>
 <context>
     <name>EditorActions</name>

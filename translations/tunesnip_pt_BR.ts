@@ -33,6 +33,22 @@
         <source>Cannot open &quot;%1&quot;: its decoded sound needs %2 of free space in %3, but only %4 are free. Make room there and open it again.</source>
         <translation>Não é possível abrir “%1”: o som decodificado precisa de %2 de espaço livre em %3, mas só há %4 livres. Libere espaço lá e abra-o novamente.</translation>
     </message>
+    <message>
+        <source>%1 kB</source>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 TB</translation>
+    </message>
 </context>
 <context>
     <name>EditorActions</name>

@@ -33,6 +33,22 @@
         <source>Cannot open &quot;%1&quot;: its decoded sound needs %2 of free space in %3, but only %4 are free. Make room there and open it again.</source>
         <translation>Не удаётся открыть «%1»: для декодированного звука нужно %2 свободного места в %3, а свободно только %4. Освободите место и откройте файл снова.</translation>
     </message>
+    <message>
+        <source>%1 kB</source>
+        <translation>%1 КБ</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 ГБ</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <translation>%1 ТБ</translation>
+    </message>
 </context>
 <context>
     <name>EditorActions</name>

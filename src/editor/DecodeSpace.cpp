@@ -1,6 +1,7 @@
 #include "editor/DecodeSpace.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <cmath>
 
 qint64 decodedWavBytes(double seconds, const PcmOutput& format)
@@ -11,17 +12,23 @@ qint64 decodedWavBytes(double seconds, const PcmOutput& format)
 
 QString byteSizeText(qint64 bytes)
 {
-    const char* const units[] = {"bytes", "kB", "MB", "GB", "TB"};
-    double value = double(std::max<qint64>(bytes, 0));
+    // The units are looked up by their English texts so that each language writes its own.
+    static const char* const units[] = {QT_TRANSLATE_NOOP("DecodeSpace", "%1 kB"), QT_TRANSLATE_NOOP("DecodeSpace", "%1 MB"),
+                                        QT_TRANSLATE_NOOP("DecodeSpace", "%1 GB"), QT_TRANSLATE_NOOP("DecodeSpace", "%1 TB")};
+    bytes = std::max<qint64>(bytes, 0);
+    if (bytes < 1000)
+        return QCoreApplication::translate("DecodeSpace", "%1 bytes").arg(bytes);
+    // The unit is chosen for the number as it is shown: 999,999 bytes read "1.0 MB", not "1000 kB".
+    double value = double(bytes) / 1000;
     int unit = 0;
-    while (value >= 1000 && unit < 4) {
+    while (unit < 3 && std::round(value) >= 1000) {
         value /= 1000;
         ++unit;
     }
-    if (unit == 0)
-        return QCoreApplication::translate("DecodeSpace", "%1 bytes").arg(bytes);
-    const QString number = value < 10 ? QString::number(value, 'f', 1) : QString::number(std::lround(value));
-    return number + QLatin1Char(' ') + QLatin1String(units[unit]);
+    const QLocale locale;
+    const bool decimal = std::round(value * 10) < 100;
+    const QString number = decimal ? locale.toString(value, 'f', 1) : locale.toString(qlonglong(std::llround(value)));
+    return QCoreApplication::translate("DecodeSpace", units[unit]).arg(number);
 }
 
 std::optional<QString> spaceShortage(const QString& file, const QString& folder, qint64 needed, qint64 free)

@@ -6,6 +6,7 @@
 #include "transcode/ConsoleRunner.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 using coder_test::ffmpeg;
@@ -24,6 +25,7 @@ TEST(DecodedWavBytes, HoldsOneSecondMoreThanAskedAndAHeader)
 
 TEST(ByteSizeText, DecimalUnitsWithOneDecimalBelowTen)
 {
+    QLocale::setDefault(QLocale::c());
     EXPECT_EQ(byteSizeText(0), "0 bytes");
     EXPECT_EQ(byteSizeText(999), "999 bytes");
     EXPECT_EQ(byteSizeText(1000), "1.0 kB");
@@ -33,10 +35,25 @@ TEST(ByteSizeText, DecimalUnitsWithOneDecimalBelowTen)
     EXPECT_EQ(byteSizeText(1'300'000'000), "1.3 GB");
     EXPECT_EQ(byteSizeText(2'000'000'000'000), "2.0 TB");
     EXPECT_EQ(byteSizeText(5'000'000'000'000'000), "5000 TB");  // no unit above TB
+    // The unit follows the number as it is rounded for showing.
+    EXPECT_EQ(byteSizeText(999'999), "1.0 MB");
+    EXPECT_EQ(byteSizeText(999'499), "999 kB");
+    EXPECT_EQ(byteSizeText(9'960), "10 kB");
+    EXPECT_EQ(byteSizeText(9'949), "9.9 kB");
+    EXPECT_EQ(byteSizeText(999'999'999), "1.0 GB");
+}
+
+TEST(ByteSizeText, WritesTheNumberAsTheProgramsLanguageDoes)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(byteSizeText(1'300'000'000), "1,3 GB");
+    EXPECT_EQ(byteSizeText(850'000'000), "850 MB");
+    QLocale::setDefault(QLocale::c());
 }
 
 TEST(SpaceShortage, NamesTheFileTheRoomNeededAndTheRoomFree)
 {
+    QLocale::setDefault(QLocale::c());
     EXPECT_FALSE(spaceShortage("/m/a.mp3", "/tmp/t", 1000, 1000).has_value());  // just fits
     EXPECT_FALSE(spaceShortage("/m/a.mp3", "/tmp/t", 1000, 5000).has_value());
     const std::optional<QString> why = spaceShortage("/m/a b.mp3", "/tmp/t", 850'000'000, 12'345);
