@@ -1083,6 +1083,18 @@ Soll sie ersetzt werden?</translation>
         <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
         <translation>Klicken, um eine Zeit einzugeben, z. B. 83.5, 1:23.45 oder 1:02:03.5</translation>
     </message>
+    <message>
+        <source>Closes the open file, after asking</source>
+        <translation>Schließt die geöffnete Datei nach einer Rückfrage</translation>
+    </message>
+    <message>
+        <source>Decoding the file</source>
+        <translation>Datei wird dekodiert</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Speichern</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>

@@ -1083,6 +1083,18 @@ Do you want to replace it?</source>
         <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
         <translation>Haz clic para escribir un tiempo, como 83.5, 1:23.45 o 1:02:03.5</translation>
     </message>
+    <message>
+        <source>Closes the open file, after asking</source>
+        <translation>Cierra el archivo abierto, tras preguntar</translation>
+    </message>
+    <message>
+        <source>Decoding the file</source>
+        <translation>Decodificando el archivo</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Guardando</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>

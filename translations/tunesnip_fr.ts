@@ -1083,6 +1083,18 @@ Voulez-vous le remplacer ?</translation>
         <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
         <translation>Cliquez pour saisir un temps, par ex. 83.5, 1:23.45 ou 1:02:03.5</translation>
     </message>
+    <message>
+        <source>Closes the open file, after asking</source>
+        <translation>Ferme le fichier ouvert, après confirmation</translation>
+    </message>
+    <message>
+        <source>Decoding the file</source>
+        <translation>Décodage du fichier</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>

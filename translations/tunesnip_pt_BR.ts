@@ -1083,6 +1083,18 @@ Deseja substituí-lo?</translation>
         <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
         <translation>Clique para digitar um tempo, como 83.5, 1:23.45 ou 1:02:03.5</translation>
     </message>
+    <message>
+        <source>Closes the open file, after asking</source>
+        <translation>Fecha o arquivo aberto, após perguntar</translation>
+    </message>
+    <message>
+        <source>Decoding the file</source>
+        <translation>Decodificando o arquivo</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Salvando</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>

@@ -1083,6 +1083,18 @@ Do you want to replace it?</source>
         <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
         <translation>Щёлкните, чтобы ввести время, например 83.5, 1:23.45 или 1:02:03.5</translation>
     </message>
+    <message>
+        <source>Closes the open file, after asking</source>
+        <translation>Закрывает открытый файл после подтверждения</translation>
+    </message>
+    <message>
+        <source>Decoding the file</source>
+        <translation>Декодирование файла</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>Сохранение</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>

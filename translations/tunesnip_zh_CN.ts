@@ -1083,6 +1083,18 @@ Do you want to replace it?</source>
         <source>Click to type a time, as 83.5, 1:23.45 or 1:02:03.5</source>
         <translation>点击以输入时间，如 83.5、1:23.45 或 1:02:03.5</translation>
     </message>
+    <message>
+        <source>Closes the open file, after asking</source>
+        <translation>询问后关闭已打开的文件</translation>
+    </message>
+    <message>
+        <source>Decoding the file</source>
+        <translation>正在解码文件</translation>
+    </message>
+    <message>
+        <source>Saving</source>
+        <translation>正在保存</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>

@@ -8,10 +8,12 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 constexpr char kRoleProperty[] = "tunesnipAccessibleRole";
 constexpr char kMeaningProperty[] = "tunesnipLabelMeaning";
+constexpr char kPercentProperty[] = "tunesnipProgressPercent";
 
 bool pressable(QAccessible::Role role)
 {
@@ -35,6 +37,16 @@ ImageControlAccessible::ImageControlAccessible(ImageControl* control) : QAccessi
 
 ImageControl* ImageControlAccessible::control() const { return static_cast<ImageControl*>(widget()); }
 
+void* ImageControlAccessible::interface_cast(QAccessible::InterfaceType t)
+{
+    // The role is asked each time: it may be given after Qt made this interface.
+    if (t == QAccessible::ValueInterface && role() == QAccessible::ProgressBar)
+        return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+}
+
+QVariant ImageControlAccessible::currentValue() const { return control()->property(kPercentProperty).toInt(); }
+
 QAccessible::Role ImageControlAccessible::role() const
 {
     const ImageControl* c = control();
@@ -50,6 +62,10 @@ QString ImageControlAccessible::text(QAccessible::Text t) const
     const ImageControl* c = control();
     switch (t) {
     case QAccessible::Name: return c->accessibleName().isEmpty() ? c->toolTip() : c->accessibleName();
+    case QAccessible::Value:
+        if (role() == QAccessible::ProgressBar)
+            return QStringLiteral("%1%").arg(currentValue().toInt());
+        return QAccessibleWidget::text(t);
     case QAccessible::Description:
         if (!c->accessibleDescription().isEmpty())
             return c->accessibleDescription();
@@ -106,6 +122,24 @@ QString SkinLabelAccessible::text(QAccessible::Text t) const
     case QAccessible::Value: return shownText();
     default: return QAccessibleWidget::text(t);
     }
+}
+
+// ---- Progress panels ----
+
+void setProgressRole(ImageControl* panel)
+{
+    setAccessibleRole(panel, QAccessible::ProgressBar);
+}
+
+void setProgressPercent(ImageControl* panel, int percent)
+{
+    percent = std::clamp(percent, 0, 100);
+    const QVariant before = panel->property(kPercentProperty);
+    if (before.isValid() && before.toInt() == percent)
+        return;
+    panel->setProperty(kPercentProperty, percent);
+    QAccessibleValueChangeEvent changed(panel, percent);
+    QAccessible::updateAccessibility(&changed);
 }
 
 // ---- Factory ----

@@ -19,15 +19,23 @@ void setLabelMeaning(SkinLabel* label, const QString& meaning);
 // its accessible name or else its tool tip and described by its tool tip (which names the
 // shortcut). Buttons and menu items have the press action: it emits the control's clicked()
 // once the caller has returned (a command may open a modal dialog or a menu), if the control is
-// still enabled then. Owns nothing; the widget outlives it.
-class ImageControlAccessible : public QAccessibleWidget {
+// still enabled then. A progress bar (a progress panel) has a value: the percentage last given
+// by setProgressPercent, 0 to 100. Owns nothing; the widget outlives it.
+class ImageControlAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit ImageControlAccessible(ImageControl* control);
 
+    void* interface_cast(QAccessible::InterfaceType t) override;
     QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
+
+    QVariant currentValue() const override;
+    void setCurrentValue(const QVariant&) override {}  // a progress is not the user's to set
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
 
 private:
     ImageControl* control() const;
@@ -46,6 +54,12 @@ public:
 private:
     QString shownText() const;
 };
+
+// Makes `panel` a progress bar for assistive technology (see ImageControlAccessible).
+void setProgressRole(ImageControl* panel);
+// The percentage a progress panel shows (limited to 0..100); a change is announced as an
+// accessible value change, the same percentage again announces nothing.
+void setProgressPercent(ImageControl* panel, int percent);
 
 // The factory of the main window's controls (for QAccessible::installFactory): the interfaces
 // above for ImageControl, SkinLabel and PathLabel, nullptr for anything else.

@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/AppAccessible.h"
 #include "app/GeometryScale.h"
 #include "app/ImageControl.h"
 #include "app/PathLabel.h"
@@ -116,14 +117,18 @@ void frmMain::wireSession()
     connect(&s, &EditorSession::decodeProgress, this, [this](double fraction, const QString& text) {
         setBar(imgPB, 361, fraction);
         lblPB->setText(text);
+        setProgressPercent(picPBBack, int(fraction * 100));
     });
     connect(&s, &EditorSession::saveProgressShown, this, [this](bool shown) { showAbove(picPro, shown); });
     connect(&s, &EditorSession::saveProgress, this, [this](double fraction, const QString& text) {
         setBar(imgPro, 281, fraction);
         lblPro->setText(text);
+        setProgressPercent(picPro, int(fraction * 100));
     });
     connect(&s, &EditorSession::timelineShown, this, [this](bool shown) {
         picOpened->setVisible(shown);
+        // With a file open, the Open button closes it: a screen reader says so.
+        imgButton[0]->setAccessibleDescription(shown ? tr("Closes the open file, after asking") : QString());
         update();
     });
     connect(&s, &EditorSession::fileCaptionChanged, lblFileName, &PathLabel::setPath);

@@ -51,6 +51,12 @@ void frmMain::describeControls()
     setLabelMeaning(lblText, tr("Hint"));
     lblFileName->setAccessibleDescription(tr("The open file's path"));
 
+    // The progress panels are progress bars; their percentage is told as the session reports it.
+    picPBBack->setAccessibleName(tr("Decoding the file"));
+    picPro->setAccessibleName(tr("Saving"));
+    for (ImageControl* c : {picPBBack, picPro})
+        setProgressRole(c);
+
     // The feedback link, at the bottom of the window, ends the Tab order.
     imgFeedback->setFocusPolicy(Qt::TabFocus);
     setTabOrder(picOpened, imgFeedback);

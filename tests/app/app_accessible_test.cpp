@@ -5,6 +5,8 @@
 #include "support/AccessibleEvents.h"
 #include "support/MainWindowRig.h"
 #include "support/WindowParts.h"
+#include "editor/EditorSession.h"
+#include "transcode/ConsoleRunner.h"
 #include "timeline/EditorModel.h"
 
 #include <QApplication>
@@ -200,4 +202,32 @@ TEST(AppAccessible, RightMovesThePlayheadAndTheTimelineAnnouncesIt)
     EXPECT_EQ(a->valueInterface()->currentValue().toDouble(), 1.0);
     ASSERT_EQ(log.valueChanges(timeline).size(), 1u);
     EXPECT_EQ(log.valueChanges(timeline).front().toDouble(), 1.0);
+}
+
+TEST(AppAccessible, TheDecodePanelIsAProgressBarThatTellsItsPercentage)
+{
+    Window f;
+    const QString input = f.rig.root.filePath("long.mp3");
+    QFile(input).open(QIODevice::WriteOnly);
+    // A transcoder that reports a tenth of a 100-second file, then stalls.
+    f.rig.useCoderScript("echo 'Duration: 00:01:40.00, start: 0.000000'; echo 'time=10.00 '; exec sleep 30");
+    ImageControl* panel = part<ImageControl>(*f.w, "picPBBack");
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(panel);
+    ASSERT_EQ(a->role(), QAccessible::ProgressBar);
+    EXPECT_EQ(a->text(QAccessible::Name), "Decoding the file");
+    ASSERT_NE(a->valueInterface(), nullptr);
+    EXPECT_EQ(a->valueInterface()->maximumValue().toInt(), 100);
+    int seen = -1;
+    QObject::connect(&f.w->session().decodeRunner(), &ConsoleRunner::ReceiveOutputs, [&](QString&) {
+        if (seen >= 0 || a->valueInterface()->currentValue().toInt() == 0)
+            return;
+        seen = a->valueInterface()->currentValue().toInt();
+        EXPECT_FALSE(a->state().invisible);
+        EXPECT_EQ(a->text(QAccessible::Value), "10%");
+        pressEscape(*f.w);
+    });
+    f.rig.dialogs.openAnswers.push_back(input);
+    f.w->session().openOrCloseFile();
+    EXPECT_EQ(seen, 10);
+    EXPECT_TRUE(a->state().invisible);
 }

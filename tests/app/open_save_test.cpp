@@ -12,6 +12,7 @@
 #include "timeline/TimelinePanel.h"
 #include "transcode/ConsoleRunner.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
@@ -91,6 +92,10 @@ TEST(OpenFile, DecodesWithLiveProgressAndShowsTheTimeline)
 TEST(OpenFile, ClosingFromThePanelOrTheMenuHidesTheTimelineAndClearsTheLabels)
 {
     Opened o;
+    // With a file open, the Open button closes it, and a screen reader says so.
+    QAccessibleInterface* open = QAccessible::queryAccessibleInterface(part<ImageControl>(*o.w, "imgButton", 0));
+    EXPECT_EQ(open->text(QAccessible::Name), "Open");
+    EXPECT_EQ(open->text(QAccessible::Description), "Closes the open file, after asking");
     o.rig.boxes.answers = {MsgResult::Cancel};
     clickPanel(*o.w, 0);
     ASSERT_EQ(o.rig.boxes.shown.size(), 1u);
@@ -104,6 +109,7 @@ TEST(OpenFile, ClosingFromThePanelOrTheMenuHidesTheTimelineAndClearsTheLabels)
     EXPECT_TRUE(part<TimelinePanel>(*o.w, "picOpened")->isHidden());
     EXPECT_EQ(part<QLabel>(*o.w, "lblPB")->text(), "0%");
     EXPECT_EQ(part<PathLabel>(*o.w, "lblFileName")->text(), "No file open");
+    EXPECT_NE(open->text(QAccessible::Description), "Closes the open file, after asking");
 }
 
 TEST(OpenFile, AFailedOpenLeavesNoPanelNoTimelineAndNoName)
