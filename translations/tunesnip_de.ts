@@ -829,6 +829,47 @@ Soll sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Cuts a piece out of an audio or video file and saves it as a ring tone.</source>
+        <translation>Schneidet ein Stück aus einer Audio- oder Videodatei und speichert es als Klingelton.</translation>
+    </message>
+    <message>
+        <source>Quit as soon as FILE is open (status 0) or could not be opened (status 1). Messages go to standard error. For tests.</source>
+        <translation>Beenden, sobald FILE geöffnet ist (Status 0) oder nicht geöffnet werden konnte (Status 1). Meldungen gehen an die Standardfehlerausgabe. Für Tests.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE (de, fr, es, pt_BR, ru, zh_CN; en for English) instead of the desktop&apos;s.</source>
+        <translation>Die Sprache CODE (de, fr, es, pt_BR, ru, zh_CN; en für Englisch) statt der des Desktops verwenden.</translation>
+    </message>
+    <message>
+        <source>The audio or video file to open.</source>
+        <translation>Die zu öffnende Audio- oder Videodatei.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>Aufruf: %1 [Optionen] [FILE]</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Weitere Informationen mit „%1 --help“.
+</translation>
+    </message>
+    <message>
+        <source>%1: --quit-after-open needs a FILE
+</source>
+        <translation>%1: --quit-after-open braucht eine Datei (FILE)
+</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>cannot create %1: %2</source>

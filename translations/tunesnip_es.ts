@@ -829,6 +829,47 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Cuts a piece out of an audio or video file and saves it as a ring tone.</source>
+        <translation>Corta un fragmento de un archivo de audio o vídeo y lo guarda como tono de llamada.</translation>
+    </message>
+    <message>
+        <source>Quit as soon as FILE is open (status 0) or could not be opened (status 1). Messages go to standard error. For tests.</source>
+        <translation>Salir en cuanto FILE esté abierto (estado 0) o no se haya podido abrir (estado 1). Los mensajes van a la salida de error estándar. Para pruebas.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE (de, fr, es, pt_BR, ru, zh_CN; en for English) instead of the desktop&apos;s.</source>
+        <translation>Usar el idioma CODE (de, fr, es, pt_BR, ru, zh_CN; en para inglés) en lugar del del escritorio.</translation>
+    </message>
+    <message>
+        <source>The audio or video file to open.</source>
+        <translation>El archivo de audio o vídeo que se abrirá.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>Uso: %1 [opciones] [FILE]</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Pruebe «%1 --help» para más información.
+</translation>
+    </message>
+    <message>
+        <source>%1: --quit-after-open needs a FILE
+</source>
+        <translation>%1: --quit-after-open necesita un archivo (FILE)
+</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>cannot create %1: %2</source>

@@ -829,6 +829,47 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Cuts a piece out of an audio or video file and saves it as a ring tone.</source>
+        <translation>Découpe un extrait d&apos;un fichier audio ou vidéo et l&apos;enregistre comme sonnerie.</translation>
+    </message>
+    <message>
+        <source>Quit as soon as FILE is open (status 0) or could not be opened (status 1). Messages go to standard error. For tests.</source>
+        <translation>Quitter dès que FILE est ouvert (code 0) ou n&apos;a pas pu être ouvert (code 1). Les messages vont sur la sortie d&apos;erreur standard. Pour les tests.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE (de, fr, es, pt_BR, ru, zh_CN; en for English) instead of the desktop&apos;s.</source>
+        <translation>Utiliser la langue CODE (de, fr, es, pt_BR, ru, zh_CN ; en pour l&apos;anglais) au lieu de celle du bureau.</translation>
+    </message>
+    <message>
+        <source>The audio or video file to open.</source>
+        <translation>Le fichier audio ou vidéo à ouvrir.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>Utilisation : %1 [options] [FILE]</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Essayez « %1 --help » pour plus d&apos;informations.
+</translation>
+    </message>
+    <message>
+        <source>%1: --quit-after-open needs a FILE
+</source>
+        <translation>%1: --quit-after-open nécessite un fichier (FILE)
+</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>cannot create %1: %2</source>

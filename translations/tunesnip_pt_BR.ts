@@ -829,6 +829,47 @@ Deseja substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Cuts a piece out of an audio or video file and saves it as a ring tone.</source>
+        <translation>Corta um trecho de um arquivo de áudio ou vídeo e o salva como toque.</translation>
+    </message>
+    <message>
+        <source>Quit as soon as FILE is open (status 0) or could not be opened (status 1). Messages go to standard error. For tests.</source>
+        <translation>Sair assim que FILE estiver aberto (status 0) ou não puder ser aberto (status 1). As mensagens vão para a saída de erro padrão. Para testes.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE (de, fr, es, pt_BR, ru, zh_CN; en for English) instead of the desktop&apos;s.</source>
+        <translation>Usar o idioma CODE (de, fr, es, pt_BR, ru, zh_CN; en para inglês) em vez do da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>The audio or video file to open.</source>
+        <translation>O arquivo de áudio ou vídeo a abrir.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>Uso: %1 [opções] [FILE]</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Tente &apos;%1 --help&apos; para mais informações.
+</translation>
+    </message>
+    <message>
+        <source>%1: --quit-after-open needs a FILE
+</source>
+        <translation>%1: --quit-after-open precisa de um arquivo (FILE)
+</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>cannot create %1: %2</source>

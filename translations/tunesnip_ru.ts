@@ -829,6 +829,47 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Cuts a piece out of an audio or video file and saves it as a ring tone.</source>
+        <translation>Вырезает фрагмент из аудио- или видеофайла и сохраняет его как рингтон.</translation>
+    </message>
+    <message>
+        <source>Quit as soon as FILE is open (status 0) or could not be opened (status 1). Messages go to standard error. For tests.</source>
+        <translation>Завершить работу, как только FILE открыт (код 0) или его не удалось открыть (код 1). Сообщения выводятся в стандартный поток ошибок. Для тестов.</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE (de, fr, es, pt_BR, ru, zh_CN; en for English) instead of the desktop&apos;s.</source>
+        <translation>Использовать язык CODE (de, fr, es, pt_BR, ru, zh_CN; en — английский) вместо языка рабочего стола.</translation>
+    </message>
+    <message>
+        <source>The audio or video file to open.</source>
+        <translation>Открываемый аудио- или видеофайл.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>Использование: %1 [параметры] [FILE]</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Неизвестный параметр «%1».</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+Подробности: «%1 --help».
+</translation>
+    </message>
+    <message>
+        <source>%1: --quit-after-open needs a FILE
+</source>
+        <translation>%1: для --quit-after-open нужен файл (FILE)
+</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>cannot create %1: %2</source>

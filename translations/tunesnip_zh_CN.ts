@@ -829,6 +829,47 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>StartOptions</name>
+    <message>
+        <source>Cuts a piece out of an audio or video file and saves it as a ring tone.</source>
+        <translation>从音频或视频文件中剪取一段并保存为铃声。</translation>
+    </message>
+    <message>
+        <source>Quit as soon as FILE is open (status 0) or could not be opened (status 1). Messages go to standard error. For tests.</source>
+        <translation>FILE 打开后（状态 0）或无法打开时（状态 1）立即退出。消息输出到标准错误。用于测试。</translation>
+    </message>
+    <message>
+        <source>Speak the language CODE (de, fr, es, pt_BR, ru, zh_CN; en for English) instead of the desktop&apos;s.</source>
+        <translation>使用语言 CODE（de、fr、es、pt_BR、ru、zh_CN；en 为英语），而不是桌面的语言。</translation>
+    </message>
+    <message>
+        <source>The audio or video file to open.</source>
+        <translation>要打开的音频或视频文件。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>用法：%1 [选项] [FILE]</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message>
+        <source>%1: %2
+Try &apos;%1 --help&apos; for more information.
+</source>
+        <translation>%1: %2
+运行“%1 --help”以获取更多信息。
+</translation>
+    </message>
+    <message>
+        <source>%1: --quit-after-open needs a FILE
+</source>
+        <translation>%1: --quit-after-open 需要一个文件（FILE）
+</translation>
+    </message>
+</context>
+<context>
     <name>TempFolder</name>
     <message>
         <source>cannot create %1: %2</source>

@@ -3,6 +3,7 @@
 #include "editor/AppIdentity.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -50,30 +51,33 @@ StartOptions parse(const QStringList& arguments, const QString& currentDir, bool
     QCommandLineParser parser;
     // Qt's own options are words after one dash (-platform), never bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Cuts a piece out of an audio or video file and saves it as a ring tone."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "StartOptions", "Cuts a piece out of an audio or video file and saves it as a ring tone."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption quit(QStringLiteral("quit-after-open"),
-                                  QStringLiteral("Quit as soon as FILE is open (status 0) or could not be opened "
-                                                 "(status 1). Messages go to standard error. For tests."));
+                                  QCoreApplication::translate("StartOptions", "Quit as soon as FILE is open (status 0) or could not be opened "
+                                     "(status 1). Messages go to standard error. For tests."));
     parser.addOption(quit);
     const QCommandLineOption language(QStringLiteral("lang"),
-                                      QStringLiteral("Speak the language CODE (de, fr, es, pt_BR, ru, zh_CN; en for English) "
-                                                     "instead of the desktop's."),
+                                      QCoreApplication::translate("StartOptions", "Speak the language CODE (de, fr, es, pt_BR, ru, zh_CN; en for English) "
+                                         "instead of the desktop's."),
                                       QStringLiteral("CODE"));
     parser.addOption(language);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The audio or video file to open."),
+    parser.addPositionalArgument(QStringLiteral("FILE"), QCoreApplication::translate("StartOptions", "The audio or video file to open."),
                                  QStringLiteral("[FILE]"));
 
     StartOptions o;
     const QString program = arguments.isEmpty() ? QString::fromLatin1("tunesnip") : QFileInfo(arguments.first()).fileName();
     const bool parsed = parser.parse(arguments);
+    o.language = parser.value(language);  // also for --help and errors, which answer in it
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         o.action = StartOptions::Action::ShowHelp;
         // The usage line names the program as it was called, without its folder (and without an
         // application object Qt could not name it at all).
         o.text = parser.helpText();
-        o.text.replace(0, o.text.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: %1 [options] [FILE]").arg(program));
+        o.text.replace(0, o.text.indexOf(QLatin1Char('\n')),
+                       QCoreApplication::translate("StartOptions", "Usage: %1 [options] [FILE]").arg(program));
         return o;
     }
     if (parser.isSet(version)) {
@@ -88,19 +92,20 @@ StartOptions parse(const QStringList& arguments, const QString& currentDir, bool
         if (beforeQt && unknown.isEmpty() && !parser.unknownOptionNames().isEmpty())
             return o;
         const QString error = unknown.isEmpty() ? parser.errorText()
-                                                : QStringLiteral("Unknown option '%1'.").arg(unknown.join(QStringLiteral("', '")));
+                                                : QCoreApplication::translate("StartOptions", "Unknown option '%1'.")
+                                                      .arg(unknown.join(QStringLiteral("', '")));
         o.action = StartOptions::Action::Fail;
-        o.text = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, error);
+        o.text = QCoreApplication::translate("StartOptions", "%1: %2\nTry '%1 --help' for more information.\n")
+                     .arg(program, error);
         return o;
     }
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty() && !files.first().isEmpty())
         o.file = absoluteFile(files.first(), currentDir);
     o.quitAfterOpen = parser.isSet(quit);
-    o.language = parser.value(language);
     if (o.quitAfterOpen && o.file.isEmpty() && !beforeQt) {
         o.action = StartOptions::Action::Fail;
-        o.text = QStringLiteral("%1: --quit-after-open needs a FILE\n").arg(program);
+        o.text = QCoreApplication::translate("StartOptions", "%1: --quit-after-open needs a FILE\n").arg(program);
     }
     return o;
 }

@@ -9,6 +9,7 @@
 #include "editor/EditorSession.h"
 #include "dialogs/QtDialogBackend.h"
 #include "platform/ConsoleMessageBoxes.h"
+#include "platform/InstallLayout.h"
 #include "platform/Language.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/QuitSignals.h"
@@ -20,6 +21,7 @@
 #include "settings/SettingsWindowLauncher.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
 
@@ -33,21 +35,44 @@ QStringList rawArguments(int argc, char** argv)
         args << QString::fromLocal8Bit(argv[i]);
     return args;
 }
+
+// Installs the program's translations for `language` (the desktop's when empty), and Qt's for the
+// same language, from the translations folder of this program's layout.
+void installTranslations(ProgramTranslations& translations, const QString& language)
+{
+    const ProgramFiles files = locateProgramFiles(QCoreApplication::applicationDirPath(), InstalledTree::ofThisBuild());
+    translations.install(startLocale(language), translationsFolderFor(files.helpFile));
 }
+
+// Prints the answer to --help, --version or a wrong command line in the program's language and
+// returns the exit status. A console application object only: no window system is needed.
+int answerOnConsole(int argc, char** argv, const QString& language)
+{
+    const QStringList arguments = rawArguments(argc, argv);
+    QCoreApplication console(argc, argv);
+    ProgramTranslations translations;
+    installTranslations(translations, language);
+    return printStartOutcome(earlyStartOptions(arguments));
+}
+}  // namespace
 
 int main(int argc, char** argv)
 {
     // --help, --version and unknown options answer on the console before any window system is
-    // touched.
-    if (const int status = printStartOutcome(earlyStartOptions(rawArguments(argc, argv))); status >= 0)
-        return status;
+    // touched, in the language the program would speak.
+    if (const StartOptions early = earlyStartOptions(rawArguments(argc, argv)); early.action != StartOptions::Action::Run)
+        return answerOnConsole(argc, argv, early.language);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     // What is left once Qt has taken its own options (-platform, -style, ...).
     const StartOptions options = parseStartOptions(QApplication::arguments(), QDir::currentPath());
-    if (const int status = printStartOutcome(options); status >= 0)
+    // The desktop's language, or the one asked for, before anything is said or shown.
+    ProgramTranslations translations;
+    installTranslations(translations, options.language);
+    if (const int status = printStartOutcome(parseStartOptions(QApplication::arguments(), QDir::currentPath()));
+        status >= 0)
         return status;
     installFontSubstitutes();
 
@@ -55,9 +80,6 @@ int main(int argc, char** argv)
     // The decoded sound goes to the user's cache folder on disk, not to a memory-backed one.
     const AppPaths paths = AppPaths::forProgram(QApplication::applicationDirPath(), defaultTempFolder(xdg),
                                                 QApplication::applicationPid(), xdg);
-    // The desktop's language, or the one asked for, before the first window is made.
-    ProgramTranslations translations;
-    translations.install(startLocale(options.language), translationsFolderFor(paths.helpFile()));
     removeStaleWavs(paths.tempDir);  // left by runs that were killed or cut off
     FileHistory history(paths.historyFile, musicOrHome(xdg));
     QtMessageBoxes boxes;

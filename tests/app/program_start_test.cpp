@@ -34,8 +34,10 @@ struct Home {
         env.insert("XDG_RUNTIME_DIR", dir.filePath("runtime"));
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("SDL_AUDIODRIVER", "dummy");
-        for (const char* v : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME", "DISPLAY", "WAYLAND_DISPLAY"})
+        for (const char* v : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME", "DISPLAY", "WAYLAND_DISPLAY",
+                              "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
             env.remove(v);
+        env.insert("LANG", "C.UTF-8");  // English, whatever the developer's desktop speaks
     }
     ProgramRun run(const QString& program, const QStringList& args, int timeoutMs = 60000)
     {
@@ -75,6 +77,24 @@ TEST(ProgramStart, HelpAndVersionAnswerWithoutAnyDisplay)
     const ProgramRun bad = home.run(kProgram, {"--no-such-option"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("no-such-option")) << bad.err.toStdString();
+}
+
+TEST(ProgramStart, TheConsoleAnswersInTheProgramsLanguage)
+{
+    Home home;
+    home.env.remove("QT_QPA_PLATFORM");  // still no window system
+    const ProgramRun help = home.run(kProgram, {"--lang", "de", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Aufruf: tunesnip [Optionen] [FILE]\n")) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains("als Klingelton.")) << help.out.toStdString();
+    // The desktop's language, for a mistake too.
+    home.env.insert("LANG", "fr_FR.UTF-8");
+    const ProgramRun bad = home.run(kProgram, {"--no-such-option"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_EQ(bad.err, QString::fromUtf8("tunesnip: Option inconnue « no-such-option ».\n"
+                                         "Essayez « tunesnip --help » pour plus d'informations.\n"));
+    // --lang en keeps the source texts.
+    EXPECT_TRUE(home.run(kProgram, {"--lang", "en", "--help"}).out.startsWith("Usage: tunesnip [options] [FILE]"));
 }
 
 TEST(ProgramStart, AFileArgumentOpensAfterTheSplash)
