@@ -64,11 +64,19 @@ QString randomText(QRandomGenerator& rng)
     return s;
 }
 
+// A file name of `dir` not used before. QSettings keeps what it read of a file and trusts it
+// while the file's size and time are unchanged: a file rewritten within the same clock tick
+// with other bytes of the same size would be read as it was.
+QString freshPath(const QTemporaryDir& dir, const char* stem)
+{
+    static int serial = 0;
+    return dir.filePath(QStringLiteral("%1-%2.ini").arg(QLatin1String(stem)).arg(++serial));
+}
+
 // Writes `values` through QSettings into a file of `dir`; the bytes it wrote.
 QByteArray writtenByQSettings(const QTemporaryDir& dir, const IniValues& values)
 {
-    const QString path = dir.filePath("qsettings.ini");
-    QFile::remove(path);
+    const QString path = freshPath(dir, "qsettings");
     {
         QSettings s(path, QSettings::IniFormat);
         for (auto it = values.begin(); it != values.end(); ++it) {
@@ -84,7 +92,7 @@ QByteArray writtenByQSettings(const QTemporaryDir& dir, const IniValues& values)
 // What QSettings reads from `text`, as lists of texts.
 IniValues readByQSettings(const QTemporaryDir& dir, const QByteArray& text)
 {
-    const QString path = dir.filePath("ours.ini");
+    const QString path = freshPath(dir, "ours");
     write(path, text);
     IniValues values;
     const QSettings s(path, QSettings::IniFormat);
