@@ -406,9 +406,12 @@ void PlaybackController::poll()
     if (cued_)
         return;  // paused and moved by the keyboard: the playhead shows where Play starts
 
-    const double at = double(model_.duration()) * static_cast<double>(state_.playFraction);
+    // The playhead stands where the sound plays. (The whole-second duration times the played
+    // fraction would run up to a second early on a file whose length has a fraction: a marker set
+    // while playing would miss what was heard, and a selection would play on past its end.)
+    const double at = std::clamp(position / 1000.0, 0.0, double(lengthF) / 1000.0);
     model_.setPlayhead(at);
-    labels_.setText(TimeLabel::Time, formatTime(wholeSeconds(at)));
+    labels_.setText(TimeLabel::Time, formatTime(std::min(wholeSeconds(at), model_.duration())));
 
     if (rangeEnd_ && at * 1000 >= double(*rangeEnd_)) {
         endSelectionPlayback();  // an edge heard to its end

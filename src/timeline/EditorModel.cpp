@@ -169,7 +169,8 @@ void EditorModel::writeMarker(Boundary marker, Millis ms, bool show)
 
 bool EditorModel::setBeginAtPlayhead()
 {
-    const Millis t = atPrecision(playhead_);
+    // A playhead in the file's last fraction of a second marks the last place the view can show.
+    const Millis t = std::min(atPrecision(playhead_), editableEndMs());
     if (t >= selection_.endMs && selection_.endMs > 0)
         return false;
     writeMarker(Boundary::Begin, t, true);
@@ -178,7 +179,7 @@ bool EditorModel::setBeginAtPlayhead()
 
 bool EditorModel::setEndAtPlayhead()
 {
-    const Millis t = atPrecision(playhead_);
+    const Millis t = std::min(atPrecision(playhead_), editableEndMs());
     if (t < selection_.beginMs)
         return false;
     writeMarker(Boundary::End, t, true);

@@ -39,7 +39,10 @@ TimelineLayout layoutTimeline(const EditorModel& model)
     const TimelineView& view = model.view();
     const Selection& sel = model.selection();
     TimelineLayout l;
-    l.playhead = {view.pixelOf(model.playhead()), true};
+    // In the file's last fraction of a second, past its whole-second duration, the whole-file
+    // view draws the playhead at its end.
+    const double playhead = model.isZoomed() ? model.playhead() : std::min(model.playhead(), view.end());
+    l.playhead = {view.pixelOf(playhead), true};
     l.begin = {view.pixelOf(model.markerTime(Boundary::Begin)), sel.beginShown};
     l.end = {view.span > 0 ? view.pixelOf(model.markerTime(Boundary::End)) : double(kTrackWidth), sel.endShown};
     if (const auto& preview = model.dragPreview()) {

@@ -120,14 +120,52 @@ TEST(PlaybackController, PollKeepsDurationPlayheadAndTimeLabel)
     r.playAt(60500, 15125);  // 60.5 s, at a quarter
     EXPECT_EQ(r.model.duration(), 60);
     EXPECT_FLOAT_EQ(r.state.playFraction, 0.25f);
-    EXPECT_DOUBLE_EQ(r.left(Boundary::Playhead), 182);  // 728 x the fraction, line at 188
+    EXPECT_DOUBLE_EQ(r.model.playhead(), 15.125);  // where it plays, not 60 s x the fraction
+    EXPECT_DOUBLE_EQ(r.left(Boundary::Playhead), 728 * 15.125 / 60);
     EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:15");
 
-    // At the end of the file the playhead stays at the right end with the full time.
-    r.media.positionMs = 60500;
+    // In the last half second, past the whole-second duration, the playhead stays at the right
+    // end of the whole-file view with the full time.
+    for (double at : {60200.0, 60500.0}) {
+        r.media.positionMs = at;
+        r.ctl.poll();
+        EXPECT_DOUBLE_EQ(r.model.playhead(), at / 1000);
+        EXPECT_DOUBLE_EQ(r.left(Boundary::Playhead), 728);
+        EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:01:00");
+    }
+}
+
+TEST(PlaybackController, MarkersSetWhilePlayingAndTheSelectionsEndAreWhereTheSoundIs)
+{
+    // A file of 20.9 s: its whole-second duration is 20, so 20 x the played fraction would stand
+    // 0.2 s early at 5 s (and 0.6 s at 14 s).
+    Rig r;
+    r.playAt(20900, 5000);
+    r.model.zoomAround(0, 2);  // 10 s in view: markers take tenths
+    ASSERT_EQ(r.model.precisionMs(), 100);
+    r.ctl.setBeginAtPlayhead();
+    EXPECT_EQ(r.model.selection().beginMs, 5000);
+    r.media.positionMs = 14000;
     r.ctl.poll();
-    EXPECT_DOUBLE_EQ(r.left(Boundary::Playhead), 728);
-    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:01:00");
+    r.ctl.setEndAtPlayhead();
+    EXPECT_EQ(r.model.selection().endMs, 14000);
+
+    // The selection plays to its end and no further.
+    r.ctl.playSelection();
+    EXPECT_EQ(r.media.commands.last(), "play sound from 5000");
+    r.media.positionMs = 13900;
+    r.ctl.poll();
+    EXPECT_EQ(r.state.playingSelection, kTrue);
+    r.media.positionMs = 14000;
+    r.ctl.poll();
+    EXPECT_EQ(r.state.playingSelection, kFalse);
+
+    // In the file's last fraction of a second, a marker set at the whole-file view takes the
+    // last whole second.
+    r.model.showWholeFile();
+    r.playAt(20900, 20800);
+    r.ctl.setEndAtPlayhead();
+    EXPECT_EQ(r.model.selection().endMs, 20000);
 }
 
 TEST(PlaybackController, SetsTheSelectionAtThePlayheadWithItsGuards)
