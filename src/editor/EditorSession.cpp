@@ -258,7 +258,7 @@ void EditorSession::releasePlayheadMs(std::int64_t ms)
 
 void EditorSession::pressTrack(double panelX)
 {
-    const Millis t = msUnderPointer(model_.view(), model_.duration(), panelX, model_.precisionMs());
+    const Millis t = msUnderPointer(model_.view(), model_.soundEnd(), panelX, model_.precisionMs());
     model_.setPlayhead(secondsOf(t));
     seekToMs(t);
 }
@@ -273,7 +273,7 @@ QString EditorSession::applyTypedTime(TimeField field, const QString& text)
         return tr("Type a time as seconds (83, 83.5 or 83,5), minutes and seconds (1:23, 1:23.45) or hours, "
                   "minutes and seconds (1:02:03.5).");
     case TypedTimeError::PastEnd:
-        return tr("The file ends at %1.").arg(formatTimeMs(model_.durationMs()));
+        return tr("The file ends at %1.").arg(formatTimeMs(model_.lengthMs()));
     case TypedTimeError::EndNotAfterBegin:
         return tr("The end must lie after the begin (%1).").arg(formatTimeMs(model_.markerMs(Boundary::Begin)));
     case TypedTimeError::BeginNotBeforeEnd:

@@ -119,7 +119,7 @@ std::int32_t PlaybackController::learnDuration()
         // Still open from the file the decode wrote, which is that WAV now: ask it as it plays.
         const MediaResult open = media_.send(QStringLiteral("status sound length"), 128);
         if (open.ok() && leadingNumber(open.reply) > 0) {
-            model_.setDuration(static_cast<std::int32_t>(std::floor(leadingNumber(open.reply) / 1000.0)));
+            model_.setLengthMs(Millis(std::floor(leadingNumber(open.reply))));
             return model_.duration();
         }
     }
@@ -130,7 +130,7 @@ std::int32_t PlaybackController::learnDuration()
     const auto length = static_cast<float>(replyNumber(QStringLiteral("status sound length")));
     send(QStringLiteral("close sound"));
     if (length > 0)
-        model_.setDuration(static_cast<std::int32_t>(std::floor(length / 1000.0)));
+        model_.setLengthMs(Millis(std::floor(length)));
     return model_.duration();
 }
 
@@ -154,7 +154,7 @@ void PlaybackController::playFromMs(std::int64_t ms)
 {
     send(QStringLiteral("play sound from ") + QString::number(ms), 0);
     // Where it plays now, before the next poll says so (and before the view follows it).
-    if (ms >= 0 && ms <= model_.durationMs())
+    if (ms >= 0 && ms <= model_.lengthMs())
         model_.setPlayhead(secondsOf(ms));
 }
 
@@ -400,7 +400,7 @@ void PlaybackController::poll()
         return;
     }
     const auto lengthF = static_cast<float>(length);
-    model_.setDuration(static_cast<std::int32_t>(std::floor(lengthF / 1000.0)));
+    model_.setLengthMs(Millis(std::floor(length)));
     const double position = replyNumber(QStringLiteral("status sound position"));
     state_.playFraction = static_cast<float>(position) / lengthF;
     if (cued_)

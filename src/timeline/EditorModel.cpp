@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 EditorModel::EditorModel(QObject* parent) : QObject(parent) {}
 
@@ -14,6 +15,7 @@ EditorModel::EditorModel(QObject* parent) : QObject(parent) {}
 void EditorModel::setDuration(std::int32_t seconds)
 {
     seconds = std::max(seconds, std::int32_t(0));
+    lengthMs_ = Millis(seconds) * kMsPerSecond;
     if (seconds == duration_)
         return;
     duration_ = seconds;
@@ -21,12 +23,20 @@ void EditorModel::setDuration(std::int32_t seconds)
     changeView(wholeView(duration_));
 }
 
+void EditorModel::setLengthMs(Millis ms)
+{
+    ms = std::max(ms, Millis(0));
+    setDuration(std::int32_t(std::min<Millis>(ms / kMsPerSecond, std::numeric_limits<std::int32_t>::max())));
+    lengthMs_ = std::max(ms, durationMs());
+    changeView(inFile(view_));  // a shorter sound than before of the same whole seconds
+}
+
 // ---- A file still being decoded ----
 
 void EditorModel::setDecodedEnd(std::optional<double> seconds)
 {
     if (seconds)
-        seconds = std::clamp(*seconds, 0.0, double(duration_));
+        seconds = std::clamp(*seconds, 0.0, soundEnd());
     if (seconds == decodedEnd_)
         return;
     decodedEnd_ = seconds;
@@ -43,18 +53,16 @@ std::int32_t EditorModel::editableEnd() const
 Millis EditorModel::decodedEndMs() const
 {
     if (!decodedEnd_)
-        return durationMs();
-    return std::clamp(Millis(std::floor(*decodedEnd_ * kMsPerSecond)), Millis(0), durationMs());
+        return lengthMs_;
+    return std::clamp(Millis(std::floor(*decodedEnd_ * kMsPerSecond)), Millis(0), lengthMs_);
 }
 
 Millis EditorModel::editableEndMs() const
 {
-    // Within the decoded part, on the view's precision: its last whole second at the whole view.
-    const Millis end = decodedEndMs();
-    if (!decodedEnd_)
-        return end;
+    // Within the sound (or its decoded part), on the view's precision: at the whole-file view
+    // its last whole second.
     const Millis unit = precisionMs();
-    return end / unit * unit;
+    return decodedEndMs() / unit * unit;
 }
 
 // ---- Precision ----
@@ -96,21 +104,21 @@ void EditorModel::setPlayhead(double seconds)
     const bool wasInView = playhead_ >= view_.start && playhead_ <= view_.end();
     placePlayhead(seconds);
     if (playing_ && wasInView)
-        changeView(followingPlayhead(view_, duration_, playhead_));
+        changeView(inFile(followingPlayhead(view_, soundEnd(), playhead_)));
 }
 
 void EditorModel::setPlaying(bool playing)
 {
     playing_ = playing;
     if (playing_)
-        changeView(followingPlayhead(view_, duration_, playhead_));
+        changeView(inFile(followingPlayhead(view_, soundEnd(), playhead_)));
 }
 
 Millis EditorModel::movePlayheadByMs(Millis deltaMs)
 {
     const Millis t = std::clamp(atPrecision(playhead_) + deltaMs, Millis(0), std::max(Millis(0), editableEndMs()));
     placePlayhead(secondsOf(t));
-    changeView(showingTime(view_, duration_, secondsOf(t)));
+    changeView(inFile(showingTime(view_, soundEnd(), secondsOf(t))));
     return t;
 }
 
@@ -125,7 +133,7 @@ Millis EditorModel::movePlayheadTo(PlayheadTarget target)
     }
     const Millis t = std::clamp(to, Millis(0), std::max(Millis(0), editableEndMs()));
     placePlayhead(secondsOf(t));
-    changeView(showingTime(view_, duration_, secondsOf(t)));
+    changeView(inFile(showingTime(view_, soundEnd(), secondsOf(t))));
     return t;
 }
 
@@ -188,12 +196,18 @@ bool EditorModel::setEndAtPlayhead()
 
 void EditorModel::setBeginFromDragMs(Millis ms)
 {
-    writeMarker(Boundary::Begin, decodedEnd_ ? std::min(ms, editableEndMs()) : ms, false);
+    writeMarker(Boundary::Begin, pastTheEnd(ms) ? editableEndMs() : ms, false);
 }
 
 void EditorModel::setEndFromDragMs(Millis ms)
 {
-    writeMarker(Boundary::End, decodedEnd_ ? std::min(ms, editableEndMs()) : ms, false);
+    writeMarker(Boundary::End, pastTheEnd(ms) ? editableEndMs() : ms, false);
+}
+
+bool EditorModel::pastTheEnd(Millis ms) const
+{
+    // Past the part decoded so far, or rounded past the sound's end at the end of a view.
+    return ms > editableEndMs() && (decodedEnd_ || (lengthMs_ > 0 && ms > lengthMs_));
 }
 
 bool EditorModel::nudgeMarkerMs(Boundary marker, Millis deltaMs)
@@ -315,14 +329,21 @@ void EditorModel::changeView(const TimelineView& view)
     Q_EMIT viewChanged();
 }
 
+TimelineView EditorModel::inFile(const TimelineView& view) const
+{
+    if (view.span >= duration_)
+        return wholeView(duration_);
+    return boundedView(view, soundEnd());
+}
+
 void EditorModel::setView(const TimelineView& view)
 {
-    changeView(boundedView(view, duration_));
+    changeView(inFile(view));
 }
 
 void EditorModel::zoomAround(double anchorPx, double factor)
 {
-    changeView(zoomedAround(view_, duration_, anchorPx, factor));
+    changeView(inFile(zoomedAround(view_, soundEnd(), anchorPx, factor)));
 }
 
 double EditorModel::keyboardAnchor() const
@@ -335,7 +356,7 @@ bool EditorModel::zoomToSelection()
 {
     if (!selection_.beginShown || !selection_.endShown || duration_ <= 0)
         return false;
-    changeView(viewOfRange(duration_, secondsOf(selection_.beginMs), secondsOf(selection_.endMs)));
+    changeView(inFile(viewOfRange(soundEnd(), secondsOf(selection_.beginMs), secondsOf(selection_.endMs))));
     return true;
 }
 
@@ -346,7 +367,7 @@ void EditorModel::showWholeFile()
 
 void EditorModel::scrollBy(double dx)
 {
-    changeView(scrolledBy(view_, duration_, dx));
+    changeView(inFile(scrolledBy(view_, soundEnd(), dx)));
 }
 
 // ---- Dragging ----

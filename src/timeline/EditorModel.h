@@ -35,7 +35,8 @@ enum class TypedTimeError {
     BeginNotBeforeEnd // a begin at or after the end
 };
 
-// What the editor shows and edits: the duration (whole seconds, 0 while unknown), the selection
+// What the editor shows and edits: the duration (whole seconds, 0 while unknown) and the sound's
+// exact length (milliseconds), the selection
 // (milliseconds), the playhead (seconds, as the device reports it) and the visible stretch of
 // the file. A marker set by a rule lands on the precision of the current view (TimePrecision.h):
 // whole seconds at the whole-file view, down to milliseconds zoomed in. Widgets draw it and user
@@ -49,8 +50,15 @@ public:
     // ---- Duration ----
     std::int32_t duration() const { return duration_; }
     // A new duration (negative counts as 0) shows the whole file; the same one changes nothing.
+    // The sound's length becomes the duration until setLengthMs() tells it exactly.
     void setDuration(std::int32_t seconds);
     Millis durationMs() const { return Millis(duration_) * kMsPerSecond; }
+    // The sound's exact length: the duration is its whole seconds. The whole-file view spans the
+    // duration; a narrower view, the markers and the playhead may go on to the sound's end.
+    void setLengthMs(Millis ms);
+    Millis lengthMs() const { return lengthMs_; }
+    // The same in seconds: where views and the pointer end.
+    double soundEnd() const { return secondsOf(lengthMs_); }
 
     // ---- A file still being decoded ----
     // How far the sound is decoded, in seconds, while its decode runs; nullopt once the whole
@@ -61,7 +69,9 @@ public:
     // The last second the playhead and the markers may take: the duration, or the last whole
     // second decoded so far.
     std::int32_t editableEnd() const;
-    // The same in milliseconds: the duration, or the last whole millisecond decoded so far.
+    // The last place on the current view's precision that the playhead and the markers may take
+    // (see precisionMs()): within the sound's length, or within the part decoded so far. The
+    // duration at the whole-file view.
     Millis editableEndMs() const;
 
     // ---- Precision ----
@@ -165,12 +175,18 @@ private:
     // Sets one marker's time (and shows it when asked), then announces it.
     void writeMarker(Boundary marker, Millis ms, bool show);
     void restore(const Selection& s);
-    // The last millisecond decoded so far (the duration once the whole file is there).
+    // The last millisecond decoded so far (the sound's length once the whole file is there).
     Millis decodedEndMs() const;
+    // Whether a marker placed at `ms` goes past what it may take (see editableEndMs()).
+    bool pastTheEnd(Millis ms) const;
+    // `view` inside the file: a view as wide as the duration is the whole-file view; a narrower
+    // one may reach the sound's exact end.
+    TimelineView inFile(const TimelineView& view) const;
     void placePlayhead(double seconds);
     void changeView(const TimelineView& view);
 
     std::int32_t duration_ = 0;
+    Millis lengthMs_ = 0;
     std::optional<double> decodedEnd_;
     double playhead_ = 0;
     bool playing_ = false;

@@ -62,7 +62,7 @@ QVariant TimelineAccessible::currentValue() const
 
 void TimelineAccessible::setCurrentValue(const QVariant&) {}
 
-QVariant TimelineAccessible::maximumValue() const { return double(panel()->model().duration()); }
+QVariant TimelineAccessible::maximumValue() const { return panel()->model().soundEnd(); }
 
 QVariant TimelineAccessible::minimumValue() const { return 0.0; }
 

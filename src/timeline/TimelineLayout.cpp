@@ -39,12 +39,12 @@ TimelineLayout layoutTimeline(const EditorModel& model)
     const TimelineView& view = model.view();
     const Selection& sel = model.selection();
     TimelineLayout l;
-    // In the file's last fraction of a second, past its whole-second duration, the whole-file
-    // view draws the playhead at its end.
-    const double playhead = model.isZoomed() ? model.playhead() : std::min(model.playhead(), view.end());
-    l.playhead = {view.pixelOf(playhead), true};
-    l.begin = {view.pixelOf(model.markerTime(Boundary::Begin)), sel.beginShown};
-    l.end = {view.span > 0 ? view.pixelOf(model.markerTime(Boundary::End)) : double(kTrackWidth), sel.endShown};
+    // In the sound's last fraction of a second, past its whole-second duration, the whole-file
+    // view draws the playhead and a marker (typed, or set zoomed in) at its end.
+    const auto at = [&](double t) { return view.pixelOf(model.isZoomed() ? t : std::min(t, view.end())); };
+    l.playhead = {at(model.playhead()), true};
+    l.begin = {at(model.markerTime(Boundary::Begin)), sel.beginShown};
+    l.end = {view.span > 0 ? at(model.markerTime(Boundary::End)) : double(kTrackWidth), sel.endShown};
     if (const auto& preview = model.dragPreview()) {
         BoundaryPlace& p = preview->boundary == Boundary::Playhead ? l.playhead
                          : preview->boundary == Boundary::Begin    ? l.begin

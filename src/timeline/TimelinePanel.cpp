@@ -250,7 +250,7 @@ void TimelinePanel::keyPressEvent(QKeyEvent* event)
                                                                        : kMsPerSecond;
         const Boundary marker = *taken_;
         if (model_.nudgeMarkerMs(marker, event->key() == Qt::Key_Left ? -step : step))
-            model_.setView(showingTime(model_.view(), model_.duration(), model_.markerTime(marker)));
+            model_.setView(showingTime(model_.view(), model_.soundEnd(), model_.markerTime(marker)));
         event->accept();
         return;
     }

@@ -94,6 +94,8 @@ double wheelZoomFactor(int angleDelta)
 std::int64_t msUnderPointer(const TimelineView& view, double duration, double panelX, std::int64_t unitMs)
 {
     const Millis t = roundToUnit(view.timeAt(panelX - kLineOffset), unitMs);
-    const Millis end = Millis(std::max(std::int32_t(0), wholeSeconds(std::floor(duration)))) * kMsPerSecond;
+    // The file's last place on the unit's grid: its last whole second at the whole-file view.
+    const Millis unit = std::max<Millis>(unitMs, 1);
+    const Millis end = std::max<Millis>(0, Millis(std::floor(std::max(duration, 0.0) * kMsPerSecond)) / unit * unit);
     return std::clamp(t, Millis(0), end);
 }

@@ -53,5 +53,5 @@ double wheelZoomFactor(int angleDelta);
 
 // The time that a click at the panel's x plays, in milliseconds: the time under the pointer,
 // where the boundary lines stand (Left + 6), rounded to `unitMs` (see roundToUnit()) and limited
-// to the file [0, duration], whose end counts in whole seconds.
+// to the sound [0, duration] (seconds, with their fraction), whose end counts in whole units.
 std::int64_t msUnderPointer(const TimelineView& view, double duration, double panelX, std::int64_t unitMs);

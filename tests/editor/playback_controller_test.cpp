@@ -474,6 +474,7 @@ TEST(PlaybackController, TheDurationIsLearntWithoutPlaying)
     r.media.lengthMs = 7199500;  // a device that knows its length as soon as the sound is open
     EXPECT_EQ(r.ctl.learnDuration(), 7199);
     EXPECT_EQ(r.model.duration(), 7199);
+    EXPECT_EQ(r.model.lengthMs(), 7199500);  // and its exact length, which zoomed views reach
     EXPECT_EQ(r.media.commands, QStringList({"open " + r.wav + " alias sound", "status sound length", "close sound"}));
     EXPECT_FALSE(r.media.open);
     EXPECT_TRUE(r.media.commands.filter("play sound").isEmpty());

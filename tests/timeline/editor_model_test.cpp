@@ -280,3 +280,43 @@ TEST(EditorModel, AFileStillDecodingBoundsMarkersAtThePrecision)
     EXPECT_EQ(r.model.setTypedTime(TimeField::End, 40457), TypedTimeError::PastEnd);
     EXPECT_EQ(r.model.setTypedTime(TimeField::End, 40456), TypedTimeError::None);
 }
+
+TEST(EditorModel, TheSoundsLastFractionOfASecondIsReachedZoomedIn)
+{
+    Rig r;
+    r.model.setLengthMs(20937);  // 20.937 s: the duration is 20
+    EXPECT_EQ(r.model.duration(), 20);
+    EXPECT_EQ(r.model.view(), wholeView(20));
+    EXPECT_EQ(r.model.editableEndMs(), 20000);  // the whole-file view keeps whole seconds
+
+    // A narrower view goes on to the sound's end; its markers and playhead too.
+    r.model.setView({16, 5});
+    EXPECT_DOUBLE_EQ(r.model.view().end(), 20.937);
+    ASSERT_EQ(r.model.precisionMs(), 10);
+    EXPECT_EQ(r.model.editableEndMs(), 20930);
+    EXPECT_EQ(r.model.movePlayheadTo(PlayheadTarget::End), 20930);
+    EXPECT_TRUE(r.model.setEndAtPlayhead());
+    EXPECT_EQ(r.model.selection().endMs, 20930);
+    r.model.setEndFromDragMs(20940);  // rounded past the end at the view's edge
+    EXPECT_EQ(r.model.selection().endMs, 20930);
+    r.model.scrollBy(1000);
+    EXPECT_DOUBLE_EQ(r.model.view().end(), 20.937);
+
+    // A typed time may name the sound's very end, not a millisecond more.
+    EXPECT_EQ(r.model.setTypedTime(TimeField::End, 20937), TypedTimeError::None);
+    EXPECT_EQ(r.model.setTypedTime(TimeField::End, 20938), TypedTimeError::PastEnd);
+
+    // The whole-file view draws that end at the track's end, where the duration ends.
+    r.model.showWholeFile();
+    const TimelineLayout l = layoutTimeline(r.model);
+    EXPECT_TRUE(l.end.drawn);
+    EXPECT_DOUBLE_EQ(l.end.left, 728);
+    // Zooming out as far as it goes is the whole-file view again.
+    r.model.setView({10, 5});
+    r.model.zoomAround(364, 0.01);
+    EXPECT_FALSE(r.model.isZoomed());
+
+    // Another sound: its own length.
+    r.model.setDuration(30);
+    EXPECT_EQ(r.model.lengthMs(), 30000);
+}

@@ -108,7 +108,11 @@ TEST(TimelineView, ClicksPlayTheSecondUnderThePointer)
     // Zoomed in, the time under the pointer at the view's precision, still within the file.
     EXPECT_EQ(msUnderPointer({100, 7.28}, 7200, 6 + 364.4, 10), 103640);
     EXPECT_EQ(msUnderPointer({100, 0.728}, 7200, 6 + 123.4, 1), 100123);
-    EXPECT_EQ(msUnderPointer({355, 7.28}, 362.5, 6 + 728, 10), 362000);  // the file ends at its whole second
+    // Past the sound's end: its last place on the unit's grid, its last whole second at 1 s.
+    EXPECT_EQ(msUnderPointer({355.3, 7.28}, 362.537, 6 + 728, 10), 362530);
+    EXPECT_EQ(msUnderPointer({355.3, 7.28}, 362.537, 6 + 728, 1), 362537);
+    EXPECT_EQ(msUnderPointer({355.3, 7.28}, 362.537, 6 + 728, 1000), 362000);
+    EXPECT_EQ(msUnderPointer(wholeView(362), 362.537, 745, 1000), 362000);
     EXPECT_DOUBLE_EQ(wheelZoomFactor(240), 2);
     EXPECT_DOUBLE_EQ(wheelZoomFactor(-240), 0.5);
 }
