@@ -184,7 +184,7 @@ void PlaybackController::cuePlayhead()
     if (seeking_)
         seekTarget_ = model_.playheadMs();  // a key moved it while the device is reopened
     cued_ = true;
-    labels_.setText(TimeLabel::Time, formatTime(model_.playheadSeconds()));
+    labels_.setText(TimeLabel::Time, formatTime(std::min(model_.playheadSeconds(), model_.duration())));
 }
 
 namespace {

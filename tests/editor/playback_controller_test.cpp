@@ -166,6 +166,13 @@ TEST(PlaybackController, MarkersSetWhilePlayingAndTheSelectionsEndAreWhereTheSou
     r.playAt(20900, 20800);
     r.ctl.setEndAtPlayhead();
     EXPECT_EQ(r.model.selection().endMs, 20000);
+    // Zoomed in, End takes the playhead to the sound's very end; the time label, in whole
+    // seconds, does not pass the duration.
+    r.ctl.pause();
+    r.model.zoomAround(728, 4);
+    EXPECT_EQ(r.model.movePlayheadTo(PlayheadTarget::End), 20900);
+    r.ctl.cuePlayhead();
+    EXPECT_EQ(r.labels.text(TimeLabel::Time), "00:00:20");
 }
 
 TEST(PlaybackController, SetsTheSelectionAtThePlayheadWithItsGuards)
