@@ -337,9 +337,9 @@ void PlaybackController::pollSelectionSound(double lengthMs)
     // The WAV holds the selection alone: its position is counted from the selection's begin,
     // and the file's duration stays that of the decoded sound.
     const double position = replyNumber(QStringLiteral("status sound position"));
-    const double at = std::min(secondsOf(selectionSoundBegin_) + position / 1000.0, double(model_.duration()));
-    if (model_.duration() > 0)
-        state_.playFraction = static_cast<float>(at / model_.duration());
+    const double at = std::min(secondsOf(selectionSoundBegin_) + position / 1000.0, model_.soundEnd());
+    if (model_.soundEnd() > 0)
+        state_.playFraction = static_cast<float>(at / model_.soundEnd());
     model_.setPlayhead(at);
     labels_.setText(TimeLabel::Time, formatTime(wholeSeconds(at)));
     if (position < lengthMs)
