@@ -96,6 +96,7 @@ std::int64_t msUnderPointer(const TimelineView& view, double duration, double pa
     const Millis t = roundToUnit(view.timeAt(panelX - kLineOffset), unitMs);
     // The file's last place on the unit's grid: its last whole second at the whole-file view.
     const Millis unit = std::max<Millis>(unitMs, 1);
-    const Millis end = std::max<Millis>(0, Millis(std::floor(std::max(duration, 0.0) * kMsPerSecond)) / unit * unit);
+    const double seconds = std::isfinite(duration) ? std::clamp(duration, 0.0, 1e12) : 0.0;
+    const Millis end = Millis(std::floor(seconds * kMsPerSecond)) / unit * unit;
     return std::clamp(t, Millis(0), end);
 }

@@ -3,6 +3,7 @@
 #include "timeline/TimeText.h"
 #include "timeline/TimelineView.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 TEST(TimelineView, WholeFileMapsExactlyAsTheUnzoomedTrack)
@@ -113,6 +114,7 @@ TEST(TimelineView, ClicksPlayTheSecondUnderThePointer)
     EXPECT_EQ(msUnderPointer({355.3, 7.28}, 362.537, 6 + 728, 1), 362537);
     EXPECT_EQ(msUnderPointer({355.3, 7.28}, 362.537, 6 + 728, 1000), 362000);
     EXPECT_EQ(msUnderPointer(wholeView(362), 362.537, 745, 1000), 362000);
+    EXPECT_EQ(msUnderPointer({0, 7.28}, std::nan(""), 100, 10), 0);  // no length known: the start
     EXPECT_DOUBLE_EQ(wheelZoomFactor(240), 2);
     EXPECT_DOUBLE_EQ(wheelZoomFactor(-240), 0.5);
 }
