@@ -8,10 +8,7 @@
 #include "editor/EditorSession.h"
 #include "editor/HookSearch.h"
 #include "editor/SelectionHelpers.h"
-#include "support/DialogFakes.h"
-#include "support/FakeMedia.h"
-#include "support/RecordingLabels.h"
-#include "support/Recorders.h"
+#include "support/SessionRig.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,29 +23,12 @@ namespace {
 
 constexpr int kWait = 120000;  // ms: generous, for sanitizer builds on a busy machine
 
-// An editor session on recording stand-ins whose transcoder is the build's.
-struct SessionRig {
-    QTemporaryDir root;
-    RecordingMessageBoxes boxes;
-    RecordingShell shell;
-    FakeDialogBackend dialogs;
-    FakeMedia media;
-    RecordingLabels labels;
-    AppPaths paths = makePaths();
-    EditorSession session{paths, SessionServices{&boxes, &shell, &dialogs, &media, nullptr}, labels};
-    QStringList hints;
+// The shared session rig with the build's transcoder, and the steps of these tests.
+struct HookRig : SessionRig {
+    EditorSession& session = make();
+    QStringList& hints = log.hints;
 
-    SessionRig()
-    {
-        QObject::connect(&session, &EditorSession::hint, [this](const QString& text) { hints << text; });
-    }
-    AppPaths makePaths()
-    {
-        QDir(root.path()).mkpath("app/data");
-        AppPaths p = AppPaths::make(root.filePath("app"), root.filePath("tmp"), 4242);
-        QFile::link(QStringLiteral(TS_APP_DIR "/data/coder"), p.coder());
-        return p;
-    }
+    HookRig() : SessionRig(true) {}
     EditorModel& model() { return session.model(); }
     SelectionHelpers& helpers() { return session.selectionHelpers(); }
     // Writes `samples` as a WAV named `name` and opens it; the device tells its length.
@@ -96,7 +76,7 @@ Selection heldAround(std::int64_t beginMs, std::int64_t endMs)
 
 TEST(SelectionHelpers, WithoutASoundTheyWarnAsTheRandomCutterDoes)
 {
-    SessionRig r;
+    HookRig r;
     r.session.randomCut();
     r.session.findHook();
     r.session.trimSilence();
@@ -113,7 +93,7 @@ TEST(SelectionHelpers, WithoutASoundTheyWarnAsTheRandomCutterDoes)
 
 TEST(SelectionHelpers, TheHookLengthIsTheSelectionsFromFiveSecondsElseThirtyAndNeverLongerThanTheFile)
 {
-    SessionRig r;
+    HookRig r;
     r.model().setDuration(200);
     EXPECT_EQ(r.helpers().hookLengthMs(), 30000);  // no selection
     r.model().applyRandomCut(10, 14);
@@ -129,7 +109,7 @@ TEST(SelectionHelpers, TheHookLengthIsTheSelectionsFromFiveSecondsElseThirtyAndN
 
 TEST(SelectionHelpers, TheFirstProposalLandsOnAChorusAndHCyclesThroughTheOthersEachOneUndoStep)
 {
-    SessionRig r;
+    HookRig r;
     const songgen::GeneratedSong& s = song();
     r.open("song.wav", s.samples, s.sampleRate, s.channels);
     r.model().zoomAround(0, 8);  // the start of the song in view: the proposal is brought into it
@@ -163,7 +143,7 @@ TEST(SelectionHelpers, TheFirstProposalLandsOnAChorusAndHCyclesThroughTheOthersE
 
 TEST(SelectionHelpers, ASelectionChangedByHandStartsAgainWithItsLength)
 {
-    SessionRig r;
+    HookRig r;
     const songgen::GeneratedSong& s = song();
     r.open("song.wav", s.samples, s.sampleRate, s.channels);
     ASSERT_EQ(r.findHook(), 0);
@@ -181,7 +161,7 @@ TEST(SelectionHelpers, ASelectionChangedByHandStartsAgainWithItsLength)
 
 TEST(SelectionHelpers, EscStopsTheSearchWithoutAChangeAndHStartsItAgain)
 {
-    SessionRig r;
+    HookRig r;
     const songgen::GeneratedSong& s = song();
     r.open("song.wav", s.samples, s.sampleRate, s.channels);
     HookSearch& search = r.helpers().search();
@@ -208,7 +188,7 @@ TEST(SelectionHelpers, EscStopsTheSearchWithoutAChangeAndHStartsItAgain)
 
 TEST(SelectionHelpers, ResultsAreKeptPerFileAndClosingStopsASearch)
 {
-    SessionRig r;
+    HookRig r;
     const songgen::GeneratedSong& s = song();
     const QString path = r.open("song.wav", s.samples, s.sampleRate, s.channels);
     ASSERT_EQ(r.findHook(), 0);
@@ -273,7 +253,7 @@ std::pair<std::int64_t, std::int64_t> soundFrames(const std::vector<std::int16_t
 
 TEST(SelectionHelpers, TrimFindsTheSoundToTheMillisecondThroughAFadeAsOneUndoStep)
 {
-    SessionRig r;
+    HookRig r;
     // 20 s; the tone from 2.34567 s (fading in over 0.5 s) to 17.5 s.
     const std::vector<std::int16_t> samples = toneFile(44100 * 20, 103444, 22050, 771750);
     const auto [first, last] = soundFrames(samples);
@@ -303,7 +283,7 @@ TEST(SelectionHelpers, TrimFindsTheSoundToTheMillisecondThroughAFadeAsOneUndoSte
 
 TEST(SelectionHelpers, TrimSaysSoAndChangesNothingWithoutAudibleSound)
 {
-    SessionRig r;
+    HookRig r;
     const std::vector<std::int16_t> samples = toneFile(44100 * 20, 44100 * 5, 1, 44100 * 15);
     r.open("tone.wav", samples, 44100, 2);
     r.model().applyRandomCut(16, 19);
