@@ -51,28 +51,23 @@ void EditorSession::updateDecodedEnd()
 
 void EditorSession::stopFollowing(bool keepSound)
 {
+    growingWav_.reset();
     if (!following_) {
-        growingWav_.reset();
         if (!keepSound)
             decodeTarget_.reset();
         return;
     }
     following_ = false;
-    growingWav_.reset();
+    playback_->followGrowingSound(QString());
     if (keepSound) {
-        // The file written is the decoded WAV now: a sound playing from it plays
-        // on.
-        playback_->followGrowingSound(QString());
+        // The file written is the decoded WAV now: a sound playing from it plays on. The file
+        // stays held until it is closed: the waveform may still be opening it.
         model_.setDecodedEnd(std::nullopt);
-    } else {
-        playback_->followGrowingSound(QString());
-        forgetSound();
-        playback_->stopAndClose();
+        Q_EMIT decodingChanged(false, QString());
+        return;
     }
+    forgetSound();  // stops and closes the sound
     Q_EMIT decodingChanged(false, QString());
-    if (keepSound)
-        return;  // the file stays held until it is closed: the waveform may still be
-            // opening it
     Q_EMIT fileClosed();  // the waveform stops reading it
     decodeTarget_.reset();
 }
