@@ -311,6 +311,7 @@ void EditorSession::warn(const QString& text, const QString& title)
 void EditorSession::randomCut()
 {
     if (waitsForDecode(tr("The random cutter waits until the file is decoded."))) {
+        // said in the hint line
     } else if (model_.duration() <= 0) {
         warn(tr("Please play the music first"), tr("warning"));
     } else if (const std::optional<RandomCut> cut = ::randomCut(model_.duration(), random_)) {

@@ -215,6 +215,8 @@ private:
     void forgetSound();
     // True while a decode is followed, and then `why` (what waits for its end) is hinted.
     bool waitsForDecode(const QString& why);
+    // A file is open, or the decode of one is followed: the Open button closes it.
+    bool showsFile() const { return isFileOpen() || following_; }
     // Once the decode's header tells the length and the format of the WAV, stops the decode when
     // the private folder has no room for it, and remembers why.
     void checkDecodeSpace(const QString& chunk);

@@ -62,7 +62,7 @@ bool chosenIn(CCommonDialogs& dialogs, bool (CCommonDialogs::*show)())
 
 void EditorSession::openOrCloseFile()
 {
-    if (isSet(state_.fileIsOpen) || following_)
+    if (showsFile())
         closeFile();
     else
         openFile();
@@ -74,7 +74,7 @@ void EditorSession::openOrCloseFile()
 
 void EditorSession::closeFile()
 {
-    if (!(isSet(state_.fileIsOpen) || following_) || isBusy())
+    if (!showsFile() || isBusy())
         return;
     if (services_.boxes->show(tr("Current Audio file will be closed, are you sure?"),
                               tr("Close Current File"), MsgButtons::OkCancel,
