@@ -587,10 +587,6 @@ Soll sie ersetzt werden?</translation>
         <translation>Der Song wird noch analysiert (Esc bricht ab).</translation>
     </message>
     <message>
-        <source>Wait until the file is fully opened.</source>
-        <translation>Warten Sie, bis die Datei vollständig geöffnet ist.</translation>
-    </message>
-    <message>
         <source>Finding the hook: %1 % (Esc stops)</source>
         <translation>Hook wird gesucht: %1 % (Esc bricht ab)</translation>
     </message>

@@ -587,10 +587,6 @@ Do you want to replace it?</source>
         <translation>La canción aún se está analizando (Esc detiene).</translation>
     </message>
     <message>
-        <source>Wait until the file is fully opened.</source>
-        <translation>Espera a que el archivo se abra por completo.</translation>
-    </message>
-    <message>
         <source>Finding the hook: %1 % (Esc stops)</source>
         <translation>Buscando el estribillo: %1 % (Esc detiene)</translation>
     </message>

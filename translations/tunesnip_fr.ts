@@ -587,10 +587,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le morceau est encore en cours d’analyse (Esc arrête).</translation>
     </message>
     <message>
-        <source>Wait until the file is fully opened.</source>
-        <translation>Attendez que le fichier soit entièrement ouvert.</translation>
-    </message>
-    <message>
         <source>Finding the hook: %1 % (Esc stops)</source>
         <translation>Recherche du refrain : %1 % (Esc arrête)</translation>
     </message>

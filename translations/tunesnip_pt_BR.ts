@@ -587,10 +587,6 @@ Deseja substituí-lo?</translation>
         <translation>A música ainda está sendo analisada (Esc interrompe).</translation>
     </message>
     <message>
-        <source>Wait until the file is fully opened.</source>
-        <translation>Aguarde até o arquivo abrir por completo.</translation>
-    </message>
-    <message>
         <source>Finding the hook: %1 % (Esc stops)</source>
         <translation>Procurando o refrão: %1 % (Esc interrompe)</translation>
     </message>

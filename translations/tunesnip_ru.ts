@@ -587,10 +587,6 @@ Do you want to replace it?</source>
         <translation>Песня ещё анализируется (Esc — остановить).</translation>
     </message>
     <message>
-        <source>Wait until the file is fully opened.</source>
-        <translation>Дождитесь полного открытия файла.</translation>
-    </message>
-    <message>
         <source>Finding the hook: %1 % (Esc stops)</source>
         <translation>Поиск припева: %1 % (Esc — остановить)</translation>
     </message>

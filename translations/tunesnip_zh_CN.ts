@@ -587,10 +587,6 @@ Do you want to replace it?</source>
         <translation>仍在分析歌曲（按 Esc 停止）。</translation>
     </message>
     <message>
-        <source>Wait until the file is fully opened.</source>
-        <translation>请等待文件完全打开。</translation>
-    </message>
-    <message>
         <source>Finding the hook: %1 % (Esc stops)</source>
         <translation>正在查找副歌：%1 %（按 Esc 停止）</translation>
     </message>

@@ -81,12 +81,9 @@ bool SelectionHelpers::tellWhenRunning()
 
 bool SelectionHelpers::readyToAnalyse()
 {
+    // A file still being decoded is not offered: the session waits for its decode's end.
     if (key_.isEmpty() || model_.duration() <= 0)
         return false;
-    if (model_.decodedEnd()) {
-        Q_EMIT hint(tr("Wait until the file is fully opened."));
-        return false;
-    }
     return !tellWhenRunning();
 }
 
