@@ -179,12 +179,18 @@ void PlaybackController::seekToMs(std::int64_t ms)
     setPlaying(true);
 }
 
+void PlaybackController::showTime(double seconds)
+{
+    // In the sound's last fraction of a second the whole seconds stop at the duration.
+    labels_.setText(TimeLabel::Time, formatTime(std::min(wholeSeconds(seconds), model_.duration())));
+}
+
 void PlaybackController::cuePlayhead()
 {
     if (seeking_)
         seekTarget_ = model_.playheadMs();  // a key moved it while the device is reopened
     cued_ = true;
-    labels_.setText(TimeLabel::Time, formatTime(std::min(model_.playheadSeconds(), model_.duration())));
+    showTime(model_.playhead());
 }
 
 namespace {
@@ -341,7 +347,7 @@ void PlaybackController::pollSelectionSound(double lengthMs)
     if (model_.soundEnd() > 0)
         state_.playFraction = static_cast<float>(at / model_.soundEnd());
     model_.setPlayhead(at);
-    labels_.setText(TimeLabel::Time, formatTime(wholeSeconds(at)));
+    showTime(at);
     if (position < lengthMs)
         return;
     if (looping_) {
@@ -363,7 +369,7 @@ void PlaybackController::pollGrowingSound(double lengthMs)
     if (model_.duration() > 0)
         state_.playFraction = static_cast<float>(at / model_.duration());
     model_.setPlayhead(at);
-    labels_.setText(TimeLabel::Time, formatTime(wholeSeconds(at)));
+    showTime(at);
 }
 
 void PlaybackController::endSelectionPlayback()
@@ -411,7 +417,7 @@ void PlaybackController::poll()
     // while playing would miss what was heard, and a selection would play on past its end.)
     const double at = std::clamp(position / 1000.0, 0.0, double(lengthF) / 1000.0);
     model_.setPlayhead(at);
-    labels_.setText(TimeLabel::Time, formatTime(std::min(wholeSeconds(at), model_.duration())));
+    showTime(at);
 
     if (rangeEnd_ && at * 1000 >= double(*rangeEnd_)) {
         endSelectionPlayback();  // an edge heard to its end

@@ -89,6 +89,8 @@ public:
     void setSelectionSound(SelectionSoundSource source);
 
 private:
+    // The time label at `seconds`: its whole second, at most the duration.
+    void showTime(double seconds);
     int send(const QString& command, int replyCapacity = 128);
     double replyNumber(const QString& command);
     void closeCompletionSound();
