@@ -69,3 +69,16 @@ QString plainDecimal(double value)
     }
     return s;
 }
+
+QString millisFraction(std::uint64_t ms)
+{
+    std::uint64_t fraction = ms % 1000;
+    if (fraction == 0)
+        return QString();
+    int digits = 3;
+    while (fraction % 10 == 0) {
+        fraction /= 10;
+        --digits;
+    }
+    return QLatin1Char('.') + QString::number(fraction).rightJustified(digits, QLatin1Char('0'));
+}

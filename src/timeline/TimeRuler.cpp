@@ -1,4 +1,5 @@
 #include "timeline/TimeRuler.h"
+#include "platform/NumberText.h"
 #include "timeline/TimelineGeometry.h"
 
 #include <QFontMetrics>
@@ -72,15 +73,10 @@ QString rulerLabel(std::int64_t ms, bool withHours)
     const std::int64_t m = std::max(ms, std::int64_t(0));
     const std::int64_t s = m / 1000;
     auto two = [](std::int64_t v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
-    QString text = withHours ? QString::number(s / 3600) + QLatin1Char(':') + two(s % 3600 / 60) + QLatin1Char(':') + two(s % 60)
+    const QString text = withHours
+                             ? QString::number(s / 3600) + QLatin1Char(':') + two(s % 3600 / 60) + QLatin1Char(':') + two(s % 60)
                              : QString::number(s / 60) + QLatin1Char(':') + two(s % 60);
-    if (const std::int64_t fraction = m % 1000; fraction != 0) {
-        QString digits = QString::number(fraction).rightJustified(3, QLatin1Char('0'));
-        while (digits.endsWith(QLatin1Char('0')))
-            digits.chop(1);
-        text += QLatin1Char('.') + digits;
-    }
-    return text;
+    return text + millisFraction(std::uint64_t(m));
 }
 
 std::vector<RulerLabelPlace> placeRulerLabels(const std::vector<RulerTick>& ticks, int trackX, int labelRight,

@@ -37,16 +37,8 @@ QString formatTimeMs(Millis ms)
         return formatTime(0);
     const Millis s = ms / kMsPerSecond;
     auto part = [](Millis v) { return QString::number(v).rightJustified(2, QLatin1Char('0')); };
-    const QString text = part(s / 3600) + QLatin1Char(':') + part(s % 3600 / 60) + QLatin1Char(':') + part(s % 60);
-    Millis fraction = ms % kMsPerSecond;
-    if (fraction == 0)
-        return text;
-    int digits = 3;
-    while (fraction % 10 == 0) {
-        fraction /= 10;
-        --digits;
-    }
-    return text + QLatin1Char('.') + QString::number(fraction).rightJustified(digits, QLatin1Char('0'));
+    return part(s / 3600) + QLatin1Char(':') + part(s % 3600 / 60) + QLatin1Char(':') + part(s % 60) +
+           millisFraction(std::uint64_t(ms));
 }
 
 Millis msOf(double seconds)

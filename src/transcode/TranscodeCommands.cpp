@@ -1,5 +1,6 @@
 #include "transcode/TranscodeCommands.h"
 
+#include "platform/NumberText.h"
 #include "transcode/CommandLine.h"
 #include "transcode/EffectChain.h"
 #include "transcode/SaveFormats.h"
@@ -34,13 +35,7 @@ QString decimalSeconds(std::int64_t ms)
     const bool negative = ms < 0;
     // The magnitude as unsigned: the most negative value has no positive counterpart.
     const std::uint64_t m = negative ? std::uint64_t(0) - std::uint64_t(ms) : std::uint64_t(ms);
-    QString text = QString::number(m / 1000);
-    if (std::uint64_t fraction = m % 1000; fraction != 0) {
-        QString digits = QString::number(fraction).rightJustified(3, QLatin1Char('0'));
-        while (digits.endsWith(QLatin1Char('0')))
-            digits.chop(1);
-        text += QLatin1Char('.') + digits;
-    }
+    const QString text = QString::number(m / 1000) + millisFraction(m);
     return negative ? QLatin1Char('-') + text : text;
 }
 
